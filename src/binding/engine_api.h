@@ -1,0 +1,48 @@
+#pragma once
+
+// The calling forms of the engine entries the game uses. The engine library exports them with
+// C linkage under these names; the game reaches them only through EngineEntries.
+//
+// Handles (texture, font, sample) are 32-bit, counting up from 1; 0 means a failed load, and
+// every operation given 0 or an unknown handle does nothing. Texts and paths are CP1251,
+// NUL-terminated, paths relative to the working directory. Colours are 0x00BBGGRR.
+
+#include <cstdint>
+
+namespace lexo {
+
+using EngineHandle = uint32_t;
+using EngineProcedure = void (*)();  // a callback the engine calls: kind 0 draw, kind 2 load
+
+using DLL_verFn = uint8_t (*)();                                    // library version, 1 or more
+using RegProcedureFn = void (*)(int32_t kind, EngineProcedure procedure);
+using PleaseNoLogoFn = void (*)();                                  // no start-up logo
+using SetEngineInitParametrsFn = void (*)(int32_t width, int32_t height, int32_t bitsPerPixel,
+                                          int32_t, int32_t, int32_t, int32_t, int32_t);
+using StartEngine_DrawToPanelFn = void (*)(unsigned long window);  // X11 window id, 0: none
+using UpdateRenderRectFn = void (*)(int32_t width, int32_t height);
+using EngineMainDrawFn = void (*)();                                // draws and presents a frame
+using QuitEngineFn = void (*)();
+using DirectSoundInitFn = void (*)();
+using LoadTextureFromFileFn = EngineHandle (*)(const char* path, int32_t flags, int32_t colourKey);
+using LoadFontFromFileFn = EngineHandle (*)(const char* path);     // a .dft bitmap font
+using LoadSampleFn = EngineHandle (*)(const char* path, int32_t, int32_t);  // a WAV file
+using SetSampleVolumeFn = void (*)(EngineHandle sample, int32_t percent);
+using PlaySampleFn = void (*)(EngineHandle sample);
+using FreeSampleFn = void (*)(EngineHandle sample);
+using PlayMusicFn = void (*)(const char* path, int32_t loop);
+using Begin2DFn = void (*)();
+using End2DFn = void (*)();
+using DrawTexture2D_SimpleFn = void (*)(EngineHandle texture, int32_t x, int32_t y, int32_t width,
+                                        int32_t height, int32_t, int32_t);
+using DrawSprite2D_SimpleFn = void (*)(EngineHandle texture, int32_t x, int32_t y,
+                                       int32_t frameWidth, int32_t frameHeight, int32_t columns,
+                                       int32_t rows, int32_t frame, bool mirror, int32_t);
+using DrawText2DFn = void (*)(EngineHandle font, int32_t x, int32_t y, const char* text,
+                              int32_t colour, int32_t alpha, double scale);
+using PrintScreenFn = void (*)(const char* path);  // writes the last finished frame as a BMP
+
+// Entries the game binds but never calls.
+using UnusedEntryFn = void (*)();
+
+}  // namespace lexo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "binding/engine_entries.h"
+
+namespace lexo {
+
+// Caption of every message box of the binding.
+inline constexpr const char* kBindingCaption = "DGLEngine header";
+
+// The engine library loaded by name at run time: its module handle and its bound entries.
+// Messages go through ShowMessageBox with the caption "DGLEngine header".
+class EngineLibrary {
+public:
+    // Loads the library (a path without a slash is taken from the working directory), checks
+    // that it exports DLL_ver and, when DLL_ver returns 1 or more, binds all 198 entries.
+    // True when the library was loaded and exports DLL_ver.
+    bool LoadEngineLibrary(const std::string& path);
+
+    // Terminates every process whose executable file is named exeName (the game's own process
+    // among them: that ends the game with exit code 0), then unloads the library.
+    void FreeEngineLibrary(const std::string& exeName);
+
+    const EngineEntries& Entries() const { return entries_; }
+    void* ModuleHandle() const { return module_; }
+
+    // The names of the entries the game calls that are not bound, in LEXO_GAME_ENTRIES order.
+    std::vector<std::string> MissingGameEntries() const;
+
+private:
+    void BindEngineEntries();
+
+    void* module_ = nullptr;
+    EngineEntries entries_;
+};
+
+// Whether a process's executable name matches exeName: its file-name part (after the last '/',
+// '\\' or ':') or failing that the whole name, with only a-z folded to capitals.
+bool ProcessNameMatches(const std::string& processName, const std::string& exeName);
+
+// Terminates the processes whose executable is named exeName, in ascending pid order. Returns
+// nonzero when the last termination attempted succeeded, 0 when it failed or nothing matched.
+// Another user's process counts as a failed termination and is never signalled.
+int32_t TerminateProcessesByName(const std::string& exeName);
+
+}  // namespace lexo

@@ -1,0 +1,30 @@
+#include "errors/error_guard.h"
+
+#include <exception>
+#include <new>
+#include <string>
+
+#include "errors/message_box.h"
+#include "errors/run_time_error.h"
+
+namespace lexo {
+
+bool RunGuarded(const std::function<void()>& handler) {
+    std::string text;
+    try {
+        handler();
+        return true;
+    } catch (const RunTimeError& error) {
+        text = error.what();
+    } catch (const std::bad_alloc&) {
+        text = "Out of memory";
+    } catch (const std::exception& error) {
+        text = error.what();
+    } catch (...) {
+        text = "Unknown error";
+    }
+    ShowMessageBox(kApplicationCaption, text + ".");
+    return false;
+}
+
+}  // namespace lexo

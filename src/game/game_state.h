@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "binding/engine_api.h"
+#include "game/monster_tables.h"
+#include "game/sprite_catalogue.h"
+#include "text/string_list.h"
+
+namespace lexo {
+
+// What the player types: nothing matches before the dictionary dialog has been confirmed.
+enum GameModeValue : uint8_t { kModeNone = 0, kModeWords = 1, kModeTranslations = 2 };
+
+// Engine handles of the fixed assets, replaced by every LoadAssets run.
+struct AssetHandles {
+    EngineHandle BackgroundTexture = 0;
+    EngineHandle PlayerTexture = 0;
+    EngineHandle DeadPlayerTexture = 0;
+    EngineHandle WordFont = 0;
+    EngineHandle BannerFont = 0;
+    EngineHandle FireSample = 0;
+    EngineHandle DieSample = 0;
+};
+
+// Everything a running game knows; the one piece of mutable state of the program. Only the GUI
+// thread touches it, one handler at a time.
+struct GameState {
+    // Chosen in the dictionary dialog; kept across games.
+    uint8_t GameMode = kModeNone;
+    std::string DictionaryDir;  // folder name as the file system reports it
+    StringList WordList;         // lines of names.txt
+    StringList TranslationList;  // lines of names2.txt, parallel to WordList
+
+    int32_t WordsComplete = 0;
+    int32_t Score = 0;  // sum of the lengths of the answers that shot a monster
+    int32_t PlayerFrame = 1;
+    bool PlayerAnimating = false;  // the shot or the death animation is running
+    bool PlayerFacing = false;     // mirrored player: the last monster shot had X >= 400
+    bool GameOver = false;
+
+    LiveMonsterTable LiveMonsters;
+    CorpseTable Corpses;
+
+    AssetHandles Assets;
+    SpriteCatalogue Sprites;
+
+    std::mt19937 Random;
+};
+
+}  // namespace lexo

@@ -1,0 +1,129 @@
+#include "text/cp1251.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+namespace lexo {
+namespace {
+
+// Unicode code points of CP1251 bytes 0x80-0xBF; 0 marks the one unassigned byte (0x98).
+constexpr std::array<char16_t, 64> kHighPage = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+};
+
+char32_t ToUnicode(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);  // А-я in alphabetical order
+    return kHighPage[byte - 0x80];
+}
+
+const std::unordered_map<char32_t, unsigned char>& FromUnicodeTable() {
+    static const auto table = [] {
+        std::unordered_map<char32_t, unsigned char> map;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            char32_t code = ToUnicode(static_cast<unsigned char>(byte));
+            if (code != 0) map.emplace(code, static_cast<unsigned char>(byte));
+        }
+        return map;
+    }();
+    return table;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[pos]; advances pos. Returns U+FFFD for malformed input.
+char32_t DecodeUtf8(std::string_view text, size_t& pos) {
+    auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80) return lead;
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || lead > 0xF4) return 0xFFFD;
+    char32_t code = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        if (pos >= text.size()) return 0xFFFD;
+        auto next = static_cast<unsigned char>(text[pos]);
+        if ((next & 0xC0) != 0x80) return 0xFFFD;
+        code = (code << 6) | (next & 0x3F);
+        ++pos;
+    }
+    return code;
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+    std::string out;
+    out.reserve(cp1251.size() * 2);
+    for (char c : cp1251) {
+        char32_t code = ToUnicode(static_cast<unsigned char>(c));
+        AppendUtf8(out, code == 0 ? U'\uFFFD' : code);
+    }
+    return out;
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+    const auto& table = FromUnicodeTable();
+    std::string out;
+    out.reserve(utf8.size());
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t code = DecodeUtf8(utf8, pos);
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        auto found = table.find(code);
+        out += found == table.end() ? '?' : static_cast<char>(found->second);
+    }
+    return out;
+}
+
+char Cp1251ToLower(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'A' && byte <= 'Z') return static_cast<char>(byte + 32);
+    if (byte >= 0xC0 && byte <= 0xDF) return static_cast<char>(byte + 32);
+    switch (byte) {
+        case 0x80: return '\x90';  // Ђ
+        case 0x81: return '\x83';  // Ѓ
+        case 0x8A: return '\x9A';  // Љ
+        case 0x8C: return '\x9C';  // Њ
+        case 0x8D: return '\x9D';  // Ќ
+        case 0x8E: return '\x9E';  // Ћ
+        case 0x8F: return '\x9F';  // Џ
+        case 0xA1: return '\xA2';  // Ў
+        case 0xA3: return '\xBC';  // Ј
+        case 0xA5: return '\xB4';  // Ґ
+        case 0xA8: return '\xB8';  // Ё
+        case 0xAA: return '\xBA';  // Є
+        case 0xAF: return '\xBF';  // Ї
+        case 0xB2: return '\xB3';  // І
+        case 0xBD: return '\xBE';  // Ѕ
+        default: return c;
+    }
+}
+
+std::string Cp1251ToLower(std::string_view cp1251) {
+    std::string out(cp1251);
+    for (char& c : out) c = Cp1251ToLower(c);
+    return out;
+}
+
+}  // namespace lexo

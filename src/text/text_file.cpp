@@ -1,0 +1,87 @@
+#include "text/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "errors/run_time_error.h"
+#include "text/text_lines.h"
+
+namespace lexo {
+namespace {
+
+// Reads everything from an open descriptor; returns the errno of a failed read, if any.
+std::optional<int> ReadAll(int fd, std::string& out) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) return EISDIR;
+    if (info.st_size > 0) out.reserve(static_cast<size_t>(info.st_size));
+    char chunk[65536];
+    for (;;) {
+        ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got == 0) return std::nullopt;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        out.append(chunk, static_cast<size_t>(got));
+    }
+}
+
+bool FolderExists(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) return true;
+    std::error_code ignored;
+    return std::filesystem::is_directory(folder, ignored);
+}
+
+std::string CatalogueOpenError(int error, const std::string& path) {
+    switch (error) {
+        case ENOENT: return FolderExists(path) ? "File not found" : "Invalid filename";
+        case ENOTDIR: return "Invalid filename";
+        case EACCES:
+        case EPERM:
+        case EISDIR: return "File access denied";
+        case EMFILE:
+        case ENFILE: return "Too many open files";
+        default: return "I/O error " + std::to_string(error);
+    }
+}
+
+}  // namespace
+
+LineReader::LineReader(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw RunTimeError(CatalogueOpenError(errno, path));
+    std::string text;
+    std::optional<int> error = ReadAll(fd, text);
+    close(fd);
+    if (error) throw RunTimeError(CatalogueOpenError(*error, path));
+    ForEachLine(text, LineEnds::CrLfOrLf,
+                [this](std::string_view line) { lines_.emplace_back(line); });
+}
+
+std::string LineReader::ReadLn() {
+    if (Eof()) return std::string();
+    return std::move(lines_[next_++]);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    auto fail = [&path](int error) {
+        std::string full = std::filesystem::absolute(path).lexically_normal().string();
+        return RunTimeError("Cannot open file \"" + full + "\". " + std::strerror(error));
+    };
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw fail(errno);
+    std::string text;
+    std::optional<int> error = ReadAll(fd, text);
+    close(fd);
+    if (error) throw fail(*error);
+    return text;
+}
+
+}  // namespace lexo

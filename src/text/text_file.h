@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lexo {
+
+// Reads a catalogue text file (monsters.txt, a .mon file) line by line: CR LF or a lone LF ends
+// a line, and reading past the end gives empty lines. Opening throws RunTimeError with the
+// run-time library's texts: "File not found", "Invalid filename" (the folder does not exist),
+// "File access denied", "Too many open files" or "I/O error <errno>".
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+
+    bool Eof() const { return next_ >= lines_.size(); }
+    std::string ReadLn();
+
+private:
+    std::vector<std::string> lines_;
+    size_t next_ = 0;
+};
+
+// Reads a whole file for a string list (a dictionary file, about.txt). Throws RunTimeError
+// "Cannot open file \"<full path>\". <system's reason>" when it cannot be opened or read.
+std::string ReadWholeFile(const std::string& path);
+
+}  // namespace lexo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "text/cp1251.h"
+
+namespace lexo {
+
+// Where CP1251 game text meets Qt widgets.
+inline QString FromCp1251(const std::string& cp1251) {
+    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+inline std::string ToCp1251(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
+
+}  // namespace lexo
