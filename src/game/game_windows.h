@@ -41,8 +41,9 @@ public:
     virtual void ShowUntranslatedWords() = 0;
 
     // The dictionary dialog, shown modally until the player confirms a dictionary; it sets
-    // GameState::DictionaryDir and GameMode. The speed is its spinner's position, 1 ... 99.
-    virtual void ShowDictionaryDialog() = 0;
+    // GameState::DictionaryDir and GameMode. False when there was nothing to choose and the
+    // player asked to quit instead. The speed is its spinner's position, 1 ... 99.
+    virtual bool ShowDictionaryDialog() = 0;
     virtual int32_t DictionarySpeed() const = 0;
 };
 
