@@ -1,1 +1,67 @@
-// Being written.
+#include <string>
+
+#include "game/field_geometry.h"
+#include "game/game.h"
+#include "text/cp1251.h"
+
+namespace lexo {
+namespace {
+
+constexpr char kSmallYo = '\xB8';  // ё
+constexpr char kSmallYe = '\xE5';  // е
+
+}  // namespace
+
+void Game::Edit1KeyUp(int key) {
+    if (key != kEnterKey) return;
+
+    // Entries spell "ё" as "е"; only the small letter is replaced, before lower-casing, so a
+    // typed capital Ё keeps its dots.
+    std::string text = windows_.EditText();
+    if (text.find(kSmallYo) != std::string::npos) {
+        for (char& c : text) {
+            if (c == kSmallYo) c = kSmallYe;
+        }
+        windows_.SetEditText(text);
+    }
+    CheckAnswer(Cp1251ToLower(text));
+    windows_.SetEditText(std::string());
+    windows_.FocusEdit();
+}
+
+void Game::CheckAnswer(const std::string& answer) {
+    if (answer.empty()) return;
+    LiveMonsterTable& monsters = state_.LiveMonsters;
+    for (size_t row = 0; row < monsters.Count(); ++row) {
+        const bool hit =
+            (state_.GameMode == kModeWords && monsters.Word[row].find(answer) != std::string::npos) ||
+            (state_.GameMode == kModeTranslations &&
+             monsters.Translation[row].find(answer) != std::string::npos);
+        if (!hit) continue;
+
+        engine_.PlaySample(state_.Assets.FireSample);
+        state_.PlayerAnimating = true;
+        const int32_t kind = monsters.Kind[row];
+        const int32_t x = monsters.X[row];
+        const int32_t y = monsters.Y[row];
+        state_.PlayerFacing = x >= kPlayerX;
+        // The corpse keeps the monster's bottom edge.
+        AddCorpse(kind, x,
+                  y + state_.Sprites.Alive(kind).FrameHeight - state_.Sprites.Dead(kind).FrameHeight);
+        state_.WordsComplete += 1;
+        state_.Score += static_cast<int32_t>(answer.size());
+        windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +
+                            ". Score:" + std::to_string(state_.Score) + ".");
+        monsters.Remove(row);
+        return;
+    }
+}
+
+void Game::AddCorpse(int32_t kind, int32_t x, int32_t y) {
+    state_.Corpses.Append(kind, x, y);
+    if (!windows_.TimerEnabled(TimerId::TimerDethAnimat)) {
+        windows_.EnableTimer(TimerId::TimerDethAnimat, true);
+    }
+}
+
+}  // namespace lexo

@@ -1,1 +1,31 @@
-// Being written.
+#include "errors/error_guard.h"
+#include "errors/run_time_error.h"
+#include "game/game.h"
+#include "text/cp1251.h"
+#include "text/text_file.h"
+
+namespace lexo {
+namespace {
+
+void ReadDictionaryFiles(GameState& state) {
+    const std::string names = state.DictionaryDir + "/names.txt";
+    state.WordList.SetText(ReadWholeFile(names));
+    state.TranslationList.SetText(ReadWholeFile(state.DictionaryDir + "/names2.txt"));
+    if (state.WordList.Empty()) {
+        // No word to put on a monster: the game would never start.
+        throw RunTimeError(Utf8ToCp1251("В файле \"" + names + "\" нет ни одного слова"));
+    }
+}
+
+}  // namespace
+
+// A dictionary that cannot be played (a file removed after the folder was listed, or no words
+// at all) is reported, and the player chooses again instead of facing an empty field.
+void Game::LoadChosenDictionary() {
+    while (!RunGuarded([this] { ReadDictionaryFiles(state_); })) {
+        if (!windows_.ShowDictionaryDialog()) return;
+        windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+    }
+}
+
+}  // namespace lexo

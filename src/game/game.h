@@ -16,6 +16,9 @@ namespace lexo {
 class Game {
 public:
     Game(GameState& state, const EngineEntries& engine, GameWindows& windows);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     // Main window created: seeds the random generator.
     void FormCreate(uint32_t seed);

@@ -1,1 +1,94 @@
-// Being written.
+#include "game/asset_paths.h"
+#include "game/field_geometry.h"
+#include "game/game.h"
+
+namespace lexo {
+
+bool Overlaps(int32_t x1, int32_t y1, int32_t w1, int32_t h1, int32_t x2, int32_t y2, int32_t w2,
+              int32_t h2) {
+    // 64-bit sums: sprite sizes come from content files and may be huge.
+    return x1 < int64_t{x2} + w2 && x2 < int64_t{x1} + w1 && y1 < int64_t{y2} + h2 &&
+           y2 < int64_t{y1} + h1;
+}
+
+std::string UntranslatedLine(const std::string& word, const std::string& translation) {
+    std::string listed = translation;
+    for (size_t i = 0; i + 1 < listed.size(); ++i) {
+        if (listed[i] == ' ' && listed[i + 1] == ' ') listed[i] = ',';
+    }
+    return word + " - " + listed;
+}
+
+void Game::GameTimer() {
+    const LiveMonsterTable& monsters = state_.LiveMonsters;
+    for (size_t row = 0; row < monsters.Count(); ++row) {
+        const SpriteSpec& sprite = state_.Sprites.Alive(monsters.Kind[row]);
+        if (Overlaps(kPlayerBoxX, kPlayerBoxY, kPlayerBoxWidth, kPlayerBoxHeight, monsters.X[row],
+                     monsters.Y[row], sprite.FrameWidth, sprite.FrameHeight)) {
+            state_.GameOver = true;
+            break;
+        }
+    }
+    if (!state_.GameOver) return;
+
+    windows_.EnableTimer(TimerId::Game, false);
+    engine_.PlaySample(state_.Assets.DieSample);
+    windows_.SetTimerInterval(TimerId::TimerGame, 170);
+    windows_.EnableTimer(TimerId::TimerDethAnimat, false);
+    windows_.EnableTimer(TimerId::TimerAnimat, false);
+    windows_.EnableTimer(TimerId::TimerMove, false);
+    windows_.EnableTimer(TimerId::TimerAdd, false);
+    windows_.SetEditEnabled(false);
+    state_.PlayerAnimating = true;
+}
+
+void Game::TimerGameTimer() {
+    if (!state_.PlayerAnimating) return;
+    state_.PlayerFrame += 1;
+    const int32_t lastFrame = state_.GameOver ? kDeadPlayerFrames : kPlayerFrames;
+    if (state_.PlayerFrame <= lastFrame) return;
+
+    state_.PlayerAnimating = false;
+    state_.PlayerFrame = state_.GameOver ? kDeadPlayerFrames : 1;
+    if (state_.PlayerFrame != kDeadPlayerFrames) return;
+    EndOfGame();
+}
+
+void Game::EndOfGame() {
+    windows_.ClearUntranslatedWords();
+    windows_.EnableTimer(TimerId::TimerGame, false);
+    const LiveMonsterTable& monsters = state_.LiveMonsters;
+    for (size_t row = 0; row < monsters.Count(); ++row) {
+        windows_.AddUntranslatedWord(UntranslatedLine(monsters.Word[row], monsters.Translation[row]));
+    }
+    windows_.ShowUntranslatedWords();
+    // The list of folders never empties once a dictionary was chosen, so the dialog always ends
+    // with a choice here.
+    windows_.ShowDictionaryDialog();
+    windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+    RestartGame();
+}
+
+void Game::RestartGame() {
+    state_.GameOver = false;
+    state_.WordList.Clear();
+    state_.TranslationList.Clear();
+    state_.Corpses = CorpseTable();
+    state_.LiveMonsters = LiveMonsterTable();
+    state_.PlayerFacing = false;
+    LoadChosenDictionary();
+    engine_.PlayMusic(kMusicPath, 1);
+    windows_.EnableTimer(TimerId::TimerAdd, true);
+    windows_.EnableTimer(TimerId::TimerAnimat, true);
+    windows_.EnableTimer(TimerId::TimerMove, true);
+    state_.Score = 0;
+    state_.WordsComplete = 0;
+    windows_.SetEditEnabled(true);
+    windows_.FocusEdit();
+    windows_.SetEditText(std::string());
+    windows_.EnableTimer(TimerId::Game, true);
+    state_.PlayerFrame = 1;
+    windows_.EnableTimer(TimerId::TimerGame, true);
+}
+
+}  // namespace lexo

@@ -27,8 +27,17 @@ struct SpriteCatalogue {
 
     // Whether kind has sheets in the catalogue (1 ... N).
     bool HasKind(int32_t kind) const {
-        return kind >= 1 && static_cast<size_t>(kind) < AliveSprites.size();
+        return kind >= 1 && static_cast<size_t>(kind) < AliveSprites.size() &&
+               static_cast<size_t>(kind) < DeadSprites.size();
     }
+
+    // The sheets of a kind; an all-zero sheet for a kind outside the catalogue, which never
+    // animates, collides or draws.
+    const SpriteSpec& Alive(int32_t kind) const { return HasKind(kind) ? AliveSprites[kind] : kNone; }
+    const SpriteSpec& Dead(int32_t kind) const { return HasKind(kind) ? DeadSprites[kind] : kNone; }
+
+private:
+    static constexpr SpriteSpec kNone{};
 };
 
 }  // namespace lexo

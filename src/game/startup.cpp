@@ -1,1 +1,39 @@
-// Being written.
+#include "game/asset_paths.h"
+#include "game/engine_callbacks.h"
+#include "game/game.h"
+
+namespace lexo {
+
+bool Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
+    state_.Score = 0;
+    state_.WordsComplete = 0;
+    state_.PlayerAnimating = false;
+    state_.PlayerFrame = 1;
+
+    if (!loadEngineLibrary()) return false;
+
+    SetEngineCallbackGame(this);
+    engine_.RegProcedure(0, DrawFrameProcedure);
+    engine_.RegProcedure(2, LoadAssetsProcedure);
+    engine_.PleaseNoLogo();
+    PanelSurface panel = windows_.Panel1();
+    engine_.SetEngineInitParametrs(panel.width, panel.height, 32, 0, 0, 0, 0, 1);
+    // The engine runs LoadAssets while it starts, so the tables exist for the first frames.
+    engine_.StartEngine_DrawToPanel(panel.window);
+    engineStarted_ = true;
+
+    if (!windows_.ShowDictionaryDialog()) return false;
+    windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+
+    LoadAssets();
+    LoadMonsterKinds();
+    engine_.PlayMusic(kMusicPath, 1);
+    windows_.EnableTimer(TimerId::TimerAdd, true);
+    windows_.EnableTimer(TimerId::TimerAnimat, true);
+    windows_.EnableTimer(TimerId::TimerMove, true);
+
+    LoadChosenDictionary();
+    return true;
+}
+
+}  // namespace lexo

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "errors/run_time_error.h"
+#include "text/cp1251.h"
 #include "text/text_lines.h"
 
 namespace lexo {
@@ -72,7 +73,9 @@ std::string LineReader::ReadLn() {
 
 std::string ReadWholeFile(const std::string& path) {
     auto fail = [&path](int error) {
-        std::string full = std::filesystem::absolute(path).lexically_normal().string();
+        // File names are UTF-8 on this system; the message is game text, CP1251.
+        std::string full =
+            Utf8ToCp1251(std::filesystem::absolute(path).lexically_normal().string());
         return RunTimeError("Cannot open file \"" + full + "\". " + std::strerror(error));
     };
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
