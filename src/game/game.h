@@ -23,10 +23,13 @@ public:
     // Main window created: seeds the random generator.
     void FormCreate(uint32_t seed);
 
+    // How the start-up sequence ended, when no run-time error ended it first.
+    enum class StartUp { Running, EngineUnavailable, PlayerQuit };
+
     // Main window first shown: the start-up sequence. loadEngineLibrary loads and binds the
-    // engine and says whether the game can run with it; when it cannot, start-up ends there
-    // and FormShow returns false. Run-time errors of a step propagate and end the sequence.
-    bool FormShow(const std::function<bool()>& loadEngineLibrary);
+    // engine and says whether the game can run with it. Run-time errors of a step propagate
+    // and end the sequence there.
+    StartUp FormShow(const std::function<bool()>& loadEngineLibrary);
 
     // Idle moment: asks the engine for a frame, which calls DrawFrame.
     void ApplicationEvents1Idle();

@@ -4,13 +4,13 @@
 
 namespace lexo {
 
-bool Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
+Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     state_.Score = 0;
     state_.WordsComplete = 0;
     state_.PlayerAnimating = false;
     state_.PlayerFrame = 1;
 
-    if (!loadEngineLibrary()) return false;
+    if (!loadEngineLibrary()) return StartUp::EngineUnavailable;
 
     SetEngineCallbackGame(this);
     engine_.RegProcedure(0, DrawFrameProcedure);
@@ -22,7 +22,7 @@ bool Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     engine_.StartEngine_DrawToPanel(panel.window);
     engineStarted_ = true;
 
-    if (!windows_.ShowDictionaryDialog()) return false;
+    if (!windows_.ShowDictionaryDialog()) return StartUp::PlayerQuit;
     windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
 
     LoadAssets();
@@ -33,7 +33,7 @@ bool Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     windows_.EnableTimer(TimerId::TimerMove, true);
 
     LoadChosenDictionary();
-    return true;
+    return StartUp::Running;
 }
 
 }  // namespace lexo

@@ -1,1 +1,32 @@
-int main() { return 0; }
+// zarnik: the Lexodrome game. Run it in the game folder: the engine library, the content and
+// the dictionary folders are found in the working directory.
+
+#include <QApplication>
+
+#include "binding/engine_library.h"
+#include "game/game_state.h"
+#include "ui/dictionary_dialog.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+#include "ui/untranslated_words_window.h"
+
+int main(int argc, char** argv) {
+    // The engine presents into X11 windows (XWayland included).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    lexo::InstallQtMessageBoxes();
+
+    lexo::GameState state;
+    lexo::EngineLibrary engine;
+    lexo::TForm1 form1(state, engine);
+    lexo::TForm3 form3(state, ".");
+    lexo::TForm2 form2;
+    form1.AttachWindows(&form3, &form2);
+    form1.show();
+
+    const int exitCode = application.exec();
+    // A start-up that could not use the engine ends here; otherwise unloading the engine ends
+    // this process with exit code 0.
+    if (exitCode == 0) form1.FormDestroy();
+    return exitCode;
+}

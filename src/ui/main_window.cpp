@@ -1,1 +1,212 @@
-// Being written.
+#include "ui/main_window.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+
+#include "errors/error_guard.h"
+#include "errors/message_box.h"
+#include "ui/dictionary_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/untranslated_words_window.h"
+#include "ui/window_fonts.h"
+
+namespace lexo {
+namespace {
+
+constexpr const char* kEngineLibraryPath = "DGLEngine.so";
+constexpr int kClientWidth = 802;
+constexpr int kClientHeight = 532;
+constexpr int kEditHeight = 21;
+
+struct TimerSetup {
+    TimerId id;
+    int interval;
+    bool enabledAtCreation;
+    void (Game::*handler)();
+};
+constexpr std::array<TimerSetup, 6> kTimers = {{
+    {TimerId::TimerAdd, 2200, false, &Game::TimerAddTimer},
+    {TimerId::TimerMove, 40, false, &Game::TimerMoveTimer},
+    {TimerId::TimerAnimat, 120, false, &Game::TimerAnimatTimer},
+    {TimerId::TimerDethAnimat, 140, false, &Game::TimerDethAnimatTimer},
+    {TimerId::TimerGame, 140, true, &Game::TimerGameTimer},
+    {TimerId::Game, 55, true, &Game::GameTimer},
+}};
+
+// The file name this process runs under; unloading the engine ends every process of that name.
+std::string OwnExecutableName() {
+    std::error_code error;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("zarnik") : exe.filename().string();
+}
+
+}  // namespace
+
+EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TForm1::TForm1(GameState& state, EngineLibrary& library)
+    : state_(state), library_(library), game_(state, library.Entries(), *this) {
+    setWindowTitle("Lexodrome");
+    setFont(WindowFont(11));
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
+
+    panel1_ = new EnginePanel(this);
+    edit1_ = new QLineEdit(this);
+    edit1_->installEventFilter(this);
+    CreateTimers();
+
+    game_.FormCreate(static_cast<uint32_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+
+    // The application's idle moment: the loop is about to wait, also inside modal dialogs.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] { RunGuarded([this] { game_.ApplicationEvents1Idle(); }); });
+}
+
+void TForm1::CreateTimers() {
+    for (const TimerSetup& setup : kTimers) {
+        auto* timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(setup.interval);
+        connect(timer, &QTimer::timeout, this,
+                [this, handler = setup.handler] { RunGuarded([this, handler] { (game_.*handler)(); }); });
+        timers_[static_cast<size_t>(setup.id)] = timer;
+        if (setup.enabledAtCreation) timer->start();
+    }
+}
+
+void TForm1::AttachWindows(TForm3* dictionaryWindow, TForm2* untranslatedWindow) {
+    form3_ = dictionaryWindow;
+    form2_ = untranslatedWindow;
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    edit1_->setFocus();
+    // Start-up runs a modal dialog: let the show finish first.
+    QTimer::singleShot(0, this, [this] { FormShow(); });
+}
+
+void TForm1::FormShow() {
+    // A run-time error ends start-up where it happened and leaves the window open.
+    Game::StartUp result = Game::StartUp::Running;
+    RunGuarded([&] { result = game_.FormShow([this] { return LoadEngine(); }); });
+    if (result == Game::StartUp::EngineUnavailable) {
+        QCoreApplication::exit(1);  // the loader has said why
+    } else if (result == Game::StartUp::PlayerQuit) {
+        close();
+    }
+}
+
+bool TForm1::LoadEngine() {
+    const bool loaded = library_.LoadEngineLibrary(kEngineLibraryPath);
+    const std::vector<std::string> missing = library_.MissingGameEntries();
+    if (missing.empty()) return true;
+    if (loaded) {
+        std::string names;
+        for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
+        ShowMessageBox(kBindingCaption,
+                       "The engine library lacks entries the game needs: " + names + ".");
+    }
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    RunGuarded([this] { game_.FormClose(); });
+    QWidget::closeEvent(event);
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    RunGuarded([this] { game_.FormDestroy(); });
+    library_.FreeEngineLibrary(OwnExecutableName());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int panelWidth = width();
+    const int panelHeight = height() - kEditHeight;
+    if (panel1_->size() != QSize(panelWidth, panelHeight)) {
+        RunGuarded([&] { game_.Panel1CanResize(panelWidth, panelHeight); });
+        panel1_->setGeometry(0, 0, panelWidth, panelHeight);
+    }
+    // The answer line overlaps the panel's last row, one pixel wider than the window.
+    edit1_->setGeometry(0, height() - kEditHeight - 1, width() + 1, kEditHeight);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit1_ && event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && !key->isAutoRepeat()) {
+            RunGuarded([this] { game_.Edit1KeyUp(Game::kEnterKey); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QTimer* TForm1::Timer(TimerId timer) const { return timers_[static_cast<size_t>(timer)]; }
+
+void TForm1::EnableTimer(TimerId timer, bool enabled) {
+    QTimer* qtimer = Timer(timer);
+    if (!enabled) {
+        qtimer->stop();
+    } else if (!qtimer->isActive()) {
+        qtimer->start();
+    }
+}
+
+bool TForm1::TimerEnabled(TimerId timer) const { return Timer(timer)->isActive(); }
+
+void TForm1::SetTimerInterval(TimerId timer, int32_t milliseconds) {
+    // A running timer starts its period afresh with the new interval.
+    QTimer* qtimer = Timer(timer);
+    qtimer->setInterval(milliseconds);
+    if (qtimer->isActive()) qtimer->start();
+}
+
+PanelSurface TForm1::Panel1() const {
+    return {static_cast<unsigned long>(panel1_->winId()), panel1_->width(), panel1_->height()};
+}
+
+void TForm1::SetCaption(const std::string& caption) { setWindowTitle(FromCp1251(caption)); }
+
+std::string TForm1::EditText() const { return ToCp1251(edit1_->text()); }
+
+void TForm1::SetEditText(const std::string& text) { edit1_->setText(FromCp1251(text)); }
+
+void TForm1::SetEditEnabled(bool enabled) { edit1_->setEnabled(enabled); }
+
+void TForm1::FocusEdit() { edit1_->setFocus(); }
+
+void TForm1::ClearUntranslatedWords() { form2_->ClearLines(); }
+
+void TForm1::AddUntranslatedWord(const std::string& line) { form2_->AddLine(line); }
+
+void TForm1::ShowUntranslatedWords() { form2_->exec(); }
+
+bool TForm1::ShowDictionaryDialog() { return form3_->ShowModalDialog(); }
+
+int32_t TForm1::DictionarySpeed() const { return form3_->SpeedPosition(); }
+
+}  // namespace lexo

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "binding/engine_library.h"
+#include "game/game.h"
+#include "game/game_state.h"
+#include "game/game_windows.h"
+
+class QLineEdit;
+class QTimer;
+
+namespace lexo {
+
+class TForm2;
+class TForm3;
+
+// The surface the engine presents into: a native X11 child window that Qt never paints.
+class EnginePanel : public QWidget {
+public:
+    explicit EnginePanel(QWidget* parent);
+    QPaintEngine* paintEngine() const override { return nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// The main window: the engine's panel, the answer line and the six game timers. It runs the
+// start-up sequence when first shown and hands every idle moment to the engine.
+class TForm1 : public QWidget, public GameWindows {
+public:
+    TForm1(GameState& state, EngineLibrary& library);
+
+    // The secondary windows are created after the main window.
+    void AttachWindows(TForm3* dictionaryWindow, TForm2* untranslatedWindow);
+
+    // The window is destroyed: frees the fire sample and unloads the engine, which ends every
+    // process of this executable's name, this one included.
+    void FormDestroy();
+
+    // GameWindows
+    void EnableTimer(TimerId timer, bool enabled) override;
+    bool TimerEnabled(TimerId timer) const override;
+    void SetTimerInterval(TimerId timer, int32_t milliseconds) override;
+    PanelSurface Panel1() const override;
+    void SetCaption(const std::string& caption) override;
+    std::string EditText() const override;
+    void SetEditText(const std::string& text) override;
+    void SetEditEnabled(bool enabled) override;
+    void FocusEdit() override;
+    void ClearUntranslatedWords() override;
+    void AddUntranslatedWord(const std::string& line) override;
+    void ShowUntranslatedWords() override;
+    bool ShowDictionaryDialog() override;
+    int32_t DictionarySpeed() const override;
+
+    EnginePanel* Panel1Widget() const { return panel1_; }
+    QLineEdit* Edit1() const { return edit1_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateTimers();
+    void FormShow();
+    bool LoadEngine();
+    QTimer* Timer(TimerId timer) const;
+
+    GameState& state_;
+    EngineLibrary& library_;
+    Game game_;
+    EnginePanel* panel1_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    std::array<QTimer*, 6> timers_{};
+    TForm3* form3_ = nullptr;
+    TForm2* form2_ = nullptr;
+    bool shown_ = false;
+    bool destroyed_ = false;
+};
+
+}  // namespace lexo
