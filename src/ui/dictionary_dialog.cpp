@@ -1,1 +1,316 @@
-// Being written.
+#include "ui/dictionary_dialog.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <filesystem>
+#include <system_error>
+
+#include "errors/error_guard.h"
+#include "game/dictionary_folders.h"
+#include "text/text_file.h"
+#include "text/text_lines.h"
+#include "ui/qt_text.h"
+
+namespace lexo {
+namespace {
+
+constexpr int kFolderBytesRole = Qt::UserRole;
+constexpr int kItemHeight = 13;
+
+// The window's font stands in for MS Sans Serif -11, Label1's for Arial -13.
+QFont WindowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont ArialLikeFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// Folder names sort case-insensitively by Unicode case folding, so Latin names come before
+// Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
+// keep a fixed order by their exact text.
+QString CollationKey(const QString& name) {
+    QString key = name.toCaseFolded();
+    key.replace(QChar(0x0451), QChar(0x0435));
+    return key;
+}
+
+class DictionaryItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+
+    bool operator<(const QListWidgetItem& other) const override {
+        int byKey = QString::compare(CollationKey(text()), CollationKey(other.text()));
+        if (byKey != 0) return byKey < 0;
+        return text() < other.text();
+    }
+};
+
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(kItemHeight);
+        return size;
+    }
+};
+
+// The number field beside the spinner shows the position but takes no typing; the arrows, the
+// arrow keys and the mouse wheel still step it.
+class SpeedSpinBox : public QSpinBox {
+public:
+    explicit SpeedSpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+};
+
+void MakeReadOnlyMemo(QPlainTextEdit* memo) {
+    memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setFocusPolicy(Qt::StrongFocus);
+    memo->setUndoRedoEnabled(false);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+// The text of about.txt as the memo shows it: its lines joined by line feeds.
+QString AboutText(const std::string& fileText) {
+    std::string joined;
+    bool first = true;
+    ForEachLine(fileText, LineEnds::AnyAndNulEnds, [&](std::string_view line) {
+        if (!first) joined += '\n';
+        joined += line;
+        first = false;
+    });
+    return FromCp1251(joined);
+}
+
+QString AbsoluteFolderName(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::weakly_canonical(folder, error);
+    if (error) path = std::filesystem::absolute(folder, error).lexically_normal();
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+}  // namespace
+
+TForm3::TForm3(GameState& state, const std::string& workingDir, QWidget* parent)
+    : QDialog(parent), state_(state), workingDir_(workingDir) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("Выберите словарь:"));
+    setFont(WindowFont());
+    setFixedSize(369, 239);
+    CreateControls();
+    SetTabOrder();
+    List->setFocus();
+    FormCreate();
+}
+
+void TForm3::CreateControls() {
+    List = new QListWidget(this);
+    List->setGeometry(0, 0, 177, 177);
+    List->setSelectionMode(QAbstractItemView::SingleSelection);
+    List->setSortingEnabled(true);
+    List->setUniformItemSizes(true);
+    List->setItemDelegate(new FixedHeightDelegate(List));
+    connect(List, &QListWidget::itemSelectionChanged, this, &TForm3::ListClick);
+
+    But1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                           QStringLiteral("ОК"), this);
+    But1->setGeometry(8, 184, 169, 25);
+    But1->setEnabled(false);
+    But1->setDefault(true);
+    connect(But1, &QPushButton::clicked, this, &TForm3::But1Click);
+
+    Label1 = MakeLabel(this, 184, 4);
+    Label1->setFont(ArialLikeFont(13));
+    Label2 = MakeLabel(this, 184, 24);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(184, 40, 177, 121);
+    MakeReadOnlyMemo(Memo1);
+    // A read-only box leaves Enter unhandled, so the dialog would press OK with it.
+    Memo1->installEventFilter(this);
+
+    CreateRadioGroup();
+
+    Label3 = MakeLabel(this, 8, 216, QStringLiteral("Чем больше это число, тем медленнее идут монстры:"));
+
+    UpDown1 = new SpeedSpinBox(this);
+    UpDown1->setGeometry(288, 216, 53, 21);
+    UpDown1->setLocale(QLocale::c());
+    UpDown1->setRange(1, 99);
+    UpDown1->setSingleStep(1);
+    UpDown1->setValue(40);
+    UpDown1->setWrapping(false);
+
+    QuitButton = new QPushButton(QStringLiteral("Выход"), this);
+    QuitButton->setGeometry(But1->geometry());
+    QuitButton->hide();
+    connect(QuitButton, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+}
+
+void TForm3::CreateRadioGroup() {
+    RadioGroup1 = new QGroupBox(QStringLiteral("Режим игры"), this);
+    RadioGroup1->setGeometry(184, 160, 177, 49);
+    WordsChoice = new QRadioButton(QStringLiteral("Ввод слов"), RadioGroup1);
+    WordsChoice->setGeometry(8, 14, 161, 16);
+    TranslationsChoice = new QRadioButton(QStringLiteral("Ввод переводов"), RadioGroup1);
+    TranslationsChoice->setGeometry(8, 30, 161, 16);
+    TranslationsChoice->setChecked(true);
+}
+
+void TForm3::SetTabOrder() {
+    setTabOrder(List, But1);
+    setTabOrder(But1, QuitButton);
+    setTabOrder(QuitButton, Memo1);
+    setTabOrder(Memo1, WordsChoice);
+    setTabOrder(WordsChoice, TranslationsChoice);
+    setTabOrder(TranslationsChoice, UpDown1);
+}
+
+void TForm3::FormCreate() {
+    for (const std::string& folder : ScanDictionaryFolders(workingDir_)) {
+        QByteArray bytes = QByteArray::fromStdString(folder);
+        auto* item = new DictionaryItem(QFile::decodeName(bytes));
+        item->setData(kFolderBytesRole, bytes);
+        List->addItem(item);
+    }
+    if (List->count() == 0) ShowNoDictionaryHelp();
+}
+
+// Without a dictionary folder no game can start: say where the game looked and what a
+// dictionary folder holds, and let the player leave.
+void TForm3::ShowNoDictionaryHelp() {
+    SetLabelText(Label1, QStringLiteral("Словари не найдены"));
+    Memo1->setPlainText(QStringLiteral("Папка, в которой искали словари:\n%1\n\n"
+                                       "Словарь - это папка внутри неё с тремя файлами: "
+                                       "about.txt, names.txt и names2.txt.")
+                            .arg(AbsoluteFolderName(workingDir_)));
+    But1->hide();
+    But1->setDefault(false);
+    QuitButton->show();
+    QuitButton->setDefault(true);
+}
+
+bool TForm3::ShowModalDialog() { return exec() == QDialog::Accepted; }
+
+int32_t TForm3::SpeedPosition() const { return UpDown1->value(); }
+
+void TForm3::reject() {}
+
+void TForm3::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        if (QScreen* screen = this->screen()) {
+            QRect desktop = screen->availableGeometry();
+            move(desktop.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::setVisible(visible);
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm3::ListClick() {
+    QList<QListWidgetItem*> selected = List->selectedItems();
+    if (selected.isEmpty()) return;
+    QListWidgetItem* item = selected.front();
+    std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
+    std::string about;
+    bool read = RunGuarded([&] {
+        about = ReadWholeFile(DictionaryFilePath(workingDir_, folder, kAboutFile));
+    });
+    // A folder whose description cannot be read is not chosen: everything stays as it was.
+    if (!read) {
+        RestoreSelection();
+        return;
+    }
+    state_.DictionaryDir = folder;
+    ShowAbout(item->text(), AboutText(about));
+    But1->setEnabled(true);
+    shownItem_ = item;
+}
+
+// The title is the first row of the description box as it wraps the text; that row leaves
+// the box. A first line too wide for the box keeps its further rows at the top of the box.
+void TForm3::ShowAbout(const QString& folderName, const QString& about) {
+    Memo1->setPlainText(about);
+    SetLabelText(Label1, folderName);
+
+    QTextDocument* document = Memo1->document();
+    QTextBlock first = document->firstBlock();
+    if (auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout())) {
+        layout->ensureBlockLayout(first);
+    }
+    int rowLength = first.length() - 1;
+    bool wraps = first.layout() != nullptr && first.layout()->lineCount() > 1;
+    if (wraps) rowLength = first.layout()->lineAt(0).textLength();
+    SetLabelText(Label2, first.text().left(rowLength));
+
+    int rowEnd = first.position() + rowLength;
+    if (!wraps && first.next().isValid()) rowEnd = first.next().position();
+    QTextCursor cursor(document);
+    cursor.setPosition(first.position());
+    cursor.setPosition(rowEnd, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void TForm3::RestoreSelection() {
+    QSignalBlocker blocker(List);
+    if (shownItem_ != nullptr) {
+        List->setCurrentItem(shownItem_);
+    } else {
+        List->clearSelection();
+        List->setCurrentItem(nullptr);
+    }
+}
+
+void TForm3::But1Click() {
+    state_.GameMode = WordsChoice->isChecked() ? kModeWords : kModeTranslations;
+    accept();
+}
+
+}  // namespace lexo

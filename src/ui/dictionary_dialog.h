@@ -8,6 +8,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,14 +19,23 @@ namespace lexo {
 
 // The dictionary window: which dictionary, which game mode, how fast the monsters walk. Created
 // once (its creation scans the working directory for dictionary folders), hidden between
-// showings, keeping every control's state. Only But1 closes it.
+// showings, keeping every control's state. Only But1 closes it, except when there is no
+// dictionary at all: then it explains where it looked and offers QuitButton instead.
 class TForm3 : public QDialog {
 public:
     // Scans workingDir ("." in the game) for dictionary folders.
     explicit TForm3(GameState& state, const std::string& workingDir = ".", QWidget* parent = nullptr);
 
+    // Shows the dialog modally. True when the player confirmed a dictionary with But1
+    // (DictionaryDir and GameMode are set); false when there was none and the player quit.
+    bool ShowModalDialog();
+
     // Position of the speed spinner UpDown1, 1 ... 99.
     int32_t SpeedPosition() const;
+
+    // Escape and the window manager's close requests do not end the dialog.
+    void reject() override;
+    void setVisible(bool visible) override;
 
     // Controls, named as in the form designer; public so tests can drive them.
     QListWidget* List = nullptr;
@@ -38,14 +48,27 @@ public:
     QRadioButton* TranslationsChoice = nullptr;  // "Ввод переводов"
     QLabel* Label3 = nullptr;
     QSpinBox* UpDown1 = nullptr;  // with its read-only number field (MaskEdit1)
+    // In But1's place when no dictionary folder exists; ends the dialog without a choice.
+    QPushButton* QuitButton = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateControls();
+    void CreateRadioGroup();
+    void SetTabOrder();
     void FormCreate();
+    void ShowNoDictionaryHelp();
     void ListClick();
+    void ShowAbout(const QString& folderName, const QString& about);
+    void RestoreSelection();
     void But1Click();
 
     GameState& state_;
     std::string workingDir_;
+    // The entry whose about.txt is shown; the selection returns to it when a read fails.
+    QListWidgetItem* shownItem_ = nullptr;
 };
 
 }  // namespace lexo

@@ -1,1 +1,73 @@
-// Being written.
+#include "ui/untranslated_words_window.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "ui/qt_text.h"
+
+namespace lexo {
+namespace {
+
+// The window's font stands in for MS Sans Serif -11, the list's for Arial -16.
+QFont SansFont(const QStringList& families, int pixelSize) {
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Список непереведённых слов:"));
+    setFont(SansFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, 11));
+    setFixedSize(475, 411);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(0, 0, 473, 409);
+    Memo1->setFont(
+        SansFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 16));
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setFocusPolicy(Qt::StrongFocus);
+    Memo1->setUndoRedoEnabled(false);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Text, palette.color(QPalette::WindowText));
+    Memo1->setPalette(palette);
+    Memo1->setFocus();
+}
+
+void TForm2::ClearLines() { Memo1->clear(); }
+
+void TForm2::AddLine(const std::string& cp1251Line) { Memo1->appendPlainText(FromCp1251(cp1251Line)); }
+
+void TForm2::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Appending scrolls to the last line; the list is read from its oldest word down.
+        Memo1->moveCursor(QTextCursor::Start);
+        if (QScreen* screen = this->screen()) {
+            QRect desktop = screen->availableGeometry();
+            move(desktop.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::setVisible(visible);
+}
+
+// Only the close box and the system menu close the window; a stray Escape typed at the end of
+// a game does not skip the list.
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace lexo
