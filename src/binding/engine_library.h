@@ -21,7 +21,9 @@ public:
     bool LoadEngineLibrary(const std::string& path);
 
     // Terminates every process whose executable file is named exeName (the game's own process
-    // among them: that ends the game with exit code 0), then unloads the library.
+    // among them: that ends the game with exit code 0), then unloads the library. An empty
+    // exeName terminates nothing. After a successful unload the handle keeps its value and the
+    // entries keep theirs, but none may be called; when unloading fails the handle becomes null.
     void FreeEngineLibrary(const std::string& exeName);
 
     const EngineEntries& Entries() const { return entries_; }
@@ -34,6 +36,9 @@ private:
     void BindEngineEntries();
 
     void* module_ = nullptr;
+    // How many loads returned module_ and are not yet unloaded. dlclose of a handle that is no
+    // longer open would touch freed loader state, so with none left unloading fails instead.
+    int openCount_ = 0;
     EngineEntries entries_;
 };
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "binding/engine_entries.h"
+#include "errors/message_box.h"
+
+namespace lexo::test {
+
+// A fresh directory under /tmp, removed with everything in it at the end of the scope. Its
+// permissions let other users enter it and run what it holds.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Makes a directory the working directory for the scope.
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const std::string& path);
+    ~ScopedWorkingDirectory();
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+private:
+    std::string previous_;
+};
+
+using Message = std::pair<std::string, std::string>;  // caption, text
+
+// Collects the message boxes shown during its scope instead of presenting them.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const std::vector<Message>& Messages() const { return messages_; }
+    void Clear() { messages_.clear(); }
+
+private:
+    std::vector<Message> messages_;
+    MessageBoxPresenter previous_;
+};
+
+// Every entry of the table with its name, in binding order.
+std::vector<std::pair<std::string, void (*)()>> EntryList(const EngineEntries& entries);
+
+// A file name of at most 15 bytes, so that it survives as a process's command name, unique to
+// this test process and call.
+std::string UniqueProcessName();
+
+void CopyExecutable(const std::string& from, const std::string& to);
+
+}  // namespace lexo::test
