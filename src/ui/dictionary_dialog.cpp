@@ -32,15 +32,8 @@ namespace {
 constexpr int kFolderBytesRole = Qt::UserRole;
 constexpr int kItemHeight = 13;
 
-// The window's font stands in for MS Sans Serif -11, Label1's for Arial -13.
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
+// Liberation Sans has Arial's widths, close to those of MS Sans Serif -11 and Arial -13 that
+// the layout was made for; DejaVu Sans, always installed, is wider.
 QFont ArialLikeFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
@@ -105,6 +98,18 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text = QStr
     return label;
 }
 
+// Narrows the label's font until its text ends within maxWidth, for when only a wide font is
+// installed.
+void FitLabelWidth(QLabel* label, int maxWidth) {
+    QFont font = label->font();
+    for (int stretch = 95; stretch >= 50; stretch -= 5) {
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= maxWidth) break;
+        font.setStretch(stretch);
+    }
+    label->setFont(font);
+    label->adjustSize();
+}
+
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
@@ -135,7 +140,7 @@ TForm3::TForm3(GameState& state, const std::string& workingDir, QWidget* parent)
     : QDialog(parent), state_(state), workingDir_(workingDir) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Выберите словарь:"));
-    setFont(WindowFont());
+    setFont(ArialLikeFont(11));
     setFixedSize(369, 239);
     CreateControls();
     SetTabOrder();
@@ -172,6 +177,8 @@ void TForm3::CreateControls() {
     CreateRadioGroup();
 
     Label3 = MakeLabel(this, 8, 216, QStringLiteral("Чем больше это число, тем медленнее идут монстры:"));
+    // The label ends before the speed field at 288.
+    FitLabelWidth(Label3, 288 - 8 - 2);
 
     UpDown1 = new SpeedSpinBox(this);
     UpDown1->setGeometry(288, 216, 53, 21);

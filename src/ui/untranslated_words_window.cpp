@@ -9,10 +9,11 @@
 namespace lexo {
 namespace {
 
-// The window's font stands in for MS Sans Serif -11, the list's for Arial -16.
-QFont SansFont(const QStringList& families, int pixelSize) {
+// Liberation Sans has Arial's widths; DejaVu Sans, always installed, stands in for it.
+// The window's font is MS Sans Serif -11 in the layout, the list's Arial -16.
+QFont ArialLikeFont(int pixelSize) {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;
@@ -24,13 +25,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Список непереведённых слов:"));
-    setFont(SansFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, 11));
+    setFont(ArialLikeFont(11));
     setFixedSize(475, 411);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(0, 0, 473, 409);
-    Memo1->setFont(
-        SansFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 16));
+    Memo1->setFont(ArialLikeFont(16));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFocusPolicy(Qt::StrongFocus);

@@ -1,0 +1,78 @@
+#include "game/dictionary_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "temp_folder.h"
+
+namespace lexo {
+namespace {
+
+using testing::TempFolder;
+
+std::vector<std::string> SortedScan(const std::string& folder) {
+    std::vector<std::string> names = ScanDictionaryFolders(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(DictionaryFolderScan, ListsOnlyFoldersHoldingTheThreeFilesAsRegularFiles) {
+    TempFolder work;
+    work.MakeDictionary("complete");
+    for (const char* missing : {"about.txt", "names.txt", "names2.txt"}) {
+        std::string name = std::string("without_") + missing;
+        work.MakeDictionary(name);
+        std::filesystem::remove(work / (name + "/" + missing));
+    }
+    work.MakeDictionary("names_is_folder");
+    std::filesystem::remove(work / "names_is_folder/names.txt");
+    work.MakeFolder("names_is_folder/names.txt");
+    work.WriteFile("a_file", "about.txt names.txt names2.txt");
+
+    EXPECT_EQ(SortedScan(work.Path()), std::vector<std::string>{"complete"});
+}
+
+TEST(DictionaryFolderScan, SkipsHiddenFoldersAndFollowsLinks) {
+    TempFolder work;
+    work.MakeDictionary(".hidden");
+    work.MakeDictionary("..dots");
+    work.MakeDictionary("real");
+    std::filesystem::create_directory_symlink(work / "real", work / "linked");
+    std::filesystem::create_symlink(work / "nowhere", work / "broken");
+
+    EXPECT_EQ(SortedScan(work.Path()), (std::vector<std::string>{"linked", "real"}));
+}
+
+TEST(DictionaryFolderScan, TestsTheDotEntriesLikeAnyFolder) {
+    TempFolder work;
+    work.MakeDictionary("game");
+    work.MakeFolder("game/inner");
+
+    EXPECT_EQ(SortedScan(work / "game"), std::vector<std::string>{"."});
+    EXPECT_EQ(SortedScan(work / "game/inner"), std::vector<std::string>{".."});
+}
+
+TEST(DictionaryFolderScan, KeepsTheFileSystemsBytesOfNames) {
+    TempFolder work;
+    // "Дом" in CP1251, which is not UTF-8.
+    const std::string name = "\xc4\xee\xec";
+    work.MakeDictionary(name);
+
+    EXPECT_EQ(ScanDictionaryFolders(work.Path()), std::vector<std::string>{name});
+}
+
+TEST(DictionaryFolderScan, UnreadableWorkingFolderGivesNoFolders) {
+    TempFolder work;
+    EXPECT_TRUE(ScanDictionaryFolders(work / "missing").empty());
+    EXPECT_TRUE(ScanDictionaryFolders(work.Path()).empty());
+}
+
+TEST(DictionaryFilePath, IsRelativeToTheGameFolder) {
+    EXPECT_EQ(DictionaryFilePath(".", "english", "names.txt"), "english/names.txt");
+    EXPECT_EQ(DictionaryFilePath("/games/lexo", "..", "about.txt"), "/games/lexo/../about.txt");
+}
+
+}  // namespace
+}  // namespace lexo

@@ -1,0 +1,61 @@
+#include "ui/untranslated_words_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace lexo {
+namespace {
+
+TEST(UntranslatedWordsWindow, AppendsLinesInOrderAndClears) {
+    TForm2 form;
+    // "cat - кот, кошка" and "dog - собака" in CP1251.
+    form.AddLine("cat - \xea\xee\xf2, \xea\xee\xf8\xea\xe0");
+    form.AddLine("dog - \xf1\xee\xe1\xe0\xea\xe0");
+    EXPECT_EQ(form.Memo1->toPlainText(), QString::fromUtf8("cat - кот, кошка\ndog - собака"));
+
+    form.ClearLines();
+    EXPECT_EQ(form.Memo1->toPlainText(), "");
+    form.AddLine("owl - ");
+    EXPECT_EQ(form.Memo1->toPlainText(), "owl - ");
+}
+
+TEST(UntranslatedWordsWindow, IsAFixedReadOnlyListWithACloseBox) {
+    TForm2 form;
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Список непереведённых слов:"));
+    EXPECT_EQ(form.size(), QSize(475, 411));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.Memo1->isReadOnly());
+    EXPECT_EQ(form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    form.AddLine("cat - kot");
+    QTest::keyClicks(form.Memo1, "typed");
+    EXPECT_EQ(form.Memo1->toPlainText(), "cat - kot");
+}
+
+TEST(UntranslatedWordsWindow, ClosingHidesItAndItCanBeShownAgain) {
+    TForm2 form;
+    for (int showing = 0; showing < 2; ++showing) {
+        form.ClearLines();
+        form.AddLine("cat - kot");
+        bool openAfterEscape = false;
+        QWidget* focused = nullptr;
+        QTimer::singleShot(0, &form, [&] {
+            QTest::keyClick(form.Memo1, Qt::Key_Escape);
+            openAfterEscape = form.isVisible();
+            focused = form.focusWidget();
+            form.close();
+        });
+        form.exec();
+        EXPECT_TRUE(openAfterEscape);
+        EXPECT_EQ(focused, form.Memo1);
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace lexo
