@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Makes the shipped dictionary folders game/<name>/ from the UTF-8 sources beside this script.
+# Usage: build.sh [folder]   writes into folder instead of the repo's game/ (for checks).
 #
 # Each source folder holds:
 #   about.txt  the title line and the description; "@COUNT@" becomes the number of words.
@@ -10,7 +11,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-game=$(cd "$here/../../game" && pwd)
+game=$(cd "${1:-$here/../../game}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -65,6 +66,6 @@ for source in "$here"/*/; do
     write_cp1251 "$work/about.txt" "$game/$name/about.txt" "$source/about.txt"
     write_cp1251 "$work/names.txt" "$game/$name/names.txt" "$source/words.txt"
     write_cp1251 "$work/names2.txt" "$game/$name/names2.txt" "$source/words.txt"
-    echo "game/$name: $count words"
+    echo "$game/$name: $count words"
     rm -f "$work"/*.txt
 done
