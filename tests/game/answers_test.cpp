@@ -1,0 +1,118 @@
+#include "game_fixture.h"
+
+namespace lexo::testing {
+namespace {
+
+class Answers : public GameTest {
+protected:
+    void Type(const std::string& utf8) {
+        windows.editText = Utf8ToCp1251(utf8);
+        game.Edit1KeyUp(Game::kEnterKey);
+    }
+};
+
+TEST_F(Answers, ModeDecidesWhichColumnIsMatched) {
+    AddMonster(2, 100, 150, "apple", "яблоко");
+    state.GameMode = kModeNone;
+    Type("apple");
+    Type("яблоко");
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+
+    state.GameMode = kModeWords;
+    Type("яблоко");
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    Type("apple");
+    EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+
+    AddMonster(2, 100, 150, "apple", "яблоко");
+    state.GameMode = kModeTranslations;
+    Type("apple");
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    Type("ЯБЛОКО");
+    EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+}
+
+TEST_F(Answers, AHitShootsTheFirstMatchingRowOnly) {
+    state.GameMode = kModeWords;
+    AddMonster(1, 10, 20, "cat");
+    AddMonster(2, 500, 100, "catalogue");
+    AddMonster(2, 600, 100, "dog");
+    Type("cat");
+    ASSERT_EQ(state.LiveMonsters.Count(), 2u);
+    EXPECT_EQ(state.LiveMonsters.Word[0], "catalogue");
+    EXPECT_EQ(state.LiveMonsters.Word[1], "dog");
+    EXPECT_EQ(state.Corpses.Count(), 1u);
+}
+
+TEST_F(Answers, AHitCountsTheAnswerScoresItsLengthAndShowsBoth) {
+    state.GameMode = kModeTranslations;
+    AddMonster(2, 10, 20, "cat", "кот  кошка");
+    AddMonster(2, 30, 20, "fish", "рыба");
+    Type("кош");  // a part of the second alternative
+    EXPECT_EQ(windows.caption, "Lexodrome. Words complete: 1. Score:3.");
+    Type("р");
+    EXPECT_EQ(windows.caption, "Lexodrome. Words complete: 2. Score:4.");
+    EXPECT_EQ(state.WordsComplete, 2);
+    EXPECT_EQ(state.Score, 4);
+    EXPECT_EQ(engine.CallsStartingWith("PlaySample"),
+              (std::vector<std::string>{"PlaySample(6)", "PlaySample(6)"}));
+    EXPECT_TRUE(state.PlayerAnimating);
+}
+
+TEST_F(Answers, AMissChangesNothingButTheAnswerLine) {
+    state.GameMode = kModeWords;
+    AddMonster(2, 10, 20, "cat");
+    Type("dog");
+    Type("");
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    EXPECT_EQ(state.WordsComplete, 0);
+    EXPECT_EQ(windows.caption, "Lexodrome");
+    EXPECT_FALSE(state.PlayerAnimating);
+    EXPECT_TRUE(engine.calls.empty());
+    EXPECT_EQ(windows.editText, "");
+    EXPECT_EQ(windows.editFocused, 2);
+}
+
+TEST_F(Answers, OnlyEnterAnswers) {
+    state.GameMode = kModeWords;
+    AddMonster(2, 10, 20, "cat");
+    windows.editText = "cat";
+    game.Edit1KeyUp('A');
+    game.Edit1KeyUp(32);
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    EXPECT_EQ(windows.editText, "cat");
+}
+
+TEST_F(Answers, SmallYoBecomesYeButCapitalYoKeepsItsDots) {
+    state.GameMode = kModeTranslations;
+    AddMonster(2, 10, 20, "hedgehog", "еж");
+    AddMonster(2, 30, 20, "tree", "ёлка");
+    Type("ёлка");  // typed ё matches only "е": the tree's entry is spelled with ё
+    EXPECT_EQ(state.LiveMonsters.Count(), 2u);
+    EXPECT_EQ(windows.editHistory.front(), Utf8ToCp1251("елка"));
+    Type("Ёлка");  // a capital Ё is lowered to ё after the replacement
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    Type("ЁЖ");
+    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
+    Type("ёж");
+    EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+}
+
+TEST_F(Answers, TheCorpseKeepsTheBottomEdgeAndThePlayerFacesTheShot) {
+    state.GameMode = kModeWords;
+    AddMonster(1, 399, 100, "left");
+    AddMonster(2, 400, 100, "right");
+    Type("left");
+    EXPECT_FALSE(state.PlayerFacing);
+    Type("right");
+    EXPECT_TRUE(state.PlayerFacing);
+    // Kind 1: 60 high walking, 40 dying; kind 2: 64 walking, 80 dying (the corpse rises).
+    EXPECT_EQ(state.Corpses.Kind, (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(state.Corpses.X, (std::vector<int32_t>{399, 400}));
+    EXPECT_EQ(state.Corpses.Y, (std::vector<int32_t>{120, 84}));
+    EXPECT_EQ(state.Corpses.Frame, (std::vector<int32_t>{1, 1}));
+    EXPECT_TRUE(windows.timers[TimerId::TimerDethAnimat].enabled);
+}
+
+}  // namespace
+}  // namespace lexo::testing

@@ -1,0 +1,68 @@
+#include "game_fixture.h"
+
+namespace lexo::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class Drawing : public GameTest {
+protected:
+    Calls Frame() {
+        engine.calls.clear();
+        game.DrawFrame();
+        return engine.calls;
+    }
+};
+
+TEST_F(Drawing, EmptyFieldIsTheBackgroundAndTheStandingPlayer) {
+    EXPECT_EQ(Frame(), (Calls{"Begin2D()", "DrawTexture2D_Simple(1,0,0,800,512,0,0)",
+                              "DrawSprite2D_Simple(2,400,200,78,84,3,1,1,0,0)", "End2D()"}));
+}
+
+TEST_F(Drawing, CorpsesThenPlayerThenEachMonsterWithItsWord) {
+    state.Corpses.Append(1, 500, 120);
+    state.Corpses.Append(2, 10, 20);
+    state.Corpses.Frame[1] = 4;
+    AddMonster(2, 400, 90, "cat");
+    AddMonster(1, 401, -30, "");
+    state.LiveMonsters.Frame[1] = 3;
+    state.PlayerFrame = 2;
+    state.PlayerFacing = true;
+    EXPECT_EQ(Frame(), (Calls{
+                           "Begin2D()",
+                           "DrawTexture2D_Simple(1,0,0,800,512,0,0)",
+                           "DrawSprite2D_Simple(102,500,120,70,40,3,1,1,0,0)",
+                           "DrawSprite2D_Simple(202,10,20,64,80,5,1,4,0,0)",
+                           "DrawSprite2D_Simple(2,400,200,78,84,3,1,2,1,0)",
+                           "DrawSprite2D_Simple(201,400,90,64,64,3,2,1,0,0)",
+                           "DrawText2D(4,400,70,cat,16711680,255,1)",
+                           "DrawSprite2D_Simple(101,401,-30,50,60,4,1,3,1,0)",
+                           "DrawText2D(4,401,-50,,16711680,255,1)",
+                           "End2D()",
+                       }));
+}
+
+TEST_F(Drawing, GameOverHidesWordsShowsTheDeadPlayerAndTheBanner) {
+    AddMonster(2, 700, 300, "cat");
+    state.GameOver = true;
+    state.PlayerFacing = true;
+    state.PlayerFrame = 5;
+    const Calls calls = Frame();
+    EXPECT_EQ(calls, (Calls{
+                         "Begin2D()",
+                         "DrawTexture2D_Simple(1,0,0,800,512,0,0)",
+                         "DrawSprite2D_Simple(3,400,200,78,84,7,1,5,0,0)",
+                         "DrawSprite2D_Simple(201,700,300,64,64,3,2,1,1,0)",
+                         "DrawText2D(5,145,200," + Utf8ToCp1251("ИГРА ОКОНЧЕНА!") + ",255,255,1)",
+                         "End2D()",
+                     }));
+}
+
+TEST_F(Drawing, ARowOfAKindOutsideTheCatalogueIsNotDrawn) {
+    AddMonster(3, 10, 10, "ghost");
+    state.Corpses.Append(0, 10, 10);
+    EXPECT_EQ(Frame().size(), 4u);
+}
+
+}  // namespace
+}  // namespace lexo::testing

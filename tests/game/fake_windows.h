@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "game/game_windows.h"
+
+namespace lexo::testing {
+
+// The windows as plain values: timers, caption, answer line and the two modal windows, whose
+// showing runs a scripted reaction.
+class FakeWindows : public GameWindows {
+public:
+    struct TimerState {
+        bool enabled = false;
+        int32_t interval = 0;
+    };
+
+    FakeWindows() {
+        timers[TimerId::TimerAdd] = {false, 2200};
+        timers[TimerId::TimerMove] = {false, 40};
+        timers[TimerId::TimerAnimat] = {false, 120};
+        timers[TimerId::TimerDethAnimat] = {false, 140};
+        timers[TimerId::TimerGame] = {true, 140};
+        timers[TimerId::Game] = {true, 55};
+    }
+
+    void EnableTimer(TimerId timer, bool enabled) override { timers[timer].enabled = enabled; }
+    bool TimerEnabled(TimerId timer) const override { return timers.at(timer).enabled; }
+    void SetTimerInterval(TimerId timer, int32_t ms) override { timers[timer].interval = ms; }
+    PanelSurface Panel1() const override { return {4242, 802, 511}; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    std::string EditText() const override { return editText; }
+    void SetEditText(const std::string& text) override {
+        editText = text;
+        editHistory.push_back(text);
+    }
+    void SetEditEnabled(bool enabled) override { editEnabled = enabled; }
+    void FocusEdit() override { ++editFocused; }
+    void ClearUntranslatedWords() override { untranslated.clear(); }
+    void AddUntranslatedWord(const std::string& line) override { untranslated.push_back(line); }
+    void ShowUntranslatedWords() override {
+        shownUntranslated.push_back(untranslated);
+        // The field timers must be quiet while the list is open.
+        timersWhileListed = timers;
+    }
+    bool ShowDictionaryDialog() override {
+        ++dictionaryDialogs;
+        return onDictionaryDialog ? onDictionaryDialog() : true;
+    }
+    int32_t DictionarySpeed() const override { return speed; }
+
+    std::map<TimerId, TimerState> timers;
+    std::map<TimerId, TimerState> timersWhileListed;
+    std::string caption = "Lexodrome";
+    std::string editText;
+    std::vector<std::string> editHistory;
+    bool editEnabled = true;
+    int editFocused = 0;
+    std::vector<std::string> untranslated;
+    std::vector<std::vector<std::string>> shownUntranslated;
+    int dictionaryDialogs = 0;
+    std::function<bool()> onDictionaryDialog;
+    int32_t speed = 40;
+};
+
+}  // namespace lexo::testing

@@ -1,0 +1,164 @@
+#include "errors/message_box.h"
+#include "errors/run_time_error.h"
+#include "game/engine_callbacks.h"
+#include "game_fixture.h"
+
+namespace lexo::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const Calls kLoadAssetsCalls = {
+    "DirectSoundInit()",
+    "LoadTextureFromFile(data/fon.bmp,0,-1)",
+    "LoadTextureFromFile(data/player.bmp,0,16711680)",
+    "LoadTextureFromFile(data/dethplayer.bmp,0,16711680)",
+    "LoadFontFromFile(data/font.dft)",
+    "LoadFontFromFile(data/font2.dft)",
+    "LoadSample(data/fire.wav,0,0)",
+    "LoadSample(data/die.wav,0,0)",
+    "SetSampleVolume(6,100)",
+};
+
+class StartUp : public GameTest {
+protected:
+    StartUp() {
+        folder.Write("monsters.txt", "goblin\r\n");
+        folder.Write("data/goblin.mon", "g.bmp\n64\n64\n4\n1\n4\ngd.bmp\n64\n64\n4\n1\n4\n");
+        folder.Write("words/names.txt", "cat\r\ndog\r\n");
+        folder.Write("words/names2.txt", Utf8ToCp1251("кот\r\nсобака\r\n"));
+        windows.onDictionaryDialog = [this] {
+            // While the dialog is open the engine already draws, and the collision timer ticks.
+            engine.calls.push_back("-- dialog --");
+            game.GameTimer();
+            game.ApplicationEvents1Idle();
+            state.DictionaryDir = "words";
+            state.GameMode = kModeTranslations;
+            windows.speed = 33;
+            return true;
+        };
+        state = GameState();
+        state.Score = 5;
+        state.PlayerFrame = 3;
+        state.PlayerAnimating = true;
+    }
+
+    TemporaryWorkingDirectory folder;
+};
+
+TEST_F(StartUp, RunsEveryStepInOrder) {
+    EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
+
+    Calls expected = {"RegProcedure(0)", "RegProcedure(2)", "PleaseNoLogo()",
+                      "SetEngineInitParametrs(802,511,32,0,0,0,0,1)", "StartEngine_DrawToPanel(4242)"};
+    expected.insert(expected.end(), kLoadAssetsCalls.begin(), kLoadAssetsCalls.end());
+    expected.insert(expected.end(), {"-- dialog --", "EngineMainDraw()", "Begin2D()"});
+    const auto afterDialog = std::find(engine.calls.begin(), engine.calls.end(), "End2D()");
+    ASSERT_NE(afterDialog, engine.calls.end());
+    EXPECT_EQ(Calls(engine.calls.begin(), engine.calls.begin() + expected.size()), expected);
+
+    Calls rest(afterDialog + 1, engine.calls.end());
+    Calls expectedRest = kLoadAssetsCalls;
+    expectedRest.insert(expectedRest.end(), {"LoadTextureFromFile(data/g.bmp,0,16711680)",
+                                             "LoadTextureFromFile(data/gd.bmp,0,16711680)",
+                                             "PlayMusic(data/music.mp3,1)"});
+    EXPECT_EQ(rest, expectedRest);
+
+    EXPECT_EQ(state.Score, 0);
+    EXPECT_EQ(state.PlayerFrame, 1);
+    EXPECT_FALSE(state.PlayerAnimating);
+    EXPECT_EQ(state.WordList.Count(), 2u);
+    EXPECT_EQ(state.TranslationList[1], Utf8ToCp1251("собака"));
+    EXPECT_EQ(state.Sprites.AliveSprites.size(), 2u);
+    EXPECT_EQ(windows.timers[TimerId::TimerMove].interval, 33);
+    for (TimerId timer : {TimerId::TimerAdd, TimerId::TimerMove, TimerId::TimerAnimat}) {
+        EXPECT_TRUE(windows.timers[timer].enabled);
+    }
+    EXPECT_FALSE(windows.timers[TimerId::TimerDethAnimat].enabled);
+    EXPECT_EQ(windows.caption, "Lexodrome");
+}
+
+TEST_F(StartUp, LoadingAssetsTwiceLeavesTheSameStateAsOnce) {
+    SetDictionary("a", "b");
+    AddMonster(1, 0, 0, "x");
+    state.Corpses.Append(1, 0, 0);
+    state.GameOver = true;
+    state.PlayerFacing = true;
+    game.LoadAssets();
+    const AssetHandles once = state.Assets;
+    game.LoadAssets();
+    EXPECT_EQ(state.Assets.BackgroundTexture, once.BackgroundTexture);
+    EXPECT_EQ(state.Assets.FireSample, once.FireSample);
+    EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+    EXPECT_EQ(state.Corpses.Count(), 0u);
+    EXPECT_TRUE(state.WordList.Empty());
+    EXPECT_TRUE(state.TranslationList.Empty());
+    EXPECT_FALSE(state.GameOver);
+    EXPECT_FALSE(state.PlayerFacing);
+}
+
+TEST_F(StartUp, WithoutAUsableEngineNothingIsCalled) {
+    EXPECT_EQ(game.FormShow([] { return false; }), Game::StartUp::EngineUnavailable);
+    EXPECT_TRUE(engine.calls.empty());
+    EXPECT_EQ(windows.dictionaryDialogs, 0);
+    game.ApplicationEvents1Idle();
+    game.FormClose();
+    EXPECT_TRUE(engine.calls.empty());
+}
+
+TEST_F(StartUp, QuittingTheDialogStopsBeforeTheGame) {
+    windows.onDictionaryDialog = [] { return false; };
+    EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::PlayerQuit);
+    EXPECT_TRUE(engine.CallsStartingWith("PlayMusic").empty());
+    EXPECT_FALSE(windows.timers[TimerId::TimerAdd].enabled);
+    game.FormClose();
+    EXPECT_EQ(engine.calls.back(), "QuitEngine()");
+}
+
+TEST_F(StartUp, ABrokenCatalogueEndsStartUpBeforeTheMusicAndTheMonsters) {
+    folder.Write("data/goblin.mon", "g.bmp\nwide\n");
+    try {
+        game.FormShow([] { return true; });
+        FAIL() << "no error";
+    } catch (const RunTimeError& error) {
+        EXPECT_STREQ(error.what(), "'wide' is not a valid integer value");
+    }
+    EXPECT_TRUE(engine.CallsStartingWith("PlayMusic").empty());
+    EXPECT_FALSE(windows.timers[TimerId::TimerAdd].enabled);
+    EXPECT_TRUE(state.WordList.Empty());
+    // The field is still drawn: background and player.
+    engine.calls.clear();
+    game.ApplicationEvents1Idle();
+    EXPECT_EQ(engine.calls.size(), 5u);
+}
+
+TEST_F(StartUp, AnEmptyWordListIsReportedAndTheDialogShownAgain) {
+    folder.Write("empty/names.txt", "");
+    folder.Write("empty/names2.txt", "");
+    int showings = 0;
+    windows.onDictionaryDialog = [&] {
+        state.DictionaryDir = ++showings == 1 ? "empty" : "words";
+        state.GameMode = kModeWords;
+        return true;
+    };
+    std::vector<std::string> boxes;
+    auto previous = SetMessageBoxPresenter(
+        [&](const std::string& caption, const std::string& text) { boxes.push_back(caption + ": " + text); });
+    EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
+    SetMessageBoxPresenter(previous);
+    EXPECT_EQ(showings, 2);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(Cp1251ToUtf8(boxes[0]), "zarnik: В файле \"empty/names.txt\" нет ни одного слова.");
+    EXPECT_EQ(state.WordList.Count(), 2u);
+}
+
+TEST_F(StartUp, ClosingAndDestroyingStopTheEngineAndFreeTheFireSample) {
+    game.FormShow([] { return true; });
+    engine.calls.clear();
+    game.FormClose();
+    game.FormDestroy();
+    EXPECT_EQ(engine.calls, (Calls{"QuitEngine()", "FreeSample(6)"}));
+}
+
+}  // namespace
+}  // namespace lexo::testing
