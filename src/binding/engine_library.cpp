@@ -10,7 +10,8 @@
 namespace lexo {
 namespace {
 
-// Only a regular file (or a link to one) counts; a directory of that name is no library.
+// Only a regular file (or a link to one) counts. A directory or device of that name is no
+// library, and opening a FIFO would wait for a writer.
 bool LibraryFileExists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);

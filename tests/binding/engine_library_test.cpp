@@ -62,15 +62,17 @@ TEST_F(EngineLibraryTest, MissingFileIsReportedWithThePathAsGiven) {
     EXPECT_EQ(BoundCount(library.Entries()), 0u);
 }
 
-TEST_F(EngineLibraryTest, DirectoryOrDanglingLinkNamedLikeTheLibraryIsNoFile) {
+TEST_F(EngineLibraryTest, OnlyARegularFileCountsAsTheLibrary) {
     std::filesystem::create_directory(dir / "DGLEngine.so");
     std::filesystem::create_symlink(dir / "nowhere.so", dir / "link.so");
     EXPECT_FALSE(library.LoadEngineLibrary(dir / "DGLEngine.so"));
     EXPECT_FALSE(library.LoadEngineLibrary(dir / "link.so"));
+    EXPECT_FALSE(library.LoadEngineLibrary("/dev/null"));
     EXPECT_EQ(recorder.Messages(),
               (std::vector<Message>{
                   BindingMessage("DGLEngine DLL (\"" + dir / "DGLEngine.so" + "\") not found!"),
-                  BindingMessage("DGLEngine DLL (\"" + dir / "link.so" + "\") not found!")}));
+                  BindingMessage("DGLEngine DLL (\"" + dir / "link.so" + "\") not found!"),
+                  BindingMessage("DGLEngine DLL (\"/dev/null\") not found!")}));
     EXPECT_EQ(library.ModuleHandle(), nullptr);
 }
 
