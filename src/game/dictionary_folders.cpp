@@ -6,9 +6,7 @@
 namespace lexo {
 namespace {
 
-bool IsHidden(const std::string& name) {
-    return name[0] == '.' && name != "." && name != "..";
-}
+bool IsHidden(const std::string& name) { return name[0] == '.' && name != "." && name != ".."; }
 
 // stat follows symbolic links, so a link to a folder or a file counts as what it points to.
 bool IsFolder(const std::string& path) {

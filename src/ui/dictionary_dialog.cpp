@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +51,7 @@ QString CollationKey(const QString& name) {
 }
 
 class DictionaryItem : public QListWidgetItem {
-public:
+  public:
     using QListWidgetItem::QListWidgetItem;
 
     bool operator<(const QListWidgetItem& other) const override {
@@ -63,7 +62,7 @@ public:
 };
 
 class FixedHeightDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -76,7 +75,7 @@ public:
 // The number field beside the spinner shows the position but takes no typing; the arrows, the
 // arrow keys and the mouse wheel still step it.
 class SpeedSpinBox : public QSpinBox {
-public:
+  public:
     explicit SpeedSpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
 };
 
@@ -157,8 +156,8 @@ void TForm3::CreateControls() {
     List->setItemDelegate(new FixedHeightDelegate(List));
     connect(List, &QListWidget::itemSelectionChanged, this, &TForm3::ListClick);
 
-    But1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                           QStringLiteral("ОК"), this);
+    But1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("ОК"),
+                           this);
     But1->setGeometry(8, 184, 169, 25);
     But1->setEnabled(false);
     But1->setDefault(true);
@@ -176,7 +175,8 @@ void TForm3::CreateControls() {
 
     CreateRadioGroup();
 
-    Label3 = MakeLabel(this, 8, 216, QStringLiteral("Чем больше это число, тем медленнее идут монстры:"));
+    Label3 = MakeLabel(this, 8, 216,
+                       QStringLiteral("Чем больше это число, тем медленнее идут монстры:"));
     // The label ends before the speed field at 288.
     FitLabelWidth(Label3, 288 - 8 - 2);
 
@@ -198,9 +198,9 @@ void TForm3::CreateRadioGroup() {
     RadioGroup1 = new QGroupBox(QStringLiteral("Режим игры"), this);
     RadioGroup1->setGeometry(184, 160, 177, 49);
     WordsChoice = new QRadioButton(QStringLiteral("Ввод слов"), RadioGroup1);
-    WordsChoice->setGeometry(8, 14, 161, 16);
+    WordsChoice->setGeometry(8, 18, 161, 15);
     TranslationsChoice = new QRadioButton(QStringLiteral("Ввод переводов"), RadioGroup1);
-    TranslationsChoice->setGeometry(8, 30, 161, 16);
+    TranslationsChoice->setGeometry(8, 33, 161, 15);
     TranslationsChoice->setChecked(true);
 }
 
@@ -267,9 +267,8 @@ void TForm3::ListClick() {
     QListWidgetItem* item = selected.front();
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
-    bool read = RunGuarded([&] {
-        about = ReadWholeFile(DictionaryFilePath(workingDir_, folder, kAboutFile));
-    });
+    bool read = RunGuarded(
+        [&] { about = ReadWholeFile(DictionaryFilePath(workingDir_, folder, kAboutFile)); });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {
         RestoreSelection();

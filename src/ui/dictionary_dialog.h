@@ -22,9 +22,10 @@ namespace lexo {
 // showings, keeping every control's state. Only But1 closes it, except when there is no
 // dictionary at all: then it explains where it looked and offers QuitButton instead.
 class TForm3 : public QDialog {
-public:
+  public:
     // Scans workingDir ("." in the game) for dictionary folders.
-    explicit TForm3(GameState& state, const std::string& workingDir = ".", QWidget* parent = nullptr);
+    explicit TForm3(GameState& state, const std::string& workingDir = ".",
+                    QWidget* parent = nullptr);
 
     // Shows the dialog modally. True when the player confirmed a dictionary with But1
     // (DictionaryDir and GameMode are set); false when there was none and the player quit.
@@ -51,10 +52,10 @@ public:
     // In But1's place when no dictionary folder exists; ends the dialog without a choice.
     QPushButton* QuitButton = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void CreateRadioGroup();
     void SetTabOrder();

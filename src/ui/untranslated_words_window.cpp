@@ -46,7 +46,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 
 void TForm2::ClearLines() { Memo1->clear(); }
 
-void TForm2::AddLine(const std::string& cp1251Line) { Memo1->appendPlainText(FromCp1251(cp1251Line)); }
+void TForm2::AddLine(const std::string& cp1251Line) {
+    Memo1->appendPlainText(FromCp1251(cp1251Line));
+}
 
 void TForm2::setVisible(bool visible) {
     if (visible && !isVisible()) {

@@ -10,7 +10,7 @@ namespace lexo {
 // Lists the words left on the field at game over, one "word - translation" line each. Created
 // once, filled and shown modally (exec()) at every game over, hidden when the player closes it.
 class TForm2 : public QDialog {
-public:
+  public:
     explicit TForm2(QWidget* parent = nullptr);
 
     void ClearLines();
@@ -21,7 +21,7 @@ public:
 
     QPlainTextEdit* Memo1 = nullptr;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 

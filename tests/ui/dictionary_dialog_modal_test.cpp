@@ -43,9 +43,8 @@ struct Snapshot {
 };
 
 Snapshot Take(const TForm3& form) {
-    return {form.List->currentRow(),           form.Label1->text(),
-            form.Label2->text(),               form.Memo1->toPlainText(),
-            form.WordsChoice->isChecked(),     form.But1->isEnabled(),
+    return {form.List->currentRow(),   form.Label1->text(),           form.Label2->text(),
+            form.Memo1->toPlainText(), form.WordsChoice->isChecked(), form.But1->isEnabled(),
             form.SpeedPosition()};
 }
 

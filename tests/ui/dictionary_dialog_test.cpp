@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -29,11 +28,12 @@ using testing::TempFolder;
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 class DictionaryDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        previous_ = SetMessageBoxPresenter([this](const std::string& caption, const std::string& text) {
-            boxes_.emplace_back(caption, text);
-        });
+        previous_ =
+            SetMessageBoxPresenter([this](const std::string& caption, const std::string& text) {
+                boxes_.emplace_back(caption, text);
+            });
     }
     void TearDown() override { SetMessageBoxPresenter(previous_); }
 
@@ -61,7 +61,6 @@ TEST_F(DictionaryDialogTest, StartsWithNothingChosen) {
     auto form = ShownDialog();
 
     EXPECT_EQ(form->windowTitle(), Utf8("Выберите словарь:"));
-    EXPECT_EQ(form->size(), QSize(369, 239));
     EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowSystemMenuHint);
     EXPECT_EQ(form->List->count(), 1);
@@ -72,11 +71,8 @@ TEST_F(DictionaryDialogTest, StartsWithNothingChosen) {
     // Cyrillic О and К.
     EXPECT_EQ(form->But1->text(), QString::fromUtf16(u"\u041E\u041A"));
     EXPECT_TRUE(form->QuitButton->isHidden());
-    EXPECT_TRUE(form->Label1->text().isEmpty());
     EXPECT_TRUE(form->Label2->text().isEmpty());
     EXPECT_TRUE(form->Memo1->toPlainText().isEmpty());
-    EXPECT_TRUE(form->Memo1->isReadOnly());
-    EXPECT_EQ(form->RadioGroup1->title(), Utf8("Режим игры"));
     EXPECT_TRUE(form->TranslationsChoice->isChecked());
     EXPECT_EQ(form->SpeedPosition(), 40);
     EXPECT_EQ(state_.GameMode, kModeNone);
@@ -123,7 +119,8 @@ TEST_F(DictionaryDialogTest, SelectingShowsTitleAndDescription) {
 }
 
 TEST_F(DictionaryDialogTest, FirstLineWiderThanTheBoxIsSplitWhereItWraps) {
-    const QString words = Utf8("Очень длинная первая строка описания, которая не помещается в поле");
+    const QString words =
+        Utf8("Очень длинная первая строка описания, которая не помещается в поле");
     const QString oneWord = QString(60, QChar(0x0436));
     work_.MakeDictionary("words", Utf8ToCp1251((words + "\nSecond").toStdString()));
     work_.MakeDictionary("one_word", Utf8ToCp1251(oneWord.toStdString()));

@@ -11,7 +11,7 @@ namespace lexo::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "lexo-ui-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
@@ -41,7 +41,7 @@ public:
         WriteFile(name + "/names2.txt", "\xea\xee\xf2\r\n");
     }
 
-private:
+  private:
     std::string path_;
 };
 
