@@ -1,0 +1,143 @@
+#include "engine.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "bmp.h"
+#include "file_bytes.h"
+#include "sprites/blit.h"
+#include "text_draw.h"
+
+namespace lexo {
+namespace {
+
+constexpr int32_t kDrawProcedure = 0;
+constexpr int32_t kLoadProcedure = 2;
+// The frame size when the game never gave one: the playing field.
+constexpr int32_t kDefaultWidth = 800;
+constexpr int32_t kDefaultHeight = 512;
+constexpr size_t kMaxFontFileBytes = 64u << 20;
+
+// Sets a flag for the lifetime of a scope, also when a callback throws through it.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+Engine& Engine::Instance() {
+    static Engine engine;
+    return engine;
+}
+
+Engine::~Engine() { Quit(); }
+
+void Engine::RegProcedure(int32_t kind, EngineProcedure procedure) {
+    procedures_[kind] = procedure;
+}
+
+void Engine::SetInitParameters(int32_t width, int32_t height) {
+    if (width <= 0 || height <= 0) return;
+    width_ = width;
+    height_ = height;
+    if (started_) ResizeFrame(width, height);
+}
+
+void Engine::Start(unsigned long window) {
+    if (!frame_.Exists()) {
+        frame_.Resize(width_ > 0 ? width_ : kDefaultWidth, height_ > 0 ? height_ : kDefaultHeight);
+    }
+    presenter_.Start(window);
+    started_ = true;
+    auto load = procedures_.find(kLoadProcedure);
+    if (load != procedures_.end() && load->second != nullptr) load->second();
+}
+
+void Engine::UpdateRenderRect(int32_t width, int32_t height) { SetInitParameters(width, height); }
+
+void Engine::ResizeFrame(int32_t width, int32_t height) {
+    // Keep the picture when the size does not really change (a resize event per frame, say).
+    if (frame_.Exists() && frame_.Width() == width && frame_.Height() == height) return;
+    frame_.Resize(width, height);
+}
+
+void Engine::MainDraw() {
+    if (!started_ || inMainDraw_) return;
+    {
+        FlagScope drawing(inMainDraw_);
+        auto draw = procedures_.find(kDrawProcedure);
+        if (draw != procedures_.end() && draw->second != nullptr) draw->second();
+    }
+    // A procedure that forgot End2D still completes its picture.
+    frame_.End();
+    if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+}
+
+void Engine::Quit() {
+    sound_.Shutdown();
+    presenter_.Stop();
+    frame_.Release();
+    textures_.RemoveAll();
+    fonts_.RemoveAll();
+    started_ = false;
+}
+
+void Engine::Begin2D() {
+    if (started_) frame_.Begin();
+}
+
+void Engine::End2D() { frame_.End(); }
+
+void Engine::DrawTexture(uint32_t texture, int32_t x, int32_t y, int32_t width, int32_t height) {
+    const Texture* found = textures_.Find(texture);
+    if (found == nullptr || !frame_.Drawing()) return;
+    const Image& picture = found->Picture();
+    DrawCell(frame_, *found, CellRect{0, 0, picture.width, picture.height},
+             Placement{x, y, width, height, false});
+}
+
+void Engine::DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWidth,
+                        int32_t frameHeight, int32_t columns, int32_t rows, int32_t frame,
+                        bool mirror) {
+    const Texture* found = textures_.Find(texture);
+    if (found == nullptr || !frame_.Drawing()) return;
+    std::optional<CellRect> cell = SheetCell(found->Picture(), columns, rows, frame);
+    if (!cell) return;
+    DrawCell(frame_, *found, *cell, Placement{x, y, frameWidth, frameHeight, mirror});
+}
+
+void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
+                      int32_t alpha, double scale) {
+    const DftFont* found = fonts_.Find(font);
+    if (found == nullptr || text == nullptr || !frame_.Drawing()) return;
+    lexo::DrawText(frame_, *found, x, y, std::string_view(text, std::strlen(text)),
+                   TextStyle{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale});
+}
+
+void Engine::PrintScreen(const char* path) const {
+    if (!frame_.Exists()) return;
+    WriteFileBytes(path, EncodeBmp24(frame_.Completed()));
+}
+
+uint32_t Engine::LoadTexture(const char* path, int32_t colourKey) {
+    std::optional<Texture> texture = Texture::Load(path, colourKey);
+    if (!texture) return 0;
+    return textures_.Add(std::make_unique<Texture>(std::move(*texture)));
+}
+
+uint32_t Engine::LoadFont(const char* path) {
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxFontFileBytes);
+    if (!bytes) return 0;
+    std::optional<DftFont> font = ParseDft(*bytes);
+    if (!font) return 0;
+    return fonts_.Add(std::make_unique<DftFont>(std::move(*font)));
+}
+
+}  // namespace lexo

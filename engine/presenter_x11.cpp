@@ -1,0 +1,246 @@
+#include "presenter_x11.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "x11_pixels.h"
+
+namespace lexo {
+namespace {
+
+// Xlib reports errors through one handler per process. Ours takes the errors of the presenter's
+// own connection and hands every other connection's to the handler that was there before.
+Display* g_presenterDisplay = nullptr;
+bool g_presenterError = false;
+XErrorHandler g_previousHandler = nullptr;
+
+int OnXError(Display* display, XErrorEvent* event) {
+    if (display == g_presenterDisplay) {
+        g_presenterError = true;
+        return 0;
+    }
+    return g_previousHandler != nullptr ? g_previousHandler(display, event) : 0;
+}
+
+void InstallErrorHandler(Display* display) {
+    g_presenterDisplay = display;
+    g_presenterError = false;
+    g_previousHandler = XSetErrorHandler(OnXError);
+}
+
+void RemoveErrorHandler() {
+    XErrorHandler current = XSetErrorHandler(g_previousHandler);
+    // Someone installed a handler after ours: keep theirs.
+    if (current != OnXError) XSetErrorHandler(current);
+    g_presenterDisplay = nullptr;
+    g_previousHandler = nullptr;
+}
+
+// Round trip to the server; true when no error came back for this connection.
+bool SyncedWithoutError(Display* display) {
+    XSync(display, False);
+    return !g_presenterError;
+}
+
+}  // namespace
+
+struct X11Presenter::State {
+    Display* display = nullptr;
+    Window window = 0;
+    Visual* visual = nullptr;
+    int depth = 0;
+    GC gc = nullptr;
+    XImage* image = nullptr;
+    XShmSegmentInfo shm{};
+    bool shared = false;
+    bool shmRefused = false;  // the server turned shared memory down once; don't ask again
+    bool imageShown = false;  // the image holds exactly what the window shows
+    bool directCopy = false;  // the image's pixels are laid out like the frame's
+    uint64_t shownSerial = 0;
+
+    bool CreateSharedImage(int width, int height);
+    bool CreatePlainImage(int width, int height);
+    void DestroyImage();
+    bool EnsureImage(int width, int height);
+    void ReadEvents();
+    bool FillImage(const Image& frame);
+};
+
+bool X11Presenter::State::CreateSharedImage(int width, int height) {
+    if (shmRefused || !XShmQueryExtension(display)) return false;
+    image = XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &shm,
+                            static_cast<unsigned>(width), static_cast<unsigned>(height));
+    if (image == nullptr) return false;
+    shm.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * image->height,
+                       IPC_CREAT | 0600);
+    void* address = shm.shmid >= 0 ? shmat(shm.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
+    if (address == reinterpret_cast<void*>(-1)) {
+        if (shm.shmid >= 0) shmctl(shm.shmid, IPC_RMID, nullptr);
+        XDestroyImage(image);
+        image = nullptr;
+        return false;
+    }
+    shm.shmaddr = image->data = static_cast<char*>(address);
+    shm.readOnly = False;
+    bool attached = XShmAttach(display, &shm) && SyncedWithoutError(display);
+    // Marked for removal now, the segment disappears once both sides let go, even after a crash.
+    shmctl(shm.shmid, IPC_RMID, nullptr);
+    if (!attached) {
+        g_presenterError = false;
+        shmRefused = true;
+        shmdt(shm.shmaddr);
+        XDestroyImage(image);
+        image = nullptr;
+        return false;
+    }
+    shared = true;
+    return true;
+}
+
+bool X11Presenter::State::CreatePlainImage(int width, int height) {
+    image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                         static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
+    if (image == nullptr) return false;
+    // XDestroyImage releases the data with free().
+    image->data = static_cast<char*>(
+        std::malloc(static_cast<size_t>(image->bytes_per_line) * image->height));
+    if (image->data == nullptr) {
+        XDestroyImage(image);
+        image = nullptr;
+        return false;
+    }
+    shared = false;
+    return true;
+}
+
+void X11Presenter::State::DestroyImage() {
+    if (image == nullptr) return;
+    if (shared) {
+        XShmDetach(display, &shm);
+        XSync(display, False);
+        XDestroyImage(image);  // frees the structure only; the segment is ours to detach
+        shmdt(shm.shmaddr);
+    } else {
+        XDestroyImage(image);
+    }
+    image = nullptr;
+    shared = false;
+    imageShown = false;
+}
+
+bool X11Presenter::State::EnsureImage(int width, int height) {
+    if (image != nullptr && image->width == width && image->height == height) return true;
+    DestroyImage();
+    if (!CreateSharedImage(width, height) && !CreatePlainImage(width, height)) return false;
+    directCopy = ImageMatchesFrameLayout(*image);
+    imageShown = false;
+    return true;
+}
+
+void X11Presenter::State::ReadEvents() {
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == Expose) imageShown = false;
+        // A destroyed window answers every request with an error; stop talking to it.
+        if (event.type == DestroyNotify && event.xdestroywindow.window == window) {
+            g_presenterError = true;
+        }
+    }
+}
+
+// Brings the image up to the frame. False when it already held exactly this frame.
+bool X11Presenter::State::FillImage(const Image& frame) {
+    if (!directCopy) {
+        WriteFrameToImage(frame, *image);
+        return true;
+    }
+    const size_t rowBytes = static_cast<size_t>(frame.width) * sizeof(Pixel);
+    bool same = imageShown;
+    for (int y = 0; y < frame.height; ++y) {
+        char* dst = image->data + static_cast<size_t>(y) * image->bytes_per_line;
+        if (same && std::memcmp(dst, frame.Row(y), rowBytes) == 0) continue;
+        same = false;
+        std::memcpy(dst, frame.Row(y), rowBytes);
+    }
+    return !same;
+}
+
+X11Presenter::X11Presenter() = default;
+
+X11Presenter::~X11Presenter() { Stop(); }
+
+bool X11Presenter::Start(unsigned long window) {
+    Stop();
+    if (window == 0) return false;
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return false;
+    state_ = std::make_unique<State>();
+    state_->display = display;
+    state_->window = window;
+    InstallErrorHandler(display);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes) || !SyncedWithoutError(display)) {
+        Stop();
+        return false;
+    }
+    state_->visual = attributes.visual;
+    state_->depth = attributes.depth;
+    XSelectInput(display, window, ExposureMask | StructureNotifyMask);
+    state_->gc = XCreateGC(display, window, 0, nullptr);
+    if (!SyncedWithoutError(display)) {
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+void X11Presenter::Stop() {
+    if (!state_) return;
+    State& s = *state_;
+    s.DestroyImage();
+    if (s.gc != nullptr) XFreeGC(s.display, s.gc);
+    // Our interest in the window's events ends with the connection.
+    XCloseDisplay(s.display);
+    RemoveErrorHandler();
+    state_.reset();
+}
+
+bool X11Presenter::Active() const { return state_ != nullptr; }
+
+bool X11Presenter::UsesSharedMemory() const { return state_ && state_->shared; }
+
+void X11Presenter::Present(const Image& frame, uint64_t serial) {
+    if (!state_ || frame.width <= 0 || frame.height <= 0) return;
+    State& s = *state_;
+    s.ReadEvents();
+    if (g_presenterError || !s.EnsureImage(frame.width, frame.height)) {
+        Stop();
+        return;
+    }
+    if (s.imageShown && serial == s.shownSerial) return;
+    s.shownSerial = serial;
+    if (!s.FillImage(frame)) return;
+    const auto width = static_cast<unsigned>(frame.width);
+    const auto height = static_cast<unsigned>(frame.height);
+    if (s.shared) {
+        XShmPutImage(s.display, s.window, s.gc, s.image, 0, 0, 0, 0, width, height, False);
+    } else {
+        XPutImage(s.display, s.window, s.gc, s.image, 0, 0, 0, 0, width, height);
+    }
+    // Waiting for the server keeps the shared image unchanged until it has been read, and
+    // brings any error of this request back now.
+    if (!SyncedWithoutError(s.display)) {
+        Stop();
+        return;
+    }
+    s.imageShown = true;
+}
+
+}  // namespace lexo

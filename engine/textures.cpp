@@ -1,0 +1,54 @@
+#include "textures.h"
+
+#include "bmp.h"
+#include "file_bytes.h"
+
+namespace lexo {
+namespace {
+
+// Sheets are drawn with a handful of cells each; a caller cycling through endless different
+// cells of a huge picture only rebuilds runs, it never piles them up.
+constexpr size_t kMaxCachedCells = 4096;
+
+}  // namespace
+
+Texture::Texture(Image image) : image_(std::move(image)) {}
+
+std::optional<Texture> Texture::Load(const char* path, int32_t colourKey) {
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxPictureFileBytes);
+    if (!bytes) return std::nullopt;
+    std::optional<Image> image = DecodeBmp(*bytes);
+    if (!image) return std::nullopt;
+    Texture texture(std::move(*image));
+    if (colourKey >= 0) texture.ApplyColourKey(static_cast<uint32_t>(colourKey));
+    return texture;
+}
+
+void Texture::ApplyColourKey(uint32_t colour) {
+    const Pixel key = PixelFromColourRef(colour);
+    for (Pixel& pixel : image_.pixels) {
+        if (pixel == key) {
+            pixel = 0;
+            opaque_ = false;
+        }
+    }
+    runs_.clear();
+}
+
+const CellRuns& Texture::Runs(const CellRect& cell, bool mirrored) const {
+    RunsKey key{cell, mirrored};
+    auto found = runs_.find(key);
+    if (found != runs_.end()) return *found->second;
+    if (runs_.size() >= kMaxCachedCells) runs_.clear();
+    auto made = std::make_unique<CellRuns>(image_, cell, mirrored);
+    return *runs_.emplace(key, std::move(made)).first->second;
+}
+
+size_t Texture::RunsKeyHash::operator()(const RunsKey& key) const {
+    uint64_t a = static_cast<uint32_t>(key.cell.x) | uint64_t{static_cast<uint32_t>(key.cell.y)} << 32;
+    uint64_t b = static_cast<uint32_t>(key.cell.width) |
+                 uint64_t{static_cast<uint32_t>(key.cell.height)} << 32;
+    return std::hash<uint64_t>{}(a * 0x9E3779B97F4A7C15ull ^ b) ^ (key.mirrored ? 1 : 0);
+}
+
+}  // namespace lexo
