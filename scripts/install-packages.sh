@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev
   # running: a sans font for the windows
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox

@@ -24,6 +24,7 @@
 #include "text/text_file.h"
 #include "text/text_lines.h"
 #include "ui/qt_text.h"
+#include "ui/window_fonts.h"
 
 namespace lexo {
 namespace {
@@ -31,15 +32,6 @@ namespace {
 constexpr int kFolderBytesRole = Qt::UserRole;
 constexpr int kItemHeight = 13;
 
-// Liberation Sans has Arial's widths, close to those of MS Sans Serif -11 and Arial -13 that
-// the layout was made for; DejaVu Sans, always installed, is wider.
-QFont ArialLikeFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 // Folder names sort case-insensitively by Unicode case folding, so Latin names come before
 // Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
@@ -139,7 +131,7 @@ TForm3::TForm3(GameState& state, const std::string& workingDir, QWidget* parent)
     : QDialog(parent), state_(state), workingDir_(workingDir) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Выберите словарь:"));
-    setFont(ArialLikeFont(11));
+    setFont(ArialFont(11));
     setFixedSize(369, 239);
     CreateControls();
     SetTabOrder();
@@ -164,7 +156,7 @@ void TForm3::CreateControls() {
     connect(But1, &QPushButton::clicked, this, &TForm3::But1Click);
 
     Label1 = MakeLabel(this, 184, 4);
-    Label1->setFont(ArialLikeFont(13));
+    Label1->setFont(ArialFont(13));
     Label2 = MakeLabel(this, 184, 24);
 
     Memo1 = new QPlainTextEdit(this);

@@ -5,32 +5,20 @@
 #include <QScreen>
 
 #include "ui/qt_text.h"
+#include "ui/window_fonts.h"
 
 namespace lexo {
-namespace {
-
-// Liberation Sans has Arial's widths; DejaVu Sans, always installed, stands in for it.
-// The window's font is MS Sans Serif -11 in the layout, the list's Arial -16.
-QFont ArialLikeFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-}  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Список непереведённых слов:"));
-    setFont(ArialLikeFont(11));
+    setFont(ArialFont(11));
     setFixedSize(475, 411);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(0, 0, 473, 409);
-    Memo1->setFont(ArialLikeFont(16));
+    Memo1->setFont(ArialFont(16));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFocusPolicy(Qt::StrongFocus);

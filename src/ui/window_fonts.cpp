@@ -1,32 +1,31 @@
 #include "ui/window_fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace lexo {
 namespace {
 
 QFont FirstInstalled(const QStringList& families, int pixelHeight) {
-    const QStringList installed = QFontDatabase::families();
     QFont font;
-    for (const QString& family : families) {
-        if (installed.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     return font;
 }
 
 }  // namespace
 
+// DejaVu Sans is drawn much like Tahoma.
 QFont WindowFont(int pixelHeight) {
-    return FirstInstalled({"DejaVu Sans", "Liberation Sans"}, pixelHeight);
+    return FirstInstalled({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")},
+                          pixelHeight);
 }
 
+// Liberation Sans has Arial's widths, close to those of MS Sans Serif and Arial that the dialog
+// layouts were made for; DejaVu Sans, always installed, is wider.
 QFont ArialFont(int pixelHeight) {
-    return FirstInstalled({"Liberation Sans", "DejaVu Sans"}, pixelHeight);
+    return FirstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+                          pixelHeight);
 }
 
 }  // namespace lexo
