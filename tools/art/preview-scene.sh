@@ -23,6 +23,12 @@ place() { printf ' -geometry +%s+%s -composite ' "$1" "$2"; }
 
 word() { printf ' -annotate +%s+%s %s ' "$1" $(($2 - 20 + 14)) "$3"; }
 
+# The words of the walking monsters below; drawn twice, outlined in white like the word font.
+words() {
+    word 90 150 window; word 250 60 mountain; word 640 240 butterfly
+    word 700 400 thunder; word 20 380 garden; word 560 20 river
+}
+
 # shellcheck disable=SC2046
 convert "$d/fon.bmp" \
     $(frame troll_die.bmp 72 72 3 6 0) $(place 150 300) \
@@ -36,6 +42,5 @@ convert "$d/fon.bmp" \
     $(frame beetle_walk.bmp 64 48 6 4 0) $(place 20 380) \
     $(frame beetle_walk.bmp 64 48 6 1 1) $(place 560 20) \
     -font DejaVu-Sans-Bold -pointsize 16 -fill '#0000FF' \
-    $(word 90 150 window) $(word 250 60 mountain) $(word 640 240 butterfly) \
-    $(word 700 400 thunder) $(word 20 380 garden) $(word 560 20 river) \
+    -stroke white -strokewidth 3 $(words) -stroke none $(words) \
     "$out"
