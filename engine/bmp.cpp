@@ -90,7 +90,8 @@ bool ReadInfoHeader(std::span<const uint8_t> file, Layout& layout) {
         // A 40-byte header is followed by the masks; the longer headers hold them.
         size_t maskBytes = layout.compression == kBiAlphaBitfields ? 16 : 12;
         if (file.size() < kFileHeaderSize + 40 + maskBytes) return false;
-        for (size_t i = 0; i < 3; ++i) layout.masks[i] = le::U32(file, kFileHeaderSize + 40 + 4 * i);
+        for (size_t i = 0; i < 3; ++i)
+            layout.masks[i] = le::U32(file, kFileHeaderSize + 40 + 4 * i);
         if (headerSize == 40) layout.paletteOffset += maskBytes;
     }
     if (layout.bitsPerPixel <= 8) {
@@ -132,10 +133,13 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> file) {
     if (!masked && layout.compression != kBiRgb) return std::nullopt;
     if (!CheckFormat(layout)) return std::nullopt;
 
-    uint64_t paletteEnd = layout.paletteOffset + uint64_t{layout.paletteEntries} * layout.paletteEntrySize;
+    uint64_t paletteEnd =
+        layout.paletteOffset + uint64_t{layout.paletteEntries} * layout.paletteEntrySize;
     if (paletteEnd > file.size()) return std::nullopt;
-    layout.stride = static_cast<size_t>((uint64_t{static_cast<uint32_t>(layout.width)} * layout.bitsPerPixel + 31) / 32 * 4);
-    uint64_t dataEnd = uint64_t{layout.dataOffset} + uint64_t{layout.stride} * static_cast<uint32_t>(layout.height);
+    layout.stride = static_cast<size_t>(
+        (uint64_t{static_cast<uint32_t>(layout.width)} * layout.bitsPerPixel + 31) / 32 * 4);
+    uint64_t dataEnd = uint64_t{layout.dataOffset} +
+                       uint64_t{layout.stride} * static_cast<uint32_t>(layout.height);
     if (layout.dataOffset < kFileHeaderSize || dataEnd > file.size()) return std::nullopt;
     return layout;
 }
@@ -166,7 +170,8 @@ void DecodeMaskedRow(const uint8_t* src, Pixel* dst, int width, int bytesPerPixe
                      const std::array<Channel, 3>& channels) {
     for (int x = 0; x < width; ++x, src += bytesPerPixel) {
         uint32_t value = src[0] | src[1] << 8;
-        if (bytesPerPixel == 4) value |= static_cast<uint32_t>(src[2]) << 16 | static_cast<uint32_t>(src[3]) << 24;
+        if (bytesPerPixel == 4)
+            value |= static_cast<uint32_t>(src[2]) << 16 | static_cast<uint32_t>(src[3]) << 24;
         dst[x] = PixelFromRgb(channels[0].Extract(value), channels[1].Extract(value),
                               channels[2].Extract(value));
     }

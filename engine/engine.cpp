@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "bmp.h"
+#include "draw_list.h"
 #include "file_bytes.h"
 #include "sprites/blit.h"
-#include "text_draw.h"
 
 namespace lexo {
 namespace {
@@ -20,13 +20,13 @@ constexpr size_t kMaxFontFileBytes = 64u << 20;
 
 // Sets a flag for the lifetime of a scope, also when a callback throws through it.
 class FlagScope {
-public:
+  public:
     explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
     ~FlagScope() { flag_ = false; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 
@@ -99,8 +99,8 @@ void Engine::DrawTexture(uint32_t texture, int32_t x, int32_t y, int32_t width, 
     const Texture* found = textures_.Find(texture);
     if (found == nullptr || !frame_.Drawing()) return;
     const Image& picture = found->Picture();
-    DrawCell(frame_, *found, CellRect{0, 0, picture.width, picture.height},
-             Placement{x, y, width, height, false});
+    frame_.Record(DrawCommand::MakeCell(*found, CellRect{0, 0, picture.width, picture.height},
+                                        Placement{x, y, width, height, false}, frame_.Bounds()));
 }
 
 void Engine::DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWidth,
@@ -110,15 +110,17 @@ void Engine::DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWid
     if (found == nullptr || !frame_.Drawing()) return;
     std::optional<CellRect> cell = SheetCell(found->Picture(), columns, rows, frame);
     if (!cell) return;
-    DrawCell(frame_, *found, *cell, Placement{x, y, frameWidth, frameHeight, mirror});
+    frame_.Record(DrawCommand::MakeCell(
+        *found, *cell, Placement{x, y, frameWidth, frameHeight, mirror}, frame_.Bounds()));
 }
 
 void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
                       int32_t alpha, double scale) {
-    const DftFont* found = fonts_.Find(font);
+    const Font* found = fonts_.Find(font);
     if (found == nullptr || text == nullptr || !frame_.Drawing()) return;
-    lexo::DrawText(frame_, *found, x, y, std::string_view(text, std::strlen(text)),
-                   TextStyle{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale});
+    TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
+    frame_.Record(DrawCommand::MakeText(*found, x, y, std::string_view(text, std::strlen(text)),
+                                        style, frame_.Bounds()));
 }
 
 void Engine::PrintScreen(const char* path) const {
@@ -137,7 +139,7 @@ uint32_t Engine::LoadFont(const char* path) {
     if (!bytes) return 0;
     std::optional<DftFont> font = ParseDft(*bytes);
     if (!font) return 0;
-    return fonts_.Add(std::make_unique<DftFont>(std::move(*font)));
+    return fonts_.Add(std::make_unique<Font>(std::move(*font)));
 }
 
 }  // namespace lexo

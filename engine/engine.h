@@ -4,7 +4,7 @@
 #include <map>
 
 #include "binding/engine_api.h"
-#include "font_dft.h"
+#include "font.h"
 #include "frame.h"
 #include "handle_table.h"
 #include "presenter_x11.h"
@@ -16,7 +16,7 @@ namespace lexo {
 // The engine's whole state and its operations; exports.cpp hands the C entries to the one
 // instance. Everything runs on the caller's (the GUI) thread.
 class Engine {
-public:
+  public:
     static Engine& Instance();
     ~Engine();
 
@@ -32,9 +32,8 @@ public:
     void Begin2D();
     void End2D();
     void DrawTexture(uint32_t texture, int32_t x, int32_t y, int32_t width, int32_t height);
-    void DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWidth,
-                    int32_t frameHeight, int32_t columns, int32_t rows, int32_t frame,
-                    bool mirror);
+    void DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWidth, int32_t frameHeight,
+                    int32_t columns, int32_t rows, int32_t frame, bool mirror);
     void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
                   int32_t alpha, double scale);
     void PrintScreen(const char* path) const;
@@ -44,7 +43,7 @@ public:
     uint32_t LoadFont(const char* path);
     Sound& Audio() { return sound_; }
 
-private:
+  private:
     Engine() = default;
     void ResizeFrame(int32_t width, int32_t height);
 
@@ -55,7 +54,7 @@ private:
     bool inMainDraw_ = false;
     Frame frame_;
     HandleTable<Texture> textures_;
-    HandleTable<DftFont> fonts_;
+    HandleTable<Font> fonts_;
     Sound sound_;
     X11Presenter presenter_;
 };

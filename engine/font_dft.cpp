@@ -25,7 +25,7 @@ std::optional<Header> ReadHeader(std::span<const uint8_t> file) {
         return std::nullopt;
     }
     Header h{le::U16(file, 12), le::U16(file, 14), le::U16(file, 16), le::U16(file, 18), file[20],
-             le::U32(file, 24),  le::U32(file, 28), le::U32(file, 32), le::U32(file, 36)};
+             le::U32(file, 24), le::U32(file, 28), le::U32(file, 32), le::U32(file, 36)};
     if (h.lineHeight < 1 || h.lineHeight > kDftMaxLineHeight || h.ascent > h.lineHeight) {
         return std::nullopt;
     }
@@ -86,24 +86,24 @@ std::vector<uint8_t> EncodeDft(const DftFont& font) {
     const uint32_t atlasSize = uint32_t{font.atlasWidth} * font.atlasHeight * planes;
     std::vector<uint8_t> out(kMagic, kMagic + 4);
     out.reserve(atlasOffset + atlasSize);
-    for (uint32_t value : {uint32_t{kDftVersion}, uint32_t{kDftHeaderSize}, uint32_t{kGlyphCount},
-                           uint32_t{kDftGlyphRecordSize}, uint32_t{font.lineHeight},
-                           uint32_t{font.ascent}, uint32_t{font.atlasWidth},
-                           uint32_t{font.atlasHeight}}) {
+    for (uint32_t value :
+         {uint32_t{kDftVersion}, uint32_t{kDftHeaderSize}, uint32_t{kGlyphCount},
+          uint32_t{kDftGlyphRecordSize}, uint32_t{font.lineHeight}, uint32_t{font.ascent},
+          uint32_t{font.atlasWidth}, uint32_t{font.atlasHeight}}) {
         le::PutU16(out, value);
     }
     out.push_back(static_cast<uint8_t>(planes));
     out.push_back(0);
     le::PutU16(out, 0);
-    for (uint32_t value : {font.hasOutline ? font.outlineColour : 0u, tableOffset, atlasOffset,
-                           atlasSize}) {
+    for (uint32_t value :
+         {font.hasOutline ? font.outlineColour : 0u, tableOffset, atlasOffset, atlasSize}) {
         le::PutU32(out, value);
     }
     for (const DftGlyph& g : font.glyphs) {
-        for (uint32_t value : {uint32_t{g.atlasX}, uint32_t{g.atlasY}, uint32_t{g.width},
-                               uint32_t{g.height}, static_cast<uint32_t>(g.left & 0xFFFF),
-                               static_cast<uint32_t>(g.top & 0xFFFF),
-                               static_cast<uint32_t>(g.advance & 0xFFFF), 0u}) {
+        for (uint32_t value :
+             {uint32_t{g.atlasX}, uint32_t{g.atlasY}, uint32_t{g.width}, uint32_t{g.height},
+              static_cast<uint32_t>(g.left & 0xFFFF), static_cast<uint32_t>(g.top & 0xFFFF),
+              static_cast<uint32_t>(g.advance & 0xFFFF), 0u}) {
             le::PutU16(out, value);
         }
     }

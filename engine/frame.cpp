@@ -12,70 +12,55 @@ bool Frame::Resize(int width, int height) {
     Release();
     const size_t count = static_cast<size_t>(width) * height;
     try {
-        canvas_.pixels.assign(count, kOpaqueBlack);
-        completed_.pixels.assign(count, kOpaqueBlack);
+        for (Picture* picture : {&spare_, &completed_}) {
+            picture->pixels.pixels.assign(count, kOpaqueBlack);
+            picture->pixels.width = width;
+            picture->pixels.height = height;
+        }
     } catch (const std::bad_alloc&) {
         Release();
         return false;
     }
-    for (Image* picture : {&canvas_, &completed_}) {
-        picture->width = width;
-        picture->height = height;
-    }
     width_ = width;
     height_ = height;
-    ++serial_;
     return true;
 }
 
 void Frame::Release() {
-    canvas_ = Image{};
-    completed_ = Image{};
+    spare_ = Picture{};
+    completed_ = Picture{};
+    recording_.clear();
     width_ = 0;
     height_ = 0;
     drawing_ = false;
-    clearPending_ = false;
     ++serial_;
 }
 
 void Frame::Begin() {
     if (!Exists()) return;
     drawing_ = true;
-    clearPending_ = true;
+    recording_.clear();
+}
+
+void Frame::Record(DrawCommand command) {
+    if (drawing_ && !command.bounds.Empty()) recording_.push_back(std::move(command));
 }
 
 void Frame::End() {
     if (!drawing_) return;
-    if (clearPending_) ClearAllBut(Rect{});
-    clearPending_ = false;
     drawing_ = false;
-    std::swap(canvas_, completed_);
-    ++serial_;
-}
-
-Image* Frame::Canvas(const Rect& area, bool coversOpaque) {
-    if (!drawing_) return nullptr;
-    if (clearPending_) {
-        ClearAllBut(coversOpaque ? area.Intersect(Bounds()) : Rect{});
-        clearPending_ = false;
+    const bool sameAsCompleted = completed_.known && completed_.draws == recording_;
+    if (!spare_.known) {
+        Render(recording_, spare_.pixels, Bounds());
+    } else {
+        for (const Rect& area : Damage(spare_.draws, recording_, Bounds())) {
+            Render(recording_, spare_.pixels, area);
+        }
     }
-    return &canvas_;
-}
-
-void Frame::ClearAllBut(const Rect& keep) {
-    Pixel* pixels = canvas_.pixels.data();
-    if (keep.Empty()) {
-        std::fill_n(pixels, canvas_.pixels.size(), kOpaqueBlack);
-        return;
-    }
-    const size_t width = static_cast<size_t>(width_);
-    std::fill(pixels, pixels + keep.y0 * width, kOpaqueBlack);
-    for (int64_t y = keep.y0; y < keep.y1; ++y) {
-        Pixel* row = pixels + y * width;
-        std::fill(row, row + keep.x0, kOpaqueBlack);
-        std::fill(row + keep.x1, row + width, kOpaqueBlack);
-    }
-    std::fill(pixels + keep.y1 * width, pixels + canvas_.pixels.size(), kOpaqueBlack);
+    spare_.draws.swap(recording_);
+    spare_.known = true;
+    std::swap(spare_, completed_);
+    if (!sameAsCompleted) ++serial_;
 }
 
 }  // namespace lexo

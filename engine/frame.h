@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+
+#include "draw_list.h"
 #include "pixels.h"
 
 namespace lexo {
@@ -7,12 +10,12 @@ namespace lexo {
 // The largest frame side the engine allocates.
 inline constexpr int kMaxFrameSide = 8192;
 
-// The software frame: a picture being drawn and the last completed one. Begin starts a picture;
-// End completes it by swapping the two buffers, so completing costs no copy. A new picture
-// starts black, but the clearing waits for the first draw: when that draw covers its rectangle
-// with opaque pixels (the background), only the rest of the frame is cleared.
+// The software frame: a picture being made and the last completed one. Draws between Begin and
+// End are recorded; End paints them into the spare picture and swaps the two, so completing
+// costs no copy. The spare picture remembers which draws made it, so only what differs gets
+// painted again: nothing at all for an unchanged scene, a few rectangles when a few things moved.
 class Frame {
-public:
+  public:
     // Sizes both pictures (black) and forgets any picture in progress. Sides are clamped to
     // 1 ... kMaxFrameSide. False when the memory cannot be had; the frame is then empty.
     bool Resize(int width, int height);
@@ -21,32 +24,34 @@ public:
     bool Exists() const { return width_ > 0; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    Rect Bounds() const { return {0, 0, width_, height_}; }
 
     void Begin();
+    // Adds a draw to the picture in progress; ignored outside Begin ... End.
+    void Record(DrawCommand command);
     void End();
     bool Drawing() const { return drawing_; }
 
-    // The picture to draw into, or null outside Begin ... End. `area` is what the caller is
-    // about to draw; `coversOpaque` says every pixel of it will be overwritten with an opaque
-    // one, which lets a pending clear skip that area.
-    Image* Canvas(const Rect& area, bool coversOpaque);
-
     // The last completed picture (black until one is completed).
-    const Image& Completed() const { return completed_; }
-    // Counts completed pictures; it changes whenever Completed() may have.
+    const Image& Completed() const { return completed_.pixels; }
+    // Changes whenever Completed() may have changed.
     uint64_t Serial() const { return serial_; }
 
-    Rect Bounds() const { return {0, 0, width_, height_}; }
+  private:
+    // A picture and the draws it shows (known: false when it shows something else, e.g. black
+    // after a resize).
+    struct Picture {
+        Image pixels;
+        DrawList draws;
+        bool known = false;
+    };
 
-private:
-    void ClearAllBut(const Rect& keep);
-
-    Image canvas_;
-    Image completed_;
+    Picture spare_;
+    Picture completed_;
+    DrawList recording_;
     int width_ = 0;
     int height_ = 0;
     bool drawing_ = false;
-    bool clearPending_ = false;
     uint64_t serial_ = 0;
 };
 

@@ -10,7 +10,7 @@ namespace lexo {
 // stays unknown. 0 and unknown handles find nothing.
 template <typename T>
 class HandleTable {
-public:
+  public:
     // Handles stop at this many, far beyond any game's loads; Add then refuses with 0.
     static constexpr uint32_t kMaxHandles = 1u << 24;
 
@@ -41,7 +41,7 @@ public:
         }
     }
 
-private:
+  private:
     std::vector<std::unique_ptr<T>> objects_;
 };
 

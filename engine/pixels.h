@@ -44,6 +44,7 @@ struct Rect {
     int64_t y1 = 0;
 
     bool Empty() const { return x0 >= x1 || y0 >= y1; }
+    bool operator==(const Rect&) const = default;
     Rect Intersect(const Rect& other) const {
         return {x0 > other.x0 ? x0 : other.x0, y0 > other.y0 ? y0 : other.y0,
                 x1 < other.x1 ? x1 : other.x1, y1 < other.y1 ? y1 : other.y1};

@@ -108,8 +108,8 @@ bool X11Presenter::State::CreatePlainImage(int width, int height) {
                          static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
     if (image == nullptr) return false;
     // XDestroyImage releases the data with free().
-    image->data = static_cast<char*>(
-        std::malloc(static_cast<size_t>(image->bytes_per_line) * image->height));
+    image->data =
+        static_cast<char*>(std::malloc(static_cast<size_t>(image->bytes_per_line) * image->height));
     if (image->data == nullptr) {
         XDestroyImage(image);
         image = nullptr;

@@ -12,7 +12,7 @@ namespace lexo {
 // is not sent again unless the window was exposed meanwhile. X errors on this connection (a
 // window destroyed under it, say) are swallowed and stop the presenting, never the process.
 class X11Presenter {
-public:
+  public:
     X11Presenter();
     ~X11Presenter();
     X11Presenter(const X11Presenter&) = delete;
@@ -31,7 +31,7 @@ public:
     // Whether the last Present used shared memory; for tests and diagnostics.
     bool UsesSharedMemory() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -13,7 +13,7 @@ namespace lexo {
 // Samples and music through SDL2_mixer. Without an audio device everything still answers as
 // usual and plays silence; nothing here ever reports an error or waits.
 class Sound {
-public:
+  public:
     Sound() = default;
     ~Sound();
     Sound(const Sound&) = delete;
@@ -37,7 +37,7 @@ public:
     // Stops everything, frees every sample and the music, closes the device.
     void Shutdown();
 
-private:
+  private:
     struct Sample {
         Mix_Chunk* chunk = nullptr;  // null: a sample loaded without a device
         ~Sample();

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "font_dft.h"
-#include "frame.h"
+#include "font.h"
+#include "pixels.h"
 
 namespace lexo {
 
@@ -13,15 +13,23 @@ inline constexpr double kMaxTextScale = 64.0;
 
 struct TextStyle {
     uint32_t colour = 0;  // 0x00BBGGRR
-    int32_t alpha = 255;  // 255 opaque, 0 invisible; clamped to 0 ... 255
+    int32_t alpha = 255;  // 255 opaque, 0 or less invisible, more than 255 as 255
     double scale = 1.0;   // 1.0 natural size; other sizes sample the atlas at the nearest pixel
+
+    bool operator==(const TextStyle&) const = default;
 };
 
+// The frame pixels the text may change: the bounding box of its glyph boxes (empty when it
+// draws nothing at all).
+Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
+                const TextStyle& style);
+
 // Draws the CP1251 bytes of `text`, one glyph per byte, with the line's top-left at x, y,
-// clipped to the frame. Coverage blends the colour over the frame; a font with an outline
-// first lays the outline of the whole text, then the glyphs, so neighbours' outlines never
-// eat into a glyph. Does nothing outside Begin ... End.
-void DrawText(Frame& frame, const DftFont& font, int32_t x, int32_t y, std::string_view text,
-              const TextStyle& style);
+// changing only canvas pixels inside `clip`. Coverage blends the colour over the canvas; a font
+// with an outline lays the outline of the whole line first, then the glyphs, so neighbours'
+// outlines never eat into a glyph. At natural size the line is drawn from the font's kept
+// image of it.
+void DrawText(Image& canvas, const Rect& clip, const Font& font, int32_t x, int32_t y,
+              std::string_view text, const TextStyle& style);
 
 }  // namespace lexo

@@ -45,7 +45,8 @@ const CellRuns& Texture::Runs(const CellRect& cell, bool mirrored) const {
 }
 
 size_t Texture::RunsKeyHash::operator()(const RunsKey& key) const {
-    uint64_t a = static_cast<uint32_t>(key.cell.x) | uint64_t{static_cast<uint32_t>(key.cell.y)} << 32;
+    uint64_t a = static_cast<uint32_t>(key.cell.x) | uint64_t{static_cast<uint32_t>(key.cell.y)}
+                                                         << 32;
     uint64_t b = static_cast<uint32_t>(key.cell.width) |
                  uint64_t{static_cast<uint32_t>(key.cell.height)} << 32;
     return std::hash<uint64_t>{}(a * 0x9E3779B97F4A7C15ull ^ b) ^ (key.mirrored ? 1 : 0);

@@ -16,7 +16,7 @@ inline constexpr size_t kMaxPictureFileBytes = 256u << 20;
 // A loaded picture. Pixels of the colour key are stored with alpha 0 (keyed out); a texture
 // without any such pixel is opaque, which lets 1:1 draws copy whole rows.
 class Texture {
-public:
+  public:
     explicit Texture(Image image);
 
     // Loads a BMP file. colourKey is 0x00BBGGRR; a negative key (the engine's -1) means none.
@@ -32,7 +32,7 @@ public:
     // The opaque runs of one cell as drawn (mirrored or not), made on first use and kept.
     const CellRuns& Runs(const CellRect& cell, bool mirrored) const;
 
-private:
+  private:
     struct RunsKey {
         CellRect cell;
         bool mirrored = false;

@@ -19,7 +19,8 @@ struct MaskPlacement {
     }
     unsigned long Place(uint32_t value) const {
         if (bits == 0) return 0;
-        unsigned long scaled = bits <= 8 ? value >> (8 - bits) : static_cast<unsigned long>(value) << (bits - 8);
+        unsigned long scaled =
+            bits <= 8 ? value >> (8 - bits) : static_cast<unsigned long>(value) << (bits - 8);
         return scaled << shift;
     }
 };
@@ -28,9 +29,8 @@ struct MaskPlacement {
 
 bool ImageMatchesFrameLayout(const XImage& image) {
     const bool nativeLsb = std::endian::native == std::endian::little;
-    return image.bits_per_pixel == 32 && image.red_mask == 0xFF0000 &&
-           image.green_mask == 0xFF00 && image.blue_mask == 0xFF &&
-           (image.byte_order == LSBFirst) == nativeLsb;
+    return image.bits_per_pixel == 32 && image.red_mask == 0xFF0000 && image.green_mask == 0xFF00 &&
+           image.blue_mask == 0xFF && (image.byte_order == LSBFirst) == nativeLsb;
 }
 
 void WriteFrameToImage(const Image& frame, XImage& image) {
@@ -38,8 +38,7 @@ void WriteFrameToImage(const Image& frame, XImage& image) {
     const MaskPlacement green(image.green_mask);
     const MaskPlacement blue(image.blue_mask);
     const unsigned long depthBits = image.depth >= 64 ? ~0ul : (1ul << image.depth) - 1;
-    const unsigned long extra =
-        depthBits & ~(image.red_mask | image.green_mask | image.blue_mask);
+    const unsigned long extra = depthBits & ~(image.red_mask | image.green_mask | image.blue_mask);
     for (int y = 0; y < frame.height && y < image.height; ++y) {
         const Pixel* row = frame.Row(y);
         for (int x = 0; x < frame.width && x < image.width; ++x) {

@@ -14,13 +14,15 @@ struct Clip {
     int64_t left, top;
 };
 
-std::optional<Clip> ClipPlacement(const Frame& frame, const Placement& at) {
-    if (at.width <= 0 || at.height <= 0) return std::nullopt;
-    Rect area{at.x, at.y, int64_t{at.x} + at.width, int64_t{at.y} + at.height};
-    Rect visible = area.Intersect(frame.Bounds());
+std::optional<Clip> ClipPlacement(const Rect& clip, const Placement& at) {
+    Rect visible = PlacementRect(at).Intersect(clip);
     if (visible.Empty()) return std::nullopt;
-    return Clip{static_cast<int>(visible.x0), static_cast<int>(visible.y0),
-                static_cast<int>(visible.x1), static_cast<int>(visible.y1), at.x, at.y};
+    return Clip{static_cast<int>(visible.x0),
+                static_cast<int>(visible.y0),
+                static_cast<int>(visible.x1),
+                static_cast<int>(visible.y1),
+                at.x,
+                at.y};
 }
 
 void CopyOpaqueRows(Image& canvas, const Image& picture, const CellRect& cell, const Clip& clip) {
@@ -48,8 +50,8 @@ void CopyRuns(Image& canvas, const CellRuns& runs, const Clip& clip) {
 }
 
 // Source column or row of each drawn one in [from, to): the pixel whose centre is nearest.
-void MapSamples(std::vector<int32_t>& map, int64_t from, int64_t to, int64_t origin,
-                int64_t drawn, int32_t source, bool mirrored) {
+void MapSamples(std::vector<int32_t>& map, int64_t from, int64_t to, int64_t origin, int64_t drawn,
+                int32_t source, bool mirrored) {
     map.resize(static_cast<size_t>(to - from));
     for (int64_t i = from; i < to; ++i) {
         int64_t d = i - origin;
@@ -58,8 +60,8 @@ void MapSamples(std::vector<int32_t>& map, int64_t from, int64_t to, int64_t ori
     }
 }
 
-void DrawStretched(Image& canvas, const Texture& texture, const CellRect& cell,
-                   const Placement& at, const Clip& clip) {
+void DrawStretched(Image& canvas, const Texture& texture, const CellRect& cell, const Placement& at,
+                   const Clip& clip) {
     thread_local std::vector<int32_t> columns;
     thread_local std::vector<int32_t> rows;
     MapSamples(columns, clip.x0, clip.x1, clip.left, at.width, cell.width, at.mirrored);
@@ -96,19 +98,22 @@ std::optional<CellRect> SheetCell(const Image& sheet, int32_t columns, int32_t r
     return cell;
 }
 
-void DrawCell(Frame& frame, const Texture& texture, const CellRect& cell, const Placement& at) {
-    std::optional<Clip> clip = ClipPlacement(frame, at);
-    if (!clip) return;
-    Rect area{clip->x0, clip->y0, clip->x1, clip->y1};
-    Image* canvas = frame.Canvas(area, texture.Opaque());
-    if (canvas == nullptr) return;
+Rect PlacementRect(const Placement& at) {
+    if (at.width <= 0 || at.height <= 0) return Rect{};
+    return Rect{at.x, at.y, int64_t{at.x} + at.width, int64_t{at.y} + at.height};
+}
+
+void DrawCell(Image& canvas, const Rect& clip, const Texture& texture, const CellRect& cell,
+              const Placement& at) {
+    std::optional<Clip> visible = ClipPlacement(clip, at);
+    if (!visible) return;
     const bool oneToOne = at.width == cell.width && at.height == cell.height;
     if (!oneToOne) {
-        DrawStretched(*canvas, texture, cell, at, *clip);
+        DrawStretched(canvas, texture, cell, at, *visible);
     } else if (texture.Opaque() && !at.mirrored) {
-        CopyOpaqueRows(*canvas, texture.Picture(), cell, *clip);
+        CopyOpaqueRows(canvas, texture.Picture(), cell, *visible);
     } else {
-        CopyRuns(*canvas, texture.Runs(cell, at.mirrored), *clip);
+        CopyRuns(canvas, texture.Runs(cell, at.mirrored), *visible);
     }
 }
 

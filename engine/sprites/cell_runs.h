@@ -30,7 +30,7 @@ struct PixelRun {
 // mirrored cell the pixels are stored already reversed, so a mirrored 1:1 draw is also a
 // string of plain copies. Keyed-out pixels take no space and no time.
 class CellRuns {
-public:
+  public:
     CellRuns(const Image& image, CellRect cell, bool mirrored);
 
     std::span<const PixelRun> Row(int y) const {
@@ -38,7 +38,7 @@ public:
     }
     const Pixel* Data(const PixelRun& run) const { return pixels_.data() + run.offset; }
 
-private:
+  private:
     std::vector<uint32_t> rowStart_;  // runs of row y are [rowStart_[y], rowStart_[y + 1])
     std::vector<PixelRun> runs_;
     std::vector<Pixel> pixels_;

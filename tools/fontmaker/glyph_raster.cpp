@@ -14,7 +14,7 @@ namespace {
 
 // A rendered FreeType glyph image that frees itself.
 class RenderedGlyph {
-public:
+  public:
     RenderedGlyph() = default;
     ~RenderedGlyph() {
         if (glyph_ != nullptr) FT_Done_Glyph(glyph_);
@@ -31,7 +31,7 @@ public:
     }
     FT_BitmapGlyph Bitmap() const { return reinterpret_cast<FT_BitmapGlyph>(glyph_); }
 
-private:
+  private:
     FT_Glyph glyph_ = nullptr;
 };
 
@@ -44,7 +44,8 @@ void CopyInto(const FT_BitmapGlyph source, const GlyphBitmap& box, std::vector<u
     for (unsigned y = 0; y < bitmap.rows; ++y) {
         unsigned stored = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
         const unsigned char* row = bitmap.buffer + static_cast<size_t>(stored) * pitch;
-        uint8_t* dst = plane.data() + static_cast<size_t>(dy + static_cast<int>(y)) * box.width + dx;
+        uint8_t* dst =
+            plane.data() + static_cast<size_t>(dy + static_cast<int>(y)) * box.width + dx;
         std::copy(row, row + bitmap.width, dst);
     }
 }

@@ -28,7 +28,7 @@ struct FontMetrics {
 // Renders glyphs of a TrueType font at a pixel size with FreeType, hinted and anti-aliased,
 // optionally with an outline of the given width around each glyph.
 class GlyphRasterizer {
-public:
+  public:
     ~GlyphRasterizer();
 
     // Nothing (no value) with a message in `error` when the font cannot be opened or sized.
@@ -39,7 +39,7 @@ public:
     // Nothing when the font has no glyph for the code point.
     std::optional<GlyphBitmap> Render(char32_t codePoint) const;
 
-private:
+  private:
     struct Library;
     GlyphRasterizer() = default;
     std::unique_ptr<Library> library_;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "font.h"
+#include "pixels.h"
+#include "sprites/blit.h"
+#include "text_draw.h"
+#include "textures.h"
+
+namespace lexo {
+
+// One draw of a frame, recorded between Begin2D and End2D and carried out at End2D. Textures
+// and fonts never change once loaded, so two equal commands always draw the same pixels.
+struct DrawCommand {
+    enum class Kind : uint8_t { Cell, Text };
+
+    Kind kind = Kind::Cell;
+    const Texture* texture = nullptr;  // Cell
+    CellRect cell;
+    Placement at;
+    const Font* font = nullptr;  // Text
+    int32_t x = 0;
+    int32_t y = 0;
+    std::string text;
+    TextStyle style;
+    Rect bounds;  // the frame pixels it may change, within the frame
+
+    static DrawCommand MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,
+                                const Rect& frame);
+    static DrawCommand MakeText(const Font& font, int32_t x, int32_t y, std::string_view text,
+                                const TextStyle& style, const Rect& frame);
+
+    // Whether it overwrites every pixel of its bounds with an opaque one.
+    bool CoversOpaque() const { return kind == Kind::Cell && texture->Opaque(); }
+    void Draw(Image& canvas, const Rect& clip) const;
+
+    bool operator==(const DrawCommand& other) const;
+};
+
+using DrawList = std::vector<DrawCommand>;
+
+// Paints `area` of the canvas as the list draws it: from the last command that covers the
+// whole area opaquely, or else from black.
+void Render(const DrawList& list, Image& canvas, const Rect& area);
+
+// The parts of the frame where a picture drawn by `before` and one drawn by `after` may differ,
+// as rectangles that do not overlap: nothing for equal lists, the whole frame when most of it
+// changed.
+std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Rect& frame);
+
+}  // namespace lexo

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "font_dft.h"
+#include "pixels.h"
+
+namespace lexo {
+
+// Where one glyph's atlas box lands, relative to the text's top-left position.
+struct GlyphBox {
+    unsigned char code;
+    int64_t x, y, width, height;
+};
+
+// Visits the nonempty glyph boxes of a line of text drawn at `scale` times natural size, one
+// glyph per byte, the pen moving on by each glyph's advance.
+template <typename Visit>
+void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, Visit visit) {
+    double pen = 0;
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        const DftGlyph& g = font.glyphs[code];
+        GlyphBox box{code, std::llround(pen + g.left * scale), std::llround(g.top * scale),
+                     std::llround(g.width * scale), std::llround(g.height * scale)};
+        if (box.width > 0 && box.height > 0) visit(box);
+        pen += g.advance * scale;
+    }
+}
+
+// Pixels of one row of a text image that are all opaque (copied) or all translucent (blended),
+// `length` of them from column x, stored at `offset`.
+struct TextRun {
+    int32_t x = 0;
+    int32_t length = 0;
+    uint32_t offset = 0;
+    bool opaque = false;
+};
+
+// A line of text drawn once, at natural size, in one colour and alpha, ready to be laid onto
+// frames again and again. Pixels are premultiplied (A in the top byte, colour already scaled
+// by it), so laying one pixel is p + d * (255 - A) / 255, and opaque ones are plain copies.
+// Outline and glyphs are already composed, the outline of the whole line under all glyphs.
+class TextImage {
+  public:
+    // The largest box, in pixels, an image is made for.
+    static constexpr int64_t kMaxArea = 1 << 20;
+
+    TextImage(const DftFont& font, std::string_view text, Pixel colour, uint32_t alpha);
+
+    // Whether the text's box was too big to make an image of; the image is then empty.
+    bool TooBig() const { return tooBig_; }
+    // The box relative to the text's top-left position; empty when the text shows nothing.
+    const Rect& Box() const { return box_; }
+    // Pixels kept: the nonzero ones.
+    size_t PixelCount() const { return pixels_.size(); }
+
+    // Lays the image with the text's top-left at x, y, changing only pixels inside `clip`.
+    void Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const;
+
+  private:
+    void Compose(const DftFont& font, std::string_view text, const std::vector<uint8_t>& plane,
+                 Pixel colour, uint32_t alpha, std::vector<Pixel>& layer) const;
+    void MakeRuns(const std::vector<Pixel>& layer);
+
+    Rect box_;
+    bool tooBig_ = false;
+    std::vector<uint32_t> rowStart_;
+    std::vector<TextRun> runs_;
+    std::vector<Pixel> pixels_;
+};
+
+}  // namespace lexo

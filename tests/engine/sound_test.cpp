@@ -1,0 +1,140 @@
+// Sound through SDL's disk audio driver, which writes what the device would play into a file.
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "engine_fixture.h"
+
+namespace lexo::test {
+namespace {
+
+void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// A 16-bit mono WAV of a sine tone.
+std::vector<uint8_t> ToneWav(double seconds, double amplitude) {
+    const uint32_t rate = 22050;
+    const auto count = static_cast<uint32_t>(seconds * rate);
+    std::vector<uint8_t> wav{'R', 'I', 'F', 'F'};
+    Put(wav, 36 + count * 2, 4);
+    for (char c : std::string("WAVEfmt ")) wav.push_back(static_cast<uint8_t>(c));
+    for (uint32_t v : {16u, 1u | 1u << 16, rate, rate * 2, 2u | 16u << 16}) Put(wav, v, 4);
+    for (char c : std::string("data")) wav.push_back(static_cast<uint8_t>(c));
+    Put(wav, count * 2, 4);
+    for (uint32_t i = 0; i < count; ++i) {
+        double value = amplitude * 32767 * std::sin(2 * M_PI * 440 * i / rate);
+        Put(wav, static_cast<uint16_t>(static_cast<int16_t>(std::lround(value))), 2);
+    }
+    return wav;
+}
+
+class Sound : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        output_ = dir.File("device.raw");
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    }
+
+    // Lets the device play for a while, closes it, and gives the 16-bit samples it played.
+    std::vector<int16_t> PlayedFor(std::chrono::milliseconds playing) {
+        std::this_thread::sleep_for(playing);
+        e.QuitEngine();
+        std::ifstream file(output_, std::ios::binary);
+        std::vector<char> raw((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+        EXPECT_GT(raw.size(), 1000u) << "the disk driver wrote nothing";
+        std::vector<int16_t> samples(raw.size() / 2);
+        for (size_t i = 0; i < samples.size(); ++i) {
+            samples[i] =
+                static_cast<int16_t>(static_cast<uint8_t>(raw[2 * i]) | raw[2 * i + 1] << 8);
+        }
+        return samples;
+    }
+
+    // The loudest sample from `from` on.
+    static int Peak(const std::vector<int16_t>& samples, size_t from = 0) {
+        int peak = 0;
+        for (size_t i = from; i < samples.size(); ++i)
+            peak = std::max(peak, std::abs(int{samples[i]}));
+        return peak;
+    }
+
+    uint32_t LoadTone(double amplitude) {
+        return e.LoadSample(WriteFile("tone.wav", ToneWav(0.3, amplitude)).c_str(), 0, 0);
+    }
+
+    std::string output_;
+};
+
+TEST_F(Sound, APlayedSampleIsHeardAndOverlappingPlaysMix) {
+    e.DirectSoundInit();
+    e.DirectSoundInit();
+    uint32_t tone = LoadTone(0.2);
+    ASSERT_NE(tone, 0u);
+    e.PlaySample(tone);
+    int single = Peak(PlayedFor(std::chrono::milliseconds(500)));
+    EXPECT_GT(single, 3000);
+
+    e.DirectSoundInit();
+    tone = LoadTone(0.2);
+    e.PlaySample(tone);
+    e.PlaySample(tone);
+    EXPECT_GT(Peak(PlayedFor(std::chrono::milliseconds(500))), single * 3 / 2);
+}
+
+TEST_F(Sound, ManyOverlappingPlaysNeverFail) {
+    e.DirectSoundInit();
+    uint32_t tone = LoadTone(0.01);
+    for (int i = 0; i < 300; ++i) e.PlaySample(tone);
+    EXPECT_GT(Peak(PlayedFor(std::chrono::milliseconds(300))), 0);
+}
+
+TEST_F(Sound, SilenceWhenNothingPlaysOrTheVolumeIsZero) {
+    e.DirectSoundInit();
+    uint32_t tone = LoadTone(0.5);
+    e.SetSampleVolume(tone, 0);
+    e.PlaySample(tone);
+    uint32_t freed = LoadTone(0.5);
+    e.FreeSample(freed);
+    e.PlaySample(freed);
+    EXPECT_EQ(Peak(PlayedFor(std::chrono::milliseconds(400))), 0);
+}
+
+TEST_F(Sound, MusicLoopsUntilQuitAndBrokenMusicIsSilence) {
+    e.DirectSoundInit();
+    e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);
+    std::vector<int16_t> played = PlayedFor(std::chrono::milliseconds(2000));
+    EXPECT_GT(Peak(played), 3000);
+    // The tune lasts a second: played once, everything after 1.2 s would be silent. The
+    // device plays 44100 stereo frames a second.
+    ASSERT_GT(played.size(), size_t{2 * 44100 * 12 / 10});
+    EXPECT_GT(Peak(played, 2 * 44100 * 12 / 10), 3000);
+
+    e.DirectSoundInit();
+    e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);
+    e.PlayMusic(WriteFile("noise.mp3", std::vector<uint8_t>(2048, 0x33)).c_str(), 1);
+    EXPECT_EQ(Peak(PlayedFor(std::chrono::milliseconds(300))), 0);
+}
+
+TEST_F(Sound, WithoutADeviceEverythingAnswersAndPlaysNothing) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    e.DirectSoundInit();
+    uint32_t tone = LoadTone(0.5);
+    EXPECT_NE(tone, 0u);
+    EXPECT_EQ(e.LoadSample(WriteFile("bad.wav", {'R', 'I', 'F', 'F'}).c_str(), 0, 0), 0u);
+    e.SetSampleVolume(tone, 100);
+    e.PlaySample(tone);
+    e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);
+    e.FreeSample(tone);
+    e.QuitEngine();
+}
+
+}  // namespace
+}  // namespace lexo::test

@@ -1,0 +1,181 @@
+// DrawText2D with small made-up fonts whose every pixel is known, and the two shipped fonts.
+
+#include <cmath>
+#include <limits>
+
+#include "engine_fixture.h"
+#include "file_bytes.h"
+#include "font_dft.h"
+
+namespace lexo::test {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+// 'A': a 3 x 4 solid box, 1 right of the pen and 2 below the line top, advance 5.
+// 'h': a 2 x 2 box of half coverage at the pen, advance 3.
+// 'o': a 3 x 4 solid box inside a 5 x 6 glyph box, advance 3, with a one-pixel outline ring
+// around it when the font has an outline.
+DftFont TestFont(bool outline) {
+    DftFont font;
+    font.lineHeight = 10;
+    font.ascent = 8;
+    font.atlasWidth = 16;
+    font.atlasHeight = 6;
+    font.coverage.assign(16 * 6, 0);
+    auto box = [&](std::vector<uint8_t>& plane, int x0, int y0, int w, int h, uint8_t value) {
+        for (int y = y0; y < y0 + h; ++y) {
+            for (int x = x0; x < x0 + w; ++x) plane[size_t(y) * 16 + x] = value;
+        }
+    };
+    box(font.coverage, 0, 0, 3, 4, 255);
+    font.glyphs['A'] = {0, 0, 3, 4, 1, 2, 5};
+    box(font.coverage, 3, 0, 2, 2, 128);
+    font.glyphs['h'] = {3, 0, 2, 2, 0, 0, 3};
+    box(font.coverage, 6, 1, 3, 4, 255);
+    font.glyphs['o'] = {5, 0, 5, 6, 0, 1, 3};
+    if (outline) {
+        font.hasOutline = true;
+        font.outlineColour = ColourRef(0x00FF00);
+        font.outline.assign(16 * 6, 0);
+        box(font.outline, 5, 0, 5, 6, 255);
+    }
+    return font;
+}
+
+class TextDrawing : public EngineTest {
+  protected:
+    uint32_t LoadFont(const DftFont& font) {
+        std::string path = WriteFile("font" + std::to_string(fonts_++) + ".dft", EncodeDft(font));
+        return e.LoadFontFromFile(path.c_str());
+    }
+
+  private:
+    int fonts_ = 0;
+};
+
+TEST_F(TextDrawing, GlyphsLandAtThePenPlusTheirOffsetsInTheColourGiven) {
+    Start(30, 20);
+    uint32_t font = LoadFont(TestFont(false));
+    ASSERT_NE(font, 0u);
+    RgbImage screen =
+        Picture([&] { e.DrawText2D(font, 10, 5, "AA", ColourRef(0xFF0000), 255, 1.0); });
+    EXPECT_EQ(screen.Count(0xFF0000), 24);
+    for (int x : {11, 13, 16, 18}) {
+        EXPECT_EQ(screen.At(x, 7), 0xFF0000u) << x;
+        EXPECT_EQ(screen.At(x, 10), 0xFF0000u) << x;
+    }
+    EXPECT_EQ(screen.At(14, 7), kBlack);
+    EXPECT_EQ(screen.At(11, 6), kBlack);
+
+    RgbImage blue = Picture([&] { e.DrawText2D(font, 0, 0, "A", 0xFF0000, 255, 1.0); });
+    EXPECT_EQ(blue.Count(0x0000FF), 12);
+}
+
+TEST_F(TextDrawing, CoverageAndAlphaBlendOverTheFrame) {
+    Start(8, 4);
+    uint32_t font = LoadFont(TestFont(false));
+    uint32_t white = LoadPicture(RgbImage(8, 4, kWhite), -1);
+    RgbImage screen = Picture([&] {
+        e.DrawTexture2D_Simple(white, 0, 0, 8, 4, 0, 0);
+        e.DrawText2D(font, 0, 0, "h", ColourRef(0x000000), 255, 1.0);
+        e.DrawText2D(font, 3, 0, "A", ColourRef(0x000000), 128, 1.0);
+    });
+    EXPECT_EQ(screen.At(0, 0), 0x7F7F7Fu);  // 128 of 255 black over white
+    EXPECT_EQ(screen.At(4, 2), 0x7F7F7Fu);
+    EXPECT_EQ(screen.At(2, 0), kWhite);
+    EXPECT_EQ(Picture([&] { e.DrawText2D(font, 0, 0, "A", 0, 0, 1.0); }).Count(kBlack), 32);
+}
+
+TEST_F(TextDrawing, OutlinesGoUnderEveryGlyphOfTheText) {
+    Start(12, 8);
+    uint32_t font = LoadFont(TestFont(true));
+    // Glyphs 3 apart with 5-pixel outlines: the second outline reaches into the first glyph.
+    RgbImage screen =
+        Picture([&] { e.DrawText2D(font, 0, 0, "oo", ColourRef(0xFF0000), 255, 1.0); });
+    EXPECT_EQ(screen.Count(0xFF0000), 24);
+    EXPECT_EQ(screen.At(0, 1), 0x00FF00u);
+    EXPECT_EQ(screen.At(3, 3), 0xFF0000u);
+    EXPECT_EQ(screen.At(7, 6), 0x00FF00u);
+    EXPECT_EQ(screen.Count(0x00FF00), 8 * 6 - 24);
+}
+
+TEST_F(TextDrawing, ScaleStretchesGlyphsAndAdvances) {
+    Start(30, 20);
+    uint32_t font = LoadFont(TestFont(false));
+    RgbImage screen = Picture([&] { e.DrawText2D(font, 0, 0, "AA", ColourRef(kWhite), 255, 2.0); });
+    EXPECT_EQ(screen.Count(kWhite), 2 * 6 * 8);
+    EXPECT_EQ(screen.At(2, 4), kWhite);
+    EXPECT_EQ(screen.At(12, 11), kWhite);
+    EXPECT_EQ(screen.At(8, 4), kBlack);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double scale : {0.0, -1.0, nan, 1e300}) {
+        EXPECT_EQ(Picture([&] {
+                      e.DrawText2D(font, 0, 0, "A", ColourRef(kWhite), 255, scale);
+                  }).Count(kBlack),
+                  600);
+    }
+}
+
+TEST_F(TextDrawing, TextIsClippedAtTheFrameEdges) {
+    Start(6, 6);
+    uint32_t font = LoadFont(TestFont(false));
+    RgbImage screen = Picture([&] {
+        e.DrawText2D(font, -2, -4, "A", ColourRef(kWhite), 255, 1.0);
+        e.DrawText2D(font, 4, 3, "AAAA", ColourRef(kWhite), 255, 1.0);
+        e.DrawText2D(font, std::numeric_limits<int32_t>::max(), 0, "AAAA", ColourRef(kWhite), 255,
+                     1.0);
+        e.DrawText2D(font, 0, 0, nullptr, ColourRef(kWhite), 255, 1.0);
+    });
+    EXPECT_EQ(screen.Count(kWhite), 4 + 1);
+    EXPECT_EQ(screen.At(0, 0), kWhite);
+    EXPECT_EQ(screen.At(1, 1), kWhite);
+    EXPECT_EQ(screen.At(5, 5), kWhite);
+}
+
+// The shipped fonts: every letter of CP1251 and of ASCII has a glyph, and the banner fits the
+// 800-pixel field where the game draws it.
+TEST_F(TextDrawing, ShippedFontsHaveEveryLetterAndTheBannerFitsTheField) {
+    for (const char* name : {"font.dft", "font2.dft"}) {
+        std::string path = std::string(LEXO_GAME_SOURCE_DIR) + "/data/" + name;
+        std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path.c_str(), 64u << 20);
+        ASSERT_TRUE(bytes) << path;
+        std::optional<DftFont> font = ParseDft(*bytes);
+        ASSERT_TRUE(font) << path;
+        // The Slavic letters outside А ... я, then А ... я and the Latin letters.
+        std::vector<int> letters{0x80, 0x81, 0x83, 0x8A, 0x8C, 0x8D, 0x8E, 0x8F, 0x90, 0x9A,
+                                 0x9C, 0x9D, 0x9E, 0x9F, 0xA1, 0xA2, 0xA3, 0xA5, 0xA8, 0xAA,
+                                 0xAF, 0xB2, 0xB3, 0xB4, 0xB8, 0xBA, 0xBC, 0xBD, 0xBE, 0xBF};
+        for (int c = 0xC0; c <= 0xFF; ++c) letters.push_back(c);
+        for (int c = 'A'; c <= 'Z'; ++c) letters.insert(letters.end(), {c, c + 32});
+        for (int c : letters) {
+            const DftGlyph& g = font->glyphs[c];
+            EXPECT_TRUE(g.width > 0 && g.height > 0 && g.advance > 0) << name << " code " << c;
+        }
+        EXPECT_GT(font->glyphs[' '].advance, 0) << name;
+    }
+
+    Start(1200, 600);
+    std::string bannerPath = std::string(LEXO_GAME_SOURCE_DIR) + "/data/font2.dft";
+    uint32_t banner = e.LoadFontFromFile(bannerPath.c_str());
+    ASSERT_NE(banner, 0u);
+    // "ИГРА ОКОНЧЕНА!" in CP1251.
+    const char* text = "\xC8\xC3\xD0\xC0 \xCE\xCA\xCE\xCD\xD7\xC5\xCD\xC0!";
+    RgbImage screen = Picture([&] { e.DrawText2D(banner, 145, 200, text, 0xFF, 255, 1.0); });
+    int right = 0, bottom = 0;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            if (screen.At(x, y) == kBlack) continue;
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    }
+    EXPECT_GT(screen.Count(0xFF0000), 2000);
+    EXPECT_GT(right, 500);
+    EXPECT_LT(right, 800);
+    EXPECT_LT(bottom, 512);
+}
+
+}  // namespace
+}  // namespace lexo::test
