@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include <cstring>
+#include <new>
 #include <string_view>
 
 #include "bmp.h"
@@ -54,7 +55,11 @@ void Engine::Start(unsigned long window) {
     if (!frame_.Exists()) {
         frame_.Resize(width_ > 0 ? width_ : kDefaultWidth, height_ > 0 ? height_ : kDefaultHeight);
     }
-    presenter_.Start(window);
+    try {
+        presenter_.Start(window);
+    } catch (const std::bad_alloc&) {
+        // No memory for the window connection: frames are drawn without being shown.
+    }
     started_ = true;
     auto load = procedures_.find(kLoadProcedure);
     if (load != procedures_.end() && load->second != nullptr) load->second();
@@ -75,9 +80,13 @@ void Engine::MainDraw() {
         auto draw = procedures_.find(kDrawProcedure);
         if (draw != procedures_.end() && draw->second != nullptr) draw->second();
     }
-    // A procedure that forgot End2D still completes its picture.
-    frame_.End();
-    if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+    try {
+        // A procedure that forgot End2D still completes its picture.
+        frame_.End();
+        if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+    } catch (const std::bad_alloc&) {
+        // Out of memory: this frame is not shown; the next one tries again.
+    }
 }
 
 void Engine::Quit() {

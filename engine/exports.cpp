@@ -89,7 +89,9 @@ LEXO_EXPORT void PlayMusic(const char* path, int32_t loop) {
 
 LEXO_EXPORT void Begin2D() { E().Begin2D(); }
 
-LEXO_EXPORT void End2D() { E().End2D(); }
+LEXO_EXPORT void End2D() {
+    Guarded([&] { E().End2D(); });
+}
 
 LEXO_EXPORT void DrawTexture2D_Simple(lexo::EngineHandle texture, int32_t x, int32_t y,
                                       int32_t width, int32_t height, int32_t, int32_t) {

@@ -50,7 +50,11 @@ void Frame::End() {
     if (!drawing_) return;
     drawing_ = false;
     const bool sameAsCompleted = completed_.known && completed_.draws == recording_;
-    if (!spare_.known) {
+    // Until the painting below is done the spare picture shows no known list, so a painting
+    // cut short (out of memory) is redone in full next time.
+    const bool repaintAll = !spare_.known;
+    spare_.known = false;
+    if (repaintAll) {
         Render(recording_, spare_.pixels, Bounds());
     } else {
         for (const Rect& area : Damage(spare_.draws, recording_, Bounds())) {

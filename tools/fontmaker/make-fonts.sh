@@ -10,10 +10,10 @@ build=${1:-$root/build}
 fontmaker=$build/tools/fontmaker/fontmaker
 ttf=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
-if [[ ! -x $fontmaker ]]; then
-  echo "make-fonts: build fontmaker first: cmake --build $build --target fontmaker" >&2
-  exit 1
+if [[ ! -f $build/CMakeCache.txt ]]; then
+  cmake -S "$root" -B "$build" -G Ninja >/dev/null
 fi
+cmake --build "$build" --target fontmaker >/dev/null
 "$fontmaker" --font "$ttf" --size 17 --outline 1.5 --outline-colour 0xFFFFFF \
   --out "$root/game/data/font.dft"
 "$fontmaker" --font "$ttf" --size 48 --outline 2 --outline-colour 0x202020 \

@@ -1,0 +1,32 @@
+# Checks that DGLEngine.so defines exactly the dynamic symbols listed in engine/exports.map.
+# Run as: cmake -DLIBRARY=<DGLEngine.so> -DEXPORTS_MAP=<exports.map> -DNM=<nm> -P check_exports.cmake
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[0-9a-f]+ [A-Za-z] [^\n]+" lines "${symbols}")
+set(exported "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-f]+ [A-Za-z] " "" name "${line}")
+  list(APPEND exported ${name})
+endforeach()
+
+file(READ ${EXPORTS_MAP} map)
+string(REGEX MATCH "global:([^}]*)local:" section "${map}")
+string(REGEX MATCHALL "[A-Za-z_0-9]+;" entries "${CMAKE_MATCH_1}")
+set(expected "")
+foreach(entry IN LISTS entries)
+  string(REPLACE ";" "" entry "${entry}")
+  if(entry)
+    list(APPEND expected ${entry})
+  endif()
+endforeach()
+
+list(SORT exported)
+list(SORT expected)
+if(NOT exported STREQUAL expected)
+  message(FATAL_ERROR "DGLEngine.so exports\n  ${exported}\nbut should export\n  ${expected}")
+endif()
+list(LENGTH exported count)
+message(STATUS "DGLEngine.so exports exactly its ${count} entries")
