@@ -116,9 +116,10 @@ LEXO_EXPORT void PrintScreen(const char* path) {
 }
 
 // Every entry has exactly the calling form the game binds it with.
-#define LEXO_CHECK_ENTRY(name)                                                                  \
-    static_assert(std::is_same_v<decltype(&::name), lexo::name##Fn>, #name " differs from the " \
-                                                                           "API");
+#define LEXO_CHECK_ENTRY(name)                                             \
+    static_assert(std::is_same_v<decltype(&::name), lexo::name##Fn>, #name \
+                  " differs from the "                                     \
+                  "API");
 LEXO_CHECK_ENTRY(DLL_ver)
 LEXO_CHECK_ENTRY(RegProcedure)
 LEXO_CHECK_ENTRY(PleaseNoLogo)

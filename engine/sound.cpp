@@ -13,6 +13,9 @@ namespace lexo {
 namespace {
 
 constexpr size_t kMaxSoundFileBytes = 64u << 20;
+constexpr int kFrequency = 44100;
+// 1024 frames, 23 ms: a shot is heard at once without the device waking too often.
+constexpr int kBufferFrames = 1024;
 constexpr int kFirstChannelCount = 16;
 // Enough for every overlapping shot a player can fire; beyond it a play waits its turn.
 constexpr int kMaxChannelCount = 256;
@@ -46,7 +49,7 @@ void Sound::Init() {
     if (initTried_) return;
     initTried_ = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }

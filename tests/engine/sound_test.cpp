@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -33,6 +34,9 @@ std::vector<uint8_t> ToneWav(double seconds, double amplitude) {
     return wav;
 }
 
+// The device plays 44100 stereo frames of 16-bit samples a second.
+constexpr double kSamplesPerSecond = 44100 * 2;
+
 class Sound : public EngineTest {
   protected:
     void SetUp() override {
@@ -42,14 +46,21 @@ class Sound : public EngineTest {
         setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
     }
 
-    // Lets the device play for a while, closes it, and gives the 16-bit samples it played.
-    std::vector<int16_t> PlayedFor(std::chrono::milliseconds playing) {
-        std::this_thread::sleep_for(playing);
+    // Lets the device play until its output holds `seconds` of sound (the disk driver writes
+    // as fast as the sound would play), closes it, and gives the 16-bit samples it played.
+    std::vector<int16_t> Played(double seconds) {
+        const auto wanted = static_cast<uintmax_t>(seconds * kSamplesPerSecond * 2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        std::error_code error;
+        while (std::filesystem::file_size(output_, error) < wanted || error) {
+            if (std::chrono::steady_clock::now() > deadline) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
         e.QuitEngine();
         std::ifstream file(output_, std::ios::binary);
         std::vector<char> raw((std::istreambuf_iterator<char>(file)),
                               std::istreambuf_iterator<char>());
-        EXPECT_GT(raw.size(), 1000u) << "the disk driver wrote nothing";
+        EXPECT_GE(raw.size(), wanted) << "the disk driver wrote too little";
         std::vector<int16_t> samples(raw.size() / 2);
         for (size_t i = 0; i < samples.size(); ++i) {
             samples[i] =
@@ -79,21 +90,21 @@ TEST_F(Sound, APlayedSampleIsHeardAndOverlappingPlaysMix) {
     uint32_t tone = LoadTone(0.2);
     ASSERT_NE(tone, 0u);
     e.PlaySample(tone);
-    int single = Peak(PlayedFor(std::chrono::milliseconds(500)));
+    int single = Peak(Played(0.5));
     EXPECT_GT(single, 3000);
 
     e.DirectSoundInit();
     tone = LoadTone(0.2);
     e.PlaySample(tone);
     e.PlaySample(tone);
-    EXPECT_GT(Peak(PlayedFor(std::chrono::milliseconds(500))), single * 3 / 2);
+    EXPECT_GT(Peak(Played(0.5)), single * 3 / 2);
 }
 
 TEST_F(Sound, ManyOverlappingPlaysNeverFail) {
     e.DirectSoundInit();
     uint32_t tone = LoadTone(0.01);
     for (int i = 0; i < 300; ++i) e.PlaySample(tone);
-    EXPECT_GT(Peak(PlayedFor(std::chrono::milliseconds(300))), 0);
+    EXPECT_GT(Peak(Played(0.3)), 0);
 }
 
 TEST_F(Sound, SilenceWhenNothingPlaysOrTheVolumeIsZero) {
@@ -104,23 +115,21 @@ TEST_F(Sound, SilenceWhenNothingPlaysOrTheVolumeIsZero) {
     uint32_t freed = LoadTone(0.5);
     e.FreeSample(freed);
     e.PlaySample(freed);
-    EXPECT_EQ(Peak(PlayedFor(std::chrono::milliseconds(400))), 0);
+    EXPECT_EQ(Peak(Played(0.4)), 0);
 }
 
 TEST_F(Sound, MusicLoopsUntilQuitAndBrokenMusicIsSilence) {
     e.DirectSoundInit();
     e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);
-    std::vector<int16_t> played = PlayedFor(std::chrono::milliseconds(2000));
+    std::vector<int16_t> played = Played(2.0);
     EXPECT_GT(Peak(played), 3000);
-    // The tune lasts a second: played once, everything after 1.2 s would be silent. The
-    // device plays 44100 stereo frames a second.
-    ASSERT_GT(played.size(), size_t{2 * 44100 * 12 / 10});
-    EXPECT_GT(Peak(played, 2 * 44100 * 12 / 10), 3000);
+    // The tune lasts a second: played once, everything after 1.2 s would be silent.
+    EXPECT_GT(Peak(played, static_cast<size_t>(1.2 * kSamplesPerSecond)), 3000);
 
     e.DirectSoundInit();
     e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);
     e.PlayMusic(WriteFile("noise.mp3", std::vector<uint8_t>(2048, 0x33)).c_str(), 1);
-    EXPECT_EQ(Peak(PlayedFor(std::chrono::milliseconds(300))), 0);
+    EXPECT_EQ(Peak(Played(0.3)), 0);
 }
 
 TEST_F(Sound, WithoutADeviceEverythingAnswersAndPlaysNothing) {
