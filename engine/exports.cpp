@@ -116,29 +116,27 @@ LEXO_EXPORT void PrintScreen(const char* path) {
 }
 
 // Every entry has exactly the calling form the game binds it with.
-#define LEXO_CHECK_ENTRY(name)                                             \
-    static_assert(std::is_same_v<decltype(&::name), lexo::name##Fn>, #name \
-                  " differs from the "                                     \
-                  "API");
-LEXO_CHECK_ENTRY(DLL_ver)
-LEXO_CHECK_ENTRY(RegProcedure)
-LEXO_CHECK_ENTRY(PleaseNoLogo)
-LEXO_CHECK_ENTRY(SetEngineInitParametrs)
-LEXO_CHECK_ENTRY(StartEngine_DrawToPanel)
-LEXO_CHECK_ENTRY(UpdateRenderRect)
-LEXO_CHECK_ENTRY(EngineMainDraw)
-LEXO_CHECK_ENTRY(QuitEngine)
-LEXO_CHECK_ENTRY(DirectSoundInit)
-LEXO_CHECK_ENTRY(LoadTextureFromFile)
-LEXO_CHECK_ENTRY(LoadFontFromFile)
-LEXO_CHECK_ENTRY(LoadSample)
-LEXO_CHECK_ENTRY(SetSampleVolume)
-LEXO_CHECK_ENTRY(PlaySample)
-LEXO_CHECK_ENTRY(FreeSample)
-LEXO_CHECK_ENTRY(PlayMusic)
-LEXO_CHECK_ENTRY(Begin2D)
-LEXO_CHECK_ENTRY(End2D)
-LEXO_CHECK_ENTRY(DrawTexture2D_Simple)
-LEXO_CHECK_ENTRY(DrawSprite2D_Simple)
-LEXO_CHECK_ENTRY(DrawText2D)
-LEXO_CHECK_ENTRY(PrintScreen)
+#define LEXO_CHECK_ENTRY(name) \
+    static_assert(std::is_same_v<decltype(&::name), lexo::name##Fn>, "calling form of " #name)
+LEXO_CHECK_ENTRY(DLL_ver);
+LEXO_CHECK_ENTRY(RegProcedure);
+LEXO_CHECK_ENTRY(PleaseNoLogo);
+LEXO_CHECK_ENTRY(SetEngineInitParametrs);
+LEXO_CHECK_ENTRY(StartEngine_DrawToPanel);
+LEXO_CHECK_ENTRY(UpdateRenderRect);
+LEXO_CHECK_ENTRY(EngineMainDraw);
+LEXO_CHECK_ENTRY(QuitEngine);
+LEXO_CHECK_ENTRY(DirectSoundInit);
+LEXO_CHECK_ENTRY(LoadTextureFromFile);
+LEXO_CHECK_ENTRY(LoadFontFromFile);
+LEXO_CHECK_ENTRY(LoadSample);
+LEXO_CHECK_ENTRY(SetSampleVolume);
+LEXO_CHECK_ENTRY(PlaySample);
+LEXO_CHECK_ENTRY(FreeSample);
+LEXO_CHECK_ENTRY(PlayMusic);
+LEXO_CHECK_ENTRY(Begin2D);
+LEXO_CHECK_ENTRY(End2D);
+LEXO_CHECK_ENTRY(DrawTexture2D_Simple);
+LEXO_CHECK_ENTRY(DrawSprite2D_Simple);
+LEXO_CHECK_ENTRY(DrawText2D);
+LEXO_CHECK_ENTRY(PrintScreen);
