@@ -61,6 +61,7 @@ void Engine::Start(unsigned long window) {
         // No memory for the window connection: frames are drawn without being shown.
     }
     started_ = true;
+    snapshot_.Arm();
     auto load = procedures_.find(kLoadProcedure);
     if (load != procedures_.end() && load->second != nullptr) load->second();
 }
@@ -84,6 +85,7 @@ void Engine::MainDraw() {
         // A procedure that forgot End2D still completes its picture.
         frame_.End();
         if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+        snapshot_.ServeAfterFrame([this](const char* path) { PrintScreen(path); });
     } catch (const std::bad_alloc&) {
         // Out of memory: this frame is not shown; the next one tries again.
     }

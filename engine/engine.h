@@ -8,6 +8,7 @@
 #include "frame.h"
 #include "handle_table.h"
 #include "presenter_x11.h"
+#include "snapshot_request.h"
 #include "sound.h"
 #include "textures.h"
 
@@ -57,6 +58,7 @@ class Engine {
     HandleTable<Font> fonts_;
     Sound sound_;
     X11Presenter presenter_;
+    SnapshotRequest snapshot_;
 };
 
 }  // namespace lexo

@@ -48,6 +48,9 @@ Sound::~Sound() { Shutdown(); }
 void Sound::Init() {
     if (initTried_) return;
     initTried_ = true;
+    // SDL would otherwise take SIGINT and SIGTERM for itself, and the game could no longer be
+    // stopped by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

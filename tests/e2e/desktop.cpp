@@ -1,0 +1,216 @@
+#include "desktop.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <functional>
+#include <cstdio>
+#include <thread>
+
+extern char** environ;
+
+namespace lexo::e2e {
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+
+bool WaitFor(std::chrono::milliseconds timeout, const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+std::vector<char*> Argv(std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (std::string& part : command) argv.push_back(part.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
+}  // namespace
+
+Desktop::Desktop() : server_(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24}) {
+    if (!server_.Running()) {
+        error_ = server_.Error();
+        return;
+    }
+    setenv("DISPLAY", server_.Name().c_str(), 1);
+    std::vector<std::string> command = {"openbox", "--sm-disable"};
+    std::vector<char*> argv = Argv(command);
+    if (posix_spawnp(&windowManager_, "openbox", nullptr, nullptr, argv.data(), environ) != 0) {
+        error_ = "openbox could not be started";
+        return;
+    }
+    display_ = XOpenDisplay(server_.Name().c_str());
+    if (display_ == nullptr) {
+        error_ = "cannot open " + server_.Name();
+        return;
+    }
+    // openbox is ready once it owns the window-manager selection of screen 0.
+    const Atom selection = XInternAtom(display_, "WM_S0", False);
+    if (!WaitFor(10s, [&] { return XGetSelectionOwner(display_, selection) != None; })) {
+        error_ = "openbox did not start";
+    }
+}
+
+Desktop::~Desktop() {
+    if (display_ != nullptr) XCloseDisplay(display_);
+    if (windowManager_ > 0) {
+        kill(windowManager_, SIGTERM);
+        waitpid(windowManager_, nullptr, 0);
+    }
+}
+
+bool Desktop::Run(const std::vector<std::string>& command, std::string* output) {
+    std::string line;
+    for (const std::string& part : command) line += "'" + part + "' ";
+    if (output == nullptr) line += ">/dev/null ";
+    line += "2>/dev/null";
+    FILE* pipe = popen(line.c_str(), "r");
+    if (pipe == nullptr) return false;
+    std::array<char, 4096> buffer{};
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        if (output != nullptr) output->append(buffer.data(), got);
+    }
+    return pclose(pipe) == 0;
+}
+
+std::vector<Window> Desktop::ClientWindows() {
+    std::vector<Window> windows;
+    const Atom clientList = XInternAtom(display_, "_NET_CLIENT_LIST", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, DefaultRootWindow(display_), clientList, 0, 4096, False,
+                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        auto* list = reinterpret_cast<Window*>(data);
+        windows.assign(list, list + count);
+        XFree(data);
+    }
+    return windows;
+}
+
+std::string Desktop::Title(Window window) {
+    const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display_, window, netName, 0, 1024, False, utf8, &type, &format, &count,
+                           &remaining, &data) == Success &&
+        data != nullptr) {
+        title.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+    }
+    return title;
+}
+
+std::optional<Window> Desktop::WaitForWindow(const std::string& title,
+                                             std::chrono::milliseconds timeout) {
+    std::optional<Window> found;
+    WaitFor(timeout, [&] {
+        for (Window window : ClientWindows()) {
+            XWindowAttributes attributes{};
+            if (Title(window) == title && XGetWindowAttributes(display_, window, &attributes) &&
+                attributes.map_state == IsViewable) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+bool Desktop::WaitUntilGone(const std::string& title, std::chrono::milliseconds timeout) {
+    return WaitFor(timeout, [&] {
+        for (Window window : ClientWindows()) {
+            XWindowAttributes attributes{};
+            if (Title(window) == title && XGetWindowAttributes(display_, window, &attributes) &&
+                attributes.map_state == IsViewable) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+bool Desktop::WaitForTitle(Window window, const std::string& text,
+                           std::chrono::milliseconds timeout) {
+    return WaitFor(timeout, [&] { return Title(window) == text; });
+}
+
+void Desktop::Activate(Window window) {
+    Run({"xdotool", "windowactivate", "--sync", std::to_string(window)});
+    std::this_thread::sleep_for(200ms);
+}
+
+void Desktop::Key(const std::string& keys) {
+    Run({"xdotool", "key", "--delay", "120", keys});
+    std::this_thread::sleep_for(150ms);
+}
+
+void Desktop::Type(const std::string& utf8) {
+    Run({"xdotool", "type", "--delay", "120", utf8});
+    std::this_thread::sleep_for(150ms);
+}
+
+void Desktop::Close(Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = CurrentTime;
+    event.xclient.data.l[1] = 2;  // a request from a pager or taskbar, i.e. the user
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display_);
+}
+
+void Desktop::NudgePointer() {
+    static int step = 0;
+    ++step;
+    Run({"xdotool", "mousemove", std::to_string(5 + step % 2), "5"});
+}
+
+std::string Desktop::Clipboard() {
+    std::string text;
+    Run({"xclip", "-o", "-selection", "clipboard"}, &text);
+    return text;
+}
+
+test::RgbImage Desktop::Grab(Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, window, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    test::RgbImage picture(attributes.width, attributes.height);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, attributes.width,
+                              attributes.height, AllPlanes, ZPixmap);
+    if (image == nullptr) return picture;
+    for (int row = 0; row < attributes.height; ++row) {
+        for (int column = 0; column < attributes.width; ++column) {
+            picture.Set(column, row, XGetPixel(image, column, row) & 0xFFFFFF);
+        }
+    }
+    XDestroyImage(image);
+    return picture;
+}
+
+}  // namespace lexo::e2e

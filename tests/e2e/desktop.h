@@ -1,0 +1,68 @@
+#pragma once
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bmp_image.h"
+#include "xvfb_server.h"
+
+namespace lexo::e2e {
+
+using namespace std::chrono_literals;
+
+// A small desktop of the test's own: an Xvfb server with the openbox window manager, so that
+// close requests and focus work as a player's desktop does. Input goes through xdotool, the
+// clipboard through xclip; pictures are read back with XGetImage.
+class Desktop {
+public:
+    Desktop();
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    bool Ready() const { return display_ != nullptr; }
+    const std::string& Error() const { return error_; }
+    const std::string& DisplayName() const { return server_.Name(); }
+
+    // The managed window whose title is exactly title (UTF-8), once it is mapped.
+    std::optional<Window> WaitForWindow(const std::string& title,
+                                        std::chrono::milliseconds timeout = 20s);
+    // Waits until no mapped window has this title.
+    bool WaitUntilGone(const std::string& title, std::chrono::milliseconds timeout = 20s);
+    std::string Title(Window window);
+    // Waits until the window's title is text.
+    bool WaitForTitle(Window window, const std::string& text,
+                      std::chrono::milliseconds timeout = 10s);
+
+    // Gives the window the keyboard focus and raises it.
+    void Activate(Window window);
+    // Keys by xdotool name ("Return", "Down", "ctrl+a"), to the focused window.
+    void Key(const std::string& keys);
+    // Types UTF-8 text slowly enough that Cyrillic letters are not dropped.
+    void Type(const std::string& utf8);
+    // Asks the window manager to close the window, as its close box does.
+    void Close(Window window);
+    // Moves the pointer a little, which wakes the game's event loop.
+    void NudgePointer();
+
+    std::string Clipboard();
+
+    // The window's client area as it is on the screen, in 0xRRGGBB.
+    test::RgbImage Grab(Window window);
+
+private:
+    bool Run(const std::vector<std::string>& command, std::string* output = nullptr);
+    std::vector<Window> ClientWindows();
+
+    test::XvfbServer server_;
+    pid_t windowManager_ = -1;
+    Display* display_ = nullptr;
+    std::string error_;
+};
+
+}  // namespace lexo::e2e

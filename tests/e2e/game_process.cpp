@@ -1,0 +1,129 @@
+#include "game_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "text/cp1251.h"
+
+namespace lexo::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Cp1251Lines(const std::string& utf8) {
+    std::string text;
+    std::istringstream lines(utf8);
+    for (std::string line; std::getline(lines, line);) text += Utf8ToCp1251(line) + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+GameProcess::GameProcess() : folder_(dir_.File("game")) {
+    fs::copy(LEXO_GAME_DIR, folder_, fs::copy_options::recursive);
+}
+
+GameProcess::~GameProcess() {
+    if (Running()) kill(pid_, SIGKILL);
+    WaitForExit(5s);
+}
+
+void GameProcess::RemoveFile(const std::string& relativePath) {
+    fs::remove(folder_ + "/" + relativePath);
+}
+
+void GameProcess::RemoveShippedDictionaries() {
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        if (entry.is_directory() && fs::exists(entry.path() / "names.txt")) fs::remove_all(entry.path());
+    }
+}
+
+void GameProcess::AddDictionary(const std::string& name, const std::string& about,
+                                const std::string& words, const std::string& translations) {
+    const fs::path folder = fs::path(folder_) / name;
+    fs::create_directories(folder);
+    std::ofstream(folder / "about.txt", std::ios::binary) << Cp1251Lines(about);
+    std::ofstream(folder / "names.txt", std::ios::binary) << Cp1251Lines(words);
+    std::ofstream(folder / "names2.txt", std::ios::binary) << Cp1251Lines(translations);
+}
+
+bool GameProcess::Start(const std::string& display) {
+    pid_ = fork();
+    if (pid_ < 0) return false;
+    if (pid_ == 0) {
+        if (chdir(folder_.c_str()) != 0) _exit(126);
+        int err = open((dir_.File("stderr.txt")).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0) dup2(err, STDERR_FILENO);
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", dir_.Path().c_str(), 1);
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
+        setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
+        unsetenv("QT_QPA_PLATFORM");
+        execl("./zarnik", "./zarnik", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return true;
+}
+
+std::optional<int> GameProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!exitCode_ && pid_ > 0) {
+        int status = 0;
+        pid_t done = waitpid(pid_, &status, WNOHANG);
+        if (done == pid_) {
+            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            break;
+        }
+        if (std::chrono::steady_clock::now() > deadline) break;
+        std::this_thread::sleep_for(50ms);
+    }
+    return exitCode_;
+}
+
+bool GameProcess::Running() { return pid_ > 0 && !WaitForExit(0ms); }
+
+std::string GameProcess::Stderr() const {
+    std::ifstream file(dir_.File("stderr.txt"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+size_t GameProcess::SoundBytes() const {
+    std::error_code error;
+    const auto size = fs::file_size(dir_.File("sound.raw"), error);
+    return error ? 0 : static_cast<size_t>(size);
+}
+
+bool GameProcess::SoundIsHeard(size_t from, size_t to) const {
+    std::ifstream file(dir_.File("sound.raw"), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(from));
+    std::string bytes(to > from ? to - from : 0, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(file.gcount()));
+    return bytes.find_first_not_of('\0') != std::string::npos;
+}
+
+std::optional<std::string> GameProcess::PrintScreen(const std::function<void()>& wake,
+                                                    std::chrono::milliseconds timeout) {
+    const std::string path = dir_.File("printscreen");
+    fs::remove(path);
+    kill(pid_, SIGUSR1);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::error_code error;
+        // The engine writes the picture under another name and renames it when complete.
+        if (fs::exists(path, error)) return path;
+        wake();
+        std::this_thread::sleep_for(100ms);
+    }
+    return std::nullopt;
+}
+
+}  // namespace lexo::e2e

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "temp_dir.h"
+
+namespace lexo::e2e {
+
+using namespace std::chrono_literals;
+
+// A fresh copy of the built game folder in a temporary directory, and the real zarnik started
+// in it on the test's display. Sound goes to a file (SDL's disk audio driver); the engine writes
+// its PrintScreen picture when asked with SIGUSR1.
+class GameProcess {
+public:
+    GameProcess();
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // The copied game folder, to change before Start().
+    std::string Folder() const { return folder_; }
+    void RemoveFile(const std::string& relativePath);
+    void RemoveShippedDictionaries();
+    // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends.
+    void AddDictionary(const std::string& name, const std::string& about,
+                       const std::string& words, const std::string& translations);
+
+    bool Start(const std::string& display);
+    // The exit code once the process has ended, or nothing when it is still running after
+    // timeout. A death by a signal is 128 + the signal.
+    std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 15s);
+    bool Running();
+
+    std::string Stderr() const;
+    // How many bytes of sound the audio device has been given so far.
+    size_t SoundBytes() const;
+    // Whether any non-zero sample lies in [from, to) of the sound file.
+    bool SoundIsHeard(size_t from, size_t to) const;
+    // Asks the engine for its next finished frame and waits for the picture file; wake is
+    // called while waiting, to give a quiet game a reason to draw.
+    std::optional<std::string> PrintScreen(const std::function<void()>& wake,
+                                           std::chrono::milliseconds timeout = 5s);
+
+private:
+    test::TempDir dir_;
+    std::string folder_;
+    pid_t pid_ = -1;
+    std::optional<int> exitCode_;
+    int printScreens_ = 0;
+};
+
+}  // namespace lexo::e2e
