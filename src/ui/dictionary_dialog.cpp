@@ -164,6 +164,7 @@ void TForm3::CreateControls() {
     MakeReadOnlyMemo(Memo1);
     // A read-only box leaves Enter unhandled, so the dialog would press OK with it.
     Memo1->installEventFilter(this);
+    List->installEventFilter(this);
 
     CreateRadioGroup();
 
@@ -194,6 +195,15 @@ void TForm3::CreateRadioGroup() {
     TranslationsChoice = new QRadioButton(QStringLiteral("Ввод переводов"), RadioGroup1);
     TranslationsChoice->setGeometry(8, 33, 161, 15);
     TranslationsChoice->setChecked(true);
+    // As in a classic radio group, Tab reaches only the chosen mode and the arrow keys change
+    // it, so a player can switch modes from the keyboard.
+    for (QRadioButton* choice : {WordsChoice, TranslationsChoice}) {
+        choice->installEventFilter(this);
+        connect(choice, &QRadioButton::toggled, this, [choice](bool checked) {
+            choice->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
+    WordsChoice->setFocusPolicy(Qt::ClickFocus);
 }
 
 void TForm3::SetTabOrder() {
@@ -249,6 +259,27 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    if ((watched == WordsChoice || watched == TranslationsChoice) &&
+        event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            QRadioButton* other = watched == WordsChoice ? TranslationsChoice : WordsChoice;
+            other->setChecked(true);
+            other->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    // With nothing selected, the first arrow key selects the first entry, as a player expects,
+    // instead of stepping past the entry that merely has the focus frame.
+    if (watched == List && event->type() == QEvent::KeyPress && List->selectedItems().isEmpty() &&
+        List->count() > 0) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            List->setCurrentRow(0);
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -156,6 +156,35 @@ TEST_F(DictionaryDialogTest, KeyboardSelectionActsLikeAClick) {
     EXPECT_EQ(form->Memo1->toPlainText(), "Second text");
 }
 
+TEST_F(DictionaryDialogTest, TheFirstArrowKeySelectsTheFirstEntry) {
+    work_.MakeDictionary("a", "First title");
+    work_.MakeDictionary("b", "Second title");
+    auto form = ShownDialog();
+    form->List->setFocus();
+
+    QTest::keyClick(form->List, Qt::Key_Down);
+
+    EXPECT_EQ(form->List->currentRow(), 0);
+    EXPECT_EQ(state_.DictionaryDir, "a");
+    QTest::keyClick(form->List, Qt::Key_Down);
+    EXPECT_EQ(state_.DictionaryDir, "b");
+}
+
+TEST_F(DictionaryDialogTest, ArrowKeysChangeTheModeAndTabReachesOnlyTheChosenOne) {
+    work_.MakeDictionary("a", "Title");
+    auto form = ShownDialog();
+    EXPECT_EQ(form->WordsChoice->focusPolicy() & Qt::TabFocus, 0);
+
+    QTest::keyClick(form->TranslationsChoice, Qt::Key_Up);
+    EXPECT_TRUE(form->WordsChoice->isChecked());
+    EXPECT_FALSE(form->TranslationsChoice->isChecked());
+    EXPECT_EQ(form->TranslationsChoice->focusPolicy() & Qt::TabFocus, 0);
+    EXPECT_NE(form->WordsChoice->focusPolicy() & Qt::TabFocus, 0);
+    QTest::keyClick(form->WordsChoice, Qt::Key_Down);
+    EXPECT_TRUE(form->TranslationsChoice->isChecked());
+    EXPECT_EQ(state_.GameMode, kModeNone) << "only OK sets the mode";
+}
+
 TEST_F(DictionaryDialogTest, KeepsTheRawBytesOfTheFolderName) {
     const std::string name = "\xc4\xee\xec";  // not UTF-8
     work_.MakeDictionary(name, "Raw");

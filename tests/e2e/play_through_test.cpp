@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "bmp_image.h"
+#include "desktop.h"
+#include "game_process.h"
+
+namespace lexo::e2e {
+namespace {
+
+const std::string kDialog = "Выберите словарь:";
+const std::string kList = "Список непереведённых слов:";
+constexpr int kPanelWidth = 802;
+constexpr int kPanelHeight = 511;
+
+bool IsBannerRed(uint32_t rgb) {
+    return (rgb >> 16) > 180 && ((rgb >> 8) & 0xFF) < 80 && (rgb & 0xFF) < 80;
+}
+
+// One player's session: two games on two one-word dictionaries, so that the word on the field
+// is always known. Without music, the sound file is silent except for the game's own samples.
+class PlayThrough : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop.Ready()) << desktop.Error();
+        game.RemoveShippedDictionaries();
+        game.RemoveFile("data/music.mp3");
+        game.AddDictionary("a-cats", "Кошки\nОдно слово.", "cat", "кот  кошка");
+        game.AddDictionary("b-dogs", "Собаки\nОдно слово.", "dog", "собака");
+    }
+
+    // Answers into the edit line as a player does: type, then Enter.
+    void Answer(const std::string& utf8) {
+        desktop.Type(utf8);
+        desktop.Key("Return");
+    }
+
+    // The panel as the X server shows it and the engine's last frame agree around the edges,
+    // where no dialog covers the field.
+    test::RgbImage ExpectPanelShowsTheEngineFrame(Window main) {
+        auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+        EXPECT_TRUE(path) << game.Stderr();
+        auto frame = path ? test::ReadBmp(*path) : std::nullopt;
+        if (!frame) return {};
+        EXPECT_EQ(frame->width, kPanelWidth);
+        EXPECT_EQ(frame->height, kPanelHeight);
+        const test::RgbImage screen = desktop.Grab(main);
+        for (int y : {5, 25, 490, 505}) {
+            for (int x : {5, 60, 120, 720, 760, 795}) {
+                EXPECT_EQ(screen.At(x, y), frame->At(x, y)) << "at " << x << "," << y;
+            }
+        }
+        return *frame;
+    }
+
+    Desktop desktop;
+    GameProcess game;
+};
+
+TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
+    ASSERT_TRUE(game.Start(desktop.DisplayName()));
+    auto main = desktop.WaitForWindow("Lexodrome");
+    auto dialog = desktop.WaitForWindow(kDialog);
+    ASSERT_TRUE(main && dialog) << game.Stderr();
+
+    // First game: the cats, typing translations (the dialog's default mode), default speed.
+    desktop.Activate(*dialog);
+    desktop.Key("Down");
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+    desktop.Activate(*main);
+    std::this_thread::sleep_for(2600ms);  // the first monster enters 2.2 s after the start
+
+    Answer("собака");
+    EXPECT_EQ(desktop.Title(*main), "Lexodrome");
+    const size_t beforeShot = game.SoundBytes();
+    EXPECT_FALSE(game.SoundIsHeard(0, beforeShot)) << "no sound before the first shot";
+    Answer("кошка");
+    EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:5."))
+        << desktop.Title(*main);
+    std::this_thread::sleep_for(1000ms);
+    const size_t afterShot = game.SoundBytes();
+    EXPECT_TRUE(game.SoundIsHeard(beforeShot, afterShot)) << "the shot was not heard";
+
+    // Nobody answers the next cat: it reaches the player.
+    auto list = desktop.WaitForWindow(kList, 40s);
+    ASSERT_TRUE(list) << game.Stderr();
+    EXPECT_TRUE(game.SoundIsHeard(afterShot + 44100, game.SoundBytes())) << "no death sound";
+    const test::RgbImage over = ExpectPanelShowsTheEngineFrame(*main);
+    int red = 0;
+    for (int y = 200; y < 260 && y < over.height; ++y) {
+        for (int x = 145; x < 640 && x < over.width; ++x) red += IsBannerRed(over.At(x, y));
+    }
+    EXPECT_GT(red, 500) << "no game-over banner";
+
+    desktop.Activate(*list);
+    desktop.Key("ctrl+a");
+    desktop.Key("ctrl+c");
+    EXPECT_EQ(desktop.Clipboard(), "cat - кот, кошка");
+    desktop.Close(*list);
+
+    // Second game: the dogs, typing words.
+    dialog = desktop.WaitForWindow(kDialog);
+    ASSERT_TRUE(dialog) << game.Stderr();
+    desktop.Activate(*dialog);
+    desktop.Key("Down");
+    desktop.Key("Tab");
+    desktop.Key("Tab");
+    desktop.Key("Tab");
+    desktop.Key("Up");  // "Ввод слов"
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+    // The caption keeps the last game's count until the first shot of the new one.
+    EXPECT_EQ(desktop.Title(*main), "Lexodrome. Words complete: 1. Score:5.");
+    desktop.Activate(*main);
+    std::this_thread::sleep_for(2600ms);
+    Answer("cat");
+    EXPECT_EQ(desktop.Title(*main), "Lexodrome. Words complete: 1. Score:5.");
+    Answer("dog");
+    EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:3."))
+        << desktop.Title(*main);
+
+    desktop.Close(*main);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
+}
+
+}  // namespace
+}  // namespace lexo::e2e
