@@ -1,7 +1,10 @@
 #include "text_image.h"
 
 #include <algorithm>
-#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace lexo {
 namespace {
@@ -31,6 +34,35 @@ inline Pixel Premultiplied(Pixel colour, uint32_t w) {
     return w << 24 | rb | g << 8;
 }
 
+// Over() on `count` pixels: dst[i] = Over(src[i], dst[i]), opaque.
+void LayRow(Pixel* dst, const Pixel* src, size_t count) {
+    size_t i = 0;
+#ifdef __SSE2__
+    // The same arithmetic on four pixels at once, each channel widened to 16 bits.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i half = _mm_set1_epi16(128);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
+    auto scaled = [&](__m128i channels, __m128i keep) {
+        __m128i x = _mm_add_epi16(_mm_mullo_epi16(channels, keep), half);
+        return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+    };
+    for (; i + 4 <= count; i += 4) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+        // 255 - A of each pixel, repeated over its four channels.
+        const __m128i keep = _mm_sub_epi32(full, _mm_srli_epi32(p, 24));
+        const __m128i keepPairs = _mm_packs_epi32(keep, keep);
+        const __m128i keepTwice = _mm_unpacklo_epi16(keepPairs, keepPairs);
+        const __m128i low = scaled(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(keepTwice, keepTwice));
+        const __m128i high = scaled(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(keepTwice, keepTwice));
+        const __m128i laid = _mm_add_epi8(p, _mm_packus_epi16(low, high));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_or_si128(laid, opaque));
+    }
+#endif
+    for (; i < count; ++i) dst[i] = Over(src[i], dst[i]) | kOpaque;
+}
+
 }  // namespace
 
 TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, uint32_t alpha) {
@@ -50,7 +82,7 @@ TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, u
         Compose(font, text, font.outline, PixelFromColourRef(font.outlineColour), alpha, layer);
     }
     Compose(font, text, font.coverage, colour, alpha, layer);
-    MakeRuns(layer);
+    MakeRows(layer);
 }
 
 void TextImage::Compose(const DftFont& font, std::string_view text,
@@ -71,27 +103,18 @@ void TextImage::Compose(const DftFont& font, std::string_view text,
     });
 }
 
-void TextImage::MakeRuns(const std::vector<Pixel>& layer) {
+void TextImage::MakeRows(const std::vector<Pixel>& layer) {
     const auto width = static_cast<int32_t>(box_.x1 - box_.x0);
     const auto height = static_cast<int32_t>(box_.y1 - box_.y0);
-    rowStart_.reserve(static_cast<size_t>(height) + 1);
-    rowStart_.push_back(0);
+    rows_.reserve(static_cast<size_t>(height));
     for (int32_t y = 0; y < height; ++y) {
         const Pixel* row = layer.data() + static_cast<size_t>(y) * width;
-        int32_t x = 0;
-        while (x < width) {
-            const uint32_t a = row[x] >> 24;
-            if (a == 0) {
-                ++x;
-                continue;
-            }
-            const bool opaque = a == 255;
-            const int32_t start = x;
-            while (x < width && (row[x] >> 24) != 0 && ((row[x] >> 24) == 255) == opaque) ++x;
-            runs_.push_back({start, x - start, static_cast<uint32_t>(pixels_.size()), opaque});
-            pixels_.insert(pixels_.end(), row + start, row + x);
-        }
-        rowStart_.push_back(static_cast<uint32_t>(runs_.size()));
+        int32_t first = 0;
+        int32_t last = width;
+        while (first < last && row[first] == 0) ++first;
+        while (last > first && row[last - 1] == 0) --last;
+        rows_.push_back({first, last - first, static_cast<uint32_t>(pixels_.size())});
+        pixels_.insert(pixels_.end(), row + first, row + last);
     }
 }
 
@@ -102,21 +125,13 @@ void TextImage::Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) cons
     const int64_t y0 = std::max(top, clip.y0);
     const int64_t y1 = std::min(top + (box_.y1 - box_.y0), clip.y1);
     for (int64_t fy = y0; fy < y1; ++fy) {
-        Pixel* dst = canvas.Row(static_cast<int>(fy));
-        const size_t row = static_cast<size_t>(fy - top);
-        for (uint32_t r = rowStart_[row]; r < rowStart_[row + 1]; ++r) {
-            const TextRun& run = runs_[r];
-            const int64_t start = left + run.x;
-            const int64_t from = std::max(start, clip.x0);
-            const int64_t to = std::min(start + run.length, clip.x1);
-            if (from >= to) continue;
-            const Pixel* src = pixels_.data() + run.offset + (from - start);
-            if (run.opaque) {
-                std::memcpy(dst + from, src, static_cast<size_t>(to - from) * sizeof(Pixel));
-                continue;
-            }
-            for (int64_t i = from; i < to; ++i) dst[i] = Over(*src++, dst[i]) | kOpaque;
-        }
+        const TextRow& row = rows_[static_cast<size_t>(fy - top)];
+        const int64_t start = left + row.x;
+        const int64_t from = std::max(start, clip.x0);
+        const int64_t to = std::min(start + row.length, clip.x1);
+        if (from >= to) continue;
+        LayRow(canvas.Row(static_cast<int>(fy)) + from, pixels_.data() + row.offset + (from - start),
+               static_cast<size_t>(to - from));
     }
 }
 

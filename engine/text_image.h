@@ -31,19 +31,20 @@ void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, V
     }
 }
 
-// Pixels of one row of a text image that are all opaque (copied) or all translucent (blended),
-// `length` of them from column x, stored at `offset`.
-struct TextRun {
+// One row of a text image: `length` pixels from column x, from the first that shows to the last,
+// stored at `offset`; those in between that show nothing are zero.
+struct TextRow {
     int32_t x = 0;
     int32_t length = 0;
     uint32_t offset = 0;
-    bool opaque = false;
 };
 
 // A line of text drawn once, at natural size, in one colour and alpha, ready to be laid onto
 // frames again and again. Pixels are premultiplied (A in the top byte, colour already scaled
-// by it), so laying one pixel is p + d * (255 - A) / 255, and opaque ones are plain copies.
-// Outline and glyphs are already composed, the outline of the whole line under all glyphs.
+// by it), so laying one pixel is p + d * (255 - A) / 255: a zero pixel leaves the frame as it
+// is, an opaque one replaces it. Whole rows are laid that way, four pixels at a time, which is
+// cheaper than telling opaque, translucent and empty pixels apart. Outline and glyphs are
+// already composed, the outline of the whole line under all glyphs.
 class TextImage {
   public:
     // The largest box, in pixels, an image is made for.
@@ -55,7 +56,7 @@ class TextImage {
     bool TooBig() const { return tooBig_; }
     // The box relative to the text's top-left position; empty when the text shows nothing.
     const Rect& Box() const { return box_; }
-    // Pixels kept: the nonzero ones.
+    // Pixels kept: those of every row from the first that shows to the last.
     size_t PixelCount() const { return pixels_.size(); }
 
     // Lays the image with the text's top-left at x, y, changing only pixels inside `clip`.
@@ -64,12 +65,11 @@ class TextImage {
   private:
     void Compose(const DftFont& font, std::string_view text, const std::vector<uint8_t>& plane,
                  Pixel colour, uint32_t alpha, std::vector<Pixel>& layer) const;
-    void MakeRuns(const std::vector<Pixel>& layer);
+    void MakeRows(const std::vector<Pixel>& layer);
 
     Rect box_;
     bool tooBig_ = false;
-    std::vector<uint32_t> rowStart_;
-    std::vector<TextRun> runs_;
+    std::vector<TextRow> rows_;
     std::vector<Pixel> pixels_;
 };
 
