@@ -187,6 +187,12 @@ void Desktop::Close(Window window) {
     XFlush(display_);
 }
 
+void Desktop::Resize(Window window, int width, int height) {
+    Run({"xdotool", "windowsize", "--sync", std::to_string(window), std::to_string(width),
+         std::to_string(height)});
+    std::this_thread::sleep_for(300ms);
+}
+
 void Desktop::NudgePointer() {
     static int step = 0;
     ++step;

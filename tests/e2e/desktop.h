@@ -47,6 +47,8 @@ public:
     void Type(const std::string& utf8);
     // Asks the window manager to close the window, as its close box does.
     void Close(Window window);
+    // Resizes the window's client area, as dragging its border or maximising does.
+    void Resize(Window window, int width, int height);
     // Moves the pointer a little, which wakes the game's event loop.
     void NudgePointer();
 

@@ -63,7 +63,16 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     desktop.Key("Down");
     desktop.Key("Return");
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
-    std::this_thread::sleep_for(500ms);
+
+    // A larger window grows the panel, and the engine draws a frame of the new size.
+    desktop.Resize(main, 1000, 700);
+    auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+    ASSERT_TRUE(path);
+    auto frame = test::ReadBmp(*path);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->width, 1000);
+    EXPECT_EQ(frame->height, 679);
+
     desktop.Close(main);
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }
