@@ -77,6 +77,24 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }
 
+TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
+    const Window main = Start();
+    auto dialog = desktop.WaitForWindow(kDialog);
+    ASSERT_TRUE(dialog);
+    desktop.Close(main);
+    desktop.Close(*dialog);
+    std::this_thread::sleep_for(1s);
+    EXPECT_TRUE(game.Running());
+    EXPECT_TRUE(desktop.WaitForWindow(kDialog, 1s));
+
+    desktop.Activate(*dialog);
+    desktop.Key("Down");
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+    desktop.Close(main);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
+}
+
 TEST_F(Play, WithoutTheEngineLibraryTheLoaderSaysSoAndTheGameEnds) {
     game.RemoveFile("DGLEngine.so");
     ASSERT_TRUE(game.Start(desktop.DisplayName()));
