@@ -127,7 +127,10 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> file) {
     Layout layout;
     layout.dataOffset = le::U32(file, 10);
     if (!ReadInfoHeader(file, layout)) return std::nullopt;
+    // The OS/2 header's 16-bit sides are only checked here.
     if (layout.width <= 0 || layout.height <= 0) return std::nullopt;
+    if (layout.width > kMaxImageSide || layout.height > kMaxImageSide) return std::nullopt;
+    if (int64_t{layout.width} * layout.height > kMaxImagePixels) return std::nullopt;
     bool masked = layout.compression == kBiBitfields || layout.compression == kBiAlphaBitfields;
     if (masked && layout.bitsPerPixel != 16 && layout.bitsPerPixel != 32) return std::nullopt;
     if (!masked && layout.compression != kBiRgb) return std::nullopt;

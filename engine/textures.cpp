@@ -1,5 +1,7 @@
 #include "textures.h"
 
+#include <utility>
+
 #include "bmp.h"
 #include "file_bytes.h"
 
@@ -10,7 +12,37 @@ namespace {
 // cells of a huge picture only rebuilds runs, it never piles them up.
 constexpr size_t kMaxCachedCells = 4096;
 
+size_t& PixelsInUse() {
+    static size_t pixels = 0;
+    return pixels;
+}
+
 }  // namespace
+
+std::optional<PixelShare> PixelShare::Take(size_t pixels) {
+    if (pixels > kMaxLoadedPixels - PixelsInUse()) return std::nullopt;
+    PixelsInUse() += pixels;
+    return PixelShare(pixels);
+}
+
+PixelShare::PixelShare(PixelShare&& other) noexcept : pixels_(std::exchange(other.pixels_, 0)) {}
+
+PixelShare& PixelShare::operator=(PixelShare&& other) noexcept {
+    if (this != &other) {
+        Release();
+        pixels_ = std::exchange(other.pixels_, 0);
+    }
+    return *this;
+}
+
+PixelShare::~PixelShare() { Release(); }
+
+size_t PixelShare::InUse() { return PixelsInUse(); }
+
+void PixelShare::Release() {
+    PixelsInUse() -= pixels_;
+    pixels_ = 0;
+}
 
 Texture::Texture(Image image) : image_(std::move(image)) {}
 
@@ -19,7 +51,10 @@ std::optional<Texture> Texture::Load(const char* path, int32_t colourKey) {
     if (!bytes) return std::nullopt;
     std::optional<Image> image = DecodeBmp(*bytes);
     if (!image) return std::nullopt;
+    std::optional<PixelShare> share = PixelShare::Take(image->pixels.size());
+    if (!share) return std::nullopt;
     Texture texture(std::move(*image));
+    texture.share_ = std::move(*share);
     if (colourKey >= 0) texture.ApplyColourKey(static_cast<uint32_t>(colourKey));
     return texture;
 }

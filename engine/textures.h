@@ -12,6 +12,30 @@ namespace lexo {
 
 // The largest picture file the engine reads.
 inline constexpr size_t kMaxPictureFileBytes = 256u << 20;
+// All pictures loaded from files together hold at most this many pixels (256 MiB of them); a
+// load beyond that fails as a malformed file does, so that no catalogue, however many kinds it
+// lists, can exhaust memory. The game's own content takes under 2 % of it.
+inline constexpr size_t kMaxLoadedPixels = size_t{1} << 26;
+
+// A part of kMaxLoadedPixels, held by a picture loaded from a file for as long as it lives.
+class PixelShare {
+  public:
+    PixelShare() = default;
+    // Nothing (no value) when so many pixels would go over the limit.
+    static std::optional<PixelShare> Take(size_t pixels);
+    PixelShare(PixelShare&& other) noexcept;
+    PixelShare& operator=(PixelShare&& other) noexcept;
+    ~PixelShare();
+
+    // Pixels held by every picture loaded from a file now.
+    static size_t InUse();
+
+  private:
+    explicit PixelShare(size_t pixels) : pixels_(pixels) {}
+    void Release();
+
+    size_t pixels_ = 0;
+};
 
 // A loaded picture. Pixels of the colour key are stored with alpha 0 (keyed out); a texture
 // without any such pixel is opaque, which lets 1:1 draws copy whole rows.
@@ -20,7 +44,8 @@ class Texture {
     explicit Texture(Image image);
 
     // Loads a BMP file. colourKey is 0x00BBGGRR; a negative key (the engine's -1) means none.
-    // Nothing (no value) when the file is missing or is not a bitmap the engine reads.
+    // Nothing (no value) when the file is missing, is not a bitmap the engine reads, or would
+    // take the pictures loaded over kMaxLoadedPixels.
     static std::optional<Texture> Load(const char* path, int32_t colourKey);
 
     // Keys out every pixel of the given colour (0x00BBGGRR).
@@ -43,6 +68,7 @@ class Texture {
     };
 
     Image image_;
+    PixelShare share_;
     bool opaque_ = true;
     mutable std::unordered_map<RunsKey, std::unique_ptr<CellRuns>, RunsKeyHash> runs_;
 };

@@ -7,12 +7,20 @@
 namespace lexo {
 namespace {
 
+bool HoldsAWord(const StringList& lines) {
+    for (size_t i = 0; i < lines.Count(); ++i) {
+        if (!lines[i].empty()) return true;
+    }
+    return false;
+}
+
 void ReadDictionaryFiles(GameState& state) {
     const std::string names = state.DictionaryDir + "/names.txt";
     state.WordList.SetText(ReadWholeFile(names));
     state.TranslationList.SetText(ReadWholeFile(state.DictionaryDir + "/names2.txt"));
-    if (state.WordList.Empty()) {
-        // No word to put on a monster: the game would never start.
+    if (!HoldsAWord(state.WordList)) {
+        // No word to put on a monster (no line, or only empty ones): the game would never
+        // start, or bring monsters that nothing typed can shoot.
         throw RunTimeError(Utf8ToCp1251("В файле \"" + names + "\" нет ни одного слова"));
     }
 }
