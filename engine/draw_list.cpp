@@ -1,6 +1,7 @@
 #include "draw_list.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace lexo {
 namespace {
@@ -29,9 +30,30 @@ void ClearAround(Image& canvas, const Rect& area, const Rect& keep) {
     Fill(canvas, {area.x0, keep.y1, area.x1, area.y1}, kOpaqueBlack);
 }
 
-// Damage is gathered on a grid of tiles: overlapping changes count once, and the result is a
-// few rectangles, each a run of tiles of one row, or of several rows when their runs match.
-constexpr int kTileSide = 32;
+// Paints from the command the area starts with: the last one that hides it whole, or else the
+// first, over black wherever that one leaves the black showing. `covers` lists the commands
+// that cover their bounds opaquely, in list order.
+size_t StartArea(const DrawList& list, const std::vector<size_t>& covers, Image& canvas,
+                 const Rect& area) {
+    for (size_t k = covers.size(); k-- > 0;) {
+        if (Contains(list[covers[k]].bounds, area)) return covers[k];
+    }
+    size_t first = 0;
+    while (first < list.size() && list[first].bounds.Intersect(area).Empty()) ++first;
+    const bool opaqueFirst = first < list.size() && list[first].CoversOpaque();
+    ClearAround(canvas, area, opaqueFirst ? list[first].bounds.Intersect(area) : Rect{});
+    return first;
+}
+
+// Lays one command onto the pieces `lay` hands it, made ready once.
+template <typename Lay>
+void WithBlit(const DrawCommand& command, Lay lay) {
+    if (command.kind == DrawCommand::Kind::Cell) {
+        lay(CellBlit(*command.texture, command.cell, command.at));
+    } else {
+        lay(TextBlit(*command.font, command.x, command.y, command.text, command.style));
+    }
+}
 
 // The bounds of the draws that differ: position by position when both lists are as long,
 // else everything between their common beginning and common end.
@@ -59,6 +81,41 @@ std::vector<Rect> ChangedBounds(const DrawList& before, const DrawList& after) {
     return changed;
 }
 
+// Damage is gathered in bands of kBandRows rows, exact to the column within a band: one bit per
+// column in each band. Runs of changed columns closer than kJoinGap become one rectangle, since
+// a few more pixels cost less than one more piece to lay every draw onto.
+constexpr int64_t kBandRows = 8;
+constexpr int64_t kJoinGap = 16;
+
+// The columns of one band, one bit each.
+class ColumnBits {
+  public:
+    ColumnBits(uint64_t* words, int64_t columns) : words_(words), columns_(columns) {}
+
+    void Set(int64_t from, int64_t to) {
+        for (int64_t w = from / 64; w <= (to - 1) / 64; ++w) {
+            const int64_t low = std::max(from, w * 64) - w * 64;
+            const int64_t high = std::min(to, w * 64 + 64) - w * 64;
+            const uint64_t upTo = high == 64 ? ~uint64_t{0} : (uint64_t{1} << high) - 1;
+            words_[w] |= upTo & ~((uint64_t{1} << low) - 1);
+        }
+    }
+
+    // The first column at or after `from` whose bit is `value`; columns when there is none.
+    int64_t Next(int64_t from, bool value) const {
+        for (int64_t w = from / 64; w * 64 < columns_; ++w) {
+            uint64_t bits = value ? words_[w] : ~words_[w];
+            if (w == from / 64) bits &= ~uint64_t{0} << (from % 64);
+            if (bits != 0) return std::min(w * 64 + std::countr_zero(bits), columns_);
+        }
+        return columns_;
+    }
+
+  private:
+    uint64_t* words_;
+    int64_t columns_;
+};
+
 }  // namespace
 
 DrawCommand DrawCommand::MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,
@@ -67,7 +124,7 @@ DrawCommand DrawCommand::MakeCell(const Texture& texture, const CellRect& cell, 
     command.texture = &texture;
     command.cell = cell;
     command.at = at;
-    command.bounds = PlacementRect(at).Intersect(frame);
+    command.bounds = CellBounds(texture, cell, at).Intersect(frame);
     return command;
 }
 
@@ -84,14 +141,6 @@ DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, std::s
     return command;
 }
 
-void DrawCommand::Draw(Image& canvas, const Rect& clip) const {
-    if (kind == Kind::Cell) {
-        DrawCell(canvas, clip, *texture, cell, at);
-    } else {
-        DrawText(canvas, clip, *font, x, y, text, style);
-    }
-}
-
 bool DrawCommand::operator==(const DrawCommand& other) const {
     if (kind != other.kind || !(bounds == other.bounds)) return false;
     if (kind == Kind::Cell) {
@@ -103,74 +152,81 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
            text == other.text;
 }
 
-void Render(const DrawList& list, Image& canvas, const Rect& area) {
-    if (area.Empty()) return;
-    size_t start = list.size();
-    for (size_t i = list.size(); i-- > 0;) {
-        if (list[i].CoversOpaque() && Contains(list[i].bounds, area)) {
-            start = i;
-            break;
+void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas) {
+    std::vector<size_t> covers;
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].CoversOpaque()) covers.push_back(i);
+    }
+    std::vector<size_t> start(areas.size());
+    std::vector<size_t> bandEnds;  // areas [bandEnds[k - 1], bandEnds[k]) share their rows
+    for (size_t a = 0; a < areas.size(); ++a) {
+        if (!areas[a].Empty()) start[a] = StartArea(list, covers, canvas, areas[a]);
+        const bool sameRows = a > 0 && areas[a].y0 == areas[a - 1].y0 && areas[a].y1 == areas[a - 1].y1;
+        if (a > 0 && !sameRows) bandEnds.push_back(a);
+    }
+    if (!areas.empty()) bandEnds.push_back(areas.size());
+
+    std::vector<Rect> pieces;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const Rect& bounds = list[i].bounds;
+        pieces.clear();
+        // The bands in the command's rows, and in each the areas in its columns.
+        auto band = std::partition_point(bandEnds.begin(), bandEnds.end(), [&](size_t end) {
+            return areas[end - 1].y1 <= bounds.y0;
+        });
+        for (; band != bandEnds.end(); ++band) {
+            const size_t begin = band == bandEnds.begin() ? 0 : *(band - 1);
+            if (areas[begin].y0 >= bounds.y1) break;
+            auto area = std::partition_point(areas.begin() + begin, areas.begin() + *band,
+                                             [&](const Rect& r) { return r.x1 <= bounds.x0; });
+            for (; area != areas.begin() + *band && area->x0 < bounds.x1; ++area) {
+                const Rect piece = bounds.Intersect(*area);
+                if (start[area - areas.begin()] <= i && !piece.Empty()) pieces.push_back(piece);
+            }
         }
-    }
-    if (start == list.size()) {
-        // Nothing hides the whole area: black first, except under an opaque first draw.
-        start = 0;
-        while (start < list.size() && list[start].bounds.Intersect(area).Empty()) ++start;
-        const bool opaqueFirst = start < list.size() && list[start].CoversOpaque();
-        ClearAround(canvas, area, opaqueFirst ? list[start].bounds.Intersect(area) : Rect{});
-    }
-    for (size_t i = start; i < list.size(); ++i) {
-        if (!list[i].bounds.Intersect(area).Empty()) list[i].Draw(canvas, area);
+        if (pieces.empty()) continue;
+        WithBlit(list[i], [&](const auto& blit) {
+            for (const Rect& piece : pieces) blit.Draw(canvas, piece);
+        });
     }
 }
 
 std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Rect& frame) {
-    std::vector<Rect> changed = ChangedBounds(before, after);
-    if (changed.empty()) return {};
-    const int64_t columns = (frame.x1 + kTileSide - 1) / kTileSide;
-    const int64_t rows = (frame.y1 + kTileSide - 1) / kTileSide;
-    std::vector<uint8_t> marked(static_cast<size_t>(columns * rows), 0);
-    size_t count = 0;
-    for (const Rect& r : changed) {
+    const std::vector<Rect> changed = ChangedBounds(before, after);
+    if (changed.empty() || frame.Empty()) return {};
+    const int64_t bands = (frame.y1 + kBandRows - 1) / kBandRows;
+    const int64_t words = (frame.x1 + 63) / 64;
+    std::vector<uint64_t> marked(static_cast<size_t>(bands * words), 0);
+    for (const Rect& changedRect : changed) {
+        const Rect r = changedRect.Intersect(frame);
         if (r.Empty()) continue;
-        for (int64_t ty = r.y0 / kTileSide; ty <= (r.y1 - 1) / kTileSide; ++ty) {
-            for (int64_t tx = r.x0 / kTileSide; tx <= (r.x1 - 1) / kTileSide; ++tx) {
-                uint8_t& tile = marked[static_cast<size_t>(ty * columns + tx)];
-                count += tile == 0;
-                tile = 1;
-            }
+        for (int64_t band = r.y0 / kBandRows; band <= (r.y1 - 1) / kBandRows; ++band) {
+            ColumnBits(marked.data() + band * words, frame.x1).Set(r.x0, r.x1);
         }
     }
-    // Past most of the frame one full redraw is cheaper than many pieces.
-    if (count * 10 >= marked.size() * 6) return {frame};
 
-    std::vector<Rect> rects;
-    std::vector<size_t> above, current;  // rectangles ending at the previous and this tile row
-    for (int64_t ty = 0; ty < rows; ++ty) {
-        current.clear();
-        for (int64_t tx = 0; tx < columns;) {
-            if (!marked[static_cast<size_t>(ty * columns + tx)]) {
-                ++tx;
-                continue;
-            }
-            int64_t start = tx;
-            while (tx < columns && marked[static_cast<size_t>(ty * columns + tx)]) ++tx;
-            Rect run{start * kTileSide, ty * kTileSide, std::min(tx * kTileSide, frame.x1),
-                     std::min((ty + 1) * kTileSide, frame.y1)};
-            auto same = std::find_if(above.begin(), above.end(), [&](size_t k) {
-                return rects[k].x0 == run.x0 && rects[k].x1 == run.x1;
-            });
-            if (same != above.end()) {
-                rects[*same].y1 = run.y1;
-                current.push_back(*same);
+    std::vector<Rect> areas;
+    int64_t pixels = 0;
+    for (int64_t band = 0; band < bands; ++band) {
+        const ColumnBits columns(marked.data() + band * words, frame.x1);
+        const int64_t top = band * kBandRows;
+        const int64_t bottom = std::min(top + kBandRows, frame.y1);
+        const size_t bandStart = areas.size();
+        for (int64_t x = columns.Next(0, true); x < frame.x1;) {
+            const int64_t end = columns.Next(x, false);
+            if (areas.size() > bandStart && x - areas.back().x1 < kJoinGap) {
+                pixels += (end - areas.back().x1) * (bottom - top);
+                areas.back().x1 = end;
             } else {
-                current.push_back(rects.size());
-                rects.push_back(run);
+                pixels += (end - x) * (bottom - top);
+                areas.push_back({x, top, end, bottom});
             }
+            x = end < frame.x1 ? columns.Next(end, true) : frame.x1;
         }
-        std::swap(above, current);
     }
-    return rects;
+    // Past most of the frame one full repaint is cheaper than many pieces.
+    if (pixels * 10 >= frame.x1 * frame.y1 * 6) return {frame};
+    return areas;
 }
 
 }  // namespace lexo

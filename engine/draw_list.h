@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct DrawCommand {
     int32_t y = 0;
     std::string text;
     TextStyle style;
-    Rect bounds;  // the frame pixels it may change, within the frame
+    Rect bounds;  // the frame pixels it may change, within the frame: for keyed sprites
+                  // only the box around their opaque pixels
 
     static DrawCommand MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,
                                 const Rect& frame);
@@ -34,20 +36,22 @@ struct DrawCommand {
 
     // Whether it overwrites every pixel of its bounds with an opaque one.
     bool CoversOpaque() const { return kind == Kind::Cell && texture->Opaque(); }
-    void Draw(Image& canvas, const Rect& clip) const;
 
     bool operator==(const DrawCommand& other) const;
 };
 
 using DrawList = std::vector<DrawCommand>;
 
-// Paints `area` of the canvas as the list draws it: from the last command that covers the
-// whole area opaquely, or else from black.
-void Render(const DrawList& list, Image& canvas, const Rect& area);
+// Paints the areas of the canvas as the list draws them: each from the last command that covers
+// it whole with opaque pixels, or else from black. The areas do not overlap and come as Damage
+// gives them: in bands from the top down (sorted by top edges and by bottom edges alike), those
+// sharing their rows from left to right. Each command is laid onto all its areas in turn, so
+// what it needs from its texture or font is looked up once.
+void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas);
 
 // The parts of the frame where a picture drawn by `before` and one drawn by `after` may differ,
-// as rectangles that do not overlap: nothing for equal lists, the whole frame when most of it
-// changed.
+// as rectangles that do not overlap, in bands of a few rows from the top down: nothing for
+// equal lists, the whole frame when most of it changed.
 std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Rect& frame);
 
 }  // namespace lexo

@@ -12,11 +12,9 @@ bool Frame::Resize(int width, int height) {
     Release();
     const size_t count = static_cast<size_t>(width) * height;
     try {
-        for (Picture* picture : {&spare_, &completed_}) {
-            picture->pixels.pixels.assign(count, kOpaqueBlack);
-            picture->pixels.width = width;
-            picture->pixels.height = height;
-        }
+        completed_.pixels.pixels.assign(count, kOpaqueBlack);
+        completed_.pixels.width = width;
+        completed_.pixels.height = height;
     } catch (const std::bad_alloc&) {
         Release();
         return false;
@@ -27,7 +25,6 @@ bool Frame::Resize(int width, int height) {
 }
 
 void Frame::Release() {
-    spare_ = Picture{};
     completed_ = Picture{};
     recording_.clear();
     width_ = 0;
@@ -49,22 +46,20 @@ void Frame::Record(DrawCommand command) {
 void Frame::End() {
     if (!drawing_) return;
     drawing_ = false;
-    const bool sameAsCompleted = completed_.known && completed_.draws == recording_;
-    // Until the painting below is done the spare picture shows no known list, so a painting
-    // cut short (out of memory) is redone in full next time.
-    const bool repaintAll = !spare_.known;
-    spare_.known = false;
+    if (completed_.known && completed_.draws == recording_) return;
+    // Until the painting below is done the picture shows no known list, so a painting cut
+    // short (out of memory) is redone in full next time.
+    const bool repaintAll = !completed_.known;
+    completed_.known = false;
+    ++serial_;
     if (repaintAll) {
-        Render(recording_, spare_.pixels, Bounds());
+        const Rect all = Bounds();
+        Render(recording_, completed_.pixels, {&all, 1});
     } else {
-        for (const Rect& area : Damage(spare_.draws, recording_, Bounds())) {
-            Render(recording_, spare_.pixels, area);
-        }
+        Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()));
     }
-    spare_.draws.swap(recording_);
-    spare_.known = true;
-    std::swap(spare_, completed_);
-    if (!sameAsCompleted) ++serial_;
+    completed_.draws.swap(recording_);
+    completed_.known = true;
 }
 
 }  // namespace lexo

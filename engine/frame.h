@@ -10,13 +10,13 @@ namespace lexo {
 // The largest frame side the engine allocates.
 inline constexpr int kMaxFrameSide = 8192;
 
-// The software frame: a picture being made and the last completed one. Draws between Begin and
-// End are recorded; End paints them into the spare picture and swaps the two, so completing
-// costs no copy. The spare picture remembers which draws made it, so only what differs gets
-// painted again: nothing at all for an unchanged scene, a few rectangles when a few things moved.
+// The software frame: the last completed picture and the draws of the one being made. Draws
+// between Begin and End are recorded; End paints them over the picture, which remembers which
+// draws made it, so only what differs gets painted again: nothing at all for an unchanged
+// scene, the places where things were and are when a few things moved.
 class Frame {
   public:
-    // Sizes both pictures (black) and forgets any picture in progress. Sides are clamped to
+    // Sizes the picture (black) and forgets any picture in progress. Sides are clamped to
     // 1 ... kMaxFrameSide. False when the memory cannot be had; the frame is then empty.
     bool Resize(int width, int height);
     void Release();
@@ -46,7 +46,6 @@ class Frame {
         bool known = false;
     };
 
-    Picture spare_;
     Picture completed_;
     DrawList recording_;
     int width_ = 0;

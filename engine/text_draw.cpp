@@ -77,18 +77,23 @@ Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
     return bounds;
 }
 
-void DrawText(Image& canvas, const Rect& clip, const Font& font, int32_t x, int32_t y,
-              std::string_view text, const TextStyle& style) {
-    if (!Drawable(style)) return;
-    const auto alpha = static_cast<uint32_t>(std::min(style.alpha, 255));
-    if (style.scale == 1.0) {
-        const TextImage* image = font.Image(text, PixelFromColourRef(style.colour), alpha);
-        if (image != nullptr) {
-            image->Draw(canvas, clip, x, y);
-            return;
-        }
+TextBlit::TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
+                   const TextStyle& style)
+    : font_(font), x_(x), y_(y), text_(text), style_(style) {
+    if (Drawable(style) && style.scale == 1.0) {
+        image_ = font.Image(text, PixelFromColourRef(style.colour),
+                            static_cast<uint32_t>(std::min(style.alpha, 255)));
     }
-    DrawFromAtlas(canvas, clip, font.Data(), x, y, text, style, alpha);
+}
+
+void TextBlit::Draw(Image& canvas, const Rect& clip) const {
+    if (!Drawable(style_)) return;
+    if (image_ != nullptr) {
+        image_->Draw(canvas, clip, x_, y_);
+        return;
+    }
+    const auto alpha = static_cast<uint32_t>(std::min(style_.alpha, 255));
+    DrawFromAtlas(canvas, clip, font_.Data(), x_, y_, text_, style_, alpha);
 }
 
 }  // namespace lexo

@@ -24,12 +24,27 @@ struct TextStyle {
 Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
                 const TextStyle& style);
 
-// Draws the CP1251 bytes of `text`, one glyph per byte, with the line's top-left at x, y,
-// changing only canvas pixels inside `clip`. Coverage blends the colour over the canvas; a font
-// with an outline lays the outline of the whole line first, then the glyphs, so neighbours'
-// outlines never eat into a glyph. At natural size the line is drawn from the font's kept
-// image of it.
-void DrawText(Image& canvas, const Rect& clip, const Font& font, int32_t x, int32_t y,
-              std::string_view text, const TextStyle& style);
+// A line of CP1251 bytes, one glyph per byte, with its top-left at x, y, ready to be laid in
+// pieces. Coverage blends the colour over the canvas; a font with an outline lays the outline
+// of the whole line first, then the glyphs, so neighbours' outlines never eat into a glyph. At
+// natural size the line comes from the font's kept image of it, looked up once, when the blit
+// is made.
+class TextBlit {
+  public:
+    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
+             const TextStyle& style);
+
+    // Changes only canvas pixels inside `clip`. The font's kept images must not be dropped
+    // meanwhile: lay a blit before looking up another.
+    void Draw(Image& canvas, const Rect& clip) const;
+
+  private:
+    const Font& font_;
+    int32_t x_;
+    int32_t y_;
+    std::string_view text_;
+    TextStyle style_;
+    const TextImage* image_ = nullptr;
+};
 
 }  // namespace lexo

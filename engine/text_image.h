@@ -20,6 +20,17 @@ struct GlyphBox {
 // glyph per byte, the pen moving on by each glyph's advance.
 template <typename Visit>
 void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, Visit visit) {
+    if (scale == 1.0) {
+        // Natural size, every frame for every word: whole pixels need no rounding.
+        int64_t pen = 0;
+        for (char c : text) {
+            const auto code = static_cast<unsigned char>(c);
+            const DftGlyph& g = font.glyphs[code];
+            if (g.width > 0 && g.height > 0) visit(GlyphBox{code, pen + g.left, g.top, g.width, g.height});
+            pen += g.advance;
+        }
+        return;
+    }
     double pen = 0;
     for (char c : text) {
         const auto code = static_cast<unsigned char>(c);

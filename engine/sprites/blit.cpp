@@ -83,6 +83,15 @@ void DrawStretched(Image& canvas, const Texture& texture, const CellRect& cell, 
     }
 }
 
+bool OneToOne(const CellRect& cell, const Placement& at) {
+    return at.width == cell.width && at.height == cell.height;
+}
+
+// 1:1 draws of keyed or mirrored cells copy the cell's opaque runs.
+bool UsesRuns(const Texture& texture, const CellRect& cell, const Placement& at) {
+    return OneToOne(cell, at) && (!texture.Opaque() || at.mirrored);
+}
+
 }  // namespace
 
 std::optional<CellRect> SheetCell(const Image& sheet, int32_t columns, int32_t rows,
@@ -103,17 +112,29 @@ Rect PlacementRect(const Placement& at) {
     return Rect{at.x, at.y, int64_t{at.x} + at.width, int64_t{at.y} + at.height};
 }
 
-void DrawCell(Image& canvas, const Rect& clip, const Texture& texture, const CellRect& cell,
-              const Placement& at) {
-    std::optional<Clip> visible = ClipPlacement(clip, at);
+Rect CellBounds(const Texture& texture, const CellRect& cell, const Placement& at) {
+    if (!UsesRuns(texture, cell, at) || PlacementRect(at).Empty()) return PlacementRect(at);
+    const Rect& box = texture.Runs(cell, at.mirrored).OpaqueBox();
+    if (box.Empty()) return Rect{};
+    return {at.x + box.x0, at.y + box.y0, at.x + box.x1, at.y + box.y1};
+}
+
+CellBlit::CellBlit(const Texture& texture, const CellRect& cell, const Placement& at)
+    : texture_(texture), cell_(cell), at_(at) {
+    if (UsesRuns(texture, cell, at) && !PlacementRect(at).Empty()) {
+        runs_ = &texture.Runs(cell, at.mirrored);
+    }
+}
+
+void CellBlit::Draw(Image& canvas, const Rect& clip) const {
+    std::optional<Clip> visible = ClipPlacement(clip, at_);
     if (!visible) return;
-    const bool oneToOne = at.width == cell.width && at.height == cell.height;
-    if (!oneToOne) {
-        DrawStretched(canvas, texture, cell, at, *visible);
-    } else if (texture.Opaque() && !at.mirrored) {
-        CopyOpaqueRows(canvas, texture.Picture(), cell, *visible);
+    if (runs_ != nullptr) {
+        CopyRuns(canvas, *runs_, *visible);
+    } else if (OneToOne(cell_, at_)) {
+        CopyOpaqueRows(canvas, texture_.Picture(), cell_, *visible);
     } else {
-        CopyRuns(canvas, texture.Runs(cell, at.mirrored), *visible);
+        DrawStretched(canvas, texture_, cell_, at_, *visible);
     }
 }
 

@@ -26,13 +26,29 @@ std::optional<CellRect> SheetCell(const Image& sheet, int32_t columns, int32_t r
 // The frame pixels a placement covers, before clipping.
 Rect PlacementRect(const Placement& at);
 
-// Draws one cell of a texture stretched (nearest pixel) to the placement, mirrored left-right
-// when asked, keyed-out pixels left alone, changing only canvas pixels inside `clip` (which
-// lies within the canvas).
+// The frame pixels a draw of the cell may change, before clipping: for a 1:1 draw of a keyed or
+// mirrored cell the box around its opaque pixels, otherwise the whole placement.
+Rect CellBounds(const Texture& texture, const CellRect& cell, const Placement& at);
+
+// One cell of a texture drawn stretched (nearest pixel) to the placement, mirrored left-right
+// when asked, keyed-out pixels left alone. It is laid in pieces, one clip at a time, and what
+// it needs from the texture is looked up once, when it is made.
 //
 // 1:1 draws are the common case and take fast paths: an opaque unmirrored cell is copied row by
 // row, any other cell as its cached opaque runs. Stretched draws sample pixel by pixel.
-void DrawCell(Image& canvas, const Rect& clip, const Texture& texture, const CellRect& cell,
-              const Placement& at);
+class CellBlit {
+  public:
+    CellBlit(const Texture& texture, const CellRect& cell, const Placement& at);
+
+    // Changes only canvas pixels inside `clip` (which lies within the canvas). The texture's
+    // cached runs must not be dropped meanwhile: lay a blit before looking up another.
+    void Draw(Image& canvas, const Rect& clip) const;
+
+  private:
+    const Texture& texture_;
+    CellRect cell_;
+    Placement at_;
+    const CellRuns* runs_ = nullptr;  // for 1:1 keyed or mirrored cells
+};
 
 }  // namespace lexo

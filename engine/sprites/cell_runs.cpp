@@ -1,5 +1,7 @@
 #include "sprites/cell_runs.h"
 
+#include <algorithm>
+
 namespace lexo {
 
 CellRuns::CellRuns(const Image& image, CellRect cell, bool mirrored) {
@@ -18,6 +20,10 @@ CellRuns::CellRuns(const Image& image, CellRect cell, bool mirrored) {
             int start = x;
             while (x < cell.width && IsOpaque(row[x])) ++x;
             runs_.push_back({start, x - start, static_cast<uint32_t>(pixels_.size())});
+            const Rect run{start, y, x, y + 1};
+            box_ = box_.Empty() ? run
+                                : Rect{std::min(box_.x0, run.x0), box_.y0, std::max(box_.x1, run.x1),
+                                       run.y1};
             pixels_.insert(pixels_.end(), row.begin() + start, row.begin() + x);
         }
         rowStart_.push_back(static_cast<uint32_t>(runs_.size()));

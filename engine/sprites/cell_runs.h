@@ -38,10 +38,15 @@ class CellRuns {
     }
     const Pixel* Data(const PixelRun& run) const { return pixels_.data() + run.offset; }
 
+    // The box around the opaque pixels, relative to the cell's top-left corner as drawn; empty
+    // when none is opaque. Only these pixels change when the cell is drawn 1:1.
+    const Rect& OpaqueBox() const { return box_; }
+
   private:
     std::vector<uint32_t> rowStart_;  // runs of row y are [rowStart_[y], rowStart_[y + 1])
     std::vector<PixelRun> runs_;
     std::vector<Pixel> pixels_;
+    Rect box_;
 };
 
 }  // namespace lexo
