@@ -1,0 +1,88 @@
+#include "child_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace lexo::bench {
+
+ChildProcess::ChildProcess(const std::string& folder, const std::string& program,
+                           const std::map<std::string, std::string>& environment) {
+    pid_ = fork();
+    if (pid_ != 0) return;
+    if (chdir(folder.c_str()) != 0) _exit(126);
+    // The figures are what ./bench prints; the programs' own chatter goes nowhere.
+    const int quiet = open("/dev/null", O_WRONLY);
+    if (quiet >= 0) {
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+    }
+    for (const auto& [name, value] : environment) {
+        if (value.empty()) {
+            unsetenv(name.c_str());
+        } else {
+            setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+ChildProcess::~ChildProcess() { Kill(); }
+
+bool ChildProcess::Running() {
+    if (pid_ <= 0 || reaped_) return false;
+    if (waitpid(pid_, nullptr, WNOHANG) == pid_) reaped_ = true;
+    return !reaped_;
+}
+
+void ChildProcess::Kill() {
+    if (pid_ <= 0 || reaped_) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    reaped_ = true;
+}
+
+std::optional<double> ChildProcess::CpuSeconds() const {
+    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+    std::string stat;
+    if (pid_ <= 0 || !std::getline(file, stat)) return std::nullopt;
+    // The name in parentheses may hold spaces; the fields counted from after it.
+    const size_t close = stat.rfind(')');
+    if (close == std::string::npos) return std::nullopt;
+    std::istringstream fields(stat.substr(close + 2));
+    std::vector<std::string> field;
+    for (std::string f; fields >> f;) field.push_back(f);
+    // utime and stime are fields 14 and 15 of the line, 12 and 13 after the name.
+    if (field.size() < 13) return std::nullopt;
+    const double ticks = std::stod(field[11]) + std::stod(field[12]);
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+bool RunCommand(const std::vector<std::string>& command) {
+    const pid_t pid = fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0) {
+            dup2(quiet, STDOUT_FILENO);
+            dup2(quiet, STDERR_FILENO);
+        }
+        std::vector<char*> argv;
+        for (const std::string& part : command) argv.push_back(const_cast<char*>(part.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace lexo::bench

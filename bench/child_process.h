@@ -1,0 +1,39 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <map>
+#include <vector>
+#include <optional>
+#include <string>
+
+namespace lexo::bench {
+
+// A program started in a folder of its own with a few environment variables set, killed with
+// SIGKILL (never by name) when the object goes.
+class ChildProcess {
+  public:
+    ChildProcess(const std::string& folder, const std::string& program,
+                 const std::map<std::string, std::string>& environment);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return pid_ > 0; }
+    bool Running();
+    void Kill();
+
+    // Processor time the process has used so far, user and system, in seconds (from
+    // /proc/PID/stat); nothing once it is gone.
+    std::optional<double> CpuSeconds() const;
+
+  private:
+    pid_t pid_ = -1;
+    bool reaped_ = false;
+};
+
+// Runs a command (program and arguments, its output discarded), waits for it, and says whether
+// it exited with 0.
+bool RunCommand(const std::vector<std::string>& command);
+
+}  // namespace lexo::bench

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lexo::bench {
+
+// A connection to the benchmark's own X server that finds top-level windows by title and reads
+// their pixels back, the way a player's eye would see the first frame. X errors (a window that
+// goes away while it is looked at) are ignored.
+class X11Watch {
+  public:
+    explicit X11Watch(const std::string& display);
+    ~X11Watch();
+    X11Watch(const X11Watch&) = delete;
+    X11Watch& operator=(const X11Watch&) = delete;
+
+    bool Open() const { return display_ != nullptr; }
+
+    // A mapped top-level window whose title (UTF-8) is exactly `title`.
+    std::optional<Window> FindWindow(const std::string& title);
+    std::string Title(Window window);
+    // Asks the window to close, as its close box does.
+    void Close(Window window);
+
+    // The window's pixels in [x, x + width) x [y, y + height), as 0xRRGGBB; nothing when the
+    // window cannot be read (not mapped, gone).
+    std::optional<std::vector<uint32_t>> Pixels(Window window, int x, int y, int width,
+                                                int height);
+
+  private:
+    Display* display_ = nullptr;
+};
+
+}  // namespace lexo::bench
