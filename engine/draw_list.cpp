@@ -84,8 +84,8 @@ std::vector<Rect> ChangedBounds(const DrawList& before, const DrawList& after) {
 // Damage is gathered in bands of kBandRows rows, exact to the column within a band: one bit per
 // column in each band. Runs of changed columns closer than kJoinGap become one rectangle, since
 // a few more pixels cost less than one more piece to lay every draw onto.
-constexpr int64_t kBandRows = 8;
-constexpr int64_t kJoinGap = 16;
+constexpr int64_t kBandRows = 16;
+constexpr int64_t kJoinGap = 32;
 
 // The columns of one band, one bit each.
 class ColumnBits {
