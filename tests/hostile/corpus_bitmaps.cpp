@@ -1,4 +1,6 @@
 #include <cstdlib>
+#include <functional>
+#include <string>
 
 #include "hostile_corpus.h"
 
@@ -63,6 +65,106 @@ Bytes With16(Bytes bytes, size_t at, uint32_t value) {
     return bytes;
 }
 
+using AddFile = std::function<void(const std::string& name, Bytes bytes)>;
+
+BitmapSpec Bitfields16() {
+    BitmapSpec spec;
+    spec.bits = 16;
+    spec.compression = 3;
+    spec.masks = {0xF800, 0x07E0, 0x001F};
+    spec.value = [](int x, int y) { return static_cast<uint32_t>(0x1234 * (x + 1) + 0x777 * y); };
+    return spec;
+}
+
+// Kinds the engine reads.
+void AddReadable(const AddFile& add) {
+    const Bytes good = Bitmap(Valid24());
+    add("valid-24bit.bmp", good);
+    add("valid-1bit.bmp", Bitmap(Indexed(1, 2)));
+    add("valid-4bit.bmp", Bitmap(Indexed(4, 16)));
+    add("valid-8bit.bmp", Bitmap(Indexed(8, 5)));
+    add("valid-16bit-bitfields.bmp", Bitmap(Bitfields16()));
+    BitmapSpec topDown;
+    topDown.bits = 32;
+    topDown.height = -3;
+    add("valid-32bit-top-down.bmp", Bitmap(topDown));
+    // The OS/2 header has no colour count: its palette is always complete.
+    BitmapSpec os2 = Indexed(8, 3);
+    os2.headerSize = 12;
+    os2.palette.resize(256, 0x00FF00);
+    add("valid-os2-header.bmp", Bitmap(os2));
+    // Indices past the stored palette show black; the bitmap still loads.
+    BitmapSpec pastPalette = Indexed(8, 2);
+    pastPalette.coloursUsed = 2;
+    pastPalette.value = [](int x, int) { return x % 2 == 0 ? 200u : 1u; };
+    add("palette-index-out-of-range.bmp", Bitmap(pastPalette));
+    // The file-size field is not needed to read a bitmap.
+    add("size-field-lies.bmp", With32(good, kFileSize, 0xFFFFFFFF));
+}
+
+void AddTruncated(const AddFile& add) {
+    const Bytes good = Bitmap(Valid24());
+    add("empty.bmp", {});
+    add("truncated-file-header.bmp", Truncated(good, 10));
+    add("truncated-info-header.bmp", Truncated(good, 30));
+    add("truncated-pixels.bmp", Truncated(good, good.size() - 1));
+    add("truncated-palette.bmp", Truncated(Bitmap(Indexed(8, 5)), 14 + 40 + 10));
+}
+
+void AddAbsurdSizes(const AddFile& add) {
+    const Bytes good = Bitmap(Valid24());
+    add("width-0x7fffffff.bmp", With32(good, kWidth, 0x7FFFFFFF));
+    add("height-0x7fffffff.bmp", With32(good, kHeight, 0x7FFFFFFF));
+    add("width-negative.bmp", With32(good, kWidth, static_cast<uint32_t>(-4)));
+    add("height-int-min.bmp", With32(good, kHeight, 0x80000000));
+    add("width-zero.bmp", With32(good, kWidth, 0));
+    add("height-zero.bmp", With32(good, kHeight, 0));
+    add("width-over-limit.bmp", With32(good, kWidth, 16385));
+    BitmapSpec os2Wide;
+    os2Wide.headerSize = 12;
+    os2Wide.width = 65535;
+    os2Wide.height = 1;
+    os2Wide.bits = 1;
+    os2Wide.palette = {0x000000, 0xFFFFFF};
+    os2Wide.value = [](int x, int) { return static_cast<uint32_t>(x % 2); };
+    add("os2-width-65535.bmp", Bitmap(os2Wide));
+}
+
+// Header fields out of their range.
+void AddBadFields(const AddFile& add) {
+    const Bytes good = Bitmap(Valid24());
+    const Bytes indexed = Bitmap(Indexed(8, 5));
+    add("planes-zero.bmp", With16(good, kPlanes, 0));
+    add("planes-two.bmp", With16(good, kPlanes, 2));
+    for (uint32_t bits : {0u, 2u, 5u, 7u, 64u}) {
+        add("depth-" + std::to_string(bits) + ".bmp", With16(good, kBits, bits));
+    }
+    BitmapSpec rle8 = Indexed(8, 5);
+    rle8.compression = 1;
+    add("rle8.bmp", Bitmap(rle8));
+    BitmapSpec rle4 = Indexed(4, 16);
+    rle4.compression = 2;
+    add("rle4.bmp", Bitmap(rle4));
+    add("jpeg-compression.bmp", With32(good, kCompression, 4));
+    add("png-compression.bmp", With32(good, kCompression, 5));
+    add("compression-huge.bmp", With32(good, kCompression, 0xFFFFFFFF));
+    add("bitfields-on-24bit.bmp", With32(good, kCompression, 3));
+    BitmapSpec brokenMask = Bitfields16();
+    brokenMask.masks = {0xF0F0, 0x0700, 0x000F};
+    add("bitfields-broken-mask.bmp", Bitmap(brokenMask));
+    BitmapSpec wideMask = Bitfields16();
+    wideMask.masks = {0xFFFF0000, 0x07E0, 0x001F};
+    add("bitfields-mask-outside-pixel.bmp", Bitmap(wideMask));
+    add("palette-count-over-depth.bmp", With32(Bitmap(Indexed(4, 16)), kColoursUsed, 1000));
+    add("palette-count-huge.bmp", With32(indexed, kColoursUsed, 0xFFFFFFFF));
+    add("data-offset-past-end.bmp", With32(good, kDataOffset, 0xFFFFFFF0));
+    add("data-offset-zero.bmp", With32(good, kDataOffset, 0));
+    add("info-size-lies.bmp", With32(good, kInfoSize, 0xFFFFFFFF));
+    add("info-size-2000.bmp", With32(good, kInfoSize, 2000));
+    add("not-a-bitmap.bmp", FromText("hello, this is not a picture\n"));
+    add("garbage.bmp", Garbage(700, 1, false));
+}
+
 }  // namespace
 
 Bytes Bitmap(const BitmapSpec& spec) {
@@ -101,92 +203,11 @@ Bytes Bitmap(const BitmapSpec& spec) {
 }
 
 void AddBitmaps(Corpus& corpus) {
-    const Bytes good = Bitmap(Valid24());
     auto add = [&](const std::string& name, Bytes bytes) { corpus["bmp/" + name] = std::move(bytes); };
-
-    // Kinds the engine reads.
-    add("valid-24bit.bmp", good);
-    add("valid-1bit.bmp", Bitmap(Indexed(1, 2)));
-    add("valid-4bit.bmp", Bitmap(Indexed(4, 16)));
-    add("valid-8bit.bmp", Bitmap(Indexed(8, 5)));
-    BitmapSpec bitfields;
-    bitfields.bits = 16;
-    bitfields.compression = 3;
-    bitfields.masks = {0xF800, 0x07E0, 0x001F};
-    bitfields.value = [](int x, int y) { return static_cast<uint32_t>(0x1234 * (x + 1) + 0x777 * y); };
-    add("valid-16bit-bitfields.bmp", Bitmap(bitfields));
-    BitmapSpec topDown;
-    topDown.bits = 32;
-    topDown.height = -3;
-    add("valid-32bit-top-down.bmp", Bitmap(topDown));
-    // The OS/2 header has no colour count: its palette is always complete.
-    BitmapSpec os2 = Indexed(8, 3);
-    os2.headerSize = 12;
-    os2.palette.resize(256, 0x00FF00);
-    add("valid-os2-header.bmp", Bitmap(os2));
-    // Indices past the stored palette show black; the bitmap still loads.
-    BitmapSpec pastPalette = Indexed(8, 2);
-    pastPalette.coloursUsed = 2;
-    pastPalette.value = [](int x, int) { return x % 2 == 0 ? 200u : 1u; };
-    add("palette-index-out-of-range.bmp", Bitmap(pastPalette));
-    // The file-size field is not needed to read a bitmap.
-    add("size-field-lies.bmp", With32(good, kFileSize, 0xFFFFFFFF));
-
-    // Truncated.
-    add("empty.bmp", {});
-    add("truncated-file-header.bmp", Truncated(good, 10));
-    add("truncated-info-header.bmp", Truncated(good, 30));
-    add("truncated-pixels.bmp", Truncated(good, good.size() - 1));
-    const Bytes indexed = Bitmap(Indexed(8, 5));
-    add("truncated-palette.bmp", Truncated(indexed, 14 + 40 + 10));
-
-    // Absurd sizes.
-    add("width-0x7fffffff.bmp", With32(good, kWidth, 0x7FFFFFFF));
-    add("height-0x7fffffff.bmp", With32(good, kHeight, 0x7FFFFFFF));
-    add("width-negative.bmp", With32(good, kWidth, static_cast<uint32_t>(-4)));
-    add("height-int-min.bmp", With32(good, kHeight, 0x80000000));
-    add("width-zero.bmp", With32(good, kWidth, 0));
-    add("height-zero.bmp", With32(good, kHeight, 0));
-    add("width-over-limit.bmp", With32(good, kWidth, 16385));
-    BitmapSpec os2Wide;
-    os2Wide.headerSize = 12;
-    os2Wide.width = 65535;
-    os2Wide.height = 1;
-    os2Wide.bits = 1;
-    os2Wide.palette = {0x000000, 0xFFFFFF};
-    os2Wide.value = [](int x, int) { return static_cast<uint32_t>(x % 2); };
-    add("os2-width-65535.bmp", Bitmap(os2Wide));
-
-    // Header fields out of their range.
-    add("planes-zero.bmp", With16(good, kPlanes, 0));
-    add("planes-two.bmp", With16(good, kPlanes, 2));
-    for (uint32_t bits : {0u, 2u, 5u, 7u, 64u}) {
-        add("depth-" + std::to_string(bits) + ".bmp", With16(good, kBits, bits));
-    }
-    BitmapSpec rle8 = Indexed(8, 5);
-    rle8.compression = 1;
-    add("rle8.bmp", Bitmap(rle8));
-    BitmapSpec rle4 = Indexed(4, 16);
-    rle4.compression = 2;
-    add("rle4.bmp", Bitmap(rle4));
-    add("jpeg-compression.bmp", With32(good, kCompression, 4));
-    add("png-compression.bmp", With32(good, kCompression, 5));
-    add("compression-huge.bmp", With32(good, kCompression, 0xFFFFFFFF));
-    add("bitfields-on-24bit.bmp", With32(good, kCompression, 3));
-    BitmapSpec brokenMask = bitfields;
-    brokenMask.masks = {0xF0F0, 0x0700, 0x000F};
-    add("bitfields-broken-mask.bmp", Bitmap(brokenMask));
-    BitmapSpec wideMask = bitfields;
-    wideMask.masks = {0xFFFF0000, 0x07E0, 0x001F};
-    add("bitfields-mask-outside-pixel.bmp", Bitmap(wideMask));
-    add("palette-count-over-depth.bmp", With32(Bitmap(Indexed(4, 16)), kColoursUsed, 1000));
-    add("palette-count-huge.bmp", With32(indexed, kColoursUsed, 0xFFFFFFFF));
-    add("data-offset-past-end.bmp", With32(good, kDataOffset, 0xFFFFFFF0));
-    add("data-offset-zero.bmp", With32(good, kDataOffset, 0));
-    add("info-size-lies.bmp", With32(good, kInfoSize, 0xFFFFFFFF));
-    add("info-size-2000.bmp", With32(good, kInfoSize, 2000));
-    add("not-a-bitmap.bmp", FromText("hello, this is not a picture\n"));
-    add("garbage.bmp", Garbage(700, 1, false));
+    AddReadable(add);
+    AddTruncated(add);
+    AddAbsurdSizes(add);
+    AddBadFields(add);
 }
 
 }  // namespace lexo::hostile

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "game_session.h"
 #include "hostile_fixtures.h"
@@ -27,6 +29,7 @@ struct ContentCase {
     std::optional<bool> gamesEnd = true;  // and reach the player; nothing: either may happen
     bool background = true;
     std::string dictionary = "words";  // chosen first
+    std::vector<std::string> fixtures;  // the corpus files it uses
 };
 
 std::string Zarnik(const std::string& text) { return "zarnik: " + text + "."; }
@@ -46,6 +49,7 @@ void Stops(ContentCase& c, const std::string& message) {
 ContentCase Assets(std::string name, std::vector<std::pair<std::string, std::string>> files) {
     ContentCase c;
     c.name = std::move(name);
+    for (const auto& [path, fixture] : files) c.fixtures.push_back(fixture);
     c.prepare = [files](GameFolder& folder) {
         for (const auto& [path, fixture] : files) folder.ReplaceWithFixture(path, fixture);
     };
@@ -73,6 +77,9 @@ ContentCase Dictionary(const std::string& name, int words) {
     ContentCase c;
     c.name = "dictionary_" + name;
     c.prepare = [name](GameFolder& folder) { folder.AddFixtureDictionary(name); };
+    for (const char* file : {"about.txt", "names.txt", "names2.txt"}) {
+        c.fixtures.push_back("dictionaries/" + name + "/" + file);
+    }
     c.dictionary = name;
     c.words = words;
     if (words == 0) {
@@ -233,7 +240,9 @@ TEST_P(BrokenContent, ShowsItsMessageAndPlaysAsFarAsItCan) {
     EXPECT_EQ(report.kinds, c.kinds);
     EXPECT_EQ(report.words, c.words);
     EXPECT_EQ(report.spawned > 0, c.plays) << report.spawned << " monsters came";
-    if (c.gamesEnd) EXPECT_EQ(report.gamesOver > 0, *c.gamesEnd) << report.gamesOver << " games ended";
+    if (c.gamesEnd) {
+        EXPECT_EQ(report.gamesOver > 0, *c.gamesEnd) << report.gamesOver << " games ended";
+    }
     EXPECT_EQ(report.backgroundShown, c.background);
 }
 
@@ -247,6 +256,19 @@ INSTANTIATE_TEST_SUITE_P(Assets, BrokenContent, ::testing::ValuesIn(AssetCases()
 INSTANTIATE_TEST_SUITE_P(Catalogues, BrokenContent, ::testing::ValuesIn(CatalogueCases()), CaseName);
 INSTANTIATE_TEST_SUITE_P(MonsterKinds, BrokenContent, ::testing::ValuesIn(KindCases()), CaseName);
 INSTANTIATE_TEST_SUITE_P(Dictionaries, BrokenContent, ::testing::ValuesIn(DictionaryCases()), CaseName);
+
+TEST(BrokenContentCases, UseEveryCatalogueAndDictionaryFileOfTheCorpus) {
+    std::set<std::string> used;
+    for (const auto& cases : {AssetCases(), CatalogueCases(), KindCases(), DictionaryCases()}) {
+        for (const ContentCase& c : cases) used.insert(c.fixtures.begin(), c.fixtures.end());
+    }
+    for (const char* folder : {"mon", "monsters", "dictionaries"}) {
+        for (const std::string& file : FixturesIn(folder)) EXPECT_TRUE(used.count(file)) << file;
+    }
+    for (const std::string& file : used) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(Fixture(file))) << file << " is missing";
+    }
+}
 
 }  // namespace
 }  // namespace lexo::hostile
