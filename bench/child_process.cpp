@@ -13,7 +13,8 @@
 namespace lexo::bench {
 
 ChildProcess::ChildProcess(const std::string& folder, const std::string& program,
-                           const std::map<std::string, std::string>& environment) {
+                           const std::map<std::string, std::string>& environment,
+                           const std::vector<std::string>& arguments) {
     pid_ = fork();
     if (pid_ != 0) return;
     if (chdir(folder.c_str()) != 0) _exit(126);
@@ -30,7 +31,10 @@ ChildProcess::ChildProcess(const std::string& folder, const std::string& program
             setenv(name.c_str(), value.c_str(), 1);
         }
     }
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
     _exit(127);
 }
 
@@ -50,9 +54,10 @@ void ChildProcess::Kill() {
 }
 
 std::optional<double> ChildProcess::CpuSeconds() const {
+    if (pid_ <= 0 || reaped_) return std::nullopt;
     std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
     std::string stat;
-    if (pid_ <= 0 || !std::getline(file, stat)) return std::nullopt;
+    if (!std::getline(file, stat)) return std::nullopt;
     // The name in parentheses may hold spaces; the fields counted from after it.
     const size_t close = stat.rfind(')');
     if (close == std::string::npos) return std::nullopt;

@@ -9,12 +9,13 @@
 
 namespace lexo::bench {
 
-// A program started in a folder of its own with a few environment variables set, killed with
-// SIGKILL (never by name) when the object goes.
+// A program started in a folder of its own with a few environment variables set (an empty value
+// unsets one), killed with SIGKILL (never by name) when the object goes.
 class ChildProcess {
   public:
     ChildProcess(const std::string& folder, const std::string& program,
-                 const std::map<std::string, std::string>& environment);
+                 const std::map<std::string, std::string>& environment,
+                 const std::vector<std::string>& arguments = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

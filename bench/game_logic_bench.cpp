@@ -157,7 +157,7 @@ bool BenchDictionary() {
         std::ofstream file(path, std::ios::binary);
         file << DictionaryText(MakeWords(kDictionaryLines, 5));
     }
-    constexpr size_t kLoads = 15;
+    constexpr size_t kLoads = 31;
     std::vector<double> loads, reads;
     size_t lines = 0;
     for (size_t i = 0; i < kLoads; ++i) {

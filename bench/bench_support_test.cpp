@@ -1,0 +1,69 @@
+// The pieces the benchmarks stand on: the printed line, the median, the generated dictionary and
+// the processor time read from /proc.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <thread>
+
+#include "bench_report.h"
+#include "child_process.h"
+#include "word_maker.h"
+
+namespace lexo::bench {
+namespace {
+
+TEST(BenchReport, FigureLineHasTheFixedForm) {
+    EXPECT_EQ(FormatFigure({"frame", 120.5, 40, "us", 2}),
+              "bench frame: 120.5 us vs floor 40 us = ratio 3.01 (target <= 2)");
+    EXPECT_EQ(FormatFigure({"startup", 55.55, 22.2, "ms", 2}),
+              "bench startup: 55.55 ms vs floor 22.2 ms = ratio 2.50 (target <= 2)");
+}
+
+TEST(BenchReport, MedianOfOddAndEvenCounts) {
+    EXPECT_EQ(Median({5, 1, 3}), 3);
+    EXPECT_EQ(Median({4, 1, 3, 2}), 2.5);
+    EXPECT_EQ(Median({}), 0);
+}
+
+TEST(WordMaker, WordsAreDistinctSingleByteAndVaried) {
+    const std::vector<std::string> words = MakeWords(20000, 1);
+    ASSERT_EQ(words.size(), 20000u);
+    EXPECT_EQ(std::set<std::string>(words.begin(), words.end()).size(), words.size());
+    size_t cyrillic = 0, phrases = 0, shortest = 100, longest = 0;
+    for (const std::string& word : words) {
+        for (char c : word) {
+            ASSERT_NE(c, '\r');
+            ASSERT_NE(c, '\n');
+            cyrillic += static_cast<unsigned char>(c) >= 0xC0;
+        }
+        phrases += word.find(' ') != std::string::npos;
+        shortest = std::min(shortest, word.size());
+        longest = std::max(longest, word.size());
+    }
+    EXPECT_GT(cyrillic, 0u);
+    EXPECT_GT(phrases, 0u);
+    EXPECT_LE(shortest, 4u);
+    EXPECT_GE(longest, 16u);
+    EXPECT_EQ(MakeWords(50, 1), MakeWords(50, 1));
+}
+
+TEST(WordMaker, DictionaryTextEndsEveryLineWithCrLf) {
+    EXPECT_EQ(DictionaryText({"кот", "dog"}), "кот\r\ndog\r\n");
+}
+
+TEST(ChildProcess, ProcessorTimeIsReadUntilTheChildIsKilled) {
+    ChildProcess child("/", "/bin/sleep", {}, {"30"});
+    ASSERT_TRUE(child.Started());
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(child.Running());
+    std::optional<double> seconds = child.CpuSeconds();
+    ASSERT_TRUE(seconds.has_value());
+    EXPECT_GE(*seconds, 0.0);
+    child.Kill();
+    EXPECT_FALSE(child.Running());
+    EXPECT_FALSE(child.CpuSeconds().has_value());
+}
+
+}  // namespace
+}  // namespace lexo::bench
