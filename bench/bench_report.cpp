@@ -36,7 +36,8 @@ double MedianSeconds(size_t repetitions, const std::function<void()>& run,
 std::string FormatFigure(const Figure& figure) {
     const double ratio = figure.floor > 0 ? figure.value / figure.floor : 0;
     char line[512];
-    std::snprintf(line, sizeof line, "bench %s: %.4g %s vs floor %.4g %s = ratio %.2f (target <= %g)",
+    std::snprintf(line, sizeof line,
+                  "bench %s: %.4g %s vs floor %.4g %s = ratio %.2f (target <= %g)",
                   figure.name.c_str(), figure.value, figure.unit.c_str(), figure.floor,
                   figure.unit.c_str(), ratio, figure.target);
     return line;

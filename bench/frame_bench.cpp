@@ -119,22 +119,26 @@ int Run(const std::string& gameDir) {
     // Every timed frame follows one step of every monster; every third one also a new
     // walking frame. At the end of a cycle the monsters go back, drawn untimed.
     size_t step = 0;
-    const double moving = MedianSeconds(kFrames, [&] { engine.EngineMainDraw(); }, [&] {
-        ++step;
-        if (step % kCycle == 0) {
-            state.LiveMonsters.X = startX;
-            state.LiveMonsters.Y = startY;
-            engine.EngineMainDraw();
-        }
-        game.TimerMoveTimer();
-        if (step % kFramesPerWalkingFrame == 0) game.TimerAnimatTimer();
-    });
+    const double moving = MedianSeconds(
+        kFrames, [&] { engine.EngineMainDraw(); },
+        [&] {
+            ++step;
+            if (step % kCycle == 0) {
+                state.LiveMonsters.X = startX;
+                state.LiveMonsters.Y = startY;
+                engine.EngineMainDraw();
+            }
+            game.TimerMoveTimer();
+            if (step % kFramesPerWalkingFrame == 0) game.TimerAnimatTimer();
+        });
     const double still = MedianSeconds(kFrames, [&] { engine.EngineMainDraw(); });
-    // A change of size makes both pictures unknown, so the next frame is painted afresh.
-    const double full = MedianSeconds(kFrames, [&] { engine.EngineMainDraw(); }, [&] {
-        engine.UpdateRenderRect(kPanelWidth - 1, kPanelHeight);
-        engine.UpdateRenderRect(kPanelWidth, kPanelHeight);
-    });
+    // A change of size makes the picture unknown, so the next frame is painted afresh.
+    const double full = MedianSeconds(
+        kFrames, [&] { engine.EngineMainDraw(); },
+        [&] {
+            engine.UpdateRenderRect(kPanelWidth - 1, kPanelHeight);
+            engine.UpdateRenderRect(kPanelWidth, kPanelHeight);
+        });
     const double floor = MemcpyFloor();
     engine.QuitEngine();
 

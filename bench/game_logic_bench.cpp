@@ -61,34 +61,39 @@ void BenchMove(const std::vector<std::string>& words) {
     // Every 100 steps all go back to where they started, before many reach the player.
     constexpr size_t kSteps = 3000;
     size_t step = 0;
-    const double move = MedianSeconds(kSteps, [&] { game.TimerMoveTimer(); }, [&] {
-        if (++step % 100 == 0) {
-            state.LiveMonsters.X = startX;
-            state.LiveMonsters.Y = startY;
-        }
-    });
+    const double move = MedianSeconds(
+        kSteps, [&] { game.TimerMoveTimer(); },
+        [&] {
+            if (++step % 100 == 0) {
+                state.LiveMonsters.X = startX;
+                state.LiveMonsters.Y = startY;
+            }
+        });
     step = 0;
-    const double floor = MedianSeconds(kSteps, [&] {
-        int32_t* px = xs.data();
-        int32_t* py = ys.data();
-        for (size_t i = 0; i < kFieldMonsters; ++i) {
-            int32_t x = px[i];
-            int32_t y = py[i];
-            if (x < kTargetX) ++x;
-            if (x > kTargetX) --x;
-            if (y < kTargetY) ++y;
-            if (y > kTargetY) --y;
-            px[i] = x;
-            py[i] = y;
-        }
-        KeepAlive(px);
-        KeepAlive(py);
-    }, [&] {
-        if (++step % 100 == 0) {
-            xs = startX;
-            ys = startY;
-        }
-    });
+    const double floor = MedianSeconds(
+        kSteps,
+        [&] {
+            int32_t* px = xs.data();
+            int32_t* py = ys.data();
+            for (size_t i = 0; i < kFieldMonsters; ++i) {
+                int32_t x = px[i];
+                int32_t y = py[i];
+                if (x < kTargetX) ++x;
+                if (x > kTargetX) --x;
+                if (y < kTargetY) ++y;
+                if (y > kTargetY) --y;
+                px[i] = x;
+                py[i] = y;
+            }
+            KeepAlive(px);
+            KeepAlive(py);
+        },
+        [&] {
+            if (++step % 100 == 0) {
+                xs = startX;
+                ys = startY;
+            }
+        });
     PrintFigure({"move", move * 1e6, floor * 1e6, "us", 2});
 }
 
@@ -106,11 +111,13 @@ void BenchSpawn(const std::vector<std::string>& words) {
 
     // A spawn that added a monster is undone, so each one meets the same 10,000.
     constexpr size_t kSpawns = 2000;
-    const double spawn = MedianSeconds(kSpawns, [&] { game.SpawnMonster(); }, [&] {
-        if (state.LiveMonsters.Count() > kFieldMonsters) {
-            state.LiveMonsters.Remove(state.LiveMonsters.Count() - 1);
-        }
-    });
+    const double spawn = MedianSeconds(
+        kSpawns, [&] { game.SpawnMonster(); },
+        [&] {
+            if (state.LiveMonsters.Count() > kFieldMonsters) {
+                state.LiveMonsters.Remove(state.LiveMonsters.Count() - 1);
+            }
+        });
     // The words looked for are drawn like the spawner's, so their lengths vary the same way.
     const std::vector<std::string> field(words.begin(), words.begin() + kFieldMonsters);
     std::uniform_int_distribution<size_t> pick(0, words.size() - 1);
@@ -173,7 +180,8 @@ bool BenchDictionary() {
         reads.push_back(Now() - start);
     }
     if (lines != kDictionaryLines) {
-        std::fprintf(stderr, "dictionary: %zu lines loaded, %zu written\n", lines, kDictionaryLines);
+        std::fprintf(stderr, "dictionary: %zu lines loaded, %zu written\n", lines,
+                     kDictionaryLines);
         return false;
     }
     PrintFigure({"dictionary", Median(loads) * 1e3, Median(reads) * 1e3, "ms", 3});

@@ -62,7 +62,8 @@ std::optional<double> TimeToPicture(X11Watch& watch, const Setting& setting,
     WaitFor(kStartupTimeout, [&] {
         if (!child.Running()) return true;
         std::optional<Window> window = watch.FindWindow(title);
-        if (!window || watch.Pixels(*window, kPatchX, kPatchY, kPatchSide, kPatchSide) != expected) {
+        if (!window ||
+            watch.Pixels(*window, kPatchX, kPatchY, kPatchSide, kPatchSide) != expected) {
             return false;
         }
         seconds = Now() - start;
@@ -93,7 +94,8 @@ bool BenchStartup(X11Watch& watch, const Setting& setting, const std::string& fl
         std::optional<double> f =
             TimeToPicture(watch, setting, floorProgram, kFloorWindowTitle, filled);
         if (!g || !f) {
-            std::fprintf(stderr, "startup: %s showed no picture\n", !g ? "zarnik" : "the floor window");
+            std::fprintf(stderr, "startup: %s showed no picture\n",
+                         !g ? "zarnik" : "the floor window");
             return false;
         }
         game.push_back(*g);
@@ -166,7 +168,8 @@ std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting) {
     ChildProcess game(setting.folder, "./zarnik", setting.environment);
     std::optional<Window> dialog;
     std::optional<Window> main;
-    if (!WaitFor(kStartupTimeout, [&] { return (dialog = watch.FindWindow(kDictionaryTitle)).has_value(); })) {
+    if (!WaitFor(kStartupTimeout,
+                 [&] { return (dialog = watch.FindWindow(kDictionaryTitle)).has_value(); })) {
         return std::nullopt;
     }
     // The first dictionary of the list, in the dialog's default mode: typing translations.
@@ -201,7 +204,8 @@ bool BenchCpuShare(X11Watch& watch, const Setting& setting) {
     std::optional<Play> play;
     for (int attempt = 0; attempt < 3 && !play; ++attempt) play = PlayOnce(watch, setting);
     if (!play) {
-        std::fprintf(stderr, "cpu-share: zarnik did not stay up for %.0f s of play\n", kPlaySeconds);
+        std::fprintf(stderr, "cpu-share: zarnik did not stay up for %.0f s of play\n",
+                     kPlaySeconds);
         return false;
     }
     std::printf("bench cpu-share: %.2f %% of one core (target <= 5)\n", play->share);

@@ -15,8 +15,8 @@ constexpr std::array<std::string_view, 24> kRussianSyllables = {
     "ко", "ро", "ва", "ма", "ли", "не", "по", "ст", "ра", "до", "жи", "ть",
     "ка", "ше", "зо", "лу", "ни", "гр", "бе", "мо", "чи", "ду", "ся", "ёж"};
 constexpr std::array<std::string_view, 24> kEnglishSyllables = {
-    "ta", "ble", "win", "dow", "gar", "den", "moth", "er", "tra", "vel", "in", "str",
-    "ing", "ea", "ch", "ou", "se", "pl", "an", "et", "ry", "com", "pu", "te"};
+    "ta",  "ble", "win", "dow", "gar", "den", "moth", "er", "tra", "vel", "in", "str",
+    "ing", "ea",  "ch",  "ou",  "se",  "pl",  "an",   "et", "ry",  "com", "pu", "te"};
 
 std::string Word(std::mt19937& random, const std::vector<std::string>& syllables) {
     // Mostly 2 ... 4 syllables, a few longer ones.

@@ -29,8 +29,7 @@ class X11Watch {
 
     // The window's pixels in [x, x + width) x [y, y + height), as 0xRRGGBB; nothing when the
     // window cannot be read (not mapped, gone).
-    std::optional<std::vector<uint32_t>> Pixels(Window window, int x, int y, int width,
-                                                int height);
+    std::optional<std::vector<uint32_t>> Pixels(Window window, int x, int y, int width, int height);
 
   private:
     Display* display_ = nullptr;

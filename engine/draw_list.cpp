@@ -161,7 +161,8 @@ void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas) {
     std::vector<size_t> bandEnds;  // areas [bandEnds[k - 1], bandEnds[k]) share their rows
     for (size_t a = 0; a < areas.size(); ++a) {
         if (!areas[a].Empty()) start[a] = StartArea(list, covers, canvas, areas[a]);
-        const bool sameRows = a > 0 && areas[a].y0 == areas[a - 1].y0 && areas[a].y1 == areas[a - 1].y1;
+        const bool sameRows =
+            a > 0 && areas[a].y0 == areas[a - 1].y0 && areas[a].y1 == areas[a - 1].y1;
         if (a > 0 && !sameRows) bandEnds.push_back(a);
     }
     if (!areas.empty()) bandEnds.push_back(areas.size());

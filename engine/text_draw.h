@@ -31,8 +31,7 @@ Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
 // is made.
 class TextBlit {
   public:
-    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
-             const TextStyle& style);
+    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style);
 
     // Changes only canvas pixels inside `clip`. The font's kept images must not be dropped
     // meanwhile: lay a blit before looking up another.

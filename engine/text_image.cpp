@@ -76,20 +76,21 @@ __attribute__((target("avx2"))) void LayRowAvx2(Pixel* dst, const Pixel* src, si
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
     // The alpha byte of pixels 0 and 1 (and of 2 and 3) of each 128-bit half, into the four
     // 16-bit channels of each.
-    const __m256i lowAlpha = _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7,
-                                              -1, 3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1,
-                                              7, -1);
-    const __m256i highAlpha = _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15,
-                                               -1, 15, -1, 11, -1, 11, -1, 11, -1, 11, -1, 15, -1,
-                                               15, -1, 15, -1, 15, -1);
+    const __m256i lowAlpha =
+        _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1, 3, -1, 3, -1, 3,
+                         -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1);
+    const __m256i highAlpha =
+        _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1, 11, -1, 11,
+                         -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
     size_t i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
         const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
         __m256i low = _mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero),
                                          _mm256_sub_epi16(full, _mm256_shuffle_epi8(p, lowAlpha)));
-        __m256i high = _mm256_mullo_epi16(
-            _mm256_unpackhi_epi8(d, zero), _mm256_sub_epi16(full, _mm256_shuffle_epi8(p, highAlpha)));
+        __m256i high =
+            _mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero),
+                               _mm256_sub_epi16(full, _mm256_shuffle_epi8(p, highAlpha)));
         low = _mm256_add_epi16(low, half);
         high = _mm256_add_epi16(high, half);
         low = _mm256_srli_epi16(_mm256_add_epi16(low, _mm256_srli_epi16(low, 8)), 8);
@@ -182,8 +183,8 @@ void TextImage::Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) cons
         const int64_t from = std::max(start, clip.x0);
         const int64_t to = std::min(start + row.length, clip.x1);
         if (from >= to) continue;
-        LayRow(canvas.Row(static_cast<int>(fy)) + from, pixels_.data() + row.offset + (from - start),
-               static_cast<size_t>(to - from));
+        LayRow(canvas.Row(static_cast<int>(fy)) + from,
+               pixels_.data() + row.offset + (from - start), static_cast<size_t>(to - from));
     }
 }
 

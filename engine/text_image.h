@@ -26,7 +26,8 @@ void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, V
         for (char c : text) {
             const auto code = static_cast<unsigned char>(c);
             const DftGlyph& g = font.glyphs[code];
-            if (g.width > 0 && g.height > 0) visit(GlyphBox{code, pen + g.left, g.top, g.width, g.height});
+            if (g.width > 0 && g.height > 0)
+                visit(GlyphBox{code, pen + g.left, g.top, g.width, g.height});
             pen += g.advance;
         }
         return;

@@ -22,8 +22,8 @@ CellRuns::CellRuns(const Image& image, CellRect cell, bool mirrored) {
             runs_.push_back({start, x - start, static_cast<uint32_t>(pixels_.size())});
             const Rect run{start, y, x, y + 1};
             box_ = box_.Empty() ? run
-                                : Rect{std::min(box_.x0, run.x0), box_.y0, std::max(box_.x1, run.x1),
-                                       run.y1};
+                                : Rect{std::min(box_.x0, run.x0), box_.y0,
+                                       std::max(box_.x1, run.x1), run.y1};
             pixels_.insert(pixels_.end(), row.begin() + start, row.begin() + x);
         }
         rowStart_.push_back(static_cast<uint32_t>(runs_.size()));
