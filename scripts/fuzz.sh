@@ -30,11 +30,17 @@ fi
 seconds=$2
 
 build_dir=$root/build-fuzz
-cmake -S . -B "$build_dir" -G Ninja \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DLEXO_SANITIZE=ON \
-  -DLEXO_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build_dir" --target fuzzers --parallel "$(nproc)" >/dev/null
+mkdir -p "$build_dir"
+build_log=$build_dir/build.log
+if ! { cmake -S . -B "$build_dir" -G Ninja \
+         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+         -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DLEXO_SANITIZE=ON \
+         -DLEXO_BUILD_BENCHMARKS=OFF &&
+       cmake --build "$build_dir" --target fuzzers --parallel "$(nproc)"; } >"$build_log" 2>&1; then
+  echo "building the fuzzers failed; the end of $build_log:"
+  tail -n 40 "$build_log"
+  exit 1
+fi
 
 # Hostile content fixtures that make good starting points, by target.
 declare -A fixtures=(
