@@ -16,21 +16,27 @@
 namespace lexo {
 namespace {
 
-// Reads everything from an open descriptor; returns the errno of a failed read, if any.
+// Reads everything from an open descriptor straight into out, which grows when the file is
+// longer than it said (or says nothing, like a pipe); returns the errno of a failed read.
 std::optional<int> ReadAll(int fd, std::string& out) {
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) return EISDIR;
-    if (info.st_size > 0) out.reserve(static_cast<size_t>(info.st_size));
-    char chunk[65536];
+    constexpr size_t kChunk = 65536;
+    size_t filled = 0;
+    out.resize(info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kChunk);
     for (;;) {
-        ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got == 0) return std::nullopt;
+        if (filled == out.size()) out.resize(out.size() * 2);
+        ssize_t got = read(fd, out.data() + filled, out.size() - filled);
+        if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
+            out.clear();
             return errno;
         }
-        out.append(chunk, static_cast<size_t>(got));
+        filled += static_cast<size_t>(got);
     }
+    out.resize(filled);
+    return std::nullopt;
 }
 
 bool FolderExists(const std::string& path) {
