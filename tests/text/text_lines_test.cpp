@@ -38,6 +38,20 @@ TEST(DictionaryLines, NulEndsTheTextAndNothingIsTrimmed) {
     EXPECT_EQ(Lines("\xEF\xBB\xBF  cat \t\n", LineEnds::AnyAndNulEnds), (V{"\xEF\xBB\xBF  cat \t"}));
 }
 
+TEST(DictionaryLines, LineEndsAcrossTheSplittersBlocksCountOnce) {
+    // The splitter looks at 64 bytes at a time: a CR LF may straddle two blocks.
+    for (size_t before = 60; before < 70; ++before) {
+        const std::string first(before, 'a');
+        EXPECT_EQ(Lines(first + "\r\nb\r" + std::string(70, 'c'), LineEnds::AnyAndNulEnds),
+                  (V{first, "b", std::string(70, 'c')}))
+            << before;
+        EXPECT_EQ(Lines(first + "\r\nb", LineEnds::CrLfOrLf), (V{first, "b"})) << before;
+        EXPECT_EQ(Lines(first + "\r" + std::string("\0\nx", 3), LineEnds::AnyAndNulEnds),
+                  (V{first}))
+            << before;
+    }
+}
+
 TEST(CatalogueLines, LoneCrBelongsToTheLine) {
     EXPECT_EQ(Lines("a\rb\r\nc\nd\r", LineEnds::CrLfOrLf), (V{"a\rb", "c", "d\r"}));
     EXPECT_EQ(Lines("x\n\ny\n", LineEnds::CrLfOrLf), (V{"x", "", "y"}));
