@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "game/field_geometry.h"
@@ -45,9 +47,11 @@ void Game::CheckAnswer(const std::string& answer) {
         const int32_t x = monsters.X[row];
         const int32_t y = monsters.Y[row];
         state_.PlayerFacing = x >= kPlayerX;
-        // The corpse keeps the monster's bottom edge.
-        AddCorpse(kind, x,
-                  y + state_.Sprites.Alive(kind).FrameHeight - state_.Sprites.Dead(kind).FrameHeight);
+        // The corpse keeps the monster's bottom edge; sheet heights come from content files
+        // and may be absurd, so the sum is taken wide and held to the field's integer range.
+        const int64_t corpseY = int64_t{y} + state_.Sprites.Alive(kind).FrameHeight -
+                                state_.Sprites.Dead(kind).FrameHeight;
+        AddCorpse(kind, x, static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
         state_.WordsComplete += 1;
         state_.Score += static_cast<int32_t>(answer.size());
         windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +
