@@ -11,18 +11,6 @@
 
 namespace lexo::test {
 
-TempDir::TempDir() {
-    std::string pattern = "/tmp/lexo-binding-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-    chmod(path_.c_str(), 0755);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& path)
     : previous_(std::filesystem::current_path().string()) {
     std::filesystem::current_path(path);

@@ -9,22 +9,6 @@
 
 namespace lexo::test {
 
-// A fresh directory under /tmp, removed with everything in it at the end of the scope. Its
-// permissions let other users enter it and run what it holds.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
 // Makes a directory the working directory for the scope.
 class ScopedWorkingDirectory {
 public:

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "binding_test_support.h"
+#include "temp_dir.h"
 
 namespace lexo {
 namespace {
@@ -63,23 +64,23 @@ TEST_F(EngineLibraryTest, MissingFileIsReportedWithThePathAsGiven) {
 }
 
 TEST_F(EngineLibraryTest, OnlyARegularFileCountsAsTheLibrary) {
-    std::filesystem::create_directory(dir / "DGLEngine.so");
-    std::filesystem::create_symlink(dir / "nowhere.so", dir / "link.so");
-    EXPECT_FALSE(library.LoadEngineLibrary(dir / "DGLEngine.so"));
-    EXPECT_FALSE(library.LoadEngineLibrary(dir / "link.so"));
+    std::filesystem::create_directory(dir.File("DGLEngine.so"));
+    std::filesystem::create_symlink(dir.File("nowhere.so"), dir.File("link.so"));
+    EXPECT_FALSE(library.LoadEngineLibrary(dir.File("DGLEngine.so")));
+    EXPECT_FALSE(library.LoadEngineLibrary(dir.File("link.so")));
     EXPECT_FALSE(library.LoadEngineLibrary("/dev/null"));
     EXPECT_EQ(recorder.Messages(),
               (std::vector<Message>{
-                  BindingMessage("DGLEngine DLL (\"" + dir / "DGLEngine.so" + "\") not found!"),
-                  BindingMessage("DGLEngine DLL (\"" + dir / "link.so" + "\") not found!"),
+                  BindingMessage("DGLEngine DLL (\"" + dir.File("DGLEngine.so") + "\") not found!"),
+                  BindingMessage("DGLEngine DLL (\"" + dir.File("link.so") + "\") not found!"),
                   BindingMessage("DGLEngine DLL (\"/dev/null\") not found!")}));
     EXPECT_EQ(library.ModuleHandle(), nullptr);
 }
 
 TEST_F(EngineLibraryTest, FileThatIsNoLibraryFailsToLoadWithTheLoadersReasonOnStderr) {
-    std::ofstream(dir / "DGLEngine.so") << "not a shared object\n";
+    std::ofstream(dir.File("DGLEngine.so")) << "not a shared object\n";
     testing::internal::CaptureStderr();
-    bool loaded = library.LoadEngineLibrary(dir / "DGLEngine.so");
+    bool loaded = library.LoadEngineLibrary(dir.File("DGLEngine.so"));
     std::string stderrText = testing::internal::GetCapturedStderr();
 
     EXPECT_FALSE(loaded);
@@ -88,7 +89,7 @@ TEST_F(EngineLibraryTest, FileThatIsNoLibraryFailsToLoadWithTheLoadersReasonOnSt
     EXPECT_EQ(library.ModuleHandle(), nullptr);
     std::string boxLine = "DGLEngine header: Couldn't load DGLEngine DLL for unknown reason!\n";
     ASSERT_EQ(stderrText.substr(0, boxLine.size()), boxLine);
-    EXPECT_NE(stderrText.find(dir / "DGLEngine.so", boxLine.size()), std::string::npos)
+    EXPECT_NE(stderrText.find(dir.File("DGLEngine.so"), boxLine.size()), std::string::npos)
         << stderrText;
 }
 
@@ -146,7 +147,7 @@ TEST_F(EngineLibraryTest, NamesTheLibraryLacksStayNullSilently) {
 }
 
 TEST_F(EngineLibraryTest, BareNameIsOpenedFromTheWorkingDirectoryThroughALink) {
-    std::filesystem::create_symlink(LEXO_ENGINE_VERSION_255, dir / "DGLEngine.so");
+    std::filesystem::create_symlink(LEXO_ENGINE_VERSION_255, dir.File("DGLEngine.so"));
     test::ScopedWorkingDirectory cwd(dir.Path());
     EXPECT_TRUE(library.LoadEngineLibrary("DGLEngine.so"));
     EXPECT_TRUE(recorder.Messages().empty());
@@ -165,7 +166,7 @@ TEST_F(EngineLibraryTest, UnloadingReleasesTheLibraryAndKeepsHandleAndEntries) {
 }
 
 TEST_F(EngineLibraryTest, UnloadingWithoutALoadedLibraryFailsAndClearsTheHandle) {
-    EXPECT_FALSE(library.LoadEngineLibrary(dir / "DGLEngine.so"));
+    EXPECT_FALSE(library.LoadEngineLibrary(dir.File("DGLEngine.so")));
     recorder.Clear();
     library.FreeEngineLibrary("");
     EXPECT_EQ(recorder.Messages(), std::vector<Message>{BindingMessage("Couldn't free DGLEngine DLL!")});

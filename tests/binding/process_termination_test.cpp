@@ -18,6 +18,7 @@
 #include "binding/engine_library.h"
 #include "binding/process_list.h"
 #include "binding_test_support.h"
+#include "temp_dir.h"
 
 namespace lexo {
 namespace {
@@ -107,7 +108,7 @@ class TerminateProcessesTest : public testing::Test {
 protected:
     TempDir dir;
     std::string name = test::UniqueProcessName();
-    std::string executable = dir / name;
+    std::string executable = dir.File(name);
 
     void SetUp() override { test::CopyExecutable("/bin/sleep", executable); }
 };
@@ -207,9 +208,9 @@ std::string ReadFile(const std::string& path) {
 TEST(TerminateOwnProcess, EndsWithExitCodeZeroAfterWritingWhatStdioHolds) {
     TempDir dir;
     std::string name = test::UniqueProcessName();
-    std::string helper = dir / name;
-    std::string out = dir / "out";
-    std::string err = dir / "err";
+    std::string helper = dir.File(name);
+    std::string out = dir.File("out");
+    std::string err = dir.File("err");
     test::CopyExecutable(LEXO_SELF_TERMINATE_HELPER, helper);
 
     pid_t pid = fork();

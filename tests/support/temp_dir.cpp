@@ -1,6 +1,7 @@
 #include "temp_dir.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -16,6 +17,8 @@ TempDir::TempDir() {
     buffer.push_back('\0');
     if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + pattern);
     path_ = buffer.data();
+    // Other users may enter it: tests run programs as another user from here.
+    chmod(path_.c_str(), 0755);
 }
 
 TempDir::~TempDir() {

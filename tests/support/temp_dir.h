@@ -6,7 +6,7 @@
 namespace lexo::test {
 
 // A fresh directory of the test's own under $TMPDIR (or /tmp), removed with everything in it
-// by the destructor, so tests running in parallel never share files.
+// by the destructor, so tests running in parallel never share files. Other users may enter it.
 class TempDir {
   public:
     TempDir();
