@@ -69,10 +69,10 @@ uint32_t Sound::LoadSample(const char* path) {
         if (sample->chunk == nullptr) return 0;
     } else {
         // No device to convert for: decode only to tell a valid file from a broken one.
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (SDL_LoadWAV_RW(ReadFrom(*bytes), 1, &spec, &data, &length) == nullptr) return 0;
+        if (SDL_LoadWAV_RW(ReadFrom(*bytes), 1, &format, &data, &length) == nullptr) return 0;
         SDL_FreeWAV(data);
     }
     return samples_.Add(std::move(sample));
