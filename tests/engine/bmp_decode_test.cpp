@@ -57,7 +57,7 @@ std::vector<uint8_t> Build(const BmpShape& shape) {
     return out;
 }
 
-BmpShape Spec(int32_t width, int32_t height, uint16_t bitsPerPixel) {
+BmpShape Shape(int32_t width, int32_t height, uint16_t bitsPerPixel) {
     BmpShape shape;
     shape.width = width;
     shape.height = height;
@@ -68,7 +68,7 @@ BmpShape Spec(int32_t width, int32_t height, uint16_t bitsPerPixel) {
 uint32_t Rgb(const Image& image, int x, int y) { return image.Row(y)[x] & 0xFFFFFF; }
 
 TEST(DecodeBmp, IndexedPicturesTakeTheirColoursFromThePalette) {
-    BmpShape one = Spec(10, 1, 1);
+    BmpShape one = Shape(10, 1, 1);
     one.palette = {0x112233, 0xAABBCC};
     one.rows = {{0b10100000, 0b01000000}};
     std::optional<Image> image = DecodeBmp(Build(one));
@@ -78,7 +78,7 @@ TEST(DecodeBmp, IndexedPicturesTakeTheirColoursFromThePalette) {
     EXPECT_EQ(Rgb(*image, 2, 0), 0xAABBCCu);
     EXPECT_EQ(Rgb(*image, 9, 0), 0xAABBCCu);
 
-    BmpShape four = Spec(3, 1, 4);
+    BmpShape four = Shape(3, 1, 4);
     four.palette = {0, 0xFF0000, 0x00FF00};
     four.coloursUsed = 3;
     four.rows = {{0x21, 0x70}};  // index 7 lies past the palette: black
@@ -88,7 +88,7 @@ TEST(DecodeBmp, IndexedPicturesTakeTheirColoursFromThePalette) {
     EXPECT_EQ(Rgb(*image, 1, 0), 0xFF0000u);
     EXPECT_EQ(Rgb(*image, 2, 0), 0u);
 
-    BmpShape eight = Spec(2, 2, 8);
+    BmpShape eight = Shape(2, 2, 8);
     eight.palette = {1, 2, 3};
     eight.coloursUsed = 3;
     eight.rows = {{0, 1}, {2, 2}};  // bottom row first
@@ -101,14 +101,14 @@ TEST(DecodeBmp, IndexedPicturesTakeTheirColoursFromThePalette) {
 }
 
 TEST(DecodeBmp, BitFieldMasksPlaceTheChannels) {
-    BmpShape rgb555 = Spec(2, 1, 16);
+    BmpShape rgb555 = Shape(2, 1, 16);
     rgb555.rows = {{0x00, 0x7C, 0xE0, 0x03}};
     std::optional<Image> image = DecodeBmp(Build(rgb555));
     ASSERT_TRUE(image);
     EXPECT_EQ(Rgb(*image, 0, 0), 0xFF0000u);
     EXPECT_EQ(Rgb(*image, 1, 0), 0x00FF00u);
 
-    BmpShape rgb565 = Spec(1, 1, 16);
+    BmpShape rgb565 = Shape(1, 1, 16);
     rgb565.compression = 3;
     rgb565.masks = {0xF800, 0x07E0, 0x001F};
     rgb565.rows = {{0xE0, 0x07}};
@@ -117,7 +117,7 @@ TEST(DecodeBmp, BitFieldMasksPlaceTheChannels) {
     EXPECT_EQ(Rgb(*image, 0, 0), 0x00FF00u);
 
     // A 124-byte header holds the masks itself; here red and blue trade places.
-    BmpShape swapped = Spec(1, 1, 32);
+    BmpShape swapped = Shape(1, 1, 32);
     swapped.headerSize = 124;
     swapped.compression = 3;
     swapped.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
@@ -133,7 +133,7 @@ TEST(DecodeBmp, BitFieldMasksPlaceTheChannels) {
 }
 
 TEST(DecodeBmp, RowsMayRunEitherWayAndOldHeadersWork) {
-    BmpShape shape = Spec(1, -2, 24);
+    BmpShape shape = Shape(1, -2, 24);
     shape.rows = {{0x03, 0x02, 0x01}, {0x06, 0x05, 0x04}};
     std::optional<Image> topDown = DecodeBmp(Build(shape));
     ASSERT_TRUE(topDown);
@@ -146,7 +146,7 @@ TEST(DecodeBmp, RowsMayRunEitherWayAndOldHeadersWork) {
 }
 
 TEST(DecodeBmp, EveryTruncatedFileIsRefused) {
-    BmpShape shape = Spec(3, 2, 8);
+    BmpShape shape = Shape(3, 2, 8);
     shape.palette = {0x10, 0x20, 0x30};
     shape.coloursUsed = 3;
     shape.rows = {{0, 1, 2}, {2, 1, 0}};

@@ -72,13 +72,14 @@ Expectation Expect(const std::string& file) {
     expected.sprites.AliveSprites.resize(2);
     expected.sprites.DeadSprites.resize(2);
     for (size_t sheet = 0; sheet < 2 && !expected.error; ++sheet) {
-        lexo::SpriteSpec& spec =
+        lexo::SpriteSpec& expectedSheet =
             sheet == 0 ? expected.sprites.AliveSprites[1] : expected.sprites.DeadSprites[1];
         // The engine reads the path up to its first NUL.
         const std::string image = "data/" + line(6 * sheet);
-        spec.Texture = static_cast<lexo::EngineHandle>(std::strlen(image.c_str()) % 3);
-        int32_t* fields[] = {&spec.FrameWidth, &spec.FrameHeight, &spec.SheetColumns,
-                             &spec.SheetRows, &spec.FrameCount};
+        expectedSheet.Texture = static_cast<lexo::EngineHandle>(std::strlen(image.c_str()) % 3);
+        int32_t* fields[] = {&expectedSheet.FrameWidth, &expectedSheet.FrameHeight,
+                             &expectedSheet.SheetColumns, &expectedSheet.SheetRows,
+                             &expectedSheet.FrameCount};
         for (size_t i = 0; i < 5; ++i) {
             const std::string text = line(6 * sheet + 1 + i);
             std::optional<int32_t> value = lexo::TryStrToInt(text);
