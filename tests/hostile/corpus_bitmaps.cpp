@@ -20,21 +20,21 @@ constexpr size_t kColoursUsed = 46;
 
 uint32_t Colourful(int x, int y) { return 0x204080u + x * 0x3311u + y * 0x110033u; }
 
-Bytes PixelRows(const BitmapSpec& spec) {
+Bytes PixelRows(const BitmapShape& shape) {
     Bytes rows;
-    const int height = std::abs(spec.height);
-    const size_t rowBits = static_cast<size_t>(spec.width) * spec.bits;
+    const int height = std::abs(shape.height);
+    const size_t rowBits = static_cast<size_t>(shape.width) * shape.bits;
     const size_t stride = (rowBits + 31) / 32 * 4;
     for (int y = 0; y < height; ++y) {
         Bytes row(stride, 0);
-        for (int x = 0; x < spec.width; ++x) {
-            const uint32_t v = spec.value ? spec.value(x, y) : Colourful(x, y);
-            const size_t bit = static_cast<size_t>(x) * spec.bits;
-            if (spec.bits < 8) {
-                row[bit / 8] |= static_cast<uint8_t>((v & ((1u << spec.bits) - 1))
-                                                     << (8 - spec.bits - bit % 8));
+        for (int x = 0; x < shape.width; ++x) {
+            const uint32_t v = shape.value ? shape.value(x, y) : Colourful(x, y);
+            const size_t bit = static_cast<size_t>(x) * shape.bits;
+            if (shape.bits < 8) {
+                row[bit / 8] |= static_cast<uint8_t>((v & ((1u << shape.bits) - 1))
+                                                     << (8 - shape.bits - bit % 8));
             } else {
-                for (size_t i = 0; i < spec.bits / 8u; ++i)
+                for (size_t i = 0; i < shape.bits / 8u; ++i)
                     row[bit / 8 + i] = static_cast<uint8_t>(v >> (8 * i));
             }
         }
@@ -43,16 +43,16 @@ Bytes PixelRows(const BitmapSpec& spec) {
     return rows;
 }
 
-BitmapSpec Valid24() { return BitmapSpec{}; }
+BitmapShape Valid24() { return BitmapShape{}; }
 
-BitmapSpec Indexed(uint16_t bits, uint32_t colours) {
-    BitmapSpec spec;
-    spec.width = 9;
-    spec.bits = bits;
-    for (uint32_t i = 0; i < colours; ++i) spec.palette.push_back(0xFF0000u / (i + 1) + i * 0x50u);
-    if (colours < (1u << bits)) spec.coloursUsed = colours;
-    spec.value = [colours](int x, int y) { return static_cast<uint32_t>(x + 2 * y) % colours; };
-    return spec;
+BitmapShape Indexed(uint16_t bits, uint32_t colours) {
+    BitmapShape shape;
+    shape.width = 9;
+    shape.bits = bits;
+    for (uint32_t i = 0; i < colours; ++i) shape.palette.push_back(0xFF0000u / (i + 1) + i * 0x50u);
+    if (colours < (1u << bits)) shape.coloursUsed = colours;
+    shape.value = [colours](int x, int y) { return static_cast<uint32_t>(x + 2 * y) % colours; };
+    return shape;
 }
 
 Bytes With32(Bytes bytes, size_t at, uint32_t value) {
@@ -67,13 +67,13 @@ Bytes With16(Bytes bytes, size_t at, uint32_t value) {
 
 using AddFile = std::function<void(const std::string& name, Bytes bytes)>;
 
-BitmapSpec Bitfields16() {
-    BitmapSpec spec;
-    spec.bits = 16;
-    spec.compression = 3;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.value = [](int x, int y) { return static_cast<uint32_t>(0x1234 * (x + 1) + 0x777 * y); };
-    return spec;
+BitmapShape Bitfields16() {
+    BitmapShape shape;
+    shape.bits = 16;
+    shape.compression = 3;
+    shape.masks = {0xF800, 0x07E0, 0x001F};
+    shape.value = [](int x, int y) { return static_cast<uint32_t>(0x1234 * (x + 1) + 0x777 * y); };
+    return shape;
 }
 
 // Kinds the engine reads.
@@ -84,17 +84,17 @@ void AddReadable(const AddFile& add) {
     add("valid-4bit.bmp", Bitmap(Indexed(4, 16)));
     add("valid-8bit.bmp", Bitmap(Indexed(8, 5)));
     add("valid-16bit-bitfields.bmp", Bitmap(Bitfields16()));
-    BitmapSpec topDown;
+    BitmapShape topDown;
     topDown.bits = 32;
     topDown.height = -3;
     add("valid-32bit-top-down.bmp", Bitmap(topDown));
     // The OS/2 header has no colour count: its palette is always complete.
-    BitmapSpec os2 = Indexed(8, 3);
+    BitmapShape os2 = Indexed(8, 3);
     os2.headerSize = 12;
     os2.palette.resize(256, 0x00FF00);
     add("valid-os2-header.bmp", Bitmap(os2));
     // Indices past the stored palette show black; the bitmap still loads.
-    BitmapSpec pastPalette = Indexed(8, 2);
+    BitmapShape pastPalette = Indexed(8, 2);
     pastPalette.coloursUsed = 2;
     pastPalette.value = [](int x, int) { return x % 2 == 0 ? 200u : 1u; };
     add("palette-index-out-of-range.bmp", Bitmap(pastPalette));
@@ -120,7 +120,7 @@ void AddAbsurdSizes(const AddFile& add) {
     add("width-zero.bmp", With32(good, kWidth, 0));
     add("height-zero.bmp", With32(good, kHeight, 0));
     add("width-over-limit.bmp", With32(good, kWidth, 16385));
-    BitmapSpec os2Wide;
+    BitmapShape os2Wide;
     os2Wide.headerSize = 12;
     os2Wide.width = 65535;
     os2Wide.height = 1;
@@ -139,20 +139,20 @@ void AddBadFields(const AddFile& add) {
     for (uint32_t bits : {0u, 2u, 5u, 7u, 64u}) {
         add("depth-" + std::to_string(bits) + ".bmp", With16(good, kBits, bits));
     }
-    BitmapSpec rle8 = Indexed(8, 5);
+    BitmapShape rle8 = Indexed(8, 5);
     rle8.compression = 1;
     add("rle8.bmp", Bitmap(rle8));
-    BitmapSpec rle4 = Indexed(4, 16);
+    BitmapShape rle4 = Indexed(4, 16);
     rle4.compression = 2;
     add("rle4.bmp", Bitmap(rle4));
     add("jpeg-compression.bmp", With32(good, kCompression, 4));
     add("png-compression.bmp", With32(good, kCompression, 5));
     add("compression-huge.bmp", With32(good, kCompression, 0xFFFFFFFF));
     add("bitfields-on-24bit.bmp", With32(good, kCompression, 3));
-    BitmapSpec brokenMask = Bitfields16();
+    BitmapShape brokenMask = Bitfields16();
     brokenMask.masks = {0xF0F0, 0x0700, 0x000F};
     add("bitfields-broken-mask.bmp", Bitmap(brokenMask));
-    BitmapSpec wideMask = Bitfields16();
+    BitmapShape wideMask = Bitfields16();
     wideMask.masks = {0xFFFF0000, 0x07E0, 0x001F};
     add("bitfields-mask-outside-pixel.bmp", Bitmap(wideMask));
     add("palette-count-over-depth.bmp", With32(Bitmap(Indexed(4, 16)), kColoursUsed, 1000));
@@ -167,31 +167,31 @@ void AddBadFields(const AddFile& add) {
 
 }  // namespace
 
-Bytes Bitmap(const BitmapSpec& spec) {
+Bytes Bitmap(const BitmapShape& shape) {
     Bytes info;
-    if (spec.headerSize == 12) {
+    if (shape.headerSize == 12) {
         PutU32(info, 12);
-        PutU16(info, static_cast<uint32_t>(spec.width));
-        PutU16(info, static_cast<uint32_t>(spec.height));
-        PutU16(info, spec.planes);
-        PutU16(info, spec.bits);
+        PutU16(info, static_cast<uint32_t>(shape.width));
+        PutU16(info, static_cast<uint32_t>(shape.height));
+        PutU16(info, shape.planes);
+        PutU16(info, shape.bits);
     } else {
-        PutU32(info, spec.headerSize);
-        PutU32(info, static_cast<uint32_t>(spec.width));
-        PutU32(info, static_cast<uint32_t>(spec.height));
-        PutU16(info, spec.planes);
-        PutU16(info, spec.bits);
-        for (uint32_t v : {spec.compression, 0u, 2835u, 2835u, spec.coloursUsed, 0u}) PutU32(info, v);
-        info.resize(spec.headerSize, 0);
-        for (uint32_t mask : spec.masks) PutU32(info, mask);
+        PutU32(info, shape.headerSize);
+        PutU32(info, static_cast<uint32_t>(shape.width));
+        PutU32(info, static_cast<uint32_t>(shape.height));
+        PutU16(info, shape.planes);
+        PutU16(info, shape.bits);
+        for (uint32_t v : {shape.compression, 0u, 2835u, 2835u, shape.coloursUsed, 0u}) PutU32(info, v);
+        info.resize(shape.headerSize, 0);
+        for (uint32_t mask : shape.masks) PutU32(info, mask);
     }
-    for (uint32_t colour : spec.palette) {
+    for (uint32_t colour : shape.palette) {
         info.push_back(static_cast<uint8_t>(colour));
         info.push_back(static_cast<uint8_t>(colour >> 8));
         info.push_back(static_cast<uint8_t>(colour >> 16));
-        if (spec.headerSize != 12) info.push_back(0);
+        if (shape.headerSize != 12) info.push_back(0);
     }
-    const Bytes rows = PixelRows(spec);
+    const Bytes rows = PixelRows(shape);
     const auto dataOffset = static_cast<uint32_t>(14 + info.size());
     Bytes file{'B', 'M'};
     PutU32(file, dataOffset + static_cast<uint32_t>(rows.size()));

@@ -5,7 +5,7 @@
 namespace lexo::hostile {
 namespace {
 
-struct WavSpec {
+struct WavShape {
     uint32_t format = 1;  // PCM
     uint32_t channels = 1;
     uint32_t rate = 22050;
@@ -16,24 +16,24 @@ struct WavSpec {
 };
 
 // A tone: sound that is clearly heard, so a sample that plays can be told from silence.
-Bytes Wav(const WavSpec& spec) {
+Bytes Wav(const WavShape& shape) {
     Bytes data;
-    for (uint32_t i = 0; i < spec.samples * spec.channels; ++i) {
+    for (uint32_t i = 0; i < shape.samples * shape.channels; ++i) {
         const auto level = static_cast<int16_t>(8000 * std::sin(i * 0.25));
         PutU16(data, static_cast<uint16_t>(level));
     }
     Bytes file = FromText("RIFF");
-    PutU32(file, static_cast<uint32_t>(4 + 8 + spec.fmtSize + 8 + data.size()));
+    PutU32(file, static_cast<uint32_t>(4 + 8 + shape.fmtSize + 8 + data.size()));
     for (uint8_t c : FromText("WAVEfmt ")) file.push_back(c);
-    PutU32(file, spec.fmtSize);
-    PutU16(file, spec.format);
-    PutU16(file, spec.channels);
-    PutU32(file, spec.rate);
-    PutU32(file, spec.rate * spec.channels * spec.bits / 8);
-    PutU16(file, spec.channels * spec.bits / 8);
-    PutU16(file, spec.bits);
+    PutU32(file, shape.fmtSize);
+    PutU16(file, shape.format);
+    PutU16(file, shape.channels);
+    PutU32(file, shape.rate);
+    PutU32(file, shape.rate * shape.channels * shape.bits / 8);
+    PutU16(file, shape.channels * shape.bits / 8);
+    PutU16(file, shape.bits);
     for (uint8_t c : FromText("data")) file.push_back(c);
-    PutU32(file, spec.dataSize != 0 ? spec.dataSize : static_cast<uint32_t>(data.size()));
+    PutU32(file, shape.dataSize != 0 ? shape.dataSize : static_cast<uint32_t>(data.size()));
     file.insert(file.end(), data.begin(), data.end());
     return file;
 }

@@ -55,17 +55,17 @@ class EngineLimits : public ::testing::Test {
 
 // A one-bit-per-pixel bitmap of the given sides: a small file for many pixels.
 Bytes OneBit(int32_t width, int32_t height) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bits = 1;
-    spec.palette = {0x000000, 0xFFFFFF};
-    spec.value = [](int x, int y) { return static_cast<uint32_t>((x ^ y) & 1); };
-    return Bitmap(spec);
+    BitmapShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.bits = 1;
+    shape.palette = {0x000000, 0xFFFFFF};
+    shape.value = [](int x, int y) { return static_cast<uint32_t>((x ^ y) & 1); };
+    return Bitmap(shape);
 }
 
 TEST_F(EngineLimits, FilesOverTheSizeLimitsAreRefusedWithoutBeingRead) {
-    const std::string picture = Sparse("huge.bmp", Bitmap(BitmapSpec{}), 300 << 20);
+    const std::string picture = Sparse("huge.bmp", Bitmap(BitmapShape{}), 300 << 20);
     const std::string font = Sparse("huge.dft", ValidFont(false), 70 << 20);
     const std::string sample = Sparse("huge.wav", FromText("RIFF\xFF\xFF\xFF\x0FWAVE"), 70 << 20);
     const std::string music = Sparse("huge.mp3", {0xFF, 0xFB, 0x90, 0x64}, 70 << 20);

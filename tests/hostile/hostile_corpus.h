@@ -37,7 +37,7 @@ Bytes Garbage(size_t size, uint32_t seed, bool noNul);
 
 // A Windows bitmap with the given header fields; the pixel rows are made by `value`, one
 // value per pixel of `bits` bits, each row padded to 4 bytes as stored.
-struct BitmapSpec {
+struct BitmapShape {
     uint32_t headerSize = 40;  // 12 (OS/2) or 40
     int32_t width = 4;
     int32_t height = 3;
@@ -49,7 +49,7 @@ struct BitmapSpec {
     std::vector<uint32_t> palette;  // 0xRRGGBB
     std::function<uint32_t(int x, int y)> value;
 };
-Bytes Bitmap(const BitmapSpec& spec);
+Bytes Bitmap(const BitmapShape& shape);
 
 // A valid .dft font of a small atlas whose printable glyphs show a box of full coverage.
 Bytes ValidFont(bool outline);
