@@ -2,60 +2,10 @@
 
 #include "game/engine_callbacks.h"
 #include "game_fixture.h"
+#include "timer_clock.h"
 
 namespace lexo::testing {
 namespace {
-
-// Fires the fake windows' timers on simulated time, one millisecond per step, with the classic
-// timer rules: a timer counts its period from the moment it was enabled or given an interval.
-class TimerClock {
-public:
-    TimerClock(FakeWindows& windows, Game& game) : windows_(windows), game_(game) {}
-
-    // Runs until done() holds or the time limit passes; returns whether done() held.
-    bool RunUntil(const std::function<bool()>& done, int limitMs = 600000) {
-        for (int ms = 0; ms < limitMs; ++ms) {
-            if (done()) return true;
-            Step();
-        }
-        return done();
-    }
-
-private:
-    void Step() {
-        for (auto& [id, timer] : windows_.timers) {
-            Seen& seen = seen_[id];
-            if (!timer.enabled || timer.interval != seen.interval || !seen.enabled) seen.elapsed = 0;
-            seen.enabled = timer.enabled;
-            seen.interval = timer.interval;
-            if (!timer.enabled) continue;
-            if (++seen.elapsed < timer.interval) continue;
-            seen.elapsed = 0;
-            Fire(id);
-            game_.ApplicationEvents1Idle();
-        }
-    }
-
-    void Fire(TimerId id) {
-        switch (id) {
-            case TimerId::TimerAdd: game_.TimerAddTimer(); break;
-            case TimerId::TimerMove: game_.TimerMoveTimer(); break;
-            case TimerId::TimerAnimat: game_.TimerAnimatTimer(); break;
-            case TimerId::TimerDethAnimat: game_.TimerDethAnimatTimer(); break;
-            case TimerId::TimerGame: game_.TimerGameTimer(); break;
-            case TimerId::Game: game_.GameTimer(); break;
-        }
-    }
-
-    struct Seen {
-        bool enabled = false;
-        int32_t interval = 0;
-        int elapsed = 0;
-    };
-    FakeWindows& windows_;
-    Game& game_;
-    std::map<TimerId, Seen> seen_;
-};
 
 TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     TemporaryWorkingDirectory folder;

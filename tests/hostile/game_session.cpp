@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -11,6 +10,7 @@
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "fake_windows.h"
+#include "timer_clock.h"
 #include "game/game.h"
 #include "hostile_fixtures.h"
 #include "text/cp1251.h"
@@ -20,52 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FakeWindows;
-
-// Fires the enabled timers of the fake windows on simulated time, one millisecond a step: a
-// timer counts its period from when it was enabled or given a new interval.
-class TimerClock {
-  public:
-    TimerClock(FakeWindows& windows, Game& game) : windows_(windows), game_(game) {}
-
-    // Fires whatever is due at this millisecond; returns the timers fired.
-    std::vector<TimerId> Step() {
-        std::vector<TimerId> due;
-        for (auto& [id, timer] : windows_.timers) {
-            Seen& seen = seen_[id];
-            if (!timer.enabled || !seen.enabled || timer.interval != seen.interval) seen.elapsed = 0;
-            seen.enabled = timer.enabled;
-            seen.interval = timer.interval;
-            if (timer.enabled && ++seen.elapsed >= timer.interval) {
-                seen.elapsed = 0;
-                due.push_back(id);
-            }
-        }
-        for (TimerId id : due) RunGuarded([&] { Fire(id); });
-        return due;
-    }
-
-  private:
-    struct Seen {
-        bool enabled = false;
-        int32_t interval = 0;
-        int32_t elapsed = 0;
-    };
-
-    void Fire(TimerId id) {
-        switch (id) {
-            case TimerId::TimerAdd: return game_.TimerAddTimer();
-            case TimerId::TimerMove: return game_.TimerMoveTimer();
-            case TimerId::TimerAnimat: return game_.TimerAnimatTimer();
-            case TimerId::TimerDethAnimat: return game_.TimerDethAnimatTimer();
-            case TimerId::TimerGame: return game_.TimerGameTimer();
-            case TimerId::Game: return game_.GameTimer();
-        }
-    }
-
-    FakeWindows& windows_;
-    Game& game_;
-    std::map<TimerId, Seen> seen_;
-};
+using testing::TimerClock;
 
 constexpr int kFrameMs = 16;
 // In the first part of every 8 seconds the player shoots, then lets the monsters come.
