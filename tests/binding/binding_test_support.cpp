@@ -11,16 +11,6 @@
 
 namespace lexo::test {
 
-ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& path)
-    : previous_(std::filesystem::current_path().string()) {
-    std::filesystem::current_path(path);
-}
-
-ScopedWorkingDirectory::~ScopedWorkingDirectory() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-}
-
 MessageRecorder::MessageRecorder() {
     previous_ = SetMessageBoxPresenter([this](const std::string& caption, const std::string& text) {
         messages_.emplace_back(caption, text);

@@ -9,18 +9,6 @@
 
 namespace lexo::test {
 
-// Makes a directory the working directory for the scope.
-class ScopedWorkingDirectory {
-public:
-    explicit ScopedWorkingDirectory(const std::string& path);
-    ~ScopedWorkingDirectory();
-    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-
-private:
-    std::string previous_;
-};
-
 using Message = std::pair<std::string, std::string>;  // caption, text
 
 // Collects the message boxes shown during its scope instead of presenting them.

@@ -10,6 +10,7 @@
 
 #include "binding_test_support.h"
 #include "temp_dir.h"
+#include "working_directory.h"
 
 namespace lexo {
 namespace {

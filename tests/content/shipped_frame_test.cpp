@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "bmp_image.h"
@@ -13,6 +12,7 @@
 #include "game/game.h"
 #include "loaded_engine.h"
 #include "temp_dir.h"
+#include "working_directory.h"
 
 namespace lexo {
 namespace {
@@ -33,8 +33,6 @@ class ShippedFrame : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(LEXO_GAME_SOURCE_DIR);
         ASSERT_TRUE(engine_.Loaded()) << engine_.Error();
 #define LEXO_COPY_ENTRY(name) entries_.name = engine_.name;
         LEXO_GAME_ENTRIES(LEXO_COPY_ENTRY)
@@ -43,7 +41,6 @@ protected:
     void TearDown() override {
         if (engine_.Loaded()) engine_.QuitEngine();
         SetEngineCallbackGame(nullptr);
-        std::filesystem::current_path(previous_);
     }
 
     test::RgbImage Picture(Game& game) {
@@ -59,7 +56,8 @@ protected:
     test::LoadedEngine engine_{LEXO_ENGINE_PATH};
     EngineEntries entries_;
     test::TempDir dir_;
-    std::filesystem::path previous_;
+    // The game reads its content relative to its folder.
+    test::ScopedWorkingDirectory inGameFolder_{LEXO_GAME_SOURCE_DIR};
 };
 
 TEST_F(ShippedFrame, BackgroundPlayerMonsterAndWordAreWhereTheGamePutsThem) {

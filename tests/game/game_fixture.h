@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,38 +9,30 @@
 #include "fake_engine.h"
 #include "fake_windows.h"
 #include "game/game.h"
+#include "temp_dir.h"
 #include "text/cp1251.h"
+#include "working_directory.h"
 
 namespace lexo::testing {
 
-// A fresh temporary folder as the working directory for one test; the game reads its content
-// files relative to it.
+// A fresh temporary folder, with a data/ folder, as the working directory for one test; the
+// game reads its content files relative to it.
 class TemporaryWorkingDirectory {
 public:
-    TemporaryWorkingDirectory() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("lexo-game-" + std::to_string(getpid()) + "-" + test->test_suite_name() + "-" +
-                 test->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_ / "data");
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(path_);
-    }
-    ~TemporaryWorkingDirectory() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(path_);
+    TemporaryWorkingDirectory() : inside_(dir_.Path()) {
+        std::filesystem::create_directories(dir_.File("data"));
     }
 
     // Writes a file (bytes as given) relative to the working directory.
     void Write(const std::string& name, const std::string& content) const {
-        std::filesystem::create_directories((path_ / name).parent_path());
-        std::ofstream(path_ / name, std::ios::binary) << content;
+        const std::filesystem::path path = std::filesystem::path(dir_.Path()) / name;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
     }
 
 private:
-    std::filesystem::path path_;
-    std::filesystem::path previous_;
+    test::TempDir dir_;
+    test::ScopedWorkingDirectory inside_;
 };
 
 // A game with a recording engine, plain windows and a two-kind catalogue:

@@ -4,30 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "errors/run_time_error.h"
+#include "temp_dir.h"
 
 namespace lexo {
 namespace {
 
-namespace fs = std::filesystem;
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("lexo-textfile-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Write(const std::string& name, const std::string& content) {
-        std::ofstream(dir_ / name, std::ios::binary) << content;
-        return (dir_ / name).string();
+        std::ofstream(dir_.File(name), std::ios::binary) << content;
+        return dir_.File(name);
     }
 
     std::string ErrorOf(const std::function<void()>& action) {
@@ -39,7 +29,7 @@ protected:
         return "no error";
     }
 
-    fs::path dir_;
+    test::TempDir dir_;
 };
 
 TEST_F(TextFileTest, LineReaderReadsEmptyLinesPastTheEnd) {
@@ -53,10 +43,10 @@ TEST_F(TextFileTest, LineReaderReadsEmptyLinesPastTheEnd) {
 }
 
 TEST_F(TextFileTest, LineReaderOpenErrorsUseTheRunTimeTexts) {
-    EXPECT_EQ(ErrorOf([&] { LineReader((dir_ / "missing.txt").string()); }), "File not found");
-    EXPECT_EQ(ErrorOf([&] { LineReader((dir_ / "nofolder" / "x.mon").string()); }),
+    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.File("missing.txt")); }), "File not found");
+    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.File("nofolder/x.mon")); }),
               "Invalid filename");
-    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.string()); }), "File access denied");
+    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.Path()); }), "File access denied");
     if (geteuid() != 0) {
         std::string locked = Write("locked.txt", "x");
         chmod(locked.c_str(), 0);
@@ -68,9 +58,9 @@ TEST_F(TextFileTest, ReadWholeFileKeepsBytesAndNamesTheFullPathOnFailure) {
     const std::string content("a\r\nb\0c", 6);
     EXPECT_EQ(ReadWholeFile(Write("names.txt", content)), content);
 
-    const std::string missing = (dir_ / "gone" / ".." / "names2.txt").string();
+    const std::string missing = dir_.File("gone/../names2.txt");
     EXPECT_EQ(ErrorOf([&] { ReadWholeFile(missing); }),
-              "Cannot open file \"" + (dir_ / "names2.txt").string() +
+              "Cannot open file \"" + dir_.File("names2.txt") +
                   "\". No such file or directory");
 }
 

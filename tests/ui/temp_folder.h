@@ -1,31 +1,18 @@
 #pragma once
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "temp_dir.h"
+
 namespace lexo::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh temporary folder with helpers to fill it with files and dictionary folders.
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lexo-ui-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+    const std::string& Path() const { return dir_.Path(); }
+    std::string operator/(const std::string& relative) const { return dir_.File(relative); }
 
     void MakeFolder(const std::string& relative) const {
         std::filesystem::create_directories(*this / relative);
@@ -42,7 +29,7 @@ class TempFolder {
     }
 
   private:
-    std::string path_;
+    test::TempDir dir_;
 };
 
 }  // namespace lexo::testing
