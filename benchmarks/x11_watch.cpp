@@ -1,7 +1,10 @@
 #include "x11_watch.h"
 
 #include <X11/Xatom.h>
-#include <X11/Xutil.h>
+
+#include <utility>
+
+#include "x11_windows.h"
 
 namespace lexo::bench {
 namespace {
@@ -19,22 +22,7 @@ X11Watch::~X11Watch() {
     if (display_ != nullptr) XCloseDisplay(display_);
 }
 
-std::string X11Watch::Title(Window window) {
-    const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display_, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                           &remaining, &data) == Success &&
-        data != nullptr) {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return title;
-}
+std::string X11Watch::Title(Window window) { return test::WindowTitle(display_, window); }
 
 void X11Watch::Close(Window window) {
     XEvent event{};
@@ -69,18 +57,9 @@ std::optional<Window> X11Watch::FindWindow(const std::string& title) {
 
 std::optional<std::vector<uint32_t>> X11Watch::Pixels(Window window, int x, int y, int width,
                                                       int height) {
-    XImage* image = XGetImage(display_, window, x, y, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (image == nullptr) return std::nullopt;
-    std::vector<uint32_t> pixels;
-    pixels.reserve(static_cast<size_t>(width) * height);
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            pixels.push_back(static_cast<uint32_t>(XGetPixel(image, column, row)) & 0xFFFFFF);
-        }
-    }
-    XDestroyImage(image);
-    return pixels;
+    std::optional<test::RgbImage> picture = test::ReadPixels(display_, window, x, y, width, height);
+    if (!picture) return std::nullopt;
+    return std::move(picture->pixels);
 }
 
 }  // namespace lexo::bench

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <thread>
 
+#include "x11_windows.h"
+
 extern char** environ;
 
 namespace lexo::e2e {
@@ -107,22 +109,7 @@ std::vector<Window> Desktop::ClientWindows() {
     return windows;
 }
 
-std::string Desktop::Title(Window window) {
-    const Atom netName = XInternAtom(display_, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display_, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                           &remaining, &data) == Success &&
-        data != nullptr) {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return title;
-}
+std::string Desktop::Title(Window window) { return test::WindowTitle(display_, window); }
 
 std::optional<Window> Desktop::WaitForWindow(const std::string& title,
                                              std::chrono::milliseconds timeout) {
@@ -211,17 +198,10 @@ test::RgbImage Desktop::Grab(Window window) {
     int x = 0, y = 0;
     Window child = 0;
     XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
-    test::RgbImage picture(attributes.width, attributes.height);
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, attributes.width,
-                              attributes.height, AllPlanes, ZPixmap);
-    if (image == nullptr) return picture;
-    for (int row = 0; row < attributes.height; ++row) {
-        for (int column = 0; column < attributes.width; ++column) {
-            picture.Set(column, row, XGetPixel(image, column, row) & 0xFFFFFF);
-        }
-    }
-    XDestroyImage(image);
-    return picture;
+    // What the screen shows there, dialogs over the window included.
+    return test::ReadPixels(display_, DefaultRootWindow(display_), x, y, attributes.width,
+                            attributes.height)
+        .value_or(test::RgbImage(attributes.width, attributes.height));
 }
 
 }  // namespace lexo::e2e

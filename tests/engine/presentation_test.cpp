@@ -1,12 +1,12 @@
 // Presenting into a real X11 window on an Xvfb server of the test's own: the window shows
 // exactly the frame PrintScreen writes.
 
-#include <bit>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
 #include "engine_fixture.h"
+#include "x11_windows.h"
 #include "xvfb_server.h"
 
 // After GoogleTest: Xlib's macros (None, Bool) would break its headers.
@@ -71,26 +71,9 @@ class Presentation : public EngineTest {
 
     // The window's pixels read back from the server, at most width x height of them.
     RgbImage WindowContents(int width, int height) {
-        XImage* image = XGetImage(display_, window_, 0, 0, unsigned(width), unsigned(height),
-                                  AllPlanes, ZPixmap);
-        RgbImage result(width, height);
-        if (image == nullptr) {
-            ADD_FAILURE() << "XGetImage failed";
-            return result;
-        }
-        auto channel = [](unsigned long pixel, unsigned long mask) {
-            return uint32_t((pixel & mask) >> std::countr_zero(mask)) & 0xFF;
-        };
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                unsigned long p = XGetPixel(image, x, y);
-                result.Set(x, y,
-                           channel(p, image->red_mask) << 16 | channel(p, image->green_mask) << 8 |
-                               channel(p, image->blue_mask));
-            }
-        }
-        XDestroyImage(image);
-        return result;
+        std::optional<RgbImage> contents = ReadPixels(display_, window_, 0, 0, width, height);
+        if (!contents) ADD_FAILURE() << "XGetImage failed";
+        return contents.value_or(RgbImage(width, height));
     }
 
     // Compares the window's top-left with the frame; the number of differing pixels.
