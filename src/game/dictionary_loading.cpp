@@ -1,5 +1,6 @@
 #include "errors/error_guard.h"
 #include "errors/run_time_error.h"
+#include "game/dictionary_folders.h"
 #include "game/game.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
@@ -15,9 +16,11 @@ bool HoldsAWord(const StringList& lines) {
 }
 
 void ReadDictionaryFiles(GameState& state) {
-    const std::string names = state.DictionaryDir + "/names.txt";
+    // The game runs in its own folder: dictionary folders are relative to it.
+    const std::string names = DictionaryFilePath(".", state.DictionaryDir, kNamesFile);
     state.WordList.SetText(ReadWholeFile(names));
-    state.TranslationList.SetText(ReadWholeFile(state.DictionaryDir + "/names2.txt"));
+    state.TranslationList.SetText(
+        ReadWholeFile(DictionaryFilePath(".", state.DictionaryDir, kNames2File)));
     if (!HoldsAWord(state.WordList)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
         // start, or bring monsters that nothing typed can shoot.
