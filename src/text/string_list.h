@@ -1,24 +1,26 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/text_lines.h"
+
 namespace lexo {
 
 // An ordered list of CP1251 text lines (a dictionary's words or translations). The lines share
-// one buffer, so a list of a million words loads in one pass.
+// one buffer and the list keeps only where each line ends, as the splitter finds it, so a list
+// of a million words loads in one pass over the text.
 class StringList {
 public:
-    size_t Count() const { return lines_.size(); }
-    bool Empty() const { return lines_.empty(); }
+    size_t Count() const { return ends_.size(); }
+    bool Empty() const { return ends_.empty(); }
 
     // The view is valid until the list is next changed.
     std::string_view operator[](size_t index) const {
-        const Line& line = lines_[index];
-        return std::string_view(buffer_.data() + line.offset, line.length);
+        const size_t start = index == 0 ? 0 : ends_[index - 1].NextStart();
+        return std::string_view(buffer_).substr(start, ends_[index].Offset() - start);
     }
 
     void Clear();
@@ -28,12 +30,11 @@ public:
     void SetText(std::string text);
 
 private:
-    struct Line {
-        size_t offset;
-        size_t length;
-    };
+    // Where the line after the last one starts.
+    size_t NextStart() const { return ends_.empty() ? 0 : ends_.back().NextStart(); }
+
     std::string buffer_;
-    std::vector<Line> lines_;
+    std::vector<line_scan::LineEnd> ends_;
 };
 
 }  // namespace lexo

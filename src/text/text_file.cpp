@@ -16,6 +16,16 @@
 namespace lexo {
 namespace {
 
+// Sizes the string for read() to fill, without zero-filling the room first (for a dictionary
+// of a million lines that would take about a third as long as reading it).
+void ResizeForReading(std::string& text, size_t size) {
+#ifdef __cpp_lib_string_resize_and_overwrite
+    text.resize_and_overwrite(size, [](char*, size_t room) { return room; });
+#else
+    text.resize(size);
+#endif
+}
+
 // Reads everything from an open descriptor straight into out, which grows when the file is
 // longer than it said (or says nothing, like a pipe); returns the errno of a failed read.
 std::optional<int> ReadAll(int fd, std::string& out) {
@@ -23,9 +33,9 @@ std::optional<int> ReadAll(int fd, std::string& out) {
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) return EISDIR;
     constexpr size_t kChunk = 65536;
     size_t filled = 0;
-    out.resize(info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kChunk);
+    ResizeForReading(out, info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kChunk);
     for (;;) {
-        if (filled == out.size()) out.resize(out.size() * 2);
+        if (filled == out.size()) ResizeForReading(out, out.size() * 2);
         ssize_t got = read(fd, out.data() + filled, out.size() - filled);
         if (got == 0) break;
         if (got < 0) {

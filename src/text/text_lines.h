@@ -1,13 +1,8 @@
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace lexo {
 
@@ -22,34 +17,38 @@ enum class LineEnds {
 
 namespace line_scan {
 
-// The text is examined 64 bytes at a time for control bytes (CR, LF and NUL are among them):
-// a mask with bit i for byte i of the block. Dictionary lines are a dozen bytes long, so a
-// block holds a few such bytes, each looked at once; the other bytes cost a vector compare.
-inline constexpr size_t kBlock = 64;
-inline constexpr unsigned char kHighestControl = '\r';
+// Where a line ends, packed into one word: (offset of the first byte after the line's text
+// << 1) | 1 when its line end is two bytes long (CR LF). The next line starts after the line
+// end: at offset + 1 + that bit.
+class LineEnd {
+  public:
+    // Left uninitialised, so that room for a million of them is made without writing it.
+    LineEnd() {}
+    LineEnd(uint64_t offset, bool twoBytes) : packed_(offset << 1 | uint64_t{twoBytes}) {}
 
-inline uint64_t ControlBytes(const char* from, size_t count) {
-    uint64_t mask = 0;
-    for (size_t i = 0; i < count; ++i) {
-        mask |= uint64_t{static_cast<unsigned char>(from[i]) <= kHighestControl} << i;
-    }
-    return mask;
-}
+    uint64_t Offset() const { return packed_ >> 1; }
+    uint64_t NextStart() const { return (packed_ >> 1) + 1 + (packed_ & 1); }
 
-#ifdef __SSE2__
-inline uint64_t ControlBytes(const char* from) {
-    const __m128i highest = _mm_set1_epi8(static_cast<char>(kHighestControl));
-    uint64_t mask = 0;
-    for (int part = 0; part < 4; ++part) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * part));
-        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(bytes, highest), bytes);
-        mask |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(low))} << (16 * part);
-    }
-    return mask;
-}
-#else
-inline uint64_t ControlBytes(const char* from) { return ControlBytes(from, kBlock); }
-#endif
+  private:
+    uint64_t packed_;
+};
+
+// The text is read in chunks of kChunk bytes; a chunk has at most kChunk line ends, and the
+// scan may write kScanSlack entries past the last one it finds.
+inline constexpr size_t kChunk = 1024;
+inline constexpr size_t kScanSlack = 8;
+
+// The processor's fastest way of scanning (AVX2 where there is one), or the one every processor
+// runs; both find the same line ends.
+enum class ScanPath { Best, Portable };
+
+// Finds the line ends in text[from, from + kChunk) (or to the text's end) and writes them to
+// `out`, which has room for kChunk + kScanSlack entries; returns how many it found.
+// `crBefore` carries from one chunk to the next whether the chunk's previous byte is a CR; for
+// dictionary text `end` becomes the offset of the first NUL (the text ends there) when the
+// chunk holds one.
+size_t ScanChunk(std::string_view text, size_t from, LineEnds ends, bool& crBefore, size_t& end,
+                 LineEnd* out, ScanPath path = ScanPath::Best);
 
 }  // namespace line_scan
 
@@ -58,38 +57,18 @@ inline uint64_t ControlBytes(const char* from) { return ControlBytes(from, kBloc
 template <typename OnLine>
 void ForEachLine(std::string_view text, LineEnds ends, OnLine&& onLine) {
     using namespace line_scan;
-    const bool anyEnds = ends == LineEnds::AnyAndNulEnds;
-    const char* end = text.data() + text.size();
-    const char* start = text.data();  // of the line being read
-    const char* skipLf = nullptr;     // just after a CR that ended a line
-    for (const char* block = text.data(); block < end; block += kBlock) {
-        const auto left = static_cast<size_t>(end - block);
-        for (uint64_t found = left >= kBlock ? ControlBytes(block) : ControlBytes(block, left);
-             found != 0; found &= found - 1) {
-            const char* at = block + std::countr_zero(found);
-            const char c = *at;
-            if (c == '\n') {
-                if (at == skipLf) {
-                    // The LF of a CR LF: the CR has ended the line already.
-                    start = at + 1;
-                    continue;
-                }
-                // A catalogue's CR LF ends at the LF; the CR is no part of the line.
-                const bool crLf = !anyEnds && at > start && at[-1] == '\r';
-                onLine(std::string_view(start, static_cast<size_t>(at - start - crLf)));
-                start = at + 1;
-            } else if (c == '\r' && anyEnds) {
-                onLine(std::string_view(start, static_cast<size_t>(at - start)));
-                start = at + 1;
-                skipLf = at + 1;
-            } else if (c == '\0' && anyEnds) {
-                // Whatever follows a NUL is not text.
-                end = at;
-                break;
-            }
+    LineEnd found[kChunk + kScanSlack];
+    bool crBefore = false;
+    size_t end = text.size();
+    uint64_t start = 0;  // of the line being read
+    for (size_t from = 0; from < end; from += kChunk) {
+        const size_t count = ScanChunk(text, from, ends, crBefore, end, found);
+        for (size_t i = 0; i < count; ++i) {
+            onLine(text.substr(start, found[i].Offset() - start));
+            start = found[i].NextStart();
         }
     }
-    if (start < end) onLine(std::string_view(start, static_cast<size_t>(end - start)));
+    if (start < end) onLine(text.substr(start, end - start));
 }
 
 }  // namespace lexo

@@ -52,6 +52,25 @@ std::vector<std::string> SplitLines(std::string_view text, LineEnds ends) {
     return lines;
 }
 
+// Every line end the scan finds, as (offset, next start) pairs, and where the text ends.
+std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends,
+                                  lexo::line_scan::ScanPath path) {
+    using namespace lexo::line_scan;
+    std::vector<uint64_t> found;
+    LineEnd chunk[kChunk + kScanSlack];
+    bool crBefore = false;
+    size_t end = text.size();
+    for (size_t from = 0; from < end; from += kChunk) {
+        const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
+        for (size_t i = 0; i < count; ++i) {
+            found.push_back(chunk[i].Offset());
+            found.push_back(chunk[i].NextStart());
+        }
+    }
+    found.push_back(end);
+    return found;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -59,6 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (LineEnds ends : {LineEnds::CrLfOrLf, LineEnds::AnyAndNulEnds}) {
         LEXO_FUZZ_CHECK(SplitLines(text, ends) == ReadLines(text, ends));
+        // The processor's fast scan and the portable one agree.
+        LEXO_FUZZ_CHECK(ScannedEnds(text, ends, lexo::line_scan::ScanPath::Best) ==
+                        ScannedEnds(text, ends, lexo::line_scan::ScanPath::Portable));
     }
 
     lexo::StringList list;

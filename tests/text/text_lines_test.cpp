@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/string_list.h"
@@ -68,6 +70,82 @@ TEST(StringList, SetTextReplacesTheContent) {
     EXPECT_EQ(list[2], "three");
     list.Clear();
     EXPECT_TRUE(list.Empty());
+}
+
+// Texts made mostly of line-end bytes, so that every arrangement of CR, LF and NUL across the
+// 64-byte blocks and 1024-byte chunks of the scan comes up.
+std::string RandomLineEndText(std::mt19937& random, size_t length) {
+    static constexpr char kBytes[] = {'\r', '\n', '\0', 'a', '\xE0', ' '};
+    std::uniform_int_distribution<int> pick(0, 5);
+    std::uniform_int_distribution<int> rareNul(0, 200);
+    std::string text(length, 'a');
+    for (char& c : text) {
+        c = kBytes[pick(random)];
+        if (c == '\0' && rareNul(random) != 0) c = 'b';
+    }
+    return text;
+}
+
+std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends, line_scan::ScanPath path,
+                                  size_t& end) {
+    using namespace line_scan;
+    std::vector<uint64_t> found;
+    LineEnd chunk[kChunk + kScanSlack];
+    bool crBefore = false;
+    end = text.size();
+    for (size_t from = 0; from < end; from += kChunk) {
+        const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
+        for (size_t i = 0; i < count; ++i) {
+            found.push_back(chunk[i].Offset());
+            found.push_back(chunk[i].NextStart());
+        }
+    }
+    return found;
+}
+
+TEST(LineScan, TheFastAndThePortableScanFindTheSameLineEnds) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        const std::string text = RandomLineEndText(random, 1 + round * 13 % 3000);
+        for (LineEnds ends : {LineEnds::AnyAndNulEnds, LineEnds::CrLfOrLf}) {
+            size_t bestEnd = 0;
+            size_t portableEnd = 0;
+            EXPECT_EQ(ScannedEnds(text, ends, line_scan::ScanPath::Best, bestEnd),
+                      ScannedEnds(text, ends, line_scan::ScanPath::Portable, portableEnd))
+                << round;
+            EXPECT_EQ(bestEnd, portableEnd) << round;
+        }
+    }
+}
+
+TEST(StringList, ManyShortLinesOutgrowTheFirstRoom) {
+    // One-byte lines: far more than the room made for lines of eight bytes.
+    StringList list;
+    list.SetText(std::string(100'000, '\n') + "last");
+    ASSERT_EQ(list.Count(), 100'001u);
+    EXPECT_EQ(list[0], "");
+    EXPECT_EQ(list[99'999], "");
+    EXPECT_EQ(list[100'000], "last");
+}
+
+TEST(StringList, LinesAddedAfterATextFollowItsLastLine) {
+    // Whatever ended the text (a CR before a line starting with LF, no line end at all, a NUL
+    // and what follows it) stays out of the lines added after it.
+    const std::vector<std::pair<std::string, V>> cases = {
+        {"a\r", {"a", "\nb"}},
+        {"a\r\n", {"a", "\nb"}},
+        {"a", {"a", "\nb"}},
+        {std::string("a\nrest\0after", 13), {"a", "rest", "\nb"}},
+        {"", {"\nb"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        StringList list;
+        list.SetText(text);
+        list.Add("\nb");
+        V lines;
+        for (size_t i = 0; i < list.Count(); ++i) lines.emplace_back(list[i]);
+        EXPECT_EQ(lines, expected) << testing::PrintToString(text);
+    }
 }
 
 TEST(StringList, AddKeepsEarlierLinesIntact) {

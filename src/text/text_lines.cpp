@@ -1,0 +1,167 @@
+#include "text/text_lines.h"
+
+#include <bit>
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define LEXO_X86 1
+#endif
+
+namespace lexo::line_scan {
+namespace {
+
+// A block of 64 bytes is examined at once: one mask per byte value that matters, bit i for
+// byte i, so that line ends are found with bit arithmetic rather than a branch per byte.
+constexpr size_t kBlock = 64;
+
+struct Masks {
+    uint64_t cr;
+    uint64_t lf;
+    uint64_t nul;
+};
+
+#ifdef LEXO_X86
+inline uint64_t Matches16(const char* from, char value) {
+    const __m128i wanted = _mm_set1_epi8(value);
+    uint64_t mask = 0;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * part));
+        mask |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)))}
+                << (16 * part);
+    }
+    return mask;
+}
+
+inline Masks BlockMasks(const char* from) {
+    return {Matches16(from, '\r'), Matches16(from, '\n'), Matches16(from, '\0')};
+}
+
+__attribute__((target("avx2"))) inline uint64_t Matches32(const char* from, char value) {
+    const __m256i wanted = _mm256_set1_epi8(value);
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + 32));
+    return uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, wanted)))} |
+           uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, wanted)))}
+               << 32;
+}
+
+__attribute__((target("avx2"))) inline Masks BlockMasksAvx2(const char* from) {
+    return {Matches32(from, '\r'), Matches32(from, '\n'), Matches32(from, '\0')};
+}
+
+#else
+inline uint64_t Matches(const char* from, char value) {
+    uint64_t mask = 0;
+    for (size_t i = 0; i < kBlock; ++i) mask |= uint64_t{from[i] == value} << i;
+    return mask;
+}
+
+inline Masks BlockMasks(const char* from) {
+    return {Matches(from, '\r'), Matches(from, '\n'), Matches(from, '\0')};
+}
+#endif
+
+// The line ends of one block, given its masks, written to `out` as offsets from the text's
+// start; returns how many. Dictionary lines are about a dozen bytes long, so a block seldom
+// holds more than eight: eight entries are written whether they exist or not, which costs no
+// branch that depends on how many there are.
+template <bool kAnyEnds>
+__attribute__((always_inline)) inline size_t BlockLineEnds(const Masks& m, uint64_t offset,
+                                                           bool lfAfterBlock, bool& crBefore,
+                                                           LineEnd* out) {
+    // The LF of a CR LF pair ends no line of its own.
+    const uint64_t pairedLf = m.lf & ((m.cr << 1) | uint64_t{crBefore});
+    crBefore = (m.cr >> 63) != 0;
+    uint64_t found;
+    uint64_t twoBytes;  // a line end of two bytes starts here
+    if constexpr (kAnyEnds) {
+        found = (m.cr | m.lf) & ~pairedLf;
+        twoBytes = m.cr & ((m.lf >> 1) | (uint64_t{lfAfterBlock} << 63));
+    } else {
+        // Found at the LF; a CR before it starts the line end.
+        found = m.lf;
+        twoBytes = pairedLf;
+    }
+    auto entry = [&](int at) {
+        const uint64_t pair = (twoBytes >> at) & 1;
+        return LineEnd(offset + static_cast<uint64_t>(at) - (kAnyEnds ? 0 : pair), pair != 0);
+    };
+    size_t count = 0;
+    for (size_t i = 0; i < kScanSlack; ++i) {
+        out[i] = entry(std::countr_zero(found | uint64_t{1} << 63));
+        count += found != 0;
+        found &= found - 1;
+    }
+    for (; found != 0; found &= found - 1) out[count++] = entry(std::countr_zero(found));
+    return count;
+}
+
+template <bool kAnyEnds, Masks (*kMasks)(const char*)>
+__attribute__((always_inline)) inline size_t ScanBlocks(std::string_view text, size_t from,
+                                                        bool& crBefore, size_t& end,
+                                                        LineEnd* out) {
+    const size_t chunkEnd = std::min(from + kChunk, text.size());
+    size_t count = 0;
+    for (size_t block = from; block < chunkEnd; block += kBlock) {
+        const size_t left = text.size() - block;
+        Masks m;
+        if (left >= kBlock) {
+            m = kMasks(text.data() + block);
+        } else {
+            // The last short block is read from a padded copy: nothing past the text is touched.
+            char padded[kBlock];
+            std::memset(padded, 'x', kBlock);
+            std::memcpy(padded, text.data() + block, left);
+            m = kMasks(padded);
+        }
+        if constexpr (kAnyEnds) {
+            if (m.nul != 0) {
+                // Whatever follows a NUL is not text.
+                const int nul = std::countr_zero(m.nul);
+                const uint64_t before = (uint64_t{1} << nul) - 1;
+                m.cr &= before;
+                m.lf &= before;
+                end = block + static_cast<size_t>(nul);
+                return count + BlockLineEnds<kAnyEnds>(m, block, false, crBefore, out + count);
+            }
+        }
+        const bool lfAfterBlock = left > kBlock && text[block + kBlock] == '\n';
+        count += BlockLineEnds<kAnyEnds>(m, block, lfAfterBlock, crBefore, out + count);
+    }
+    return count;
+}
+
+size_t ScanChunkPortable(std::string_view text, size_t from, LineEnds ends, bool& crBefore,
+                         size_t& end, LineEnd* out) {
+    if (ends == LineEnds::AnyAndNulEnds) {
+        return ScanBlocks<true, BlockMasks>(text, from, crBefore, end, out);
+    }
+    return ScanBlocks<false, BlockMasks>(text, from, crBefore, end, out);
+}
+
+#ifdef LEXO_X86
+__attribute__((target("avx2,bmi,lzcnt,popcnt"))) size_t ScanChunkAvx2(
+    std::string_view text, size_t from, LineEnds ends, bool& crBefore, size_t& end,
+    LineEnd* out) {
+    if (ends == LineEnds::AnyAndNulEnds) {
+        return ScanBlocks<true, BlockMasksAvx2>(text, from, crBefore, end, out);
+    }
+    return ScanBlocks<false, BlockMasksAvx2>(text, from, crBefore, end, out);
+}
+
+#endif
+
+}  // namespace
+
+size_t ScanChunk(std::string_view text, size_t from, LineEnds ends, bool& crBefore, size_t& end,
+                 LineEnd* out, ScanPath path) {
+#ifdef LEXO_X86
+    // Processors of the last decade compare 32 bytes at once; the answer never changes.
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
+    if (avx2 && path == ScanPath::Best) return ScanChunkAvx2(text, from, ends, crBefore, end, out);
+#endif
+    return ScanChunkPortable(text, from, ends, crBefore, end, out);
+}
+
+}  // namespace lexo::line_scan
