@@ -1,7 +1,10 @@
 #include "draw_list.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <new>
+#include <variant>
 
 namespace lexo {
 namespace {
@@ -45,14 +48,88 @@ size_t StartArea(const DrawList& list, const std::vector<size_t>& covers, Image&
     return first;
 }
 
-// Lays one command onto the pieces `lay` hands it, made ready once.
-template <typename Lay>
-void WithBlit(const DrawCommand& command, Lay lay) {
+using Blit = std::variant<CellBlit, TextBlit>;
+
+// What it needs from its texture or font is looked up once, when the blit is made.
+Blit MakeBlit(const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
-        lay(CellBlit(*command.texture, command.cell, command.at));
-    } else {
-        lay(TextBlit(*command.font, command.x, command.y, command.text, command.style));
+        return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at);
     }
+    return Blit(std::in_place_type<TextBlit>, *command.font, command.x, command.y, command.text,
+                command.style);
+}
+
+// What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
+// the areas it is laid onto.
+struct PaintPlan {
+    std::vector<Blit> blits;
+    std::vector<size_t> piecesEnd;  // the pieces of blit k: [piecesEnd[k - 1], piecesEnd[k])
+    std::vector<Rect> pieces;
+};
+
+// Lays the plan onto the canvas within `rows`; the plan's parts in other rows are left alone.
+void Lay(const PaintPlan& plan, Image& canvas, const Rect& rows) {
+    size_t begin = 0;
+    for (size_t k = 0; k < plan.blits.size(); ++k) {
+        const size_t end = plan.piecesEnd[k];
+        std::visit(
+            [&](const auto& blit) {
+                for (size_t p = begin; p < end; ++p) {
+                    const Rect clip = plan.pieces[p].Intersect(rows);
+                    if (!clip.Empty()) blit.Draw(canvas, clip);
+                }
+            },
+            plan.blits[k]);
+        begin = end;
+    }
+}
+
+// Below this many pixels to paint, sharing the work costs more than it saves.
+constexpr int64_t kShareFromPixels = 40'000;
+// Slices of a shared painting: enough that the two threads end at about the same time.
+constexpr int kSlices = 8;
+
+// A shared painting: the plan and the rows of each slice, [cuts[i], cuts[i + 1]).
+struct SlicedPainting {
+    const PaintPlan* plan;
+    Image* canvas;
+    int64_t cuts[kSlices + 1];
+    std::atomic<bool> cutShort{false};  // a slice ran out of memory for its scratch space
+};
+
+// Never throws: the other thread may still be laying a slice of the same painting.
+void LaySlice(void* data, int slice) {
+    auto& painting = *static_cast<SlicedPainting*>(data);
+    try {
+        Lay(*painting.plan, *painting.canvas,
+            {0, painting.cuts[slice], painting.canvas->width, painting.cuts[slice + 1]});
+    } catch (...) {
+        painting.cutShort.store(true, std::memory_order_relaxed);
+    }
+}
+
+// Cuts the canvas's rows into slices that each lay about as many of the plan's pixels.
+void CutIntoSlices(SlicedPainting& painting) {
+    const int64_t height = painting.canvas->height;
+    // Pixels laid in each row, as the change from the row before.
+    std::vector<int64_t> change(static_cast<size_t>(height) + 1, 0);
+    int64_t pixels = 0;
+    for (const Rect& piece : painting.plan->pieces) {
+        const int64_t width = piece.x1 - piece.x0;
+        change[static_cast<size_t>(piece.y0)] += width;
+        change[static_cast<size_t>(piece.y1)] -= width;
+        pixels += width * (piece.y1 - piece.y0);
+    }
+    painting.cuts[0] = 0;
+    int slice = 1;
+    int64_t above = 0;
+    int64_t perRow = 0;
+    for (int64_t y = 0; y < height && slice < kSlices; ++y) {
+        perRow += change[static_cast<size_t>(y)];
+        above += perRow;
+        while (slice < kSlices && above * kSlices >= pixels * slice) painting.cuts[slice++] = y + 1;
+    }
+    while (slice <= kSlices) painting.cuts[slice++] = height;
 }
 
 // The bounds of the draws that differ: position by position when both lists are as long,
@@ -152,25 +229,28 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
            text == other.text;
 }
 
-void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas) {
+void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
+            PaintHelper* helper) {
     std::vector<size_t> covers;
     for (size_t i = 0; i < list.size(); ++i) {
         if (list[i].CoversOpaque()) covers.push_back(i);
     }
     std::vector<size_t> start(areas.size());
     std::vector<size_t> bandEnds;  // areas [bandEnds[k - 1], bandEnds[k]) share their rows
+    int64_t pixels = 0;
     for (size_t a = 0; a < areas.size(); ++a) {
         if (!areas[a].Empty()) start[a] = StartArea(list, covers, canvas, areas[a]);
+        pixels += (areas[a].x1 - areas[a].x0) * (areas[a].y1 - areas[a].y0);
         const bool sameRows =
             a > 0 && areas[a].y0 == areas[a - 1].y0 && areas[a].y1 == areas[a - 1].y1;
         if (a > 0 && !sameRows) bandEnds.push_back(a);
     }
     if (!areas.empty()) bandEnds.push_back(areas.size());
 
-    std::vector<Rect> pieces;
+    PaintPlan plan;
     for (size_t i = 0; i < list.size(); ++i) {
         const Rect& bounds = list[i].bounds;
-        pieces.clear();
+        const size_t firstPiece = plan.pieces.size();
         // The bands in the command's rows, and in each the areas in its columns.
         auto band = std::partition_point(bandEnds.begin(), bandEnds.end(), [&](size_t end) {
             return areas[end - 1].y1 <= bounds.y0;
@@ -182,14 +262,25 @@ void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas) {
                                              [&](const Rect& r) { return r.x1 <= bounds.x0; });
             for (; area != areas.begin() + *band && area->x0 < bounds.x1; ++area) {
                 const Rect piece = bounds.Intersect(*area);
-                if (start[area - areas.begin()] <= i && !piece.Empty()) pieces.push_back(piece);
+                if (start[area - areas.begin()] <= i && !piece.Empty()) plan.pieces.push_back(piece);
             }
         }
-        if (pieces.empty()) continue;
-        WithBlit(list[i], [&](const auto& blit) {
-            for (const Rect& piece : pieces) blit.Draw(canvas, piece);
-        });
+        if (plan.pieces.size() == firstPiece) continue;
+        plan.blits.push_back(MakeBlit(list[i]));
+        plan.piecesEnd.push_back(plan.pieces.size());
     }
+
+    // A large painting is shared with the helper's thread, a slice of rows at a time. Each
+    // canvas pixel is laid by one of them, in list order as always.
+    if (helper != nullptr && pixels >= kShareFromPixels) {
+        SlicedPainting painting{&plan, &canvas, {}};
+        CutIntoSlices(painting);
+        helper->Run(&LaySlice, &painting, kSlices);
+        // As a painting on this thread alone would end: the frame is painted afresh next time.
+        if (painting.cutShort.load(std::memory_order_relaxed)) throw std::bad_alloc();
+        return;
+    }
+    Lay(plan, canvas, {0, 0, canvas.width, canvas.height});
 }
 
 std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Rect& frame) {

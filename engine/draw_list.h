@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "font.h"
+#include "paint_helper.h"
 #include "pixels.h"
 #include "sprites/blit.h"
 #include "text_draw.h"
@@ -46,8 +47,10 @@ using DrawList = std::vector<DrawCommand>;
 // it whole with opaque pixels, or else from black. The areas do not overlap and come as Damage
 // gives them: in bands from the top down (sorted by top edges and by bottom edges alike), those
 // sharing their rows from left to right. Each command is laid onto all its areas in turn, so
-// what it needs from its texture or font is looked up once.
-void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas);
+// what it needs from its texture or font is looked up once. With a helper, a large painting is
+// shared with its thread, the canvas cut in two at a row.
+void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
+            PaintHelper* helper = nullptr);
 
 // The parts of the frame where a picture drawn by `before` and one drawn by `after` may differ,
 // as rectangles that do not overlap, in bands of a few rows from the top down: nothing for

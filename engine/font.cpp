@@ -9,18 +9,19 @@ constexpr size_t kMaxKeptPixels = 4u << 20;
 
 }  // namespace
 
-const TextImage* Font::Image(std::string_view text, Pixel colour, uint32_t alpha) const {
+std::shared_ptr<const TextImage> Font::Image(std::string_view text, Pixel colour,
+                                             uint32_t alpha) const {
     Key key{std::string(text), colour, alpha};
     auto found = images_.find(key);
-    if (found != images_.end()) return found->second.get();
-    auto image = std::make_unique<TextImage>(data_, text, colour, alpha);
+    if (found != images_.end()) return found->second;
+    auto image = std::make_shared<const TextImage>(data_, text, colour, alpha);
     if (image->TooBig()) return nullptr;
     if (keptPixels_ + image->PixelCount() > kMaxKeptPixels) {
         images_.clear();
         keptPixels_ = 0;
     }
     keptPixels_ += image->PixelCount();
-    return images_.emplace(std::move(key), std::move(image)).first->second.get();
+    return images_.emplace(std::move(key), std::move(image)).first->second;
 }
 
 size_t Font::KeyHash::operator()(const Key& key) const {

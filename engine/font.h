@@ -20,8 +20,10 @@ class Font {
     const DftFont& Data() const { return data_; }
 
     // The image of a line at natural size; null when it would be too big to keep, and then the
-    // line is drawn from the atlas directly.
-    const TextImage* Image(std::string_view text, Pixel colour, uint32_t alpha) const;
+    // line is drawn from the atlas directly. A blit holds on to it, so that starting the store
+    // afresh never pulls it away from a frame being painted.
+    std::shared_ptr<const TextImage> Image(std::string_view text, Pixel colour,
+                                           uint32_t alpha) const;
 
   private:
     struct Key {
@@ -35,7 +37,7 @@ class Font {
     };
 
     DftFont data_;
-    mutable std::unordered_map<Key, std::unique_ptr<TextImage>, KeyHash> images_;
+    mutable std::unordered_map<Key, std::shared_ptr<const TextImage>, KeyHash> images_;
     mutable size_t keptPixels_ = 0;
 };
 

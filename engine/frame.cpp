@@ -54,9 +54,10 @@ void Frame::End() {
     ++serial_;
     if (repaintAll) {
         const Rect all = Bounds();
-        Render(recording_, completed_.pixels, {&all, 1});
+        Render(recording_, completed_.pixels, {&all, 1}, &helper_);
     } else {
-        Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()));
+        Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()),
+               &helper_);
     }
     completed_.draws.swap(recording_);
     completed_.known = true;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "draw_list.h"
+#include "paint_helper.h"
 #include "pixels.h"
 
 namespace lexo {
@@ -20,6 +21,8 @@ class Frame {
     // 1 ... kMaxFrameSide. False when the memory cannot be had; the frame is then empty.
     bool Resize(int width, int height);
     void Release();
+    // Ends the thread that helps paint large changes (a later one starts it again).
+    void StopHelper() { helper_.Stop(); }
 
     bool Exists() const { return width_ > 0; }
     int Width() const { return width_; }
@@ -48,6 +51,7 @@ class Frame {
 
     Picture completed_;
     DrawList recording_;
+    PaintHelper helper_;  // shares the painting of large changes
     int width_ = 0;
     int height_ = 0;
     bool drawing_ = false;

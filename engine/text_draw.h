@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "font.h"
@@ -33,8 +34,8 @@ class TextBlit {
   public:
     TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style);
 
-    // Changes only canvas pixels inside `clip`. The font's kept images must not be dropped
-    // meanwhile: lay a blit before looking up another.
+    // Changes only canvas pixels inside `clip`. Reads only what it holds, so blits may be laid
+    // from several threads onto parts of a canvas apart.
     void Draw(Image& canvas, const Rect& clip) const;
 
   private:
@@ -43,7 +44,7 @@ class TextBlit {
     int32_t y_;
     std::string_view text_;
     TextStyle style_;
-    const TextImage* image_ = nullptr;
+    std::shared_ptr<const TextImage> image_;
 };
 
 }  // namespace lexo

@@ -70,13 +70,13 @@ void Texture::ApplyColourKey(uint32_t colour) {
     runs_.clear();
 }
 
-const CellRuns& Texture::Runs(const CellRect& cell, bool mirrored) const {
+std::shared_ptr<const CellRuns> Texture::Runs(const CellRect& cell, bool mirrored) const {
     RunsKey key{cell, mirrored};
     auto found = runs_.find(key);
-    if (found != runs_.end()) return *found->second;
+    if (found != runs_.end()) return found->second;
     if (runs_.size() >= kMaxCachedCells) runs_.clear();
-    auto made = std::make_unique<CellRuns>(image_, cell, mirrored);
-    return *runs_.emplace(key, std::move(made)).first->second;
+    auto made = std::make_shared<const CellRuns>(image_, cell, mirrored);
+    return runs_.emplace(key, std::move(made)).first->second;
 }
 
 size_t Texture::RunsKeyHash::operator()(const RunsKey& key) const {

@@ -54,8 +54,10 @@ class Texture {
     const Image& Picture() const { return image_; }
     bool Opaque() const { return opaque_; }
 
-    // The opaque runs of one cell as drawn (mirrored or not), made on first use and kept.
-    const CellRuns& Runs(const CellRect& cell, bool mirrored) const;
+    // The opaque runs of one cell as drawn (mirrored or not), made on first use and kept. A
+    // blit holds on to them, so that dropping old ones from the store never pulls them away
+    // from a frame being painted.
+    std::shared_ptr<const CellRuns> Runs(const CellRect& cell, bool mirrored) const;
 
   private:
     struct RunsKey {
@@ -70,7 +72,7 @@ class Texture {
     Image image_;
     PixelShare share_;
     bool opaque_ = true;
-    mutable std::unordered_map<RunsKey, std::unique_ptr<CellRuns>, RunsKeyHash> runs_;
+    mutable std::unordered_map<RunsKey, std::shared_ptr<const CellRuns>, RunsKeyHash> runs_;
 };
 
 }  // namespace lexo

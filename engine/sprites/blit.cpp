@@ -114,7 +114,7 @@ Rect PlacementRect(const Placement& at) {
 
 Rect CellBounds(const Texture& texture, const CellRect& cell, const Placement& at) {
     if (!UsesRuns(texture, cell, at) || PlacementRect(at).Empty()) return PlacementRect(at);
-    const Rect& box = texture.Runs(cell, at.mirrored).OpaqueBox();
+    const Rect& box = texture.Runs(cell, at.mirrored)->OpaqueBox();
     if (box.Empty()) return Rect{};
     return {at.x + box.x0, at.y + box.y0, at.x + box.x1, at.y + box.y1};
 }
@@ -122,7 +122,7 @@ Rect CellBounds(const Texture& texture, const CellRect& cell, const Placement& a
 CellBlit::CellBlit(const Texture& texture, const CellRect& cell, const Placement& at)
     : texture_(texture), cell_(cell), at_(at) {
     if (UsesRuns(texture, cell, at) && !PlacementRect(at).Empty()) {
-        runs_ = &texture.Runs(cell, at.mirrored);
+        runs_ = texture.Runs(cell, at.mirrored);
     }
 }
 

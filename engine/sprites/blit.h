@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "pixels.h"
@@ -40,15 +41,15 @@ class CellBlit {
   public:
     CellBlit(const Texture& texture, const CellRect& cell, const Placement& at);
 
-    // Changes only canvas pixels inside `clip` (which lies within the canvas). The texture's
-    // cached runs must not be dropped meanwhile: lay a blit before looking up another.
+    // Changes only canvas pixels inside `clip` (which lies within the canvas). Reads only what
+    // it holds, so blits may be laid from several threads onto parts of a canvas apart.
     void Draw(Image& canvas, const Rect& clip) const;
 
   private:
     const Texture& texture_;
     CellRect cell_;
     Placement at_;
-    const CellRuns* runs_ = nullptr;  // for 1:1 keyed or mirrored cells
+    std::shared_ptr<const CellRuns> runs_;  // for 1:1 keyed or mirrored cells
 };
 
 }  // namespace lexo
