@@ -1,11 +1,12 @@
 #include "sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
-#include <memory>
+#include <new>
+#include <utility>
 
 #include "file_bytes.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr size_t kMaxSoundFileBytes = 64u << 20;
 constexpr int kFrequency = 44100;
+constexpr int kChannels = 2;
 // 1024 frames, 23 ms: a shot is heard at once without the device waking too often.
 constexpr int kBufferFrames = 1024;
 constexpr int kFirstChannelCount = 16;
@@ -40,57 +42,122 @@ SDL_RWops* ReadFrom(const std::vector<uint8_t>& bytes) {
 
 Sound::Sample::~Sample() {
     // Mix_FreeChunk halts every channel still playing the chunk first.
-    if (chunk != nullptr) Mix_FreeChunk(chunk);
+    if (chunk != nullptr) mixer->Mix_FreeChunk(chunk);
 }
 
+Sound::Sound(std::string mixerLibrary) : mixerLibrary_(std::move(mixerLibrary)) {}
+
 Sound::~Sound() { Shutdown(); }
+
+Sound::Device Sound::OpenDevice(const std::string& mixerLibrary, std::mutex& sdl) {
+    Device device;
+    try {
+        // Loading libraries touches nothing of SDL's state: no lock yet.
+        device.mixer = MixerLibrary::Open(mixerLibrary);
+    } catch (const std::bad_alloc&) {
+        return device;
+    }
+    if (device.mixer == nullptr) return device;
+    std::lock_guard<std::mutex> lock(sdl);
+    // SDL would otherwise take SIGINT and SIGTERM for itself, and the game could no longer be
+    // stopped by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return device;
+    if (device.mixer->Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return device;
+    }
+    device.open = true;
+    device.channels = device.mixer->Mix_AllocateChannels(kFirstChannelCount);
+    return device;
+}
 
 void Sound::Init() {
     if (initTried_) return;
     initTried_ = true;
-    // SDL would otherwise take SIGINT and SIGTERM for itself, and the game could no longer be
-    // stopped by them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+    // Where no thread can be started, the device is opened when it is first needed.
+    opening_ = std::async(std::launch::async | std::launch::deferred, &Sound::OpenDevice,
+                          std::cref(mixerLibrary_), std::ref(sdl_));
+}
+
+bool Sound::TakeDevice(bool wait) {
+    if (!opening_.valid()) return false;
+    if (!wait && opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        return false;
     }
-    deviceOpen_ = true;
-    channels_ = Mix_AllocateChannels(kFirstChannelCount);
+    device_ = opening_.get();
+    return true;
+}
+
+void Sound::DecodeWaitingSamples() {
+    samples_.ForEach([this](Sample& sample) {
+        std::vector<uint8_t> wav = std::exchange(sample.wav, {});
+        if (device_.open && !wav.empty()) Decode(sample, wav);
+    });
+}
+
+void Sound::EnsureDevice() {
+    if (TakeDevice(true)) DecodeWaitingSamples();
+}
+
+bool Sound::IsPlayableWav(const std::vector<uint8_t>& bytes) {
+    std::lock_guard<std::mutex> lock(sdl_);
+    SDL_AudioSpec format;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV_RW(ReadFrom(bytes), 1, &format, &data, &length) == nullptr) return false;
+    SDL_FreeWAV(data);
+    // The mixer converts every sample to the device's format; one that cannot be converted
+    // (too many channels, say) would never play.
+    SDL_AudioCVT conversion;
+    return SDL_BuildAudioCVT(&conversion, format.format, format.channels, format.freq,
+                             MIX_DEFAULT_FORMAT, kChannels, kFrequency) >= 0;
+}
+
+void Sound::Decode(Sample& sample, const std::vector<uint8_t>& bytes) {
+    sample.chunk = device_.mixer->Mix_LoadWAV_RW(ReadFrom(bytes), 1);
+    if (sample.chunk == nullptr) return;
+    sample.mixer = device_.mixer;
+    sample.mixer->Mix_VolumeChunk(sample.chunk, sample.volume);
 }
 
 uint32_t Sound::LoadSample(const char* path) {
     std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxSoundFileBytes);
     if (!bytes || !IsWav(*bytes)) return 0;
+    if (TakeDevice(false)) DecodeWaitingSamples();
     auto sample = std::make_unique<Sample>();
-    if (deviceOpen_) {
-        sample->chunk = Mix_LoadWAV_RW(ReadFrom(*bytes), 1);
+    if (device_.open) {
+        Decode(*sample, *bytes);
         if (sample->chunk == nullptr) return 0;
     } else {
-        // No device to convert for: decode only to tell a valid file from a broken one.
-        SDL_AudioSpec format;
-        Uint8* data = nullptr;
-        Uint32 length = 0;
-        if (SDL_LoadWAV_RW(ReadFrom(*bytes), 1, &format, &data, &length) == nullptr) return 0;
-        SDL_FreeWAV(data);
+        // No device to convert for, or not yet: decode only to tell a playable file from a
+        // broken one, and keep the file while the device may still come.
+        if (!IsPlayableWav(*bytes)) return 0;
+        if (opening_.valid()) sample->wav = std::move(*bytes);
     }
     return samples_.Add(std::move(sample));
 }
 
 void Sound::SetSampleVolume(uint32_t sample, int32_t percent) {
     Sample* found = samples_.Find(sample);
-    if (found == nullptr || found->chunk == nullptr) return;
-    int32_t clamped = std::clamp(percent, 0, 100);
-    Mix_VolumeChunk(found->chunk, (clamped * MIX_MAX_VOLUME + 50) / 100);
+    if (found == nullptr) return;
+    found->volume = (std::clamp(percent, 0, 100) * MIX_MAX_VOLUME + 50) / 100;
+    if (found->chunk != nullptr) found->mixer->Mix_VolumeChunk(found->chunk, found->volume);
 }
 
 void Sound::PlaySample(uint32_t sample) {
     Sample* found = samples_.Find(sample);
-    if (found == nullptr || found->chunk == nullptr) return;
-    while (Mix_PlayChannel(-1, found->chunk, 0) < 0) {
-        if (channels_ >= kMaxChannelCount) return;
-        channels_ = Mix_AllocateChannels(std::min(channels_ * 2, kMaxChannelCount));
+    if (found == nullptr) return;
+    if (!found->wav.empty()) EnsureDevice();
+    if (found->chunk == nullptr) return;
+    const MixerLibrary& mixer = *found->mixer;
+    while (mixer.Mix_PlayChannelTimed(-1, found->chunk, 0, -1) < 0) {
+        if (device_.channels >= kMaxChannelCount) return;
+        const int wanted = std::clamp(device_.channels * 2, 1, kMaxChannelCount);
+        const int allocated = mixer.Mix_AllocateChannels(wanted);
+        // No more channels to be had: this play is dropped.
+        if (allocated <= device_.channels) return;
+        device_.channels = allocated;
     }
 }
 
@@ -98,18 +165,21 @@ void Sound::FreeSample(uint32_t sample) { samples_.Remove(sample); }
 
 void Sound::PlayMusic(const char* path, int32_t loop) {
     StopMusic();
-    if (!deviceOpen_) return;
+    EnsureDevice();
+    if (!device_.open) return;
     std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxSoundFileBytes);
     if (!bytes || !LooksLikeMp3(*bytes)) return;
     musicBytes_ = std::move(*bytes);
-    music_ = Mix_LoadMUSType_RW(ReadFrom(musicBytes_), MUS_MP3, 1);
-    if (music_ == nullptr || Mix_PlayMusic(music_, loop != 0 ? -1 : 0) != 0) StopMusic();
+    music_ = device_.mixer->Mix_LoadMUSType_RW(ReadFrom(musicBytes_), MUS_MP3, 1);
+    if (music_ == nullptr || device_.mixer->Mix_PlayMusic(music_, loop != 0 ? -1 : 0) != 0) {
+        StopMusic();
+    }
 }
 
 void Sound::StopMusic() {
     if (music_ != nullptr) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+        device_.mixer->Mix_HaltMusic();
+        device_.mixer->Mix_FreeMusic(music_);
         music_ = nullptr;
     }
     musicBytes_.clear();
@@ -117,16 +187,17 @@ void Sound::StopMusic() {
 }
 
 void Sound::Shutdown() {
-    if (deviceOpen_) Mix_HaltChannel(-1);
+    // The opening thread finishes before anything it opened is closed.
+    TakeDevice(true);
+    if (device_.open) device_.mixer->Mix_HaltChannel(-1);
     StopMusic();
     samples_.RemoveAll();
-    if (deviceOpen_) {
-        Mix_CloseAudio();
+    if (device_.open) {
+        device_.mixer->Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    deviceOpen_ = false;
+    device_ = Device{};
     initTried_ = false;
-    channels_ = 0;
 }
 
 }  // namespace lexo
