@@ -178,7 +178,7 @@ void TForm3::CreateControls() {
     UpDown1->setLocale(QLocale::c());
     UpDown1->setRange(1, 99);
     UpDown1->setSingleStep(1);
-    UpDown1->setValue(40);
+    UpDown1->setValue(kInitialSpeed);
     UpDown1->setWrapping(false);
 
     QuitButton = new QPushButton(QStringLiteral("Выход"), this);

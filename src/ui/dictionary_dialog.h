@@ -23,6 +23,9 @@ namespace lexo {
 // dictionary at all: then it explains where it looked and offers QuitButton instead.
 class TForm3 : public QDialog {
   public:
+    // The monsters' pace the number field shows when the dialog is built.
+    static constexpr int32_t kInitialSpeed = 40;
+
     // Scans workingDir ("." in the game) for dictionary folders.
     explicit TForm3(GameState& state, const std::string& workingDir = ".",
                     QWidget* parent = nullptr);

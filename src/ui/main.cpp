@@ -5,10 +5,8 @@
 
 #include "binding/engine_library.h"
 #include "game/game_state.h"
-#include "ui/dictionary_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
-#include "ui/untranslated_words_window.h"
 
 int main(int argc, char** argv) {
     // The engine presents into X11 windows (XWayland included).
@@ -19,9 +17,6 @@ int main(int argc, char** argv) {
     lexo::GameState state;
     lexo::EngineLibrary engine;
     lexo::TForm1 form1(state, engine);
-    lexo::TForm3 form3(state, ".");
-    lexo::TForm2 form2;
-    form1.AttachWindows(&form3, &form2);
     form1.show();
 
     const int exitCode = application.exec();

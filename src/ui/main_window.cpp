@@ -89,9 +89,20 @@ void TForm1::CreateTimers() {
     }
 }
 
-void TForm1::AttachWindows(TForm3* dictionaryWindow, TForm2* untranslatedWindow) {
-    form3_ = dictionaryWindow;
-    form2_ = untranslatedWindow;
+TForm1::~TForm1() = default;
+
+TForm3& TForm1::DictionaryWindow() {
+    if (form3_ == nullptr) {
+        // Start-up: the field is drawn before the dialog is built, so the player sees it first.
+        RunGuarded([this] { game_.ApplicationEvents1Idle(); });
+        form3_ = std::make_unique<TForm3>(state_, ".");
+    }
+    return *form3_;
+}
+
+TForm2& TForm1::UntranslatedWindow() {
+    if (form2_ == nullptr) form2_ = std::make_unique<TForm2>();
+    return *form2_;
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -199,14 +210,16 @@ void TForm1::SetEditEnabled(bool enabled) { edit1_->setEnabled(enabled); }
 
 void TForm1::FocusEdit() { edit1_->setFocus(); }
 
-void TForm1::ClearUntranslatedWords() { form2_->ClearLines(); }
+void TForm1::ClearUntranslatedWords() { UntranslatedWindow().ClearLines(); }
 
-void TForm1::AddUntranslatedWord(const std::string& line) { form2_->AddLine(line); }
+void TForm1::AddUntranslatedWord(const std::string& line) { UntranslatedWindow().AddLine(line); }
 
-void TForm1::ShowUntranslatedWords() { form2_->exec(); }
+void TForm1::ShowUntranslatedWords() { UntranslatedWindow().exec(); }
 
-bool TForm1::ShowDictionaryDialog() { return form3_->ShowModalDialog(); }
+bool TForm1::ShowDictionaryDialog() { return DictionaryWindow().ShowModalDialog(); }
 
-int32_t TForm1::DictionarySpeed() const { return form3_->SpeedPosition(); }
+int32_t TForm1::DictionarySpeed() const {
+    return form3_ != nullptr ? form3_->SpeedPosition() : TForm3::kInitialSpeed;
+}
 
 }  // namespace lexo

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "binding/engine_library.h"
 #include "game/game.h"
@@ -31,9 +32,7 @@ protected:
 class TForm1 : public QWidget, public GameWindows {
 public:
     TForm1(GameState& state, EngineLibrary& library);
-
-    // The secondary windows are created after the main window.
-    void AttachWindows(TForm3* dictionaryWindow, TForm2* untranslatedWindow);
+    ~TForm1() override;
 
     // The window is destroyed: frees the fire sample and unloads the engine, which ends every
     // process of this executable's name, this one included.
@@ -69,6 +68,9 @@ private:
     void FormShow();
     bool LoadEngine();
     QTimer* Timer(TimerId timer) const;
+    // The secondary windows, built when first needed: none is seen before the field is shown.
+    TForm3& DictionaryWindow();
+    TForm2& UntranslatedWindow();
 
     GameState& state_;
     EngineLibrary& library_;
@@ -76,8 +78,8 @@ private:
     EnginePanel* panel1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     std::array<QTimer*, 6> timers_{};
-    TForm3* form3_ = nullptr;
-    TForm2* form2_ = nullptr;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm2> form2_;
     bool shown_ = false;
     bool destroyed_ = false;
 };
