@@ -33,10 +33,29 @@ void ClearAround(Image& canvas, const Rect& area, const Rect& keep) {
     Fill(canvas, {area.x0, keep.y1, area.x1, area.y1}, kOpaqueBlack);
 }
 
+// The commands a painting lays: a picture standing for the list's first ones, when there is
+// one, then the rest of the list.
+class LaidList {
+  public:
+    LaidList(const DrawList& list, const Underlay* underlay)
+        : under_(underlay != nullptr ? &underlay->picture : nullptr),
+          rest_(std::span(list).subspan(underlay != nullptr ? underlay->hides : 0)) {}
+
+    size_t size() const { return rest_.size() + (under_ != nullptr); }
+    const DrawCommand& operator[](size_t i) const {
+        if (under_ == nullptr) return rest_[i];
+        return i == 0 ? *under_ : rest_[i - 1];
+    }
+
+  private:
+    const DrawCommand* under_;
+    std::span<const DrawCommand> rest_;
+};
+
 // Paints from the command the area starts with: the last one that hides it whole, or else the
 // first, over black wherever that one leaves the black showing. `covers` lists the commands
 // that cover their bounds opaquely, in list order.
-size_t StartArea(const DrawList& list, const std::vector<size_t>& covers, Image& canvas,
+size_t StartArea(const LaidList& list, const std::vector<size_t>& covers, Image& canvas,
                  const Rect& area) {
     for (size_t k = covers.size(); k-- > 0;) {
         if (Contains(list[covers[k]].bounds, area)) return covers[k];
@@ -50,13 +69,13 @@ size_t StartArea(const DrawList& list, const std::vector<size_t>& covers, Image&
 
 using Blit = std::variant<CellBlit, TextBlit>;
 
-// What it needs from its texture or font is looked up once, when the blit is made.
 Blit MakeBlit(const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
-        return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at);
+        return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
+                    command.runs.get());
     }
     return Blit(std::in_place_type<TextBlit>, *command.font, command.x, command.y, command.text,
-                command.style);
+                command.style, command.image.get());
 }
 
 // What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
@@ -201,7 +220,8 @@ DrawCommand DrawCommand::MakeCell(const Texture& texture, const CellRect& cell, 
     command.texture = &texture;
     command.cell = cell;
     command.at = at;
-    command.bounds = CellBounds(texture, cell, at).Intersect(frame);
+    command.runs = RunsToLay(texture, cell, at);
+    command.bounds = CellBounds(command.runs.get(), at).Intersect(frame);
     return command;
 }
 
@@ -214,7 +234,10 @@ DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, std::s
     command.y = y;
     command.style = style;
     command.bounds = TextBounds(font, x, y, text, style).Intersect(frame);
-    if (!command.bounds.Empty()) command.text = text;
+    if (!command.bounds.Empty()) {
+        command.text = text;
+        command.image = ImageToLay(font, text, style);
+    }
     return command;
 }
 
@@ -229,8 +252,9 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
            text == other.text;
 }
 
-void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
-            PaintHelper* helper) {
+void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
+            PaintHelper* helper, const Underlay* underlay) {
+    const LaidList list(drawn, underlay);
     std::vector<size_t> covers;
     for (size_t i = 0; i < list.size(); ++i) {
         if (list[i].CoversOpaque()) covers.push_back(i);

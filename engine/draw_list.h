@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ struct DrawCommand {
     TextStyle style;
     Rect bounds;  // the frame pixels it may change, within the frame: for keyed sprites
                   // only the box around their opaque pixels
+    // What it is laid from, looked up once when it is recorded (equal commands have equal ones).
+    std::shared_ptr<const CellRuns> runs;    // Cell, 1:1 keyed or mirrored
+    std::shared_ptr<const TextImage> image;  // Text, kept image at natural size
 
     static DrawCommand MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,
                                 const Rect& frame);
@@ -43,14 +47,22 @@ struct DrawCommand {
 
 using DrawList = std::vector<DrawCommand>;
 
+// A picture of what the first `hides` commands of a list draw over the whole canvas, drawn by
+// `picture` (an opaque draw of all of it): painting from it lays those commands at once.
+struct Underlay {
+    DrawCommand picture;
+    size_t hides = 0;
+};
+
 // Paints the areas of the canvas as the list draws them: each from the last command that covers
-// it whole with opaque pixels, or else from black. The areas do not overlap and come as Damage
+// it whole with opaque pixels (the underlay standing for the commands it hides), or else from
+// black. The areas do not overlap and come as Damage
 // gives them: in bands from the top down (sorted by top edges and by bottom edges alike), those
 // sharing their rows from left to right. Each command is laid onto all its areas in turn, so
 // what it needs from its texture or font is looked up once. With a helper, a large painting is
 // shared with its thread, the canvas cut in two at a row.
 void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
-            PaintHelper* helper = nullptr);
+            PaintHelper* helper = nullptr, const Underlay* underlay = nullptr);
 
 // The parts of the frame where a picture drawn by `before` and one drawn by `after` may differ,
 // as rectangles that do not overlap, in bands of a few rows from the top down: nothing for

@@ -11,8 +11,7 @@ constexpr size_t kMaxKeptPixels = 4u << 20;
 
 std::shared_ptr<const TextImage> Font::Image(std::string_view text, Pixel colour,
                                              uint32_t alpha) const {
-    Key key{std::string(text), colour, alpha};
-    auto found = images_.find(key);
+    auto found = images_.find(KeyView{text, colour, alpha});
     if (found != images_.end()) return found->second;
     auto image = std::make_shared<const TextImage>(data_, text, colour, alpha);
     if (image->TooBig()) return nullptr;
@@ -21,11 +20,11 @@ std::shared_ptr<const TextImage> Font::Image(std::string_view text, Pixel colour
         keptPixels_ = 0;
     }
     keptPixels_ += image->PixelCount();
-    return images_.emplace(std::move(key), std::move(image)).first->second;
+    return images_.emplace(Key{std::string(text), colour, alpha}, std::move(image)).first->second;
 }
 
-size_t Font::KeyHash::operator()(const Key& key) const {
-    return std::hash<std::string>{}(key.text) ^ (size_t{key.colour} * 0x9E3779B97F4A7C15ull) ^
+size_t Font::KeyHash::operator()(const KeyView& key) const {
+    return std::hash<std::string_view>{}(key.text) ^ (size_t{key.colour} * 0x9E3779B97F4A7C15ull) ^
            key.alpha;
 }
 

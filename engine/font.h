@@ -26,18 +26,36 @@ class Font {
                                            uint32_t alpha) const;
 
   private:
+    // Looked up by a view of the text, so that finding a kept line allocates nothing.
+    struct KeyView {
+        std::string_view text;
+        Pixel colour;
+        uint32_t alpha;
+        bool operator==(const KeyView&) const = default;
+    };
     struct Key {
         std::string text;
         Pixel colour;
         uint32_t alpha;
-        bool operator==(const Key&) const = default;
+        KeyView View() const { return {text, colour, alpha}; }
     };
     struct KeyHash {
-        size_t operator()(const Key& key) const;
+        using is_transparent = void;
+        size_t operator()(const KeyView& key) const;
+        size_t operator()(const Key& key) const { return (*this)(key.View()); }
+    };
+    struct KeyEqual {
+        using is_transparent = void;
+        template <typename A, typename B>
+        bool operator()(const A& a, const B& b) const {
+            return View(a) == View(b);
+        }
+        static KeyView View(const KeyView& key) { return key; }
+        static KeyView View(const Key& key) { return key.View(); }
     };
 
     DftFont data_;
-    mutable std::unordered_map<Key, std::shared_ptr<const TextImage>, KeyHash> images_;
+    mutable std::unordered_map<Key, std::shared_ptr<const TextImage>, KeyHash, KeyEqual> images_;
     mutable size_t keptPixels_ = 0;
 };
 

@@ -26,6 +26,7 @@ bool Frame::Resize(int width, int height) {
 
 void Frame::Release() {
     completed_ = Picture{};
+    layer_ = Layer{};
     recording_.clear();
     width_ = 0;
     height_ = 0;
@@ -52,15 +53,55 @@ void Frame::End() {
     const bool repaintAll = !completed_.known;
     completed_.known = false;
     ++serial_;
+    std::optional<Underlay> underlay;
+    if (const Texture* layer = KeepLayer()) {
+        const CellRect all{0, 0, width_, height_};
+        underlay = Underlay{DrawCommand::MakeCell(*layer, all, {0, 0, width_, height_, false},
+                                                  Bounds()),
+                            layer_.draws.size()};
+    }
+    const Underlay* under = underlay ? &*underlay : nullptr;
     if (repaintAll) {
         const Rect all = Bounds();
-        Render(recording_, completed_.pixels, {&all, 1}, &helper_);
+        Render(recording_, completed_.pixels, {&all, 1}, &helper_, under);
     } else {
         Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()),
-               &helper_);
+               &helper_, under);
     }
     completed_.draws.swap(recording_);
     completed_.known = true;
+}
+
+const Texture* Frame::KeepLayer() {
+    const size_t kept = layer_.draws.size();
+    const bool stillShown = layer_.picture && kept <= recording_.size() &&
+                            std::equal(layer_.draws.begin(), layer_.draws.end(), recording_.begin());
+    // What this list shares with the last picture's lasts; a layer is made of it when it has
+    // grown by a few draws (a corpse more lies on the field) or the layer no longer fits.
+    constexpr size_t kRemadeForMore = 4;
+    const DrawList& last = completed_.draws;
+    size_t lasting = 0;
+    while (lasting < last.size() && lasting < recording_.size() &&
+           last[lasting] == recording_[lasting]) {
+        ++lasting;
+    }
+    if (stillShown && lasting < kept + kRemadeForMore) return &*layer_.picture;
+    // Worth it from the background and at least one draw on it.
+    const bool startsWithBackground = !recording_.empty() && recording_[0].CoversOpaque();
+    if (lasting < 2 || !startsWithBackground) {
+        if (!stillShown) layer_ = Layer{};
+        return stillShown ? &*layer_.picture : nullptr;
+    }
+    DrawList draws(recording_.begin(), recording_.begin() + static_cast<ptrdiff_t>(lasting));
+    Image pixels;
+    pixels.width = width_;
+    pixels.height = height_;
+    pixels.pixels.assign(static_cast<size_t>(width_) * height_, kOpaqueBlack);
+    const Rect all = Bounds();
+    Render(draws, pixels, {&all, 1}, &helper_);
+    layer_.picture.emplace(std::move(pixels));
+    layer_.draws = std::move(draws);
+    return &*layer_.picture;
 }
 
 }  // namespace lexo

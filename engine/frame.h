@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "draw_list.h"
 #include "paint_helper.h"
@@ -49,7 +50,20 @@ class Frame {
         bool known = false;
     };
 
+    // The painting of the beginning of the list that lasts from frame to frame (the background
+    // and what lies on it unchanged), so that a repaint starts from one picture rather than
+    // from all those draws.
+    struct Layer {
+        std::optional<Texture> picture;
+        DrawList draws;  // what it shows: the first commands of the list
+    };
+
+    // The layer for the list being recorded, made again when the lasting beginning changed;
+    // none when the list does not start with an opaque draw (a background).
+    const Texture* KeepLayer();
+
     Picture completed_;
+    Layer layer_;
     DrawList recording_;
     PaintHelper helper_;  // shares the painting of large changes
     int width_ = 0;

@@ -77,14 +77,16 @@ Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
     return bounds;
 }
 
-TextBlit::TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
-                   const TextStyle& style)
-    : font_(font), x_(x), y_(y), text_(text), style_(style) {
-    if (Drawable(style) && style.scale == 1.0) {
-        image_ = font.Image(text, PixelFromColourRef(style.colour),
-                            static_cast<uint32_t>(std::min(style.alpha, 255)));
-    }
+std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::string_view text,
+                                            const TextStyle& style) {
+    if (!Drawable(style) || style.scale != 1.0) return nullptr;
+    return font.Image(text, PixelFromColourRef(style.colour),
+                      static_cast<uint32_t>(std::min(style.alpha, 255)));
 }
+
+TextBlit::TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
+                   const TextStyle& style, const TextImage* image)
+    : font_(font), x_(x), y_(y), text_(text), style_(style), image_(image) {}
 
 void TextBlit::Draw(Image& canvas, const Rect& clip) const {
     if (!Drawable(style_)) return;

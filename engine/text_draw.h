@@ -25,14 +25,20 @@ struct TextStyle {
 Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
                 const TextStyle& style);
 
+// The font's kept image of the line as the style draws it: null unless drawn at natural size,
+// or when the line is too big to keep.
+std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::string_view text,
+                                            const TextStyle& style);
+
 // A line of CP1251 bytes, one glyph per byte, with its top-left at x, y, ready to be laid in
 // pieces. Coverage blends the colour over the canvas; a font with an outline lays the outline
-// of the whole line first, then the glyphs, so neighbours' outlines never eat into a glyph. At
-// natural size the line comes from the font's kept image of it, looked up once, when the blit
-// is made.
+// of the whole line first, then the glyphs, so neighbours' outlines never eat into a glyph. It
+// is laid from the image ImageToLay gave for it (which must outlive it), or else from the
+// font's atlas.
 class TextBlit {
   public:
-    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style);
+    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style,
+             const TextImage* image);
 
     // Changes only canvas pixels inside `clip`. Reads only what it holds, so blits may be laid
     // from several threads onto parts of a canvas apart.
@@ -44,7 +50,7 @@ class TextBlit {
     int32_t y_;
     std::string_view text_;
     TextStyle style_;
-    std::shared_ptr<const TextImage> image_;
+    const TextImage* image_;
 };
 
 }  // namespace lexo

@@ -112,19 +112,22 @@ Rect PlacementRect(const Placement& at) {
     return Rect{at.x, at.y, int64_t{at.x} + at.width, int64_t{at.y} + at.height};
 }
 
-Rect CellBounds(const Texture& texture, const CellRect& cell, const Placement& at) {
-    if (!UsesRuns(texture, cell, at) || PlacementRect(at).Empty()) return PlacementRect(at);
-    const Rect& box = texture.Runs(cell, at.mirrored)->OpaqueBox();
+std::shared_ptr<const CellRuns> RunsToLay(const Texture& texture, const CellRect& cell,
+                                          const Placement& at) {
+    if (!UsesRuns(texture, cell, at) || PlacementRect(at).Empty()) return nullptr;
+    return texture.Runs(cell, at.mirrored);
+}
+
+Rect CellBounds(const CellRuns* runs, const Placement& at) {
+    if (runs == nullptr) return PlacementRect(at);
+    const Rect& box = runs->OpaqueBox();
     if (box.Empty()) return Rect{};
     return {at.x + box.x0, at.y + box.y0, at.x + box.x1, at.y + box.y1};
 }
 
-CellBlit::CellBlit(const Texture& texture, const CellRect& cell, const Placement& at)
-    : texture_(texture), cell_(cell), at_(at) {
-    if (UsesRuns(texture, cell, at) && !PlacementRect(at).Empty()) {
-        runs_ = texture.Runs(cell, at.mirrored);
-    }
-}
+CellBlit::CellBlit(const Texture& texture, const CellRect& cell, const Placement& at,
+                   const CellRuns* runs)
+    : texture_(texture), cell_(cell), at_(at), runs_(runs) {}
 
 void CellBlit::Draw(Image& canvas, const Rect& clip) const {
     std::optional<Clip> visible = ClipPlacement(clip, at_);

@@ -170,6 +170,44 @@ TEST_F(FrameDamage, APaintingSharedWithTheHelperEqualsOneOnOneThread) {
     }
 }
 
+TEST_F(FrameDamage, ALastingBeginningIsKeptPaintedAndFollowsItsChanges) {
+    // A background, things lying on it that change now and then, things moving every frame:
+    // the frame keeps the lasting beginning painted and must let no change of it slip by.
+    std::mt19937 random(5);
+    auto position = [&](int range) { return static_cast<int>(random() % (range + 20)) - 10; };
+    std::vector<Item> lying;
+    for (int i = 0; i < 8; ++i) lying.push_back({1, position(kWidth), position(kHeight), 4, false, ""});
+    std::vector<Item> moving;
+    for (int i = 0; i < 6; ++i) {
+        moving.push_back({1, position(kWidth), position(kHeight), 1, i % 2 == 0, ""});
+        moving.push_back({3, moving.back().x, moving.back().y - 7, 1, false, "abc"});
+    }
+    int backgroundX = 0;
+    Frame frame;
+    ASSERT_TRUE(frame.Resize(kWidth, kHeight));
+    for (int step = 0; step < 300; ++step) {
+        for (Item& item : moving) item.x += step % 3 == 0 ? -2 : 1;
+        const int change = static_cast<int>(random() % 12);
+        if (change == 0) lying.push_back({1, position(kWidth), position(kHeight), 4, false, ""});
+        if (change == 1 && !lying.empty()) lying.erase(lying.begin() + random() % lying.size());
+        if (change == 2 && !lying.empty()) lying[random() % lying.size()].x += 1;
+        if (change == 3) backgroundX = backgroundX == 0 ? -3 : 0;
+        std::vector<Item> scene;
+        // Tiles of the background cover the frame; the first is an opaque draw like the game's.
+        for (int y = 0; y < kHeight; y += 30) {
+            for (int x = backgroundX; x < kWidth; x += 44) scene.push_back({0, x, y, 1, false, ""});
+        }
+        scene.insert(scene.end(), lying.begin(), lying.end());
+        scene.insert(scene.end(), moving.begin(), moving.end());
+        const DrawList list = Commands(scene, frame.Bounds());
+        Paint(frame, list);
+        Frame fresh;
+        fresh.Resize(kWidth, kHeight);
+        Paint(fresh, list);
+        ASSERT_EQ(frame.Completed().pixels, fresh.Completed().pixels) << "step " << step;
+    }
+}
+
 TEST_F(FrameDamage, AResizeForgetsWhatThePicturesShowed) {
     Frame frame;
     frame.Resize(kWidth, kHeight);
