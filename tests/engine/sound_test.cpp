@@ -8,6 +8,7 @@
 #include <iterator>
 #include <thread>
 
+#include "disk_audio.h"
 #include "engine_fixture.h"
 
 namespace lexo::test {
@@ -34,54 +35,33 @@ std::vector<uint8_t> ToneWav(double seconds, double amplitude) {
     return wav;
 }
 
-// The device plays 44100 stereo frames of 16-bit samples a second.
-constexpr double kSamplesPerSecond = 44100 * 2;
+constexpr double kSamplesPerSecond = DiskAudio::kSamplesPerSecond;
 
 class Sound : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        output_ = dir.File("device.raw");
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+        audio_ = std::make_unique<DiskAudio>(dir.File("device.raw"));
     }
 
-    // Lets the device play until its output holds `seconds` of sound (the disk driver writes
-    // as fast as the sound would play), closes it, and gives the 16-bit samples it played.
+    // Lets the device play until its output holds `seconds` of sound, closes it, and gives the
+    // 16-bit samples it played.
     std::vector<int16_t> Played(double seconds) {
-        const auto wanted = static_cast<uintmax_t>(seconds * kSamplesPerSecond * 2);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        std::error_code error;
-        while (std::filesystem::file_size(output_, error) < wanted || error) {
-            if (std::chrono::steady_clock::now() > deadline) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        audio_->WaitFor(seconds);
         e.QuitEngine();
-        std::ifstream file(output_, std::ios::binary);
-        std::vector<char> raw((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-        EXPECT_GE(raw.size(), wanted) << "the disk driver wrote too little";
-        std::vector<int16_t> samples(raw.size() / 2);
-        for (size_t i = 0; i < samples.size(); ++i) {
-            samples[i] =
-                static_cast<int16_t>(static_cast<uint8_t>(raw[2 * i]) | raw[2 * i + 1] << 8);
-        }
-        return samples;
+        EXPECT_TRUE(audio_->Holds(seconds)) << "the disk driver wrote too little";
+        return audio_->Samples();
     }
 
-    // The loudest sample from `from` on.
     static int Peak(const std::vector<int16_t>& samples, size_t from = 0) {
-        int peak = 0;
-        for (size_t i = from; i < samples.size(); ++i)
-            peak = std::max(peak, std::abs(int{samples[i]}));
-        return peak;
+        return DiskAudio::Peak(samples, from);
     }
 
     uint32_t LoadTone(double amplitude) {
         return e.LoadSample(WriteFile("tone.wav", ToneWav(0.3, amplitude)).c_str(), 0, 0);
     }
 
-    std::string output_;
+    std::unique_ptr<DiskAudio> audio_;
 };
 
 TEST_F(Sound, APlayedSampleIsHeardAndOverlappingPlaysMix) {
