@@ -148,6 +148,46 @@ TEST(StringList, LinesAddedAfterATextFollowItsLastLine) {
     }
 }
 
+// Dictionary lines the plain way, one byte at a time.
+V ReadLinesByteByByte(std::string_view text) {
+    V lines;
+    std::string line;
+    bool open = false;
+    for (size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines.push_back(line);
+            line.clear();
+            open = false;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            continue;
+        }
+        line += text[i];
+        open = true;
+    }
+    if (open) lines.push_back(line);
+    return lines;
+}
+
+TEST(StringList, AMillionLinesOfEveryLineEndLoadAsReadByteByByte) {
+    // Megabytes of short lines: the room made at first for the line ends grows many times.
+    std::mt19937 random(11);
+    std::string text;
+    while (text.size() < (size_t{4} << 20)) {
+        text += std::string(random() % 6, static_cast<char>('a' + random() % 26));
+        text += random() % 3 == 0 ? "\n" : random() % 2 == 0 ? "\r\n" : "\r";
+    }
+    std::string endedByANul = text;
+    endedByANul[text.size() / 3] = '\0';
+    std::string noLineEndAtTheEnd = text + "last";
+    for (const std::string* variant : {&text, &endedByANul, &noLineEndAtTheEnd}) {
+        StringList list;
+        list.SetText(*variant);
+        const V expected = ReadLinesByteByByte(*variant);
+        ASSERT_EQ(list.Count(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(list[i], expected[i]) << i;
+    }
+}
+
 TEST(StringList, AddKeepsEarlierLinesIntact) {
     StringList list;
     for (int i = 0; i < 1000; ++i) list.Add(std::to_string(i));
