@@ -11,11 +11,18 @@ void StringList::Clear() {
 }
 
 void StringList::Add(std::string_view line) {
-    // Whatever the buffer holds after the last line (its line end, text after a NUL) goes, so
-    // that the new line starts where the last one's end says the next one does.
-    buffer_.resize(NextStart());
+    // One NUL ends the last line whatever ended it before (a CR, a CR LF, the text's end), and
+    // anything after it goes: a line end that is neither CR nor LF cannot pair with the bytes
+    // around it, so every line keeps its place.
+    if (ends_.empty()) {
+        buffer_.clear();
+    } else {
+        const size_t lastEnd = ends_.back().Offset();
+        buffer_.resize(lastEnd + 1);
+        buffer_[lastEnd] = '\0';
+    }
     buffer_.append(line);
-    ends_.emplace_back(buffer_.size(), false);
+    ends_.emplace_back(buffer_.size());
 }
 
 void StringList::SetText(std::string text) {
@@ -39,7 +46,8 @@ void StringList::SetText(std::string text) {
     }
     ends_.resize(count);
     // The last line may end with the text rather than with a line end.
-    if (NextStart() < end) ends_.emplace_back(end, false);
+    const size_t lastStart = ends_.empty() ? 0 : line_scan::StartAfter(buffer_, ends_.back().Offset());
+    if (lastStart < end) ends_.emplace_back(end);
 }
 
 }  // namespace lexo

@@ -19,8 +19,9 @@ public:
 
     // The view is valid until the list is next changed.
     std::string_view operator[](size_t index) const {
-        const size_t start = index == 0 ? 0 : ends_[index - 1].NextStart();
-        return std::string_view(buffer_).substr(start, ends_[index].Offset() - start);
+        const std::string_view text(buffer_);
+        const size_t start = index == 0 ? 0 : line_scan::StartAfter(text, ends_[index - 1].Offset());
+        return text.substr(start, ends_[index].Offset() - start);
     }
 
     void Clear();
@@ -30,8 +31,6 @@ public:
     void SetText(std::string text);
 
 private:
-    // Where the line after the last one starts.
-    size_t NextStart() const { return ends_.empty() ? 0 : ends_.back().NextStart(); }
 
     std::string buffer_;
     std::vector<line_scan::LineEnd> ends_;

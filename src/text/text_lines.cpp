@@ -47,7 +47,13 @@ __attribute__((target("avx2"))) inline uint64_t Matches32(const char* from, char
 }
 
 __attribute__((target("avx2"))) inline Masks BlockMasksAvx2(const char* from) {
-    return {Matches32(from, '\r'), Matches32(from, '\n'), Matches32(from, '\0')};
+    // A NUL is rare: the block is tested for one at once, and only then is its mask made.
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + 32));
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i nul = _mm256_or_si256(_mm256_cmpeq_epi8(low, zero), _mm256_cmpeq_epi8(high, zero));
+    return {Matches32(from, '\r'), Matches32(from, '\n'),
+            _mm256_testz_si256(nul, nul) ? 0 : Matches32(from, '\0')};
 }
 
 #else
@@ -68,32 +74,20 @@ inline Masks BlockMasks(const char* from) {
 // branch that depends on how many there are.
 template <bool kAnyEnds>
 __attribute__((always_inline)) inline size_t BlockLineEnds(const Masks& m, uint64_t offset,
-                                                           bool lfAfterBlock, bool& crBefore,
-                                                           LineEnd* out) {
+                                                           bool& crBefore, LineEnd* out) {
     // The LF of a CR LF pair ends no line of its own.
     const uint64_t pairedLf = m.lf & ((m.cr << 1) | uint64_t{crBefore});
     crBefore = (m.cr >> 63) != 0;
-    uint64_t found;
-    uint64_t twoBytes;  // a line end of two bytes starts here
-    if constexpr (kAnyEnds) {
-        found = (m.cr | m.lf) & ~pairedLf;
-        twoBytes = m.cr & ((m.lf >> 1) | (uint64_t{lfAfterBlock} << 63));
-    } else {
-        // Found at the LF; a CR before it starts the line end.
-        found = m.lf;
-        twoBytes = pairedLf;
-    }
-    auto entry = [&](int at) {
-        const uint64_t pair = (twoBytes >> at) & 1;
-        return LineEnd(offset + static_cast<uint64_t>(at) - (kAnyEnds ? 0 : pair), pair != 0);
-    };
+    uint64_t found = kAnyEnds ? (m.cr | m.lf) & ~pairedLf : m.lf;
     size_t count = 0;
     for (size_t i = 0; i < kScanSlack; ++i) {
-        out[i] = entry(std::countr_zero(found | uint64_t{1} << 63));
+        out[i] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found | uint64_t{1} << 63)));
         count += found != 0;
         found &= found - 1;
     }
-    for (; found != 0; found &= found - 1) out[count++] = entry(std::countr_zero(found));
+    for (; found != 0; found &= found - 1) {
+        out[count++] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found)));
+    }
     return count;
 }
 
@@ -123,11 +117,10 @@ __attribute__((always_inline)) inline size_t ScanBlocks(std::string_view text, s
                 m.cr &= before;
                 m.lf &= before;
                 end = block + static_cast<size_t>(nul);
-                return count + BlockLineEnds<kAnyEnds>(m, block, false, crBefore, out + count);
+                return count + BlockLineEnds<kAnyEnds>(m, block, crBefore, out + count);
             }
         }
-        const bool lfAfterBlock = left > kBlock && text[block + kBlock] == '\n';
-        count += BlockLineEnds<kAnyEnds>(m, block, lfAfterBlock, crBefore, out + count);
+        count += BlockLineEnds<kAnyEnds>(m, block, crBefore, out + count);
     }
     return count;
 }

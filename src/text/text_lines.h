@@ -17,21 +17,24 @@ enum class LineEnds {
 
 namespace line_scan {
 
-// Where a line ends, packed into one word: (offset of the first byte after the line's text
-// << 1) | 1 when its line end is two bytes long (CR LF). The next line starts after the line
-// end: at offset + 1 + that bit.
+// Where a line ends: the offset of its line end (of the CR of a dictionary's CR LF, of the LF
+// of a catalogue's).
 class LineEnd {
   public:
     // Left uninitialised, so that room for a million of them is made without writing it.
     LineEnd() {}
-    LineEnd(uint64_t offset, bool twoBytes) : packed_(offset << 1 | uint64_t{twoBytes}) {}
+    explicit LineEnd(uint64_t offset) : offset_(offset) {}
 
-    uint64_t Offset() const { return packed_ >> 1; }
-    uint64_t NextStart() const { return (packed_ >> 1) + 1 + (packed_ & 1); }
+    uint64_t Offset() const { return offset_; }
 
   private:
-    uint64_t packed_;
+    uint64_t offset_;
 };
+
+// Where the line after a line end at `end` starts: past a CR LF, or past the one byte.
+inline size_t StartAfter(std::string_view text, size_t end) {
+    return end + 1 + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n');
+}
 
 // The text is read in chunks of kChunk bytes; a chunk has at most kChunk line ends, and the
 // scan may write kScanSlack entries past the last one it finds.
@@ -60,12 +63,16 @@ void ForEachLine(std::string_view text, LineEnds ends, OnLine&& onLine) {
     LineEnd found[kChunk + kScanSlack];
     bool crBefore = false;
     size_t end = text.size();
-    uint64_t start = 0;  // of the line being read
+    size_t start = 0;  // of the line being read
+    const bool catalogue = ends == LineEnds::CrLfOrLf;
     for (size_t from = 0; from < end; from += kChunk) {
         const size_t count = ScanChunk(text, from, ends, crBefore, end, found);
         for (size_t i = 0; i < count; ++i) {
-            onLine(text.substr(start, found[i].Offset() - start));
-            start = found[i].NextStart();
+            const size_t at = found[i].Offset();
+            // A catalogue's line end is found at the LF; the CR of a CR LF is no part of the line.
+            const bool crLf = catalogue && at > start && text[at - 1] == '\r';
+            onLine(text.substr(start, at - start - crLf));
+            start = StartAfter(text, at);
         }
     }
     if (start < end) onLine(text.substr(start, end - start));

@@ -52,7 +52,7 @@ std::vector<std::string> SplitLines(std::string_view text, LineEnds ends) {
     return lines;
 }
 
-// Every line end the scan finds, as (offset, next start) pairs, and where the text ends.
+// Every line end the scan finds, and where the text ends.
 std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends,
                                   lexo::line_scan::ScanPath path) {
     using namespace lexo::line_scan;
@@ -62,10 +62,7 @@ std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends,
     size_t end = text.size();
     for (size_t from = 0; from < end; from += kChunk) {
         const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
-        for (size_t i = 0; i < count; ++i) {
-            found.push_back(chunk[i].Offset());
-            found.push_back(chunk[i].NextStart());
-        }
+        for (size_t i = 0; i < count; ++i) found.push_back(chunk[i].Offset());
     }
     found.push_back(end);
     return found;

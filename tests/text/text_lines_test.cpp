@@ -95,10 +95,7 @@ std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends, line_sca
     end = text.size();
     for (size_t from = 0; from < end; from += kChunk) {
         const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
-        for (size_t i = 0; i < count; ++i) {
-            found.push_back(chunk[i].Offset());
-            found.push_back(chunk[i].NextStart());
-        }
+        for (size_t i = 0; i < count; ++i) found.push_back(chunk[i].Offset());
     }
     return found;
 }
@@ -133,6 +130,7 @@ TEST(StringList, LinesAddedAfterATextFollowItsLastLine) {
     // and what follows it) stays out of the lines added after it.
     const std::vector<std::pair<std::string, V>> cases = {
         {"a\r", {"a", "\nb"}},
+        {"\r\r", {"", "", "\nb"}},
         {"a\r\n", {"a", "\nb"}},
         {"a", {"a", "\nb"}},
         {std::string("a\nrest\0after", 13), {"a", "rest", "\nb"}},
