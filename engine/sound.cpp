@@ -59,6 +59,10 @@ Sound::Device Sound::OpenDevice(const std::string& mixerLibrary, std::mutex& sdl
     }
     if (device.mixer == nullptr) return device;
     std::lock_guard<std::mutex> lock(sdl);
+    // SDL keeps data per thread (its last error) that it frees only for threads it started.
+    struct ThreadDataRelease {
+        ~ThreadDataRelease() { SDL_TLSCleanup(); }
+    } release;
     // SDL would otherwise take SIGINT and SIGTERM for itself, and the game could no longer be
     // stopped by them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
