@@ -85,6 +85,7 @@ void Engine::MainDraw() {
         // A procedure that forgot End2D still completes its picture.
         frame_.End();
         if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+        sound_.StartOpening();
         snapshot_.ServeAfterFrame([this](const char* path) { PrintScreen(path); });
     } catch (const std::bad_alloc&) {
         // Out of memory: this frame is not shown; the next one tries again.

@@ -79,12 +79,19 @@ Sound::Device Sound::OpenDevice(const std::string& mixerLibrary, std::mutex& sdl
 void Sound::Init() {
     if (initTried_) return;
     initTried_ = true;
+    waitingToOpen_ = true;
+}
+
+void Sound::StartOpening() {
+    if (!waitingToOpen_) return;
+    waitingToOpen_ = false;
     // Where no thread can be started, the device is opened when it is first needed.
     opening_ = std::async(std::launch::async | std::launch::deferred, &Sound::OpenDevice,
                           std::cref(mixerLibrary_), std::ref(sdl_));
 }
 
 bool Sound::TakeDevice(bool wait) {
+    if (wait) StartOpening();
     if (!opening_.valid()) return false;
     if (!wait && opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
         return false;
@@ -137,7 +144,7 @@ uint32_t Sound::LoadSample(const char* path) {
         // No device to convert for, or not yet: decode only to tell a playable file from a
         // broken one, and keep the file while the device may still come.
         if (!IsPlayableWav(*bytes)) return 0;
-        if (opening_.valid()) sample->wav = std::move(*bytes);
+        if (opening_.valid() || waitingToOpen_) sample->wav = std::move(*bytes);
     }
     return samples_.Add(std::move(sample));
 }
@@ -191,7 +198,9 @@ void Sound::StopMusic() {
 }
 
 void Sound::Shutdown() {
-    // The opening thread finishes before anything it opened is closed.
+    // A device asked for but never needed is not opened now; one being opened is finished
+    // before anything it opened is closed.
+    waitingToOpen_ = false;
     TakeDevice(true);
     if (device_.open) device_.mixer->Mix_HaltChannel(-1);
     StopMusic();

@@ -25,8 +25,13 @@ class Sound {
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
 
-    // Starts opening the audio device, once; later calls do nothing until Shutdown.
+    // Asks for the audio device, once; later calls do nothing until Shutdown. It is opened when
+    // StartOpening is called or a play first needs it, whichever comes first.
     void Init();
+    // Starts opening the device asked for, on its own thread. The engine calls it once its
+    // first frame is shown: loading the mixer and starting SDL's audio would otherwise compete
+    // with the first frame for the processor and for SDL.
+    void StartOpening();
 
     // Loads a WAV file: a handle from 1, or 0 when the file is missing or not a WAV. Without an
     // audio device a valid file still gets a handle, which plays nothing.
@@ -78,6 +83,7 @@ class Sound {
     std::mutex sdl_;
     std::future<Device> opening_;
     bool initTried_ = false;
+    bool waitingToOpen_ = false;  // asked for, not yet being opened
     Device device_;  // this thread's only, taken over from opening_
     HandleTable<Sample> samples_;
     _Mix_Music* music_ = nullptr;

@@ -95,12 +95,14 @@ TEST_F(SoundLoading, ShutdownWhileTheDeviceIsOpeningWaitsForItCleanly) {
     Sound sound;
     for (int round = 0; round < 20; ++round) {
         sound.Init();
+        sound.StartOpening();
         sound.LoadSample(Tone("tone.wav", 0.5).c_str());
         sound.Shutdown();
     }
     {
         Sound dropped;
         dropped.Init();
+        dropped.StartOpening();
     }
     sound.Init();
     const uint32_t tone = sound.LoadSample(Tone("tone.wav", 0.5).c_str());
@@ -108,6 +110,20 @@ TEST_F(SoundLoading, ShutdownWhileTheDeviceIsOpeningWaitsForItCleanly) {
     audio_->WaitFor(0.4);
     sound.Shutdown();
     EXPECT_GT(DiskAudio::Peak(audio_->Samples()), 8000);
+}
+
+TEST_F(SoundLoading, TheDeviceIsOpenedOnlyOnceStartedOrNeeded) {
+    Sound sound;
+    sound.Init();
+    const uint32_t tone = sound.LoadSample(Tone("tone.wav", 0.5).c_str());
+    EXPECT_NE(tone, 0u);
+    sound.Shutdown();
+    EXPECT_FALSE(audio_->Exists()) << "a device asked for but never needed was opened";
+
+    sound.Init();
+    sound.StartOpening();
+    sound.Shutdown();
+    EXPECT_TRUE(audio_->Exists()) << "starting did not open the device";
 }
 
 }  // namespace
