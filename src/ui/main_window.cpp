@@ -58,7 +58,10 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 }
 
 TForm1::TForm1(GameState& state, EngineLibrary& library)
-    : state_(state), library_(library), game_(state, library.Entries(), *this) {
+    : preload_(kEngineLibraryPath),
+      state_(state),
+      library_(library),
+      game_(state, library.Entries(), *this) {
     setWindowTitle("Lexodrome");
     setFont(WindowFont(11));
     setMinimumSize(kClientWidth, kClientHeight);
@@ -130,6 +133,7 @@ void TForm1::FormShow() {
 
 bool TForm1::LoadEngine() {
     const bool loaded = library_.LoadEngineLibrary(kEngineLibraryPath);
+    preload_.Release();
     const std::vector<std::string> missing = library_.MissingGameEntries();
     if (missing.empty()) return true;
     if (loaded) {
