@@ -17,8 +17,8 @@ constexpr auto kAwake = std::chrono::microseconds(200);
 constexpr uint64_t kJobStep = uint64_t{2} << 16;
 constexpr uint64_t kStopBit = uint64_t{1} << 16;
 
-int Count(uint64_t state) { return static_cast<int>(state >> 8 & 0xFF); }
-int Next(uint64_t state) { return static_cast<int>(state & 0xFF); }
+int Front(uint64_t state) { return static_cast<int>(state & 0xFF); }
+int Back(uint64_t state) { return static_cast<int>(state >> 8 & 0xFF); }
 
 void Pause() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -68,7 +68,7 @@ void PaintHelper::Run(Slice slice, void* data, int count) {
     uint64_t state = job | static_cast<uint64_t>(count) << 8;
     state_.store(state, std::memory_order_release);
     state_.notify_one();
-    while (RunOneSlice(state)) {
+    while (RunOneSlice(state, true)) {
     }
     // The helper may still be laying a slice it took.
     for (int done = done_.load(std::memory_order_acquire); done != count;) {
@@ -76,14 +76,16 @@ void PaintHelper::Run(Slice slice, void* data, int count) {
     }
 }
 
-bool PaintHelper::RunOneSlice(uint64_t& state) {
+bool PaintHelper::RunOneSlice(uint64_t& state, bool fromBack) {
+    uint64_t taken;
     for (;;) {
-        if ((state & kStopBit) != 0 || Next(state) >= Count(state)) return false;
-        if (state_.compare_exchange_weak(state, state + 1, std::memory_order_acq_rel)) break;
+        if ((state & kStopBit) != 0 || Front(state) >= Back(state)) return false;
+        taken = fromBack ? state - (uint64_t{1} << 8) : state + 1;
+        if (state_.compare_exchange_weak(state, taken, std::memory_order_acq_rel)) break;
     }
     // The slice is ours; the job cannot change until it is done.
-    slice_(data_, Next(state));
-    ++state;
+    slice_(data_, fromBack ? Back(taken) : Front(state));
+    state = taken;
     done_.fetch_add(1, std::memory_order_acq_rel);
     done_.notify_one();
     return true;
@@ -108,7 +110,7 @@ void PaintHelper::Serve() {
     uint64_t seen = state_.load(std::memory_order_acquire);
     for (;;) {
         uint64_t state = seen;
-        while (RunOneSlice(state)) {
+        while (RunOneSlice(state, false)) {
         }
         if ((state & kStopBit) != 0) return;
         seen = WaitForChange(state_, state);

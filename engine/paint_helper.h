@@ -10,7 +10,9 @@ namespace lexo {
 
 // A second thread that shares large paintings: the picture is cut into slices that the caller
 // and the helper take one at a time, so that a helper kept off the processor only means the
-// caller paints more of them itself. The thread starts on first use and, between frames,
+// caller paints more of them itself. The helper takes them from the first on, the caller from
+// the last back, so that frame after frame each paints much the same rows, which stay in its
+// core's cache. The thread starts on first use and, between frames,
 // waits briefly awake (frames of a moving scene come in quick succession) before it sleeps.
 class PaintHelper {
   public:
@@ -31,8 +33,9 @@ class PaintHelper {
 
   private:
     bool Started();
-    // Takes the next slice of the current job and runs it; false when none is left.
-    bool RunOneSlice(uint64_t& state);
+    // Takes the next slice of the current job (the first one left, or the last) and runs it;
+    // false when none is left.
+    bool RunOneSlice(uint64_t& state, bool fromBack);
     static void* Main(void* self);
     void Serve();
 
@@ -43,8 +46,8 @@ class PaintHelper {
     // are done.
     Slice slice_ = nullptr;
     void* data_ = nullptr;
-    // The job's number (from bit 16; odd numbers tell the thread to end), its slice count
-    // (bits 8-15) and the next slice to take (bits 0-7).
+    // The job's number (from bit 16; odd numbers tell the thread to end) and the slices not yet
+    // taken: from bits 0-7 up to, not including, bits 8-15.
     std::atomic<uint64_t> state_{0};
     std::atomic<int> done_{0};  // slices of the current job done
 };
