@@ -252,19 +252,19 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
            text == other.text;
 }
 
-void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
-            PaintHelper* helper, const Underlay* underlay) {
-    const LaidList list(drawn, underlay);
+namespace {
+
+// Starts each area (blackening what its first command leaves showing) and gathers, command by
+// command, the pieces of the areas it is laid onto.
+PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect> areas) {
     std::vector<size_t> covers;
     for (size_t i = 0; i < list.size(); ++i) {
         if (list[i].CoversOpaque()) covers.push_back(i);
     }
     std::vector<size_t> start(areas.size());
     std::vector<size_t> bandEnds;  // areas [bandEnds[k - 1], bandEnds[k]) share their rows
-    int64_t pixels = 0;
     for (size_t a = 0; a < areas.size(); ++a) {
         if (!areas[a].Empty()) start[a] = StartArea(list, covers, canvas, areas[a]);
-        pixels += (areas[a].x1 - areas[a].x0) * (areas[a].y1 - areas[a].y0);
         const bool sameRows =
             a > 0 && areas[a].y0 == areas[a - 1].y0 && areas[a].y1 == areas[a - 1].y1;
         if (a > 0 && !sameRows) bandEnds.push_back(a);
@@ -293,10 +293,23 @@ void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
         plan.blits.push_back(MakeBlit(list[i]));
         plan.piecesEnd.push_back(plan.pieces.size());
     }
+    return plan;
+}
 
+int64_t PixelCount(std::span<const Rect> areas) {
+    int64_t pixels = 0;
+    for (const Rect& area : areas) pixels += (area.x1 - area.x0) * (area.y1 - area.y0);
+    return pixels;
+}
+
+}  // namespace
+
+void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
+            PaintHelper* helper, const Underlay* underlay) {
+    const PaintPlan plan = PlanPainting(LaidList(drawn, underlay), canvas, areas);
     // A large painting is shared with the helper's thread, a slice of rows at a time. Each
     // canvas pixel is laid by one of them, in list order as always.
-    if (helper != nullptr && pixels >= kShareFromPixels) {
+    if (helper != nullptr && PixelCount(areas) >= kShareFromPixels) {
         SlicedPainting painting{&plan, &canvas, {}};
         CutIntoSlices(painting);
         helper->Run(&LaySlice, &painting, kSlices);
