@@ -13,6 +13,10 @@ namespace {
 
 // How long either side waits awake before it sleeps: a few frames of painting.
 constexpr auto kAwake = std::chrono::microseconds(200);
+// A helper that keeps the caller waiting longer than this for the slices it took has been kept
+// off the processor (the machine is busy): the next jobs are run by the caller alone.
+constexpr auto kLate = std::chrono::microseconds(100);
+constexpr int kJobsAloneAfterLate = 64;
 
 constexpr uint64_t kJobStep = uint64_t{2} << 16;
 constexpr uint64_t kStopBit = uint64_t{1} << 16;
@@ -57,7 +61,8 @@ bool PaintHelper::Started() {
 
 void PaintHelper::Run(Slice slice, void* data, int count) {
     if (count <= 0) return;
-    if (count > kMaxSlices || !Started()) {
+    if (count > kMaxSlices || aloneFor_ > 0 || !Started()) {
+        if (aloneFor_ > 0) --aloneFor_;
         for (int i = 0; i < count; ++i) slice(data, i);
         return;
     }
@@ -71,9 +76,11 @@ void PaintHelper::Run(Slice slice, void* data, int count) {
     while (RunOneSlice(state, true)) {
     }
     // The helper may still be laying a slice it took.
+    const auto waitFrom = std::chrono::steady_clock::now();
     for (int done = done_.load(std::memory_order_acquire); done != count;) {
         done = WaitForChange(done_, done);
     }
+    if (std::chrono::steady_clock::now() - waitFrom > kLate) aloneFor_ = kJobsAloneAfterLate;
 }
 
 bool PaintHelper::RunOneSlice(uint64_t& state, bool fromBack) {

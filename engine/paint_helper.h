@@ -12,7 +12,8 @@ namespace lexo {
 // and the helper take one at a time, so that a helper kept off the processor only means the
 // caller paints more of them itself. The helper takes them from the first on, the caller from
 // the last back, so that frame after frame each paints much the same rows, which stay in its
-// core's cache. The thread starts on first use and, between frames,
+// core's cache. A helper that kept the caller waiting (kept off the processor on a busy
+// machine) is left out of the next few dozen jobs. The thread starts on first use and, between frames,
 // waits briefly awake (frames of a moving scene come in quick succession) before it sleeps.
 class PaintHelper {
   public:
@@ -50,6 +51,7 @@ class PaintHelper {
     // taken: from bits 0-7 up to, not including, bits 8-15.
     std::atomic<uint64_t> state_{0};
     std::atomic<int> done_{0};  // slices of the current job done
+    int aloneFor_ = 0;          // jobs the caller runs alone, the helper having been late
 };
 
 }  // namespace lexo

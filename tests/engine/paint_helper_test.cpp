@@ -38,6 +38,35 @@ TEST(PaintHelper, RunsEverySliceOnceJobAfterJob) {
     }
 }
 
+// Slices the helper's thread takes keep the caller waiting, as when the machine is busy.
+struct SlowHelper {
+    pthread_t caller = pthread_self();
+    std::atomic<int> byHelper{0};
+};
+
+void SlowOnTheHelper(void* data, int) {
+    auto* slow = static_cast<SlowHelper*>(data);
+    if (pthread_equal(pthread_self(), slow->caller)) {
+        usleep(100);  // time for the helper to take a slice of its own
+        return;
+    }
+    slow->byHelper.fetch_add(1);
+    usleep(2000);
+}
+
+TEST(PaintHelper, AHelperThatKeptTheCallerWaitingIsLeftOutForAWhile) {
+    PaintHelper helper;
+    SlowHelper slow;
+    // Until the helper has taken a slice once (it may still be starting).
+    for (int job = 0; job < 200 && slow.byHelper.load() == 0; ++job) {
+        helper.Run(&SlowOnTheHelper, &slow, 8);
+    }
+    ASSERT_GT(slow.byHelper.load(), 0) << "the helper never took a slice";
+    const int before = slow.byHelper.load();
+    for (int job = 0; job < 32; ++job) helper.Run(&SlowOnTheHelper, &slow, 8);
+    EXPECT_EQ(slow.byHelper.load(), before) << "the late helper was given slices again at once";
+}
+
 TEST(PaintHelper, GoesOnAfterBeingStopped) {
     PaintHelper helper;
     Tally tally(8);
