@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "line_reference.h"
 #include "text/string_list.h"
 
 namespace lexo {
@@ -86,31 +87,14 @@ std::string RandomLineEndText(std::mt19937& random, size_t length) {
     return text;
 }
 
-std::vector<uint64_t> ScannedEnds(std::string_view text, LineEnds ends, line_scan::ScanPath path,
-                                  size_t& end) {
-    using namespace line_scan;
-    std::vector<uint64_t> found;
-    LineEnd chunk[kChunk + kScanSlack];
-    bool crBefore = false;
-    end = text.size();
-    for (size_t from = 0; from < end; from += kChunk) {
-        const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
-        for (size_t i = 0; i < count; ++i) found.push_back(chunk[i].Offset());
-    }
-    return found;
-}
-
 TEST(LineScan, TheFastAndThePortableScanFindTheSameLineEnds) {
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
         const std::string text = RandomLineEndText(random, 1 + round * 13 % 3000);
         for (LineEnds ends : {LineEnds::AnyAndNulEnds, LineEnds::CrLfOrLf}) {
-            size_t bestEnd = 0;
-            size_t portableEnd = 0;
-            EXPECT_EQ(ScannedEnds(text, ends, line_scan::ScanPath::Best, bestEnd),
-                      ScannedEnds(text, ends, line_scan::ScanPath::Portable, portableEnd))
+            EXPECT_EQ(test::ScannedLineEnds(text, ends, line_scan::ScanPath::Best),
+                      test::ScannedLineEnds(text, ends, line_scan::ScanPath::Portable))
                 << round;
-            EXPECT_EQ(bestEnd, portableEnd) << round;
         }
     }
 }
@@ -146,26 +130,6 @@ TEST(StringList, LinesAddedAfterATextFollowItsLastLine) {
     }
 }
 
-// Dictionary lines the plain way, one byte at a time.
-V ReadLinesByteByByte(std::string_view text) {
-    V lines;
-    std::string line;
-    bool open = false;
-    for (size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.push_back(line);
-            line.clear();
-            open = false;
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            continue;
-        }
-        line += text[i];
-        open = true;
-    }
-    if (open) lines.push_back(line);
-    return lines;
-}
-
 TEST(StringList, AMillionLinesOfEveryLineEndLoadAsReadByteByByte) {
     // Megabytes of short lines: the room made at first for the line ends grows many times.
     std::mt19937 random(11);
@@ -180,7 +144,7 @@ TEST(StringList, AMillionLinesOfEveryLineEndLoadAsReadByteByByte) {
     for (const std::string* variant : {&text, &endedByANul, &noLineEndAtTheEnd}) {
         StringList list;
         list.SetText(*variant);
-        const V expected = ReadLinesByteByByte(*variant);
+        const V expected = test::ReadLinesByteByByte(*variant, LineEnds::AnyAndNulEnds);
         ASSERT_EQ(list.Count(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(list[i], expected[i]) << i;
     }
