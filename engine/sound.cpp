@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -49,20 +48,14 @@ Sound::Sound(std::string mixerLibrary) : mixerLibrary_(std::move(mixerLibrary)) 
 
 Sound::~Sound() { Shutdown(); }
 
-Sound::Device Sound::OpenDevice(const std::string& mixerLibrary, std::mutex& sdl) {
+Sound::Device Sound::OpenDevice(const std::string& mixerLibrary) {
     Device device;
     try {
-        // Loading libraries touches nothing of SDL's state: no lock yet.
         device.mixer = MixerLibrary::Open(mixerLibrary);
     } catch (const std::bad_alloc&) {
         return device;
     }
     if (device.mixer == nullptr) return device;
-    std::lock_guard<std::mutex> lock(sdl);
-    // SDL keeps data per thread (its last error) that it frees only for threads it started.
-    struct ThreadDataRelease {
-        ~ThreadDataRelease() { SDL_TLSCleanup(); }
-    } release;
     // SDL would otherwise take SIGINT and SIGTERM for itself, and the game could no longer be
     // stopped by them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -85,19 +78,8 @@ void Sound::Init() {
 void Sound::StartOpening() {
     if (!waitingToOpen_) return;
     waitingToOpen_ = false;
-    // Where no thread can be started, the device is opened when it is first needed.
-    opening_ = std::async(std::launch::async | std::launch::deferred, &Sound::OpenDevice,
-                          std::cref(mixerLibrary_), std::ref(sdl_));
-}
-
-bool Sound::TakeDevice(bool wait) {
-    if (wait) StartOpening();
-    if (!opening_.valid()) return false;
-    if (!wait && opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-        return false;
-    }
-    device_ = opening_.get();
-    return true;
+    device_ = OpenDevice(mixerLibrary_);
+    DecodeWaitingSamples();
 }
 
 void Sound::DecodeWaitingSamples() {
@@ -107,12 +89,8 @@ void Sound::DecodeWaitingSamples() {
     });
 }
 
-void Sound::EnsureDevice() {
-    if (TakeDevice(true)) DecodeWaitingSamples();
-}
 
 bool Sound::IsPlayableWav(const std::vector<uint8_t>& bytes) {
-    std::lock_guard<std::mutex> lock(sdl_);
     SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
@@ -135,7 +113,6 @@ void Sound::Decode(Sample& sample, const std::vector<uint8_t>& bytes) {
 uint32_t Sound::LoadSample(const char* path) {
     std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxSoundFileBytes);
     if (!bytes || !IsWav(*bytes)) return 0;
-    if (TakeDevice(false)) DecodeWaitingSamples();
     auto sample = std::make_unique<Sample>();
     if (device_.open) {
         Decode(*sample, *bytes);
@@ -144,7 +121,7 @@ uint32_t Sound::LoadSample(const char* path) {
         // No device to convert for, or not yet: decode only to tell a playable file from a
         // broken one, and keep the file while the device may still come.
         if (!IsPlayableWav(*bytes)) return 0;
-        if (opening_.valid() || waitingToOpen_) sample->wav = std::move(*bytes);
+        if (waitingToOpen_) sample->wav = std::move(*bytes);
     }
     return samples_.Add(std::move(sample));
 }
@@ -159,7 +136,7 @@ void Sound::SetSampleVolume(uint32_t sample, int32_t percent) {
 void Sound::PlaySample(uint32_t sample) {
     Sample* found = samples_.Find(sample);
     if (found == nullptr) return;
-    if (!found->wav.empty()) EnsureDevice();
+    if (!found->wav.empty()) StartOpening();
     if (found->chunk == nullptr) return;
     const MixerLibrary& mixer = *found->mixer;
     while (mixer.Mix_PlayChannelTimed(-1, found->chunk, 0, -1) < 0) {
@@ -176,7 +153,7 @@ void Sound::FreeSample(uint32_t sample) { samples_.Remove(sample); }
 
 void Sound::PlayMusic(const char* path, int32_t loop) {
     StopMusic();
-    EnsureDevice();
+    StartOpening();
     if (!device_.open) return;
     std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxSoundFileBytes);
     if (!bytes || !LooksLikeMp3(*bytes)) return;
@@ -198,10 +175,8 @@ void Sound::StopMusic() {
 }
 
 void Sound::Shutdown() {
-    // A device asked for but never needed is not opened now; one being opened is finished
-    // before anything it opened is closed.
+    // A device asked for but never needed is not opened now.
     waitingToOpen_ = false;
-    TakeDevice(true);
     if (device_.open) device_.mixer->Mix_HaltChannel(-1);
     StopMusic();
     samples_.RemoveAll();

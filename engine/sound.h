@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <future>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -15,9 +13,9 @@ namespace lexo {
 // Samples and music through SDL2_mixer. Without an audio device, or without SDL2_mixer,
 // everything still answers as usual and plays silence; nothing here ever reports an error.
 //
-// The mixer library is opened and the device started on a thread of their own, so that Init
-// returns at once: loads and plays wait for that thread only where they need the mixer. A
-// sample loaded meanwhile is checked at once and decoded once the mixer is there.
+// The mixer library is opened and the device started only once the engine's first frame is
+// shown (or a play needs them), so that neither delays it. A sample loaded before is checked
+// at once and decoded once the mixer is there.
 class Sound {
   public:
     explicit Sound(std::string mixerLibrary = MixerLibrary::kSoname);
@@ -28,9 +26,11 @@ class Sound {
     // Asks for the audio device, once; later calls do nothing until Shutdown. It is opened when
     // StartOpening is called or a play first needs it, whichever comes first.
     void Init();
-    // Starts opening the device asked for, on its own thread. The engine calls it once its
-    // first frame is shown: loading the mixer and starting SDL's audio would otherwise compete
-    // with the first frame for the processor and for SDL.
+    // Opens the device asked for. The engine calls it once its first frame is shown: loading the
+    // mixer and starting SDL's audio (which starts a D-Bus session too) take longer than the
+    // first frame itself. It runs on the caller's thread: SDL starts the D-Bus session by
+    // forking, which from a thread of its own could catch another thread's locks (the child
+    // then hung, and with it the opening and the game).
     void StartOpening();
 
     // Loads a WAV file: a handle from 1, or 0 when the file is missing or not a WAV. Without an
@@ -50,7 +50,7 @@ class Sound {
     void Shutdown();
 
   private:
-    // What the opening thread hands over: the mixer, when it could be opened, and the device.
+    // What opening gives: the mixer, when it could be opened, and the device.
     struct Device {
         std::shared_ptr<const MixerLibrary> mixer;
         bool open = false;
@@ -65,26 +65,17 @@ class Sound {
         ~Sample();
     };
 
-    static Device OpenDevice(const std::string& mixerLibrary, std::mutex& sdl);
+    static Device OpenDevice(const std::string& mixerLibrary);
 
-    // Takes over what the opening thread opened, waiting for it or only when it is done;
-    // true when taken now.
-    bool TakeDevice(bool wait);
     void DecodeWaitingSamples();
-    // The device, waited for, with every sample loaded meanwhile decoded for it.
-    void EnsureDevice();
     bool IsPlayableWav(const std::vector<uint8_t>& bytes);
     void Decode(Sample& sample, const std::vector<uint8_t>& bytes);
     void StopMusic();
 
     const std::string mixerLibrary_;
-    // SDL is shared with the opening thread, which starts its audio: every call into SDL made
-    // while that thread may run holds this.
-    std::mutex sdl_;
-    std::future<Device> opening_;
     bool initTried_ = false;
-    bool waitingToOpen_ = false;  // asked for, not yet being opened
-    Device device_;  // this thread's only, taken over from opening_
+    bool waitingToOpen_ = false;  // asked for, not yet opened
+    Device device_;
     HandleTable<Sample> samples_;
     _Mix_Music* music_ = nullptr;
     std::vector<uint8_t> musicBytes_;  // the music decoder reads from these while playing

@@ -1,5 +1,5 @@
-// The engine's sound directly, with the mixer library it is given: SDL2_mixer is opened on a
-// thread of its own, and every way that can end must leave the engine answering.
+// The engine's sound directly, with the mixer library it is given: SDL2_mixer is opened at run
+// time, and every way that can end must leave the engine answering.
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ TEST_F(SoundLoading, SamplesLoadedBeforeAndAfterTheDeviceOpensBothPlay) {
     EXPECT_EQ(DiskAudio::Peak(audio_->Samples()), 0) << "the volume set before decoding was lost";
 }
 
-TEST_F(SoundLoading, ShutdownWhileTheDeviceIsOpeningWaitsForItCleanly) {
+TEST_F(SoundLoading, OpeningAndClosingAgainAndAgainLeavesSoundWorking) {
     Sound sound;
     for (int round = 0; round < 20; ++round) {
         sound.Init();
