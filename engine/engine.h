@@ -16,8 +16,7 @@ namespace lexo {
 
 // The engine's whole state and its operations; exports.cpp hands the C entries to the one
 // instance. Everything runs on the caller's (the GUI) thread, except that large paintings are
-// shared with the frame's helper thread while End2D waits, and the audio device is opened on
-// a thread of its own (sound.h).
+// shared with the frame's helper thread while End2D waits.
 class Engine {
   public:
     static Engine& Instance();
