@@ -28,4 +28,8 @@ enum class BlendPath { Best, Portable, Plain };
 // Only dst[0 ... count) is read and written.
 void BlendRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = BlendPath::Best);
 
+// Copies the opaque pixels of src over dst[0 ... count), leaving dst where src is keyed out:
+// A is 255 or 0 in every src pixel. Only dst[0 ... count) is read and written.
+void LayKeyedRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = BlendPath::Best);
+
 }  // namespace lexo

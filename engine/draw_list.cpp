@@ -72,7 +72,7 @@ using Blit = std::variant<CellBlit, TextBlit>;
 Blit MakeBlit(const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
         return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
-                    command.runs.get());
+                    command.spans.get());
     }
     return Blit(std::in_place_type<TextBlit>, *command.font, command.x, command.y, command.text,
                 command.style, command.image.get());
@@ -220,8 +220,8 @@ DrawCommand DrawCommand::MakeCell(const Texture& texture, const CellRect& cell, 
     command.texture = &texture;
     command.cell = cell;
     command.at = at;
-    command.runs = RunsToLay(texture, cell, at);
-    command.bounds = CellBounds(command.runs.get(), at).Intersect(frame);
+    command.spans = SpansToLay(texture, cell, at);
+    command.bounds = CellBounds(command.spans.get(), at).Intersect(frame);
     return command;
 }
 

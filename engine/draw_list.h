@@ -31,7 +31,7 @@ struct DrawCommand {
     Rect bounds;  // the frame pixels it may change, within the frame: for keyed sprites
                   // only the box around their opaque pixels
     // What it is laid from, looked up once when it is recorded (equal commands have equal ones).
-    std::shared_ptr<const CellRuns> runs;    // Cell, 1:1 keyed or mirrored
+    std::shared_ptr<const CellSpans> spans;  // Cell, 1:1 keyed or mirrored
     std::shared_ptr<const TextImage> image;  // Text, kept image at natural size
 
     static DrawCommand MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,

@@ -30,7 +30,10 @@ TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, u
         Compose(font, text, font.outline, PixelFromColourRef(font.outlineColour), alpha, layer);
     }
     Compose(font, text, font.coverage, colour, alpha, layer);
-    MakeRows(layer);
+    const auto width = static_cast<int32_t>(box_.x1 - box_.x0);
+    for (int64_t y = 0; y < box_.y1 - box_.y0; ++y) {
+        rows_.AddRow(layer.data() + static_cast<size_t>(y) * width, width);
+    }
 }
 
 void TextImage::Compose(const DftFont& font, std::string_view text,
@@ -51,36 +54,10 @@ void TextImage::Compose(const DftFont& font, std::string_view text,
     });
 }
 
-void TextImage::MakeRows(const std::vector<Pixel>& layer) {
-    const auto width = static_cast<int32_t>(box_.x1 - box_.x0);
-    const auto height = static_cast<int32_t>(box_.y1 - box_.y0);
-    rows_.reserve(static_cast<size_t>(height));
-    for (int32_t y = 0; y < height; ++y) {
-        const Pixel* row = layer.data() + static_cast<size_t>(y) * width;
-        int32_t first = 0;
-        int32_t last = width;
-        while (first < last && row[first] == 0) ++first;
-        while (last > first && row[last - 1] == 0) --last;
-        rows_.push_back({first, last - first, static_cast<uint32_t>(pixels_.size())});
-        pixels_.insert(pixels_.end(), row + first, row + last);
-    }
-}
-
 void TextImage::Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const {
     if (box_.Empty()) return;
-    const int64_t left = x + box_.x0;
-    const int64_t top = y + box_.y0;
-    const int64_t y0 = std::max(top, clip.y0);
-    const int64_t y1 = std::min(top + (box_.y1 - box_.y0), clip.y1);
-    for (int64_t fy = y0; fy < y1; ++fy) {
-        const TextRow& row = rows_[static_cast<size_t>(fy - top)];
-        const int64_t start = left + row.x;
-        const int64_t from = std::max(start, clip.x0);
-        const int64_t to = std::min(start + row.length, clip.x1);
-        if (from >= to) continue;
-        BlendRow(canvas.Row(static_cast<int>(fy)) + from,
-               pixels_.data() + row.offset + (from - start), static_cast<size_t>(to - from));
-    }
+    rows_.Lay(canvas, clip, x + box_.x0, y + box_.y0,
+              [](Pixel* frame, const Pixel* text, size_t count) { BlendRow(frame, text, count); });
 }
 
 }  // namespace lexo

@@ -7,6 +7,7 @@
 
 #include "font_dft.h"
 #include "pixels.h"
+#include "span_image.h"
 
 namespace lexo {
 
@@ -43,14 +44,6 @@ void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, V
     }
 }
 
-// One row of a text image: `length` pixels from column x, from the first that shows to the last,
-// stored at `offset`; those in between that show nothing are zero.
-struct TextRow {
-    int32_t x = 0;
-    int32_t length = 0;
-    uint32_t offset = 0;
-};
-
 // A line of text drawn once, at natural size, in one colour and alpha, ready to be laid onto
 // frames again and again. Pixels are premultiplied (A in the top byte, colour already scaled
 // by it), so laying one pixel is p + d * (255 - A) / 255: a zero pixel leaves the frame as it
@@ -69,7 +62,7 @@ class TextImage {
     // The box relative to the text's top-left position; empty when the text shows nothing.
     const Rect& Box() const { return box_; }
     // Pixels kept: those of every row from the first that shows to the last.
-    size_t PixelCount() const { return pixels_.size(); }
+    size_t PixelCount() const { return rows_.PixelCount(); }
 
     // Lays the image with the text's top-left at x, y, changing only pixels inside `clip`.
     void Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const;
@@ -77,12 +70,10 @@ class TextImage {
   private:
     void Compose(const DftFont& font, std::string_view text, const std::vector<uint8_t>& plane,
                  Pixel colour, uint32_t alpha, std::vector<Pixel>& layer) const;
-    void MakeRows(const std::vector<Pixel>& layer);
 
     Rect box_;
     bool tooBig_ = false;
-    std::vector<TextRow> rows_;
-    std::vector<Pixel> pixels_;
+    SpanImage rows_;
 };
 
 }  // namespace lexo

@@ -9,7 +9,7 @@ namespace lexo {
 namespace {
 
 // Sheets are drawn with a handful of cells each; a caller cycling through endless different
-// cells of a huge picture only rebuilds runs, it never piles them up.
+// cells of a huge picture only rebuilds spans, it never piles them up.
 constexpr size_t kMaxCachedCells = 4096;
 
 size_t& PixelsInUse() {
@@ -67,19 +67,19 @@ void Texture::ApplyColourKey(uint32_t colour) {
             opaque_ = false;
         }
     }
-    runs_.clear();
+    spans_.clear();
 }
 
-std::shared_ptr<const CellRuns> Texture::Runs(const CellRect& cell, bool mirrored) const {
-    RunsKey key{cell, mirrored};
-    auto found = runs_.find(key);
-    if (found != runs_.end()) return found->second;
-    if (runs_.size() >= kMaxCachedCells) runs_.clear();
-    auto made = std::make_shared<const CellRuns>(image_, cell, mirrored);
-    return runs_.emplace(key, std::move(made)).first->second;
+std::shared_ptr<const CellSpans> Texture::Spans(const CellRect& cell, bool mirrored) const {
+    SpansKey key{cell, mirrored};
+    auto found = spans_.find(key);
+    if (found != spans_.end()) return found->second;
+    if (spans_.size() >= kMaxCachedCells) spans_.clear();
+    auto made = std::make_shared<const CellSpans>(image_, cell, mirrored);
+    return spans_.emplace(key, std::move(made)).first->second;
 }
 
-size_t Texture::RunsKeyHash::operator()(const RunsKey& key) const {
+size_t Texture::SpansKeyHash::operator()(const SpansKey& key) const {
     uint64_t a = static_cast<uint32_t>(key.cell.x) | uint64_t{static_cast<uint32_t>(key.cell.y)}
                                                          << 32;
     uint64_t b = static_cast<uint32_t>(key.cell.width) |

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "pixels.h"
-#include "sprites/cell_runs.h"
+#include "sprites/cell_spans.h"
 
 namespace lexo {
 
@@ -54,25 +54,25 @@ class Texture {
     const Image& Picture() const { return image_; }
     bool Opaque() const { return opaque_; }
 
-    // The opaque runs of one cell as drawn (mirrored or not), made on first use and kept. A
+    // The spans of one cell as drawn (mirrored or not), made on first use and kept. A
     // blit holds on to them, so that dropping old ones from the store never pulls them away
     // from a frame being painted.
-    std::shared_ptr<const CellRuns> Runs(const CellRect& cell, bool mirrored) const;
+    std::shared_ptr<const CellSpans> Spans(const CellRect& cell, bool mirrored) const;
 
   private:
-    struct RunsKey {
+    struct SpansKey {
         CellRect cell;
         bool mirrored = false;
-        bool operator==(const RunsKey&) const = default;
+        bool operator==(const SpansKey&) const = default;
     };
-    struct RunsKeyHash {
-        size_t operator()(const RunsKey& key) const;
+    struct SpansKeyHash {
+        size_t operator()(const SpansKey& key) const;
     };
 
     Image image_;
     PixelShare share_;
     bool opaque_ = true;
-    mutable std::unordered_map<RunsKey, std::shared_ptr<const CellRuns>, RunsKeyHash> runs_;
+    mutable std::unordered_map<SpansKey, std::shared_ptr<const CellSpans>, SpansKeyHash> spans_;
 };
 
 }  // namespace lexo

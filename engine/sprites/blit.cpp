@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "blend.h"
+
 namespace lexo {
 namespace {
 
@@ -31,21 +33,6 @@ void CopyOpaqueRows(Image& canvas, const Image& picture, const CellRect& cell, c
     for (int y = clip.y0; y < clip.y1; ++y) {
         const Pixel* src = picture.Row(static_cast<int>(cell.y + (y - clip.top))) + srcX;
         std::memcpy(canvas.Row(y) + clip.x0, src, count * sizeof(Pixel));
-    }
-}
-
-void CopyRuns(Image& canvas, const CellRuns& runs, const Clip& clip) {
-    for (int y = clip.y0; y < clip.y1; ++y) {
-        Pixel* dst = canvas.Row(y);
-        for (const PixelRun& run : runs.Row(static_cast<int>(y - clip.top))) {
-            int64_t start = clip.left + run.x;
-            int64_t end = start + run.length;
-            int64_t from = std::max<int64_t>(start, clip.x0);
-            int64_t to = std::min<int64_t>(end, clip.x1);
-            if (from >= to) continue;
-            std::memcpy(dst + from, runs.Data(run) + (from - start),
-                        static_cast<size_t>(to - from) * sizeof(Pixel));
-        }
     }
 }
 
@@ -87,8 +74,8 @@ bool OneToOne(const CellRect& cell, const Placement& at) {
     return at.width == cell.width && at.height == cell.height;
 }
 
-// 1:1 draws of keyed or mirrored cells copy the cell's opaque runs.
-bool UsesRuns(const Texture& texture, const CellRect& cell, const Placement& at) {
+// 1:1 draws of keyed or mirrored cells are laid from the cell's spans.
+bool UsesSpans(const Texture& texture, const CellRect& cell, const Placement& at) {
     return OneToOne(cell, at) && (!texture.Opaque() || at.mirrored);
 }
 
@@ -112,28 +99,31 @@ Rect PlacementRect(const Placement& at) {
     return Rect{at.x, at.y, int64_t{at.x} + at.width, int64_t{at.y} + at.height};
 }
 
-std::shared_ptr<const CellRuns> RunsToLay(const Texture& texture, const CellRect& cell,
+std::shared_ptr<const CellSpans> SpansToLay(const Texture& texture, const CellRect& cell,
                                           const Placement& at) {
-    if (!UsesRuns(texture, cell, at) || PlacementRect(at).Empty()) return nullptr;
-    return texture.Runs(cell, at.mirrored);
+    if (!UsesSpans(texture, cell, at) || PlacementRect(at).Empty()) return nullptr;
+    return texture.Spans(cell, at.mirrored);
 }
 
-Rect CellBounds(const CellRuns* runs, const Placement& at) {
-    if (runs == nullptr) return PlacementRect(at);
-    const Rect& box = runs->OpaqueBox();
+Rect CellBounds(const CellSpans* spans, const Placement& at) {
+    if (spans == nullptr) return PlacementRect(at);
+    const Rect& box = spans->OpaqueBox();
     if (box.Empty()) return Rect{};
     return {at.x + box.x0, at.y + box.y0, at.x + box.x1, at.y + box.y1};
 }
 
 CellBlit::CellBlit(const Texture& texture, const CellRect& cell, const Placement& at,
-                   const CellRuns* runs)
-    : texture_(texture), cell_(cell), at_(at), runs_(runs) {}
+                   const CellSpans* spans)
+    : texture_(texture), cell_(cell), at_(at), spans_(spans) {}
 
 void CellBlit::Draw(Image& canvas, const Rect& clip) const {
     std::optional<Clip> visible = ClipPlacement(clip, at_);
     if (!visible) return;
-    if (runs_ != nullptr) {
-        CopyRuns(canvas, *runs_, *visible);
+    if (spans_ != nullptr) {
+        spans_->Rows().Lay(canvas, clip, at_.x, at_.y,
+                           [](Pixel* frame, const Pixel* cell, size_t count) {
+                               LayKeyedRow(frame, cell, count);
+                           });
     } else if (OneToOne(cell_, at_)) {
         CopyOpaqueRows(canvas, texture_.Picture(), cell_, *visible);
     } else {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "pixels.h"
-#include "sprites/cell_runs.h"
+#include "sprites/cell_spans.h"
 #include "textures.h"
 
 namespace lexo {
@@ -27,25 +27,25 @@ std::optional<CellRect> SheetCell(const Image& sheet, int32_t columns, int32_t r
 // The frame pixels a placement covers, before clipping.
 Rect PlacementRect(const Placement& at);
 
-// The opaque runs a draw of the cell is laid from: for a 1:1 draw of a keyed or mirrored cell,
-// null for any other.
-std::shared_ptr<const CellRuns> RunsToLay(const Texture& texture, const CellRect& cell,
+// The spans a draw of the cell is laid from: for a 1:1 draw of a keyed or mirrored cell, null
+// for any other.
+std::shared_ptr<const CellSpans> SpansToLay(const Texture& texture, const CellRect& cell,
                                           const Placement& at);
 
-// The frame pixels a draw of the cell may change, before clipping: with runs the box around
+// The frame pixels a draw of the cell may change, before clipping: with spans the box around
 // their opaque pixels, otherwise the whole placement.
-Rect CellBounds(const CellRuns* runs, const Placement& at);
+Rect CellBounds(const CellSpans* spans, const Placement& at);
 
 // One cell of a texture drawn stretched (nearest pixel) to the placement, mirrored left-right
 // when asked, keyed-out pixels left alone. It is laid in pieces, one clip at a time, with the
-// runs RunsToLay gave for it (which must outlive it).
+// spans SpansToLay gave for it (which must outlive it).
 //
 // 1:1 draws are the common case and take fast paths: an opaque unmirrored cell is copied row by
-// row, any other cell as its cached opaque runs. Stretched draws sample pixel by pixel.
+// row, any other cell from its cached spans. Stretched draws sample pixel by pixel.
 class CellBlit {
   public:
     CellBlit(const Texture& texture, const CellRect& cell, const Placement& at,
-             const CellRuns* runs);
+             const CellSpans* spans);
 
     // Changes only canvas pixels inside `clip` (which lies within the canvas). Reads only what
     // it holds, so blits may be laid from several threads onto parts of a canvas apart.
@@ -55,7 +55,7 @@ class CellBlit {
     const Texture& texture_;
     CellRect cell_;
     Placement at_;
-    const CellRuns* runs_;  // for 1:1 keyed or mirrored cells
+    const CellSpans* spans_;  // for 1:1 keyed or mirrored cells
 };
 
 }  // namespace lexo

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -38,31 +39,54 @@ TEST(Blend, OverComposesTranslucentLayers) {
     EXPECT_EQ(Premultiplied(0x80FF40, 255), 0xFF80FF40u);
 }
 
-TEST(Blend, WideRowsLayWhatThePlainOneLaysAndNothingBeyond) {
+using RowOperation = void (*)(Pixel*, const Pixel*, size_t, BlendPath);
+
+// Rows of every length up to several vectors, from sources at different alignments: each
+// version lays what the plain one lays, and nothing outside the row.
+void ExpectEveryVersionLaysAlike(RowOperation lay, const std::function<Pixel()>& source) {
     std::mt19937 random(7);
-    auto premultiplied = [&] {
-        const uint32_t a = random() % 4 == 0 ? 0 : random() % 4 == 0 ? 255 : random() % 256;
-        return Premultiplied(random(), a);
-    };
     constexpr size_t kGuard = 9;
     constexpr Pixel kUntouched = 0x12345678;
     for (size_t count = 0; count <= 70; ++count) {
         for (size_t offset = 0; offset < 3; ++offset) {
             std::vector<Pixel> src(offset + count);
-            for (Pixel& p : src) p = premultiplied();
-            std::vector<Pixel> wide(kGuard + count + kGuard, kUntouched);
-            for (size_t i = 0; i < count; ++i) wide[kGuard + i] = kOpaque | random();
-            std::vector<Pixel> plain = wide;
-            BlendRow(plain.data() + kGuard, src.data() + offset, count, BlendPath::Plain);
-            for (BlendPath path : {BlendPath::Best, BlendPath::Portable}) {
-                std::vector<Pixel> laid = wide;
-                BlendRow(laid.data() + kGuard, src.data() + offset, count, path);
-                ASSERT_EQ(laid, plain) << count << " pixels, path " << static_cast<int>(path);
-            }
+            for (Pixel& p : src) p = source();
+            std::vector<Pixel> frame(kGuard + count + kGuard, kUntouched);
+            for (size_t i = 0; i < count; ++i) frame[kGuard + i] = kOpaque | random();
+            std::vector<Pixel> plain = frame;
+            lay(plain.data() + kGuard, src.data() + offset, count, BlendPath::Plain);
             for (size_t i = 0; i < kGuard; ++i) {
                 ASSERT_EQ(plain[i], kUntouched) << count << " pixels";
                 ASSERT_EQ(plain[kGuard + count + i], kUntouched) << count << " pixels";
             }
+            for (BlendPath path : {BlendPath::Best, BlendPath::Portable}) {
+                std::vector<Pixel> laid = frame;
+                lay(laid.data() + kGuard, src.data() + offset, count, path);
+                ASSERT_EQ(laid, plain) << count << " pixels, path " << static_cast<int>(path);
+            }
+        }
+    }
+}
+
+TEST(Blend, WideRowsLayWhatThePlainOneLaysAndNothingBeyond) {
+    std::mt19937 random(11);
+    ExpectEveryVersionLaysAlike(BlendRow, [&] {
+        const uint32_t a = random() % 4 == 0 ? 0 : random() % 4 == 0 ? 255 : random() % 256;
+        return Premultiplied(random(), a);
+    });
+    ExpectEveryVersionLaysAlike(LayKeyedRow, [&] {
+        return random() % 3 == 0 ? Pixel{0} : kOpaque | random();
+    });
+}
+
+TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
+    const std::vector<Pixel> cell = {0xFF102030, 0, 0, 0xFF405060, 0xFF708090, 0, 0xFFA0B0C0,
+                                     0, 0, 0xFFFFFFFF};
+    for (BlendPath path : {BlendPath::Best, BlendPath::Portable, BlendPath::Plain}) {
+        std::vector<Pixel> frame(cell.size(), kOpaqueBlack | 0x010203);
+        LayKeyedRow(frame.data(), cell.data(), cell.size(), path);
+        for (size_t i = 0; i < cell.size(); ++i) {
+            EXPECT_EQ(frame[i], cell[i] != 0 ? cell[i] : 0xFF010203u) << i;
         }
     }
 }
