@@ -183,19 +183,35 @@ std::vector<Rect> ChangedBounds(const DrawList& before, const DrawList& after) {
 constexpr int64_t kBandRows = 16;
 constexpr int64_t kJoinGap = 32;
 
+// Columns [from, to) (from >= 0) as bits: the words they touch and those words' bits, worked
+// out once for all the bands a change spans.
+class ColumnMask {
+  public:
+    ColumnMask(int64_t from, int64_t to)
+        : first_(from / 64),
+          last_((to - 1) / 64),
+          firstBits_(~uint64_t{0} << (from % 64)),
+          lastBits_(to % 64 == 0 ? ~uint64_t{0} : (uint64_t{1} << (to % 64)) - 1) {}
+
+    void MarkIn(uint64_t* words) const {
+        if (first_ == last_) {
+            words[first_] |= firstBits_ & lastBits_;
+            return;
+        }
+        words[first_] |= firstBits_;
+        for (int64_t w = first_ + 1; w < last_; ++w) words[w] = ~uint64_t{0};
+        words[last_] |= lastBits_;
+    }
+
+  private:
+    int64_t first_, last_;
+    uint64_t firstBits_, lastBits_;
+};
+
 // The columns of one band, one bit each.
 class ColumnBits {
   public:
-    ColumnBits(uint64_t* words, int64_t columns) : words_(words), columns_(columns) {}
-
-    void Set(int64_t from, int64_t to) {
-        for (int64_t w = from / 64; w <= (to - 1) / 64; ++w) {
-            const int64_t low = std::max(from, w * 64) - w * 64;
-            const int64_t high = std::min(to, w * 64 + 64) - w * 64;
-            const uint64_t upTo = high == 64 ? ~uint64_t{0} : (uint64_t{1} << high) - 1;
-            words_[w] |= upTo & ~((uint64_t{1} << low) - 1);
-        }
-    }
+    ColumnBits(const uint64_t* words, int64_t columns) : words_(words), columns_(columns) {}
 
     // The first column at or after `from` whose bit is `value`; columns when there is none.
     int64_t Next(int64_t from, bool value) const {
@@ -208,7 +224,7 @@ class ColumnBits {
     }
 
   private:
-    uint64_t* words_;
+    const uint64_t* words_;
     int64_t columns_;
 };
 
@@ -272,6 +288,10 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
     if (!areas.empty()) bandEnds.push_back(areas.size());
 
     PaintPlan plan;
+    // Room made once: most draws are laid onto a few pieces.
+    plan.blits.reserve(list.size());
+    plan.piecesEnd.reserve(list.size());
+    plan.pieces.reserve(areas.size() + 4 * list.size());
     for (size_t i = 0; i < list.size(); ++i) {
         const Rect& bounds = list[i].bounds;
         const size_t firstPiece = plan.pieces.size();
@@ -285,8 +305,11 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
             auto area = std::partition_point(areas.begin() + begin, areas.begin() + *band,
                                              [&](const Rect& r) { return r.x1 <= bounds.x0; });
             for (; area != areas.begin() + *band && area->x0 < bounds.x1; ++area) {
-                const Rect piece = bounds.Intersect(*area);
-                if (start[area - areas.begin()] <= i && !piece.Empty()) plan.pieces.push_back(piece);
+                if (start[area - areas.begin()] > i) continue;
+                // Made in place: a copy of a piece built on the stack is read back before
+                // its parts have all been stored, which stalls.
+                Rect& piece = plan.pieces.emplace_back(bounds.Intersect(*area));
+                if (piece.Empty()) plan.pieces.pop_back();
             }
         }
         if (plan.pieces.size() == firstPiece) continue;
@@ -329,8 +352,9 @@ std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Re
     for (const Rect& changedRect : changed) {
         const Rect r = changedRect.Intersect(frame);
         if (r.Empty()) continue;
+        const ColumnMask columns(r.x0, r.x1);
         for (int64_t band = r.y0 / kBandRows; band <= (r.y1 - 1) / kBandRows; ++band) {
-            ColumnBits(marked.data() + band * words, frame.x1).Set(r.x0, r.x1);
+            columns.MarkIn(marked.data() + band * words);
         }
     }
 
