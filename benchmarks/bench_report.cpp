@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <thread>
 
 namespace lexo::bench {
 
@@ -31,6 +32,20 @@ double MedianSeconds(size_t repetitions, const std::function<void()>& run,
         samples.push_back(Now() - start);
     }
     return Median(std::move(samples));
+}
+
+std::vector<double> LeastOfRounds(int rounds, std::chrono::milliseconds pause,
+                                  const std::function<std::vector<double>()>& measureRound) {
+    std::vector<double> least;
+    for (int round = 0; round < rounds; ++round) {
+        if (round > 0) std::this_thread::sleep_for(pause);
+        const std::vector<double> figures = measureRound();
+        if (least.empty()) least = figures;
+        for (size_t i = 0; i < least.size() && i < figures.size(); ++i) {
+            least[i] = std::min(least[i], figures[i]);
+        }
+    }
+    return least;
 }
 
 std::string FormatFigure(const Figure& figure) {

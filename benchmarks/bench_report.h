@@ -19,6 +19,13 @@ double Median(std::vector<double> samples);
 double MedianSeconds(size_t repetitions, const std::function<void()>& run,
                      const std::function<void()>& prepare = {});
 
+// Measures `rounds` times, `pause` apart, and keeps the least of each figure a round gives.
+// Load from outside the process (another virtual machine on the same host) comes and goes over
+// seconds and only ever adds time; the least is the code's own figure. Floors are measured
+// in the same rounds and kept the same way.
+std::vector<double> LeastOfRounds(int rounds, std::chrono::milliseconds pause,
+                                  const std::function<std::vector<double>()>& measureRound);
+
 // One figure beside its floor, both in `unit`, as the line ./bench prints:
 //   bench NAME: VALUE UNIT vs floor VALUE UNIT = ratio R (target <= T)
 struct Figure {
