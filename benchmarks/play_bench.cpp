@@ -24,7 +24,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kStartups = 5;
+constexpr int kStartups = 11;
 constexpr double kStartupTimeout = 30;
 constexpr double kPlaySeconds = 30;
 // The spawn period: a player answering at the pace monsters come.
