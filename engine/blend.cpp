@@ -101,10 +101,10 @@ __attribute__((target("avx2"))) inline __m256i Blend8(__m256i p, __m256i d) {
         _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1, 11, -1, 11,
                          -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
     const __m256i inverted = _mm256_xor_si256(p, _mm256_set1_epi32(-1));
-    __m256i low = _mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero),
-                                     _mm256_shuffle_epi8(inverted, lowAlpha));
-    __m256i high = _mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero),
-                                      _mm256_shuffle_epi8(inverted, highAlpha));
+    __m256i low =
+        _mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), _mm256_shuffle_epi8(inverted, lowAlpha));
+    __m256i high =
+        _mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), _mm256_shuffle_epi8(inverted, highAlpha));
     low = _mm256_mulhi_epu16(_mm256_add_epi16(low, half), by257);
     high = _mm256_mulhi_epu16(_mm256_add_epi16(high, half), by257);
     const __m256i laid = _mm256_add_epi8(p, _mm256_packus_epi16(low, high));

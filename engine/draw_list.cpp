@@ -327,8 +327,8 @@ int64_t PixelCount(std::span<const Rect> areas) {
 
 }  // namespace
 
-void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
-            PaintHelper* helper, const Underlay* underlay) {
+void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas, PaintHelper* helper,
+            const Underlay* underlay) {
     const PaintPlan plan = PlanPainting(LaidList(drawn, underlay), canvas, areas);
     // A large painting is shared with the helper's thread, a slice of rows at a time. Each
     // canvas pixel is laid by one of them, in list order as always.

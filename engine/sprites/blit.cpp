@@ -100,7 +100,7 @@ Rect PlacementRect(const Placement& at) {
 }
 
 std::shared_ptr<const CellSpans> SpansToLay(const Texture& texture, const CellRect& cell,
-                                          const Placement& at) {
+                                            const Placement& at) {
     if (!UsesSpans(texture, cell, at) || PlacementRect(at).Empty()) return nullptr;
     return texture.Spans(cell, at.mirrored);
 }
@@ -120,10 +120,9 @@ void CellBlit::Draw(Image& canvas, const Rect& clip) const {
     std::optional<Clip> visible = ClipPlacement(clip, at_);
     if (!visible) return;
     if (spans_ != nullptr) {
-        spans_->Rows().Lay(canvas, clip, at_.x, at_.y,
-                           [](Pixel* frame, const Pixel* cell, size_t count) {
-                               LayKeyedRow(frame, cell, count);
-                           });
+        spans_->Rows().Lay(
+            canvas, clip, at_.x, at_.y,
+            [](Pixel* frame, const Pixel* cell, size_t count) { LayKeyedRow(frame, cell, count); });
     } else if (OneToOne(cell_, at_)) {
         CopyOpaqueRows(canvas, texture_.Picture(), cell_, *visible);
     } else {

@@ -30,7 +30,7 @@ Rect PlacementRect(const Placement& at);
 // The spans a draw of the cell is laid from: for a 1:1 draw of a keyed or mirrored cell, null
 // for any other.
 std::shared_ptr<const CellSpans> SpansToLay(const Texture& texture, const CellRect& cell,
-                                          const Placement& at);
+                                            const Placement& at);
 
 // The frame pixels a draw of the cell may change, before clipping: with spans the box around
 // their opaque pixels, otherwise the whole placement.

@@ -74,14 +74,13 @@ TEST(Blend, WideRowsLayWhatThePlainOneLaysAndNothingBeyond) {
         const uint32_t a = random() % 4 == 0 ? 0 : random() % 4 == 0 ? 255 : random() % 256;
         return Premultiplied(random(), a);
     });
-    ExpectEveryVersionLaysAlike(LayKeyedRow, [&] {
-        return random() % 3 == 0 ? Pixel{0} : kOpaque | random();
-    });
+    ExpectEveryVersionLaysAlike(LayKeyedRow,
+                                [&] { return random() % 3 == 0 ? Pixel{0} : kOpaque | random(); });
 }
 
 TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
-    const std::vector<Pixel> cell = {0xFF102030, 0, 0, 0xFF405060, 0xFF708090, 0, 0xFFA0B0C0,
-                                     0, 0, 0xFFFFFFFF};
+    const std::vector<Pixel> cell = {0xFF102030, 0,          0, 0xFF405060, 0xFF708090,
+                                     0,          0xFFA0B0C0, 0, 0,          0xFFFFFFFF};
     for (BlendPath path : {BlendPath::Best, BlendPath::Portable, BlendPath::Plain}) {
         std::vector<Pixel> frame(cell.size(), kOpaqueBlack | 0x010203);
         LayKeyedRow(frame.data(), cell.data(), cell.size(), path);
