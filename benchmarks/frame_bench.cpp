@@ -31,7 +31,7 @@ constexpr int kFramesPerWalkingFrame = 3;
 constexpr int kCycle = 60;
 constexpr size_t kFrames = 600;
 // Rounds of all the figures, spread over a few seconds (see LeastOfRounds).
-constexpr int kRounds = 5;
+constexpr int kRounds = 8;
 constexpr auto kPause = std::chrono::milliseconds(500);
 
 Game* g_game = nullptr;
