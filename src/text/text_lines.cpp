@@ -79,14 +79,13 @@ __attribute__((always_inline)) inline size_t BlockLineEnds(const Masks& m, uint6
     const uint64_t pairedLf = m.lf & ((m.cr << 1) | uint64_t{crBefore});
     crBefore = (m.cr >> 63) != 0;
     uint64_t found = kAnyEnds ? (m.cr | m.lf) & ~pairedLf : m.lf;
-    size_t count = 0;
+    const auto count = static_cast<size_t>(std::popcount(found));
     for (size_t i = 0; i < kScanSlack; ++i) {
         out[i] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found | uint64_t{1} << 63)));
-        count += found != 0;
         found &= found - 1;
     }
-    for (; found != 0; found &= found - 1) {
-        out[count++] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found)));
+    for (size_t i = kScanSlack; found != 0; ++i, found &= found - 1) {
+        out[i] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found)));
     }
     return count;
 }
