@@ -49,6 +49,13 @@ struct Rect {
         return {x0 > other.x0 ? x0 : other.x0, y0 > other.y0 ? y0 : other.y0,
                 x1 < other.x1 ? x1 : other.x1, y1 < other.y1 ? y1 : other.y1};
     }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect Bound(const Rect& other) const {
+        if (other.Empty()) return *this;
+        if (Empty()) return other;
+        return {x0 < other.x0 ? x0 : other.x0, y0 < other.y0 ? y0 : other.y0,
+                x1 > other.x1 ? x1 : other.x1, y1 > other.y1 ? y1 : other.y1};
+    }
 };
 
 }  // namespace lexo

@@ -66,15 +66,9 @@ void DrawFromAtlas(Image& canvas, const Rect& clip, const DftFont& font, int32_t
 Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
                 const TextStyle& style) {
     if (!Drawable(style)) return Rect{};
-    Rect bounds;
-    ForEachGlyphBox(font.Data(), text, style.scale, [&](const GlyphBox& box) {
-        Rect glyph{x + box.x, y + box.y, x + box.x + box.width, y + box.y + box.height};
-        bounds = bounds.Empty()
-                     ? glyph
-                     : Rect{std::min(bounds.x0, glyph.x0), std::min(bounds.y0, glyph.y0),
-                            std::max(bounds.x1, glyph.x1), std::max(bounds.y1, glyph.y1)};
-    });
-    return bounds;
+    const Rect box = GlyphsBox(font.Data(), text, style.scale);
+    if (box.Empty()) return Rect{};
+    return {x + box.x0, y + box.y0, x + box.x1, y + box.y1};
 }
 
 std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::string_view text,

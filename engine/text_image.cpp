@@ -1,7 +1,5 @@
 #include "text_image.h"
 
-#include <algorithm>
-
 #include "blend.h"
 
 namespace lexo {
@@ -14,12 +12,7 @@ inline uint32_t Weight(uint32_t cover, uint32_t alpha) {
 }  // namespace
 
 TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, uint32_t alpha) {
-    ForEachGlyphBox(font, text, 1.0, [&](const GlyphBox& g) {
-        Rect glyph{g.x, g.y, g.x + g.width, g.y + g.height};
-        box_ = box_.Empty() ? glyph
-                            : Rect{std::min(box_.x0, glyph.x0), std::min(box_.y0, glyph.y0),
-                                   std::max(box_.x1, glyph.x1), std::max(box_.y1, glyph.y1)};
-    });
+    box_ = GlyphsBox(font, text, 1.0);
     tooBig_ = !box_.Empty() && (box_.x1 - box_.x0) * (box_.y1 - box_.y0) > kMaxArea;
     if (box_.Empty() || alpha == 0 || tooBig_) {
         box_ = Rect{};

@@ -44,11 +44,21 @@ void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, V
     }
 }
 
+// The box around a line's glyph boxes, relative to its top-left position; empty when no glyph
+// shows.
+inline Rect GlyphsBox(const DftFont& font, std::string_view text, double scale) {
+    Rect box;
+    ForEachGlyphBox(font, text, scale, [&](const GlyphBox& g) {
+        box = box.Bound({g.x, g.y, g.x + g.width, g.y + g.height});
+    });
+    return box;
+}
+
 // A line of text drawn once, at natural size, in one colour and alpha, ready to be laid onto
 // frames again and again. Pixels are premultiplied (A in the top byte, colour already scaled
 // by it), so laying one pixel is p + d * (255 - A) / 255: a zero pixel leaves the frame as it
-// is, an opaque one replaces it. Whole rows are laid that way, several pixels at a time, which is
-// cheaper than telling opaque, translucent and empty pixels apart. Outline and glyphs are
+// is, an opaque one replaces it. Whole rows are laid that way, several pixels at a time, which
+// is cheaper than telling opaque, translucent and empty pixels apart. Outline and glyphs are
 // already composed, the outline of the whole line under all glyphs.
 class TextImage {
   public:

@@ -1,6 +1,5 @@
 #include "sprites/cell_spans.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace lexo {
@@ -15,11 +14,7 @@ CellSpans::CellSpans(const Image& image, CellRect cell, bool mirrored) {
         }
         rows_.AddRow(row.data(), cell.width);
         const RowSpan& span = rows_.Row(y);
-        if (span.length == 0) continue;
-        const Rect shown{span.x, y, span.x + span.length, y + 1};
-        box_ = box_.Empty() ? shown
-                            : Rect{std::min(box_.x0, shown.x0), box_.y0,
-                                   std::max(box_.x1, shown.x1), shown.y1};
+        box_ = box_.Bound({span.x, y, span.x + span.length, y + 1});
     }
 }
 
