@@ -56,11 +56,10 @@ struct Underlay {
 
 // Paints the areas of the canvas as the list draws them: each from the last command that covers
 // it whole with opaque pixels (the underlay standing for the commands it hides), or else from
-// black. The areas do not overlap and come as Damage
-// gives them: in bands from the top down (sorted by top edges and by bottom edges alike), those
-// sharing their rows from left to right. Each command is laid onto all its areas in turn, so
-// what it needs from its texture or font is looked up once. With a helper, a large painting is
-// shared with its thread, the canvas cut in two at a row.
+// black. The areas do not overlap and come as Damage gives them: in bands from the top down
+// (sorted by top edges and by bottom edges alike), those sharing their rows from left to right.
+// Each command is laid onto all its areas in turn. With a helper, a large painting is shared
+// with its thread, the canvas cut into slices of rows that each thread takes in turn.
 void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
             PaintHelper* helper = nullptr, const Underlay* underlay = nullptr);
 
