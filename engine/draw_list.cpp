@@ -69,13 +69,16 @@ size_t StartArea(const LaidList& list, const std::vector<size_t>& covers, Image&
 
 using Blit = std::variant<CellBlit, TextBlit>;
 
-Blit MakeBlit(const DrawCommand& command) {
+// Built in place: a blit built elsewhere and copied in is read back before all its parts are
+// stored, which stalls.
+void AddBlit(std::vector<Blit>& blits, const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
-        return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
-                    command.spans.get());
+        blits.emplace_back(std::in_place_type<CellBlit>, *command.texture, command.cell,
+                           command.at, command.spans.get());
+        return;
     }
-    return Blit(std::in_place_type<TextBlit>, *command.font, command.x, command.y, command.text,
-                command.style, command.image.get());
+    blits.emplace_back(std::in_place_type<TextBlit>, *command.font, command.x, command.y,
+                       command.text, command.style, command.image.get());
 }
 
 // What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
@@ -306,14 +309,13 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
                                              [&](const Rect& r) { return r.x1 <= bounds.x0; });
             for (; area != areas.begin() + *band && area->x0 < bounds.x1; ++area) {
                 if (start[area - areas.begin()] > i) continue;
-                // Made in place: a copy of a piece built on the stack is read back before
-                // its parts have all been stored, which stalls.
+                // Made in place, as blits are.
                 Rect& piece = plan.pieces.emplace_back(bounds.Intersect(*area));
                 if (piece.Empty()) plan.pieces.pop_back();
             }
         }
         if (plan.pieces.size() == firstPiece) continue;
-        plan.blits.push_back(MakeBlit(list[i]));
+        AddBlit(plan.blits, list[i]);
         plan.piecesEnd.push_back(plan.pieces.size());
     }
     return plan;
