@@ -30,9 +30,10 @@ constexpr int kFramesPerWalkingFrame = 3;
 // Frames between putting the monsters back where they started, so none reaches the player.
 constexpr int kCycle = 60;
 constexpr size_t kFrames = 600;
-// Rounds of all the figures, spread over a few seconds (see LeastOfRounds).
-constexpr int kRounds = 8;
-constexpr auto kPause = std::chrono::milliseconds(500);
+// Rounds of all the figures, spread over about twenty seconds, since the host's busy spells
+// last up to that long (see LeastOfRounds).
+constexpr int kRounds = 20;
+constexpr auto kPause = std::chrono::milliseconds(1000);
 
 Game* g_game = nullptr;
 
