@@ -82,7 +82,7 @@ void AddBlit(std::vector<Blit>& blits, const DrawCommand& command) {
 }
 
 // What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
-// the areas it is laid onto.
+// the areas it is laid onto (pieces stacked in the same columns joined into one).
 struct PaintPlan {
     std::vector<Blit> blits;
     std::vector<size_t> piecesEnd;  // the pieces of blit k: [piecesEnd[k - 1], piecesEnd[k])
@@ -311,7 +311,18 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
                 if (start[area - areas.begin()] > i) continue;
                 // Made in place, as blits are.
                 Rect& piece = plan.pieces.emplace_back(bounds.Intersect(*area));
-                if (piece.Empty()) plan.pieces.pop_back();
+                if (piece.Empty()) {
+                    plan.pieces.pop_back();
+                    continue;
+                }
+                // The same columns as the piece just above it in the band before: one piece.
+                const size_t count = plan.pieces.size();
+                if (count - firstPiece < 2) continue;
+                Rect& above = plan.pieces[count - 2];
+                if (above.x0 == piece.x0 && above.x1 == piece.x1 && above.y1 == piece.y0) {
+                    above.y1 = piece.y1;
+                    plan.pieces.pop_back();
+                }
             }
         }
         if (plan.pieces.size() == firstPiece) continue;

@@ -208,6 +208,32 @@ TEST_F(FrameDamage, ALastingBeginningIsKeptPaintedAndFollowsItsChanges) {
     }
 }
 
+TEST_F(FrameDamage, ATallDrawIsLaidAgainOnlyInTheRowsThatChanged) {
+    // A tall still sprite with a small one lying on it halfway down, and wide ones moving across
+    // its top and its bottom: the middle rows never change, so the tall one must not be laid
+    // there again over the small one.
+    const CellRect cell{0, 0, 6, 6};
+    auto scene = [&](int shift) {
+        const Rect bounds = Rect{0, 0, kWidth, kHeight};
+        return DrawList{
+            DrawCommand::MakeCell(sheet_, cell, {20, 0, 12, 64, false}, bounds),
+            DrawCommand::MakeCell(sheet_, cell, {21, 26, 9, 9, true}, bounds),
+            DrawCommand::MakeCell(sheet_, cell, {10 + shift, 2, 30, 6, false}, bounds),
+            DrawCommand::MakeCell(sheet_, cell, {12 - shift, 55, 30, 6, false}, bounds),
+        };
+    };
+    Frame frame;
+    ASSERT_TRUE(frame.Resize(kWidth, kHeight));
+    for (int shift = 0; shift < 4; ++shift) {
+        const DrawList list = scene(shift);
+        Paint(frame, list);
+        Frame fresh;
+        fresh.Resize(kWidth, kHeight);
+        Paint(fresh, list);
+        ASSERT_EQ(frame.Completed().pixels, fresh.Completed().pixels) << "shift " << shift;
+    }
+}
+
 TEST_F(FrameDamage, AResizeForgetsWhatThePicturesShowed) {
     Frame frame;
     frame.Resize(kWidth, kHeight);
