@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/game_state.h"
 #include "game/game_windows.h"
 
 namespace lexo::bench {
@@ -20,8 +21,10 @@ class QuietWindows : public GameWindows {
     void ClearUntranslatedWords() override {}
     void AddUntranslatedWord(const std::string&) override {}
     void ShowUntranslatedWords() override {}
-    bool ShowDictionaryDialog() override { return true; }
-    int32_t DictionarySpeed() const override { return 40; }
+    std::optional<DictionaryChoice> ShowDictionaryDialog(bool) override {
+        return DictionaryChoice{"english-basics", kModeWords, 40};
+    }
+    void CloseMainWindow() override {}
 };
 
 }  // namespace lexo::bench

@@ -132,8 +132,8 @@ void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int
     const Font* found = fonts_.Find(font);
     if (found == nullptr || text == nullptr || !frame_.Drawing()) return;
     TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
-    frame_.Record(DrawCommand::MakeText(*found, x, y, std::string_view(text, std::strlen(text)),
-                                        style, frame_.Bounds()));
+    const std::string_view shown = found->ShownPart(text, scale, x, frame_.Bounds().x1);
+    frame_.Record(DrawCommand::MakeText(*found, x, y, shown, style, frame_.Bounds()));
 }
 
 void Engine::PrintScreen(const char* path) const {

@@ -1,5 +1,7 @@
 #include "font.h"
 
+#include <algorithm>
+
 namespace lexo {
 namespace {
 
@@ -8,6 +10,24 @@ namespace {
 constexpr size_t kMaxKeptPixels = 4u << 20;
 
 }  // namespace
+
+Font::Font(DftFont data) : data_(std::move(data)) {
+    for (const DftGlyph& glyph : data_.glyphs) reachLeft_ = std::min<int64_t>(reachLeft_, glyph.left);
+}
+
+std::string_view Font::ShownPart(const char* text, double scale, int64_t x, int64_t right) const {
+    // Advances are never negative, so once a pen position is too far right for any glyph to
+    // reach back across `right`, so is every later one. One pixel spares the rounding of a
+    // scaled box.
+    if (!(scale > 0.0)) return std::string_view();
+    const double limit = static_cast<double>(right) + 1.0 - static_cast<double>(reachLeft_) * scale;
+    double pen = static_cast<double>(x);
+    const char* end = text;
+    for (; *end != '\0' && pen < limit; ++end) {
+        pen += data_.glyphs[static_cast<unsigned char>(*end)].advance * scale;
+    }
+    return std::string_view(text, static_cast<size_t>(end - text));
+}
 
 std::shared_ptr<const TextImage> Font::Image(std::string_view text, Pixel colour,
                                              uint32_t alpha) const {

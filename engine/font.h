@@ -15,9 +15,14 @@ namespace lexo {
 // draws the same words frame after frame.
 class Font {
   public:
-    explicit Font(DftFont data) : data_(std::move(data)) {}
+    explicit Font(DftFont data);
 
     const DftFont& Data() const { return data_; }
+
+    // The beginning of a NUL-terminated line drawn with its pen starting at x that can show
+    // left of `right`; the rest lies wholly beyond it. The line is read no further than that,
+    // so a line of megabytes costs what one as wide as the frame does.
+    std::string_view ShownPart(const char* text, double scale, int64_t x, int64_t right) const;
 
     // The image of a line at natural size; null when it would be too big to keep, and then the
     // line is drawn from the atlas directly. A blit holds on to it, so that starting the store
@@ -55,6 +60,8 @@ class Font {
     };
 
     DftFont data_;
+    // How far left of its pen position any glyph's box may start (0 or less), in pixels.
+    int64_t reachLeft_ = 0;
     mutable std::unordered_map<Key, std::shared_ptr<const TextImage>, KeyHash, KeyEqual> images_;
     mutable size_t keptPixels_ = 0;
 };

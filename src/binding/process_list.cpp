@@ -98,4 +98,10 @@ std::string ExecutableNameFromLink(const std::string& target) {
     return std::string(path);
 }
 
+std::string OwnExecutableName() {
+    std::error_code error;
+    std::filesystem::path target = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("zarnik") : ExecutableNameFromLink(target.native());
+}
+
 }  // namespace lexo

@@ -25,4 +25,8 @@ std::vector<ProcessEntry> ListProcesses();
 // " (deleted)" once the file has been removed; the process still runs that executable.
 std::string ExecutableNameFromLink(const std::string& target);
 
+// The file name this process runs under, also after a rebuild removed or replaced its file;
+// "zarnik" when /proc cannot tell.
+std::string OwnExecutableName();
+
 }  // namespace lexo

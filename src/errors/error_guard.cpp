@@ -11,11 +11,13 @@ namespace lexo {
 
 bool RunGuarded(const std::function<void()>& handler) {
     std::string text;
+    std::string file;
     try {
         handler();
         return true;
     } catch (const RunTimeError& error) {
         text = error.what();
+        file = error.File();
     } catch (const std::bad_alloc&) {
         text = "Out of memory";
     } catch (const std::exception& error) {
@@ -23,7 +25,7 @@ bool RunGuarded(const std::function<void()>& handler) {
     } catch (...) {
         text = "Unknown error";
     }
-    ShowMessageBox(kApplicationCaption, text + ".");
+    ShowMessageBox(kApplicationCaption, text + ".", file.empty() ? file : "file " + file);
     return false;
 }
 

@@ -15,8 +15,11 @@ MessageBoxPresenter& Presenter() {
 
 }  // namespace
 
-void ShowMessageBox(const std::string& caption, const std::string& text) {
-    std::string line = Cp1251ToUtf8(caption) + ": " + Cp1251ToUtf8(text) + "\n";
+void ShowMessageBox(const std::string& caption, const std::string& text,
+                    const std::string& detail) {
+    std::string line = Cp1251ToUtf8(caption) + ": " + Cp1251ToUtf8(text);
+    if (!detail.empty()) line += " (" + Cp1251ToUtf8(detail) + ")";
+    line += "\n";
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
     if (Presenter()) Presenter()(caption, text);

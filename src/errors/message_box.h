@@ -11,7 +11,10 @@ namespace lexo {
 // install a recorder. Texts are CP1251.
 using MessageBoxPresenter = std::function<void(const std::string& caption, const std::string& text)>;
 
-void ShowMessageBox(const std::string& caption, const std::string& text);
+// `detail`, when given, is added to the standard-error line only, e.g. the file an error is
+// about.
+void ShowMessageBox(const std::string& caption, const std::string& text,
+                    const std::string& detail = std::string());
 
 // Installs a presenter and returns the previous one; an empty presenter means stderr only.
 MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);

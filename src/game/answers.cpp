@@ -7,18 +7,11 @@
 #include "text/cp1251.h"
 
 namespace lexo {
-namespace {
-
-constexpr char kSmallYo = '\xB8';  // ё
-constexpr char kSmallYe = '\xE5';  // е
-
-}  // namespace
 
 void Game::Edit1KeyUp(int key) {
     if (key != kEnterKey) return;
 
-    // Entries spell "ё" as "е"; only the small letter is replaced, before lower-casing, so a
-    // typed capital Ё keeps its dots.
+    // The answer line shows a typed "ё" as "е"; only the small letter is replaced there.
     std::string text = windows_.EditText();
     if (text.find(kSmallYo) != std::string::npos) {
         for (char& c : text) {
@@ -33,13 +26,15 @@ void Game::Edit1KeyUp(int key) {
 
 void Game::CheckAnswer(const std::string& answer) {
     if (answer.empty()) return;
+    if (state_.GameMode != kModeWords && state_.GameMode != kModeTranslations) return;
+    // Entries are compared in the same form as the answer, so capitals and "ё" in a
+    // dictionary do not make a word impossible to hit.
+    const std::string needle = Cp1251MatchForm(answer);
     LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {
-        const bool hit =
-            (state_.GameMode == kModeWords && monsters.Word[row].find(answer) != std::string::npos) ||
-            (state_.GameMode == kModeTranslations &&
-             monsters.Translation[row].find(answer) != std::string::npos);
-        if (!hit) continue;
+        const std::string& entry =
+            state_.GameMode == kModeWords ? monsters.Word[row] : monsters.Translation[row];
+        if (Cp1251MatchForm(entry).find(needle) == std::string::npos) continue;
 
         engine_.PlaySample(state_.Assets.FireSample);
         state_.PlayerAnimating = true;

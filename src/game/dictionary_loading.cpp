@@ -8,6 +8,11 @@
 namespace lexo {
 namespace {
 
+struct DictionaryLines {
+    StringList words;
+    StringList translations;
+};
+
 bool HoldsAWord(const StringList& lines) {
     for (size_t i = 0; i < lines.Count(); ++i) {
         if (!lines[i].empty()) return true;
@@ -15,27 +20,44 @@ bool HoldsAWord(const StringList& lines) {
     return false;
 }
 
-void ReadDictionaryFiles(GameState& state) {
+// Both files are read before either list is taken, so a dictionary that fails halfway leaves
+// nothing of itself in the game.
+DictionaryLines ReadDictionaryFiles(const std::string& folder) {
     // The game runs in its own folder: dictionary folders are relative to it.
-    const std::string names = DictionaryFilePath(".", state.DictionaryDir, kNamesFile);
-    state.WordList.SetText(ReadWholeFile(names));
-    state.TranslationList.SetText(
-        ReadWholeFile(DictionaryFilePath(".", state.DictionaryDir, kNames2File)));
-    if (!HoldsAWord(state.WordList)) {
+    const std::string names = DictionaryFilePath(".", folder, kNamesFile);
+    DictionaryLines lines;
+    lines.words.SetText(ReadWholeFile(names));
+    lines.translations.SetText(ReadWholeFile(DictionaryFilePath(".", folder, kNames2File)));
+    if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
         // start, or bring monsters that nothing typed can shoot.
         throw RunTimeError(Utf8ToCp1251("В файле \"" + names + "\" нет ни одного слова"));
     }
+    return lines;
 }
 
 }  // namespace
 
+void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
+    state_.DictionaryDir = choice.folder;
+    state_.GameMode = choice.mode;
+    windows_.SetTimerInterval(TimerId::TimerMove, choice.pace);
+}
+
 // A dictionary that cannot be played (a file removed after the folder was listed, or no words
-// at all) is reported, and the player chooses again instead of facing an empty field.
-void Game::LoadChosenDictionary() {
-    while (!RunGuarded([this] { ReadDictionaryFiles(state_); })) {
-        if (!windows_.ShowDictionaryDialog()) return;
-        windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+// at all) is reported, and the player chooses again, or quits, instead of facing an empty
+// field.
+bool Game::LoadChosenDictionary() {
+    for (;;) {
+        DictionaryLines lines;
+        if (RunGuarded([&] { lines = ReadDictionaryFiles(state_.DictionaryDir); })) {
+            state_.WordList = std::move(lines.words);
+            state_.TranslationList = std::move(lines.translations);
+            return true;
+        }
+        std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(true);
+        if (!choice) return false;
+        ApplyDictionaryChoice(*choice);
     }
 }
 

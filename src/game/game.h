@@ -62,12 +62,14 @@ public:
     void AddCorpse(int32_t kind, int32_t x, int32_t y);
     void RestartGame();
 
-    // Fills WordList and TranslationList from the chosen dictionary folder.
-    void LoadChosenDictionary();
+    // Fills WordList and TranslationList from the chosen dictionary folder, asking for another
+    // folder until one can be played. False when the player quit instead.
+    bool LoadChosenDictionary();
 
     bool EngineStarted() const { return engineStarted_; }
 
 private:
+    void ApplyDictionaryChoice(const DictionaryChoice& choice);
     void EndOfGame();
 
     void DrawBackground() const;

@@ -62,21 +62,29 @@ void Game::EndOfGame() {
         windows_.AddUntranslatedWord(UntranslatedLine(monsters.Word[row], monsters.Translation[row]));
     }
     windows_.ShowUntranslatedWords();
-    // The list of folders never empties once a dictionary was chosen, so the dialog always ends
-    // with a choice here.
-    windows_.ShowDictionaryDialog();
-    windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+    std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(false);
+    if (!choice) {
+        windows_.CloseMainWindow();
+        return;
+    }
+    ApplyDictionaryChoice(*choice);
     RestartGame();
 }
 
 void Game::RestartGame() {
     state_.GameOver = false;
+    // With the game-over look gone the living player is drawn, from his first frame, also
+    // while a dictionary that failed to load is chosen again.
+    state_.PlayerFrame = 1;
     state_.WordList.Clear();
     state_.TranslationList.Clear();
     state_.Corpses = CorpseTable();
     state_.LiveMonsters = LiveMonsterTable();
     state_.PlayerFacing = false;
-    LoadChosenDictionary();
+    if (!LoadChosenDictionary()) {
+        windows_.CloseMainWindow();
+        return;
+    }
     engine_.PlayMusic(kMusicPath, 1);
     windows_.EnableTimer(TimerId::TimerAdd, true);
     windows_.EnableTimer(TimerId::TimerAnimat, true);
@@ -87,7 +95,6 @@ void Game::RestartGame() {
     windows_.FocusEdit();
     windows_.SetEditText(std::string());
     windows_.EnableTimer(TimerId::Game, true);
-    state_.PlayerFrame = 1;
     windows_.EnableTimer(TimerId::TimerGame, true);
 }
 

@@ -1,12 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lexo {
 
 // The main window's six timers.
 enum class TimerId { TimerAdd, TimerMove, TimerAnimat, TimerDethAnimat, TimerGame, Game };
+
+// What the player confirmed in the dictionary dialog.
+struct DictionaryChoice {
+    std::string folder;  // as the file system names it, CP1251 bytes
+    uint8_t mode = 0;    // GameModeValue
+    int32_t pace = 40;   // the monsters' step period in milliseconds, 1 ... 99
+};
 
 // The panel the engine draws into: its native window and its size.
 struct PanelSurface {
@@ -40,11 +48,13 @@ public:
     virtual void AddUntranslatedWord(const std::string& line) = 0;
     virtual void ShowUntranslatedWords() = 0;
 
-    // The dictionary dialog, shown modally until the player confirms a dictionary; it sets
-    // GameState::DictionaryDir and GameMode. False when there was nothing to choose and the
-    // player asked to quit instead. The speed is its spinner's position, 1 ... 99.
-    virtual bool ShowDictionaryDialog() = 0;
-    virtual int32_t DictionarySpeed() const = 0;
+    // The dictionary dialog, shown modally until the player confirms a dictionary. Nothing
+    // when the player quit instead: offered when there is no dictionary at all, and with
+    // offerQuit (the dictionary chosen last could not be played).
+    virtual std::optional<DictionaryChoice> ShowDictionaryDialog(bool offerQuit) = 0;
+
+    // Closes the main window, which ends the game, once the running handler has returned.
+    virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace lexo

@@ -21,18 +21,22 @@ Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     // The engine runs LoadAssets while it starts, so the tables exist for the first frames.
     engine_.StartEngine_DrawToPanel(panel.window);
     engineStarted_ = true;
+    // The player sees the field before the dialog covers it.
+    ApplicationEvents1Idle();
 
-    if (!windows_.ShowDictionaryDialog()) return StartUp::PlayerQuit;
-    windows_.SetTimerInterval(TimerId::TimerMove, windows_.DictionarySpeed());
+    std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(false);
+    if (!choice) return StartUp::PlayerQuit;
+    ApplyDictionaryChoice(*choice);
 
     LoadAssets();
     LoadMonsterKinds();
     engine_.PlayMusic(kMusicPath, 1);
+    // The field comes alive only with a dictionary that can be played: while the player
+    // chooses again, nothing may spawn or walk.
+    if (!LoadChosenDictionary()) return StartUp::PlayerQuit;
     windows_.EnableTimer(TimerId::TimerAdd, true);
     windows_.EnableTimer(TimerId::TimerAnimat, true);
     windows_.EnableTimer(TimerId::TimerMove, true);
-
-    LoadChosenDictionary();
     return StartUp::Running;
 }
 

@@ -126,4 +126,13 @@ std::string Cp1251ToLower(std::string_view cp1251) {
     return out;
 }
 
+std::string Cp1251MatchForm(std::string_view cp1251) {
+    std::string out(cp1251);
+    for (char& c : out) {
+        c = Cp1251ToLower(c);
+        if (c == kSmallYo) c = kSmallYe;
+    }
+    return out;
+}
+
 }  // namespace lexo

@@ -17,4 +17,12 @@ std::string Utf8ToCp1251(std::string_view utf8);
 char Cp1251ToLower(char c);
 std::string Cp1251ToLower(std::string_view cp1251);
 
+// "ё" and "е" in CP1251.
+inline constexpr char kSmallYo = '\xB8';
+inline constexpr char kSmallYe = '\xE5';
+
+// The form in which answers and dictionary entries are compared: lower case, with "ё" read as
+// "е", so that a word is hit as it is shown whether the player types capitals or the dots.
+std::string Cp1251MatchForm(std::string_view cp1251);
+
 }  // namespace lexo

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -26,16 +28,18 @@ void ResizeForReading(std::string& text, size_t size) {
 #endif
 }
 
-// Reads everything from an open descriptor straight into out, which grows when the file is
-// longer than it said (or says nothing, like a pipe); returns the errno of a failed read.
-std::optional<int> ReadAll(int fd, std::string& out) {
+// Reads everything from an open descriptor, or its first `limit` bytes, straight into out,
+// which grows when the file is longer than it said (or says nothing, like a pipe); returns the
+// errno of a failed read.
+std::optional<int> ReadAll(int fd, std::string& out, size_t limit = SIZE_MAX) {
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) return EISDIR;
     constexpr size_t kChunk = 65536;
     size_t filled = 0;
-    ResizeForReading(out, info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kChunk);
-    for (;;) {
-        if (filled == out.size()) ResizeForReading(out, out.size() * 2);
+    size_t room = info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kChunk;
+    ResizeForReading(out, std::min(room, limit));
+    while (filled < limit) {
+        if (filled == out.size()) ResizeForReading(out, std::min(out.size() * 2, limit));
         ssize_t got = read(fd, out.data() + filled, out.size() - filled);
         if (got == 0) break;
         if (got < 0) {
@@ -73,11 +77,11 @@ std::string CatalogueOpenError(int error, const std::string& path) {
 
 LineReader::LineReader(const std::string& path) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw RunTimeError(CatalogueOpenError(errno, path));
+    if (fd < 0) throw RunTimeError(CatalogueOpenError(errno, path), Utf8ToCp1251(path));
     std::string text;
     std::optional<int> error = ReadAll(fd, text);
     close(fd);
-    if (error) throw RunTimeError(CatalogueOpenError(*error, path));
+    if (error) throw RunTimeError(CatalogueOpenError(*error, path), Utf8ToCp1251(path));
     ForEachLine(text, LineEnds::CrLfOrLf,
                 [this](std::string_view line) { lines_.emplace_back(line); });
 }
@@ -87,7 +91,7 @@ std::string LineReader::ReadLn() {
     return std::move(lines_[next_++]);
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadFileStart(const std::string& path, size_t limit) {
     auto fail = [&path](int error) {
         // File names are UTF-8 on this system; the message is game text, CP1251.
         std::string full =
@@ -97,10 +101,12 @@ std::string ReadWholeFile(const std::string& path) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw fail(errno);
     std::string text;
-    std::optional<int> error = ReadAll(fd, text);
+    std::optional<int> error = ReadAll(fd, text, limit);
     close(fd);
     if (error) throw fail(*error);
     return text;
 }
+
+std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
 
 }  // namespace lexo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,8 @@ private:
 // Reads a whole file for a string list (a dictionary file, about.txt). Throws RunTimeError
 // "Cannot open file \"<full path>\". <system's reason>" when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
+
+// The same for the first `limit` bytes of a file, for a box that shows only so much of it.
+std::string ReadFileStart(const std::string& path, size_t limit);
 
 }  // namespace lexo

@@ -17,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "errors/error_guard.h"
@@ -31,6 +32,9 @@ namespace {
 
 constexpr int kFolderBytesRole = Qt::UserRole;
 constexpr int kItemHeight = 13;
+// More of about.txt than the title and the description box can show without a scroll bar; a
+// huge file is read no further, so selecting it stays instant.
+constexpr size_t kAboutShownBytes = 4096;
 
 
 // Folder names sort case-insensitively by Unicode case folding, so Latin names come before
@@ -127,8 +131,8 @@ QString AbsoluteFolderName(const std::string& folder) {
 
 }  // namespace
 
-TForm3::TForm3(GameState& state, const std::string& workingDir, QWidget* parent)
-    : QDialog(parent), state_(state), workingDir_(workingDir) {
+TForm3::TForm3(const std::string& workingDir, QWidget* parent)
+    : QDialog(parent), workingDir_(workingDir) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Выберите словарь:"));
     setFont(ArialFont(11));
@@ -239,7 +243,23 @@ void TForm3::ShowNoDictionaryHelp() {
     QuitButton->setDefault(true);
 }
 
-bool TForm3::ShowModalDialog() { return exec() == QDialog::Accepted; }
+std::optional<DictionaryChoice> TForm3::ShowModalDialog(bool offerQuit) {
+    // A dialog already open cannot be shown again; its refused showing is no choice.
+    if (isVisible()) throw std::logic_error("the dictionary dialog is already open");
+    OfferQuit(offerQuit);
+    const int result = exec();
+    OfferQuit(false);
+    if (result != QDialog::Accepted) return std::nullopt;
+    return DictionaryChoice{selectedFolder_, confirmedMode_, SpeedPosition()};
+}
+
+// After a dictionary failed to load, the player may rather leave than choose again.
+void TForm3::OfferQuit(bool offer) {
+    if (List->count() == 0) return;
+    But1->setGeometry(8, 184, offer ? 82 : 169, 25);
+    QuitButton->setGeometry(95, 184, 82, 25);
+    QuitButton->setVisible(offer);
+}
 
 int32_t TForm3::SpeedPosition() const { return UpDown1->value(); }
 
@@ -291,13 +311,14 @@ void TForm3::ListClick() {
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
     bool read = RunGuarded(
-        [&] { about = ReadWholeFile(DictionaryFilePath(workingDir_, folder, kAboutFile)); });
+        [&] { about = ReadFileStart(DictionaryFilePath(workingDir_, folder, kAboutFile),
+                              kAboutShownBytes); });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {
         RestoreSelection();
         return;
     }
-    state_.DictionaryDir = folder;
+    selectedFolder_ = folder;
     ShowAbout(item->text(), AboutText(about));
     But1->setEnabled(true);
     shownItem_ = item;
@@ -338,7 +359,7 @@ void TForm3::RestoreSelection() {
 }
 
 void TForm3::But1Click() {
-    state_.GameMode = WordsChoice->isChecked() ? kModeWords : kModeTranslations;
+    confirmedMode_ = WordsChoice->isChecked() ? kModeWords : kModeTranslations;
     accept();
 }
 

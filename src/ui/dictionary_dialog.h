@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/game_state.h"
+#include "game/game_windows.h"
 
 class QLabel;
 class QListWidget;
@@ -20,19 +22,23 @@ namespace lexo {
 // The dictionary window: which dictionary, which game mode, how fast the monsters walk. Created
 // once (its creation scans the working directory for dictionary folders), hidden between
 // showings, keeping every control's state. Only But1 closes it, except when there is no
-// dictionary at all: then it explains where it looked and offers QuitButton instead.
+// dictionary at all (it explains where it looked and offers QuitButton instead) or when the
+// game asks for QuitButton beside But1.
 class TForm3 : public QDialog {
   public:
     // The monsters' pace the number field shows when the dialog is built.
     static constexpr int32_t kInitialSpeed = 40;
 
     // Scans workingDir ("." in the game) for dictionary folders.
-    explicit TForm3(GameState& state, const std::string& workingDir = ".",
-                    QWidget* parent = nullptr);
+    explicit TForm3(const std::string& workingDir = ".", QWidget* parent = nullptr);
 
-    // Shows the dialog modally. True when the player confirmed a dictionary with But1
-    // (DictionaryDir and GameMode are set); false when there was none and the player quit.
-    bool ShowModalDialog();
+    // Shows the dialog modally until the player confirms a dictionary with But1; nothing when
+    // the player quit instead (offered without dictionaries, and with offerQuit).
+    std::optional<DictionaryChoice> ShowModalDialog(bool offerQuit = false);
+
+    // The folder whose description is shown: what But1 confirms. Empty before the first
+    // selection.
+    const std::string& SelectedFolder() const { return selectedFolder_; }
 
     // Position of the speed spinner UpDown1, 1 ... 99.
     int32_t SpeedPosition() const;
@@ -64,13 +70,15 @@ class TForm3 : public QDialog {
     void SetTabOrder();
     void FormCreate();
     void ShowNoDictionaryHelp();
+    void OfferQuit(bool offer);
     void ListClick();
     void ShowAbout(const QString& folderName, const QString& about);
     void RestoreSelection();
     void But1Click();
 
-    GameState& state_;
     std::string workingDir_;
+    std::string selectedFolder_;
+    uint8_t confirmedMode_ = kModeNone;
     // The entry whose about.txt is shown; the selection returns to it when a read fails.
     QListWidgetItem* shownItem_ = nullptr;
 };

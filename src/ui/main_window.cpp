@@ -9,8 +9,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
-#include <filesystem>
+#include <stdexcept>
 
+#include "binding/process_list.h"
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "ui/dictionary_dialog.h"
@@ -41,13 +42,6 @@ constexpr std::array<TimerSetup, 6> kTimers = {{
     {TimerId::Game, 55, true, &Game::GameTimer},
 }};
 
-// The file name this process runs under; unloading the engine ends every process of that name.
-std::string OwnExecutableName() {
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("zarnik") : exe.filename().string();
-}
-
 }  // namespace
 
 EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
@@ -59,7 +53,6 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 
 TForm1::TForm1(GameState& state, EngineLibrary& library)
     : preload_(kEngineLibraryPath),
-      state_(state),
       library_(library),
       game_(state, library.Entries(), *this) {
     setWindowTitle("Lexodrome");
@@ -95,11 +88,7 @@ void TForm1::CreateTimers() {
 TForm1::~TForm1() = default;
 
 TForm3& TForm1::DictionaryWindow() {
-    if (form3_ == nullptr) {
-        // Start-up: the field is drawn before the dialog is built, so the player sees it first.
-        RunGuarded([this] { game_.ApplicationEvents1Idle(); });
-        form3_ = std::make_unique<TForm3>(state_, ".");
-    }
+    if (form3_ == nullptr) form3_ = std::make_unique<TForm3>(".");
     return *form3_;
 }
 
@@ -218,12 +207,19 @@ void TForm1::ClearUntranslatedWords() { UntranslatedWindow().ClearLines(); }
 
 void TForm1::AddUntranslatedWord(const std::string& line) { UntranslatedWindow().AddLine(line); }
 
-void TForm1::ShowUntranslatedWords() { UntranslatedWindow().exec(); }
+void TForm1::ShowUntranslatedWords() {
+    TForm2& window = UntranslatedWindow();
+    if (window.isVisible()) throw std::logic_error("the list of untranslated words is already open");
+    window.exec();
+}
 
-bool TForm1::ShowDictionaryDialog() { return DictionaryWindow().ShowModalDialog(); }
+std::optional<DictionaryChoice> TForm1::ShowDictionaryDialog(bool offerQuit) {
+    return DictionaryWindow().ShowModalDialog(offerQuit);
+}
 
-int32_t TForm1::DictionarySpeed() const {
-    return form3_ != nullptr ? form3_->SpeedPosition() : TForm3::kInitialSpeed;
+void TForm1::CloseMainWindow() {
+    // Closing stops the engine: not from inside the game's own handler.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 }  // namespace lexo

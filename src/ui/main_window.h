@@ -51,8 +51,11 @@ public:
     void ClearUntranslatedWords() override;
     void AddUntranslatedWord(const std::string& line) override;
     void ShowUntranslatedWords() override;
-    bool ShowDictionaryDialog() override;
-    int32_t DictionarySpeed() const override;
+    std::optional<DictionaryChoice> ShowDictionaryDialog(bool offerQuit) override;
+    void CloseMainWindow() override;
+
+    // The Qt timer behind each of the game's timers.
+    QTimer* Timer(TimerId timer) const;
 
     EnginePanel* Panel1Widget() const { return panel1_; }
     QLineEdit* Edit1() const { return edit1_; }
@@ -67,14 +70,12 @@ private:
     void CreateTimers();
     void FormShow();
     bool LoadEngine();
-    QTimer* Timer(TimerId timer) const;
     // The secondary windows, built when first needed: none is seen before the field is shown.
     TForm3& DictionaryWindow();
     TForm2& UntranslatedWindow();
 
     // First, so that the engine library is being opened while everything else is built.
     EnginePreload preload_;
-    GameState& state_;
     EngineLibrary& library_;
     Game game_;
     EnginePanel* panel1_ = nullptr;

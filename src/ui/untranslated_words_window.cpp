@@ -8,6 +8,13 @@
 #include "ui/window_fonts.h"
 
 namespace lexo {
+namespace {
+
+// More than the box can show of one line. A longer line is cut there and ends in "…" (CP1251
+// 0x85), so that a dictionary line of megabytes cannot keep the list from opening.
+constexpr size_t kLongestShownLine = 1000;
+
+}  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -35,7 +42,11 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 void TForm2::ClearLines() { Memo1->clear(); }
 
 void TForm2::AddLine(const std::string& cp1251Line) {
-    Memo1->appendPlainText(FromCp1251(cp1251Line));
+    if (cp1251Line.size() <= kLongestShownLine) {
+        Memo1->appendPlainText(FromCp1251(cp1251Line));
+        return;
+    }
+    Memo1->appendPlainText(FromCp1251(cp1251Line.substr(0, kLongestShownLine) + "\x85"));
 }
 
 void TForm2::setVisible(bool visible) {

@@ -83,19 +83,25 @@ TEST_F(Answers, OnlyEnterAnswers) {
     EXPECT_EQ(windows.editText, "cat");
 }
 
-TEST_F(Answers, SmallYoBecomesYeButCapitalYoKeepsItsDots) {
+// A word is hit as it is shown: capitals and "ё" count as their small and dotless letters on
+// both sides, in both modes; the score counts what was typed.
+TEST_F(Answers, CapitalsAndYoMatchTheWordAsShown) {
     state.GameMode = kModeTranslations;
-    AddMonster(2, 10, 20, "hedgehog", "еж");
-    AddMonster(2, 30, 20, "tree", "ёлка");
-    Type("ёлка");  // typed ё matches only "е": the tree's entry is spelled with ё
-    EXPECT_EQ(state.LiveMonsters.Count(), 2u);
-    EXPECT_EQ(windows.editHistory.front(), Utf8ToCp1251("елка"));
-    Type("Ёлка");  // a capital Ё is lowered to ё after the replacement
-    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
-    Type("ЁЖ");
-    EXPECT_EQ(state.LiveMonsters.Count(), 1u);
-    Type("ёж");
+    AddMonster(2, 10, 20, "hedgehog", "ёж");
+    AddMonster(2, 30, 20, "tree", "Елка");
+    AddMonster(2, 50, 20, "haus", "дом");
+    Type("ёлка");
+    EXPECT_EQ(windows.editHistory.front(), Utf8ToCp1251("елка")) << "the line shows е for ё";
+    EXPECT_EQ(state.LiveMonsters.Word[1], "haus");
+    Type("ЕЖ");  // Caps Lock on
+    EXPECT_EQ(state.LiveMonsters.Word[0], "haus");
+    EXPECT_EQ(state.Score, 6);
+
+    state.GameMode = kModeWords;
+    state.LiveMonsters.Word[0] = "Haus";
+    Type("Haus");
     EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+    EXPECT_EQ(state.Score, 10);
 }
 
 TEST_F(Answers, TheCorpseKeepsTheBottomEdgeAndThePlayerFacesTheShot) {

@@ -2,15 +2,18 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
 #include "game/game_windows.h"
 
 namespace lexo::testing {
 
 // The windows as plain values: timers, caption, answer line and the two modal windows, whose
-// showing runs a scripted reaction.
+// showing runs a scripted reaction. While a modal window is open, whileModal runs: the game's
+// timers go on ticking there, as they do under a real modal window.
 class FakeWindows : public GameWindows {
 public:
     struct TimerState {
@@ -42,15 +45,20 @@ public:
     void ClearUntranslatedWords() override { untranslated.clear(); }
     void AddUntranslatedWord(const std::string& line) override { untranslated.push_back(line); }
     void ShowUntranslatedWords() override {
+        Modal modal(*this);
         shownUntranslated.push_back(untranslated);
         // The field timers must be quiet while the list is open.
         timersWhileListed = timers;
+        if (whileModal) whileModal();
     }
-    bool ShowDictionaryDialog() override {
+    std::optional<DictionaryChoice> ShowDictionaryDialog(bool offerQuit) override {
+        Modal modal(*this);
         ++dictionaryDialogs;
-        return onDictionaryDialog ? onDictionaryDialog() : true;
+        quitOffered.push_back(offerQuit);
+        if (whileModal) whileModal();
+        return onDictionaryDialog ? onDictionaryDialog() : choice;
     }
-    int32_t DictionarySpeed() const override { return speed; }
+    void CloseMainWindow() override { ++closeRequests; }
 
     std::map<TimerId, TimerState> timers;
     std::map<TimerId, TimerState> timersWhileListed;
@@ -62,8 +70,23 @@ public:
     std::vector<std::string> untranslated;
     std::vector<std::vector<std::string>> shownUntranslated;
     int dictionaryDialogs = 0;
-    std::function<bool()> onDictionaryDialog;
-    int32_t speed = 40;
+    std::vector<bool> quitOffered;
+    // What the dialog answers, unless onDictionaryDialog says otherwise; nothing means quit.
+    std::optional<DictionaryChoice> choice = DictionaryChoice{"words", kModeWords, 40};
+    std::function<std::optional<DictionaryChoice>()> onDictionaryDialog;
+    std::function<void()> whileModal;
+    int modalsOpen = 0;
+    int nestedModals = 0;  // modal windows shown while another was open
+    int closeRequests = 0;
+
+private:
+    struct Modal {
+        explicit Modal(FakeWindows& w) : windows(w) {
+            if (windows.modalsOpen++ > 0) ++windows.nestedModals;
+        }
+        ~Modal() { --windows.modalsOpen; }
+        FakeWindows& windows;
+    };
 };
 
 }  // namespace lexo::testing

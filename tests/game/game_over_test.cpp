@@ -81,12 +81,7 @@ TEST_F(GameOver, DeathAnimationContinuesFromTheCurrentFrameThenListsAndRestarts)
     TemporaryWorkingDirectory folder;
     folder.Write("next/names.txt", "one\r\ntwo\r\n");
     folder.Write("next/names2.txt", Utf8ToCp1251("один\r\nдва\r\n"));
-    windows.onDictionaryDialog = [this] {
-        state.DictionaryDir = "next";
-        state.GameMode = kModeWords;
-        windows.speed = 25;
-        return true;
-    };
+    windows.choice = DictionaryChoice{"next", kModeWords, 25};
     RunningGame();
     state.WordsComplete = 3;
     state.Score = 12;
@@ -135,28 +130,6 @@ TEST_F(GameOver, DeathAnimationContinuesFromTheCurrentFrameThenListsAndRestarts)
               std::vector<std::string>{"PlayMusic(data/music.mp3,1)"});
     // The caption keeps the last game's numbers until the next shot.
     EXPECT_EQ(windows.caption, "Lexodrome");
-}
-
-TEST_F(GameOver, AnUnreadableDictionaryAtRestartIsReportedAndChosenAgain) {
-    TemporaryWorkingDirectory folder;
-    folder.Write("good/names.txt", "w");
-    folder.Write("good/names2.txt", "t");
-    std::vector<std::string> boxes;
-    auto previous = SetMessageBoxPresenter(
-        [&](const std::string&, const std::string& text) { boxes.push_back(text); });
-    state.DictionaryDir = "vanished";
-    windows.onDictionaryDialog = [this] {
-        state.DictionaryDir = "good";
-        return true;
-    };
-    game.RestartGame();
-    SetMessageBoxPresenter(previous);
-
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("vanished/names.txt"), std::string::npos) << boxes[0];
-    EXPECT_EQ(windows.dictionaryDialogs, 1);
-    EXPECT_EQ(state.WordList.Count(), 1u);
-    EXPECT_TRUE(windows.timers[TimerId::TimerAdd].enabled);
 }
 
 }  // namespace

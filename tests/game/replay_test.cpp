@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <deque>
 
+#include "errors/message_box.h"
 #include "game/engine_callbacks.h"
 #include "game_fixture.h"
 #include "timer_clock.h"
@@ -27,10 +29,8 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     int dialogs = 0;
     windows.onDictionaryDialog = [&] {
         ++dialogs;
-        state.DictionaryDir = dialogs == 1 ? "animals" : "colours";
-        state.GameMode = dialogs == 1 ? kModeWords : kModeTranslations;
-        windows.speed = dialogs == 1 ? 40 : 7;
-        return true;
+        return dialogs == 1 ? DictionaryChoice{"animals", kModeWords, 40}
+                            : DictionaryChoice{"colours", kModeTranslations, 7};
     };
     auto type = [&](const std::string& utf8) {
         windows.editText = Utf8ToCp1251(utf8);
@@ -80,6 +80,105 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     EXPECT_EQ(state.Corpses.Count(), 1u);
     EXPECT_TRUE(windows.timers[TimerId::TimerDethAnimat].enabled);
 }
+
+// A dictionary that cannot be played, chosen at start-up or for the next game. The timers go on
+// ticking for seconds while each modal window is open, as they do in the game.
+struct FailedDictionary {
+    const char* name;
+    bool atRestart;
+    const char* words;         // names.txt; null: the file is missing
+    const char* translations;  // names2.txt; null: a folder stands in its place
+    const char* reported;      // the file the error box names
+};
+
+void PrintTo(const FailedDictionary& failure, std::ostream* out) { *out << failure.name; }
+
+class FailedDictionaryReplay : public ::testing::TestWithParam<FailedDictionary> {};
+
+TEST_P(FailedDictionaryReplay, LeavesNothingBehindAndThePlayerChoosesAgainOrQuits) {
+    const FailedDictionary& failure = GetParam();
+    TemporaryWorkingDirectory folder;
+    folder.Write("monsters.txt", "imp\r\nogre\r\n");
+    folder.Write("data/imp.mon", "i.bmp\n40\n40\n4\n1\n4\nid.bmp\n40\n20\n3\n1\n3\n");
+    folder.Write("data/ogre.mon", "o.bmp\n60\n60\n3\n2\n6\nod.bmp\n60\n30\n4\n1\n4\n");
+    folder.Write("good/names.txt", "cat\r\ndog\r\n");
+    folder.Write("good/names2.txt", "c\r\nd\r\n");
+    if (failure.words != nullptr) folder.Write("bad/names.txt", failure.words);
+    if (failure.translations != nullptr) folder.Write("bad/names2.txt", failure.translations);
+    else std::filesystem::create_directories("bad/names2.txt");
+
+    for (bool quit : {false, true}) {
+        SCOPED_TRACE(quit ? "the player quits" : "the player chooses again");
+        RecordingEngine engine;
+        FakeWindows windows;
+        GameState state;
+        Game game(state, engine.Entries(), windows);
+        game.FormCreate(77);
+        TimerClock clock(windows, game);
+        std::vector<std::string> boxes;
+        auto previous = SetMessageBoxPresenter(
+            [&](const std::string&, const std::string& text) { boxes.push_back(text); });
+
+        const DictionaryChoice good{"good", kModeWords, 5};
+        std::deque<std::optional<DictionaryChoice>> answers = {DictionaryChoice{"bad", kModeWords, 5}};
+        if (failure.atRestart) answers.push_front(good);
+        answers.push_back(quit ? std::nullopt : std::optional(good));
+        windows.whileModal = [&] { clock.RunUntil([] { return false; }, 5000); };
+        windows.onDictionaryDialog = [&]() -> std::optional<DictionaryChoice> {
+            if (windows.quitOffered.back()) {
+                // Choosing again: nothing of the rejected dictionary, a quiet field and the
+                // living player on his first frame.
+                EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+                EXPECT_EQ(state.Corpses.Count(), 0u);
+                EXPECT_TRUE(state.WordList.Empty());
+                EXPECT_FALSE(windows.timers[TimerId::TimerAdd].enabled);
+                EXPECT_FALSE(windows.timers[TimerId::TimerMove].enabled);
+                engine.calls.clear();
+                game.ApplicationEvents1Idle();
+                EXPECT_EQ(engine.CallsStartingWith("DrawSprite2D_Simple"),
+                          std::vector<std::string>{"DrawSprite2D_Simple(" +
+                                                   std::to_string(state.Assets.PlayerTexture) +
+                                                   ",400,200,78,84,3,1,1,0,0)"});
+            }
+            if (answers.empty()) return good;
+            std::optional<DictionaryChoice> answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+
+        const Game::StartUp started = game.FormShow([] { return true; });
+        if (failure.atRestart) {
+            ASSERT_EQ(started, Game::StartUp::Running);
+            ASSERT_TRUE(clock.RunUntil([&] { return answers.empty(); }));
+        }
+        SetMessageBoxPresenter(previous);
+
+        EXPECT_EQ(windows.quitOffered.back(), true);
+        EXPECT_EQ(windows.nestedModals, 0);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].find(failure.reported), std::string::npos) << boxes[0];
+        if (quit) {
+            EXPECT_EQ(started == Game::StartUp::PlayerQuit, !failure.atRestart);
+            EXPECT_EQ(windows.closeRequests, failure.atRestart ? 1 : 0);
+            clock.RunUntil([] { return false; }, 5000);
+            EXPECT_EQ(state.LiveMonsters.Count(), 0u);
+            continue;
+        }
+        EXPECT_EQ(state.WordList.Count(), 2u);
+        ASSERT_TRUE(clock.RunUntil([&] { return state.LiveMonsters.Count() > 0; }));
+        const std::string word = state.LiveMonsters.Word[0];
+        EXPECT_TRUE(word == "cat" || word == "dog") << word;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replay, FailedDictionaryReplay,
+    ::testing::Values(
+        FailedDictionary{"StartUpWordsOfOnlyLineEnds", false, "\r\n\n\r", "x\r\ny\r\n", "bad/names.txt"},
+        FailedDictionary{"StartUpTranslationsUnreadable", false, "cat\r\n", nullptr, "bad/names2.txt"},
+        FailedDictionary{"RestartWordsRemoved", true, nullptr, "x\r\n", "bad/names.txt"},
+        FailedDictionary{"RestartWordsOfOnlyLineEnds", true, "\n\n", "y\n", "bad/names.txt"}),
+    [](const ::testing::TestParamInfo<FailedDictionary>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lexo::testing

@@ -32,10 +32,7 @@ protected:
             engine.calls.push_back("-- dialog --");
             game.GameTimer();
             game.ApplicationEvents1Idle();
-            state.DictionaryDir = "words";
-            state.GameMode = kModeTranslations;
-            windows.speed = 33;
-            return true;
+            return DictionaryChoice{"words", kModeTranslations, 33};
         };
         state = GameState();
         state.Score = 5;
@@ -49,13 +46,17 @@ protected:
 TEST_F(StartUp, RunsEveryStepInOrder) {
     EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
 
+    // The field is drawn once before the dialog covers it.
     Calls expected = {"RegProcedure(0)", "RegProcedure(2)", "PleaseNoLogo()",
                       "SetEngineInitParametrs(802,511,32,0,0,0,0,1)", "StartEngine_DrawToPanel(4242)"};
     expected.insert(expected.end(), kLoadAssetsCalls.begin(), kLoadAssetsCalls.end());
-    expected.insert(expected.end(), {"-- dialog --", "EngineMainDraw()", "Begin2D()"});
-    const auto afterDialog = std::find(engine.calls.begin(), engine.calls.end(), "End2D()");
-    ASSERT_NE(afterDialog, engine.calls.end());
+    expected.insert(expected.end(), {"EngineMainDraw()", "Begin2D()"});
     EXPECT_EQ(Calls(engine.calls.begin(), engine.calls.begin() + expected.size()), expected);
+    const auto dialog = std::find(engine.calls.begin(), engine.calls.end(), "-- dialog --");
+    ASSERT_NE(dialog, engine.calls.end());
+    EXPECT_EQ(*(dialog - 1), "End2D()");
+    const auto afterDialog = std::find(dialog, engine.calls.end(), "End2D()");
+    ASSERT_NE(afterDialog, engine.calls.end());
 
     Calls rest(afterDialog + 1, engine.calls.end());
     Calls expectedRest = kLoadAssetsCalls;
@@ -107,7 +108,7 @@ TEST_F(StartUp, WithoutAUsableEngineNothingIsCalled) {
 }
 
 TEST_F(StartUp, QuittingTheDialogStopsBeforeTheGame) {
-    windows.onDictionaryDialog = [] { return false; };
+    windows.onDictionaryDialog = [] { return std::nullopt; };
     EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::PlayerQuit);
     EXPECT_TRUE(engine.CallsStartingWith("PlayMusic").empty());
     EXPECT_FALSE(windows.timers[TimerId::TimerAdd].enabled);
@@ -130,26 +131,6 @@ TEST_F(StartUp, ABrokenCatalogueEndsStartUpBeforeTheMusicAndTheMonsters) {
     engine.calls.clear();
     game.ApplicationEvents1Idle();
     EXPECT_EQ(engine.calls.size(), 5u);
-}
-
-TEST_F(StartUp, AnEmptyWordListIsReportedAndTheDialogShownAgain) {
-    folder.Write("empty/names.txt", "");
-    folder.Write("empty/names2.txt", "");
-    int showings = 0;
-    windows.onDictionaryDialog = [&] {
-        state.DictionaryDir = ++showings == 1 ? "empty" : "words";
-        state.GameMode = kModeWords;
-        return true;
-    };
-    std::vector<std::string> boxes;
-    auto previous = SetMessageBoxPresenter(
-        [&](const std::string& caption, const std::string& text) { boxes.push_back(caption + ": " + text); });
-    EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
-    SetMessageBoxPresenter(previous);
-    EXPECT_EQ(showings, 2);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(Cp1251ToUtf8(boxes[0]), "zarnik: В файле \"empty/names.txt\" нет ни одного слова.");
-    EXPECT_EQ(state.WordList.Count(), 2u);
 }
 
 TEST_F(StartUp, ClosingAndDestroyingStopTheEngineAndFreeTheFireSample) {

@@ -106,13 +106,10 @@ SessionReport PlaySession(const std::string& folder, const std::string& dictiona
     });
     GameState state;
     FakeWindows windows;
-    windows.speed = 1;
     const EngineEntries engine = EngineTable();
     Game game(state, engine, windows);
     windows.onDictionaryDialog = [&] {
-        state.DictionaryDir = windows.dictionaryDialogs == 1 ? dictionary : "words";
-        state.GameMode = kModeWords;
-        return true;
+        return DictionaryChoice{windows.dictionaryDialogs == 1 ? dictionary : "words", kModeWords, 1};
     };
     game.FormCreate(20240601);
     RunGuarded([&] { game.FormShow([] { return true; }); });

@@ -32,12 +32,7 @@ class ManyGames : public GameTest {
         folder.Write("data/slime.mon", "s.bmp\n64\n64\n3\n2\n6\nsd.bmp\n64\n80\n5\n1\n5\n");
         folder.Write("words/names.txt", "cat\r\ndog\r\nbird\r\nfish\r\nmouse\r\n");
         folder.Write("words/names2.txt", Utf8ToCp1251("кот\r\nпёс  собака\r\nптица\r\nрыба\r\n"));
-        windows.onDictionaryDialog = [this] {
-            state.DictionaryDir = "words";
-            state.GameMode = kModeWords;
-            windows.speed = 1;
-            return true;
-        };
+        windows.choice = DictionaryChoice{"words", kModeWords, 1};
     }
 
     // Monsters come and walk, one is shot, the others reach the player; the death animation,

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <stdexcept>
 
 #include "temp_folder.h"
 #include "ui/dictionary_dialog.h"
@@ -21,7 +23,8 @@ using testing::TempFolder;
 
 // Shows the dialog modally and runs `player` inside its event loop. A dialog still open after
 // five seconds is ended without a choice, so a dialog that ignores But1 fails instead of hanging.
-bool RunModal(TForm3& form, const std::function<void()>& player) {
+std::optional<DictionaryChoice> RunModal(TForm3& form, const std::function<void()>& player,
+                                         bool offerQuit = false) {
     QTimer::singleShot(0, &form, player);
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -30,7 +33,7 @@ bool RunModal(TForm3& form, const std::function<void()>& player) {
         form.done(QDialog::Rejected);
     });
     watchdog.start(5000);
-    return form.ShowModalDialog();
+    return form.ShowModalDialog(offerQuit);
 }
 
 // What the player sees in the dialog.
@@ -52,67 +55,96 @@ TEST(DictionaryDialogModal, KeepsEveryChoiceBetweenShowings) {
     TempFolder work;
     work.MakeDictionary("a", "A title\nA text");
     work.MakeDictionary("b", "B title\nB text");
-    GameState state;
-    TForm3 form(state, work.Path());
+    TForm3 form(work.Path());
 
     Snapshot chosen{};
-    EXPECT_TRUE(RunModal(form, [&] {
+    std::optional<DictionaryChoice> choice = RunModal(form, [&] {
         form.List->setCurrentRow(1);
         form.WordsChoice->click();
         form.UpDown1->setValue(7);
         chosen = Take(form);
         form.But1->click();
-    }));
+    });
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(state.DictionaryDir, "b");
-    EXPECT_EQ(state.GameMode, kModeWords);
-    EXPECT_EQ(form.SpeedPosition(), 7);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "b");
+    EXPECT_EQ(choice->mode, kModeWords);
+    EXPECT_EQ(choice->pace, 7);
 
     Snapshot again{};
-    EXPECT_TRUE(RunModal(form, [&] {
+    choice = RunModal(form, [&] {
         again = Take(form);
         form.But1->click();
-    }));
+    });
     EXPECT_EQ(again, chosen);
     EXPECT_EQ(again.label2, "B title");
-    EXPECT_EQ(state.DictionaryDir, "b");
-    EXPECT_EQ(state.GameMode, kModeWords);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "b");
+    EXPECT_EQ(choice->mode, kModeWords);
 }
 
-TEST(DictionaryDialogModal, GameModeChangesOnlyWithOk) {
+TEST(DictionaryDialogModal, TheModeIsTheOneCheckedWhenOkIsPressed) {
     TempFolder work;
     work.MakeDictionary("a");
-    GameState state;
-    TForm3 form(state, work.Path());
+    TForm3 form(work.Path());
 
-    uint8_t beforeOk = 99;
-    EXPECT_TRUE(RunModal(form, [&] {
+    std::optional<DictionaryChoice> choice = RunModal(form, [&] {
         form.List->setCurrentRow(0);
         form.WordsChoice->click();
-        beforeOk = state.GameMode;
         form.But1->click();
-    }));
-    EXPECT_EQ(beforeOk, kModeNone);
-    EXPECT_EQ(state.GameMode, kModeWords);
+    });
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->mode, kModeWords);
 
-    EXPECT_TRUE(RunModal(form, [&] {
+    choice = RunModal(form, [&] {
         form.TranslationsChoice->click();
-        beforeOk = state.GameMode;
         form.But1->click();
-    }));
-    EXPECT_EQ(beforeOk, kModeWords);
-    EXPECT_EQ(state.GameMode, kModeTranslations);
+    });
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->mode, kModeTranslations);
+}
+
+// After a dictionary could not be played the player may leave instead of choosing again; the
+// offer lasts for that showing only, and a dialog already open is never shown twice.
+TEST(DictionaryDialogModal, OffersQuitBesideOkWhenAskedAndRefusesToOpenTwice) {
+    TempFolder work;
+    work.MakeDictionary("a");
+    TForm3 form(work.Path());
+
+    bool bothShown = false, refusedWhileOpen = false;
+    EXPECT_FALSE(RunModal(
+        form,
+        [&] {
+            bothShown = form.But1->isVisible() && form.QuitButton->isVisible() &&
+                        !form.But1->geometry().intersects(form.QuitButton->geometry());
+            try {
+                form.ShowModalDialog();
+            } catch (const std::logic_error&) {
+                refusedWhileOpen = true;
+            }
+            form.QuitButton->click();
+        },
+        true));
+    EXPECT_TRUE(bothShown);
+    EXPECT_TRUE(refusedWhileOpen);
+
+    std::optional<DictionaryChoice> choice = RunModal(form, [&] {
+        EXPECT_FALSE(form.QuitButton->isVisible());
+        form.List->setCurrentRow(0);
+        form.But1->click();
+    });
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "a");
 }
 
 TEST(DictionaryDialogModal, OnlyOkEndsTheDialog) {
     TempFolder work;
     work.MakeDictionary("a");
-    GameState state;
-    TForm3 form(state, work.Path());
+    TForm3 form(work.Path());
 
     bool openAfterEscape = false, openAfterClose = false, openAfterEarlyEnter = false,
          openAfterEnterInMemo = false;
-    EXPECT_TRUE(RunModal(form, [&] {
+    std::optional<DictionaryChoice> choice = RunModal(form, [&] {
         QTest::keyClick(form.List, Qt::Key_Escape);
         openAfterEscape = form.isVisible();
         form.close();
@@ -123,21 +155,21 @@ TEST(DictionaryDialogModal, OnlyOkEndsTheDialog) {
         QTest::keyClick(form.Memo1, Qt::Key_Return);
         openAfterEnterInMemo = form.isVisible();
         QTest::keyClick(form.List, Qt::Key_Return);
-    }));
+    });
     EXPECT_TRUE(openAfterEscape);
     EXPECT_TRUE(openAfterClose);
     EXPECT_TRUE(openAfterEarlyEnter);
     EXPECT_TRUE(openAfterEnterInMemo);
-    EXPECT_EQ(state.DictionaryDir, "a");
-    EXPECT_EQ(state.GameMode, kModeTranslations);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "a");
+    EXPECT_EQ(choice->mode, kModeTranslations);
 }
 
 TEST(DictionaryDialogModal, WithoutDictionariesExplainsAndLetsThePlayerQuit) {
     TempFolder work;
     work.MakeFolder("incomplete");
     work.WriteFile("incomplete/about.txt", "Title");
-    GameState state;
-    TForm3 form(state, work.Path());
+    TForm3 form(work.Path());
 
     QString help = form.Memo1->toPlainText();
     QString searched = QString::fromStdString(std::filesystem::canonical(work.Path()).string());
@@ -155,8 +187,6 @@ TEST(DictionaryDialogModal, WithoutDictionariesExplainsAndLetsThePlayerQuit) {
         form.QuitButton->click();
     }));
     EXPECT_TRUE(openAfterEscape);
-    EXPECT_EQ(state.GameMode, kModeNone);
-    EXPECT_TRUE(state.DictionaryDir.empty());
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class DictionaryDialogTest : public ::testing::Test {
 
     // The dialog over the temp folder, shown as the game shows it.
     std::unique_ptr<TForm3> ShownDialog() {
-        auto form = std::make_unique<TForm3>(state_, work_.Path());
+        auto form = std::make_unique<TForm3>(work_.Path());
         form->show();
         return form;
     }
@@ -51,7 +51,6 @@ class DictionaryDialogTest : public ::testing::Test {
     }
 
     TempFolder work_;
-    GameState state_;
     std::vector<std::pair<std::string, std::string>> boxes_;
     MessageBoxPresenter previous_;
 };
@@ -75,8 +74,7 @@ TEST_F(DictionaryDialogTest, StartsWithNothingChosen) {
     EXPECT_TRUE(form->Memo1->toPlainText().isEmpty());
     EXPECT_TRUE(form->TranslationsChoice->isChecked());
     EXPECT_EQ(form->SpeedPosition(), 40);
-    EXPECT_EQ(state_.GameMode, kModeNone);
-    EXPECT_TRUE(state_.DictionaryDir.empty());
+    EXPECT_TRUE(form->SelectedFolder().empty());
 }
 
 TEST_F(DictionaryDialogTest, ListsFoldersAlphabeticallyIgnoringCase) {
@@ -99,7 +97,7 @@ TEST_F(DictionaryDialogTest, SelectingShowsTitleAndDescription) {
     auto form = ShownDialog();
 
     Select(*form, "mixed");
-    EXPECT_EQ(state_.DictionaryDir, "mixed");
+    EXPECT_EQ(form->SelectedFolder(), "mixed");
     EXPECT_EQ(form->Label1->text(), "mixed");
     EXPECT_EQ(form->Label2->text(), Utf8("Заголовок"));
     EXPECT_EQ(form->Memo1->toPlainText(), Utf8("Первая\nВторая\n\nЧетвёртая"));
@@ -110,7 +108,7 @@ TEST_F(DictionaryDialogTest, SelectingShowsTitleAndDescription) {
     EXPECT_EQ(form->Memo1->toPlainText(), "");
 
     Select(*form, "empty");
-    EXPECT_EQ(state_.DictionaryDir, "empty");
+    EXPECT_EQ(form->SelectedFolder(), "empty");
     EXPECT_EQ(form->Label1->text(), "empty");
     EXPECT_EQ(form->Label2->text(), "");
     EXPECT_EQ(form->Memo1->toPlainText(), "");
@@ -150,7 +148,7 @@ TEST_F(DictionaryDialogTest, KeyboardSelectionActsLikeAClick) {
     QTest::keyClick(form->List, Qt::Key_Down);
 
     EXPECT_EQ(form->List->currentRow(), 1);
-    EXPECT_EQ(state_.DictionaryDir, "b");
+    EXPECT_EQ(form->SelectedFolder(), "b");
     EXPECT_EQ(form->Label1->text(), "b");
     EXPECT_EQ(form->Label2->text(), "Second title");
     EXPECT_EQ(form->Memo1->toPlainText(), "Second text");
@@ -165,9 +163,9 @@ TEST_F(DictionaryDialogTest, TheFirstArrowKeySelectsTheFirstEntry) {
     QTest::keyClick(form->List, Qt::Key_Down);
 
     EXPECT_EQ(form->List->currentRow(), 0);
-    EXPECT_EQ(state_.DictionaryDir, "a");
+    EXPECT_EQ(form->SelectedFolder(), "a");
     QTest::keyClick(form->List, Qt::Key_Down);
-    EXPECT_EQ(state_.DictionaryDir, "b");
+    EXPECT_EQ(form->SelectedFolder(), "b");
 }
 
 TEST_F(DictionaryDialogTest, ArrowKeysChangeTheModeAndTabReachesOnlyTheChosenOne) {
@@ -182,7 +180,6 @@ TEST_F(DictionaryDialogTest, ArrowKeysChangeTheModeAndTabReachesOnlyTheChosenOne
     EXPECT_NE(form->WordsChoice->focusPolicy() & Qt::TabFocus, 0);
     QTest::keyClick(form->WordsChoice, Qt::Key_Down);
     EXPECT_TRUE(form->TranslationsChoice->isChecked());
-    EXPECT_EQ(state_.GameMode, kModeNone) << "only OK sets the mode";
 }
 
 TEST_F(DictionaryDialogTest, KeepsTheRawBytesOfTheFolderName) {
@@ -192,7 +189,7 @@ TEST_F(DictionaryDialogTest, KeepsTheRawBytesOfTheFolderName) {
 
     form->List->setCurrentRow(0);
 
-    EXPECT_EQ(state_.DictionaryDir, name);
+    EXPECT_EQ(form->SelectedFolder(), name);
     EXPECT_EQ(form->Label2->text(), "Raw");
 }
 
@@ -209,7 +206,7 @@ TEST_F(DictionaryDialogTest, UnreadableAboutKeepsThePreviousChoice) {
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].first, "zarnik");
     EXPECT_EQ(boxes_[0].second, "Cannot open file \"" + path + "\". No such file or directory.");
-    EXPECT_EQ(state_.DictionaryDir, "a");
+    EXPECT_EQ(form->SelectedFolder(), "a");
     EXPECT_EQ(form->Label1->text(), "a");
     EXPECT_EQ(form->Label2->text(), "A title");
     EXPECT_EQ(form->Memo1->toPlainText(), "A text");
@@ -228,7 +225,7 @@ TEST_F(DictionaryDialogTest, UnreadableFirstChoiceLeavesNothingChosen) {
 
     EXPECT_EQ(boxes_.size(), 1u);
     EXPECT_TRUE(form->List->selectedItems().isEmpty());
-    EXPECT_TRUE(state_.DictionaryDir.empty());
+    EXPECT_TRUE(form->SelectedFolder().empty());
     EXPECT_FALSE(form->But1->isEnabled());
 }
 
