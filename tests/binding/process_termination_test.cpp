@@ -205,30 +205,35 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+// Also after a rebuild removed the running file, which the kernel then names "... (deleted)".
 TEST(TerminateOwnProcess, EndsWithExitCodeZeroAfterWritingWhatStdioHolds) {
-    TempDir dir;
-    std::string name = test::UniqueProcessName();
-    std::string helper = dir.File(name);
-    std::string out = dir.File("out");
-    std::string err = dir.File("err");
-    test::CopyExecutable(LEXO_SELF_TERMINATE_HELPER, helper);
+    for (bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted ? "its file deleted" : "by its name");
+        TempDir dir;
+        std::string name = test::UniqueProcessName();
+        std::string helper = dir.File(name);
+        std::string out = dir.File("out");
+        std::string err = dir.File("err");
+        test::CopyExecutable(LEXO_SELF_TERMINATE_HELPER, helper);
+        const std::string argument = deleted ? "--deleted" : name;
 
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (outFd < 0 || errFd < 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) _exit(126);
-        execl(helper.c_str(), helper.c_str(), name.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (outFd < 0 || errFd < 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) _exit(126);
+            execl(helper.c_str(), helper.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        // Output is a file, so stdio held "before" in its buffer when the process ended.
+        EXPECT_EQ(ReadFile(out), "before\n");
+        EXPECT_EQ(ReadFile(err), "");
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    // Output is a file, so stdio held "before" in its buffer when the process ended.
-    EXPECT_EQ(ReadFile(out), "before\n");
-    EXPECT_EQ(ReadFile(err), "");
 }
 
 }  // namespace

@@ -22,15 +22,6 @@ namespace {
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
-bool WaitFor(std::chrono::milliseconds timeout, const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
-
 // Windows of the game come and go while the test looks at them: a request about a window that
 // has just gone is no failure.
 int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
@@ -43,6 +34,15 @@ std::vector<char*> Argv(std::vector<std::string>& command) {
 }
 
 }  // namespace
+
+bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
 
 Desktop::Desktop() : server_(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24}) {
     if (!server_.Running()) {
@@ -64,7 +64,7 @@ Desktop::Desktop() : server_(test::XvfbServer::Screen{kScreenWidth, kScreenHeigh
     }
     // openbox is ready once it owns the window-manager selection of screen 0.
     const Atom selection = XInternAtom(display_, "WM_S0", False);
-    if (!WaitFor(10s, [&] { return XGetSelectionOwner(display_, selection) != None; })) {
+    if (!PollUntil(10s, [&] { return XGetSelectionOwner(display_, selection) != None; })) {
         error_ = "openbox did not start";
     }
 }
@@ -114,7 +114,7 @@ std::string Desktop::Title(Window window) { return test::WindowTitle(display_, w
 std::optional<Window> Desktop::WaitForWindow(const std::string& title,
                                              std::chrono::milliseconds timeout) {
     std::optional<Window> found;
-    WaitFor(timeout, [&] {
+    PollUntil(timeout, [&] {
         for (Window window : ClientWindows()) {
             XWindowAttributes attributes{};
             if (Title(window) == title && XGetWindowAttributes(display_, window, &attributes) &&
@@ -129,7 +129,7 @@ std::optional<Window> Desktop::WaitForWindow(const std::string& title,
 }
 
 bool Desktop::WaitUntilGone(const std::string& title, std::chrono::milliseconds timeout) {
-    return WaitFor(timeout, [&] {
+    return PollUntil(timeout, [&] {
         for (Window window : ClientWindows()) {
             XWindowAttributes attributes{};
             if (Title(window) == title && XGetWindowAttributes(display_, window, &attributes) &&
@@ -143,7 +143,7 @@ bool Desktop::WaitUntilGone(const std::string& title, std::chrono::milliseconds 
 
 bool Desktop::WaitForTitle(Window window, const std::string& text,
                            std::chrono::milliseconds timeout) {
-    return WaitFor(timeout, [&] { return Title(window) == text; });
+    return PollUntil(timeout, [&] { return Title(window) == text; });
 }
 
 void Desktop::Activate(Window window) {
@@ -180,10 +180,11 @@ void Desktop::Resize(Window window, int width, int height) {
     std::this_thread::sleep_for(300ms);
 }
 
-void Desktop::NudgePointer() {
+void Desktop::NudgePointer(Window over) {
     static int step = 0;
     ++step;
-    Run({"xdotool", "mousemove", std::to_string(5 + step % 2), "5"});
+    Run({"xdotool", "mousemove", "--window", std::to_string(over), std::to_string(5 + step % 2),
+         "5"});
 }
 
 std::string Desktop::Clipboard() {

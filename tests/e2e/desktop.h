@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@
 namespace lexo::e2e {
 
 using namespace std::chrono_literals;
+
+// Checks condition every 50 ms until it holds or the timeout has passed; whether it held. Every
+// wait for the world outside the test goes through here: no fixed pause decides a result.
+bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& condition);
 
 // A small desktop of the test's own: an Xvfb server with the openbox window manager, so that
 // close requests and focus work as a player's desktop does. Input goes through xdotool, the
@@ -49,8 +54,9 @@ public:
     void Close(Window window);
     // Resizes the window's client area, as dragging its border or maximising does.
     void Resize(Window window, int width, int height);
-    // Moves the pointer a little, which wakes the game's event loop.
-    void NudgePointer();
+    // Moves the pointer a little over one of the game's windows, which wakes the game's event
+    // loop also when none of its timers runs.
+    void NudgePointer(Window over);
 
     std::string Clipboard();
 

@@ -27,7 +27,7 @@ protected:
     // The panel as the X server shows it and the engine's own last frame agree at points that
     // no dialog covers.
     void ExpectPanelShowsTheEngineFrame(Window main) {
-        auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+        auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
         ASSERT_TRUE(path) << "no picture from the engine\n" << game.Stderr();
         auto frame = test::ReadBmp(*path);
         ASSERT_TRUE(frame);
@@ -66,7 +66,7 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
 
     // A larger window grows the panel, and the engine draws a frame of the new size.
     desktop.Resize(main, 1000, 700);
-    auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+    auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
     ASSERT_TRUE(path);
     auto frame = test::ReadBmp(*path);
     ASSERT_TRUE(frame);

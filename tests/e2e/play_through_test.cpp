@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "bmp_image.h"
 #include "desktop.h"
 #include "game_process.h"
@@ -36,10 +34,41 @@ protected:
         desktop.Key("Return");
     }
 
+    // The engine's next frame, as a picture.
+    std::optional<test::RgbImage> Frame(Window main) {
+        auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
+        return path ? test::ReadBmp(*path) : std::nullopt;
+    }
+
+    // Waits until the field differs from the empty one: a monster has come in.
+    bool WaitForMonster(Window main, const test::RgbImage& emptyField) {
+        return PollUntil(30s, [&] {
+            auto frame = Frame(main);
+            return frame && frame->pixels != emptyField.pixels;
+        });
+    }
+
+    // Waits until the sound file holds a non-silent sample from `from` on.
+    bool WaitForSound(size_t from) {
+        return PollUntil(10s, [&] { return game.SoundIsHeard(from, game.SoundBytes()); });
+    }
+
+    // Copies the list window's text as a player would, until the clipboard holds it.
+    std::string CopiedText(Window list) {
+        std::string text;
+        PollUntil(20s, [&] {
+            desktop.Activate(list);
+            desktop.Key("ctrl+a");
+            desktop.Key("ctrl+c");
+            return PollUntil(2s, [&] { return !(text = desktop.Clipboard()).empty(); });
+        });
+        return text;
+    }
+
     // The panel as the X server shows it and the engine's last frame agree around the edges,
     // where no dialog covers the field.
     test::RgbImage ExpectPanelShowsTheEngineFrame(Window main) {
-        auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+        auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
         EXPECT_TRUE(path) << game.Stderr();
         auto frame = path ? test::ReadBmp(*path) : std::nullopt;
         if (!frame) return {};
@@ -63,6 +92,9 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     auto main = desktop.WaitForWindow("Lexodrome");
     auto dialog = desktop.WaitForWindow(kDialog);
     ASSERT_TRUE(main && dialog) << game.Stderr();
+    // The field before any monster: the background and the player.
+    const auto emptyField = Frame(*main);
+    ASSERT_TRUE(emptyField) << game.Stderr();
 
     // First game: the cats, typing translations (the dialog's default mode), default speed.
     desktop.Activate(*dialog);
@@ -70,7 +102,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     desktop.Key("Return");
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Activate(*main);
-    std::this_thread::sleep_for(2600ms);  // the first monster enters 2.2 s after the start
+    ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
 
     Answer("собака");
     EXPECT_EQ(desktop.Title(*main), "Lexodrome");
@@ -79,14 +111,13 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     Answer("кошка");
     EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:5."))
         << desktop.Title(*main);
-    std::this_thread::sleep_for(1000ms);
+    EXPECT_TRUE(WaitForSound(beforeShot)) << "the shot was not heard";
     const size_t afterShot = game.SoundBytes();
-    EXPECT_TRUE(game.SoundIsHeard(beforeShot, afterShot)) << "the shot was not heard";
 
     // Nobody answers the next cat: it reaches the player.
-    auto list = desktop.WaitForWindow(kList, 40s);
+    auto list = desktop.WaitForWindow(kList, 60s);
     ASSERT_TRUE(list) << game.Stderr();
-    EXPECT_TRUE(game.SoundIsHeard(afterShot + 44100, game.SoundBytes())) << "no death sound";
+    EXPECT_TRUE(WaitForSound(afterShot + 44100)) << "no death sound";
     const test::RgbImage over = ExpectPanelShowsTheEngineFrame(*main);
     int red = 0;
     for (int y = 200; y < 260 && y < over.height; ++y) {
@@ -94,10 +125,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     }
     EXPECT_GT(red, 500) << "no game-over banner";
 
-    desktop.Activate(*list);
-    desktop.Key("ctrl+a");
-    desktop.Key("ctrl+c");
-    EXPECT_EQ(desktop.Clipboard(), "cat - кот, кошка");
+    EXPECT_EQ(CopiedText(*list), "cat - кот, кошка");
     desktop.Close(*list);
 
     // Second game: the dogs, typing words.
@@ -114,7 +142,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     // The caption keeps the last game's count until the first shot of the new one.
     EXPECT_EQ(desktop.Title(*main), "Lexodrome. Words complete: 1. Score:5.");
     desktop.Activate(*main);
-    std::this_thread::sleep_for(2600ms);
+    ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
     Answer("cat");
     EXPECT_EQ(desktop.Title(*main), "Lexodrome. Words complete: 1. Score:5.");
     Answer("dog");

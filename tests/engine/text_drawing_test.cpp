@@ -31,6 +31,8 @@ DftFont TestFont(bool outline) {
     };
     box(font.coverage, 0, 0, 3, 4, 255);
     font.glyphs['A'] = {0, 0, 3, 4, 1, 2, 5};
+    // 'L': the same box, drawn 6 left of the pen, advance 1.
+    font.glyphs['L'] = {0, 0, 3, 4, -6, 2, 1};
     box(font.coverage, 3, 0, 2, 2, 128);
     font.glyphs['h'] = {3, 0, 2, 2, 0, 0, 3};
     box(font.coverage, 6, 1, 3, 4, 255);
@@ -132,6 +134,18 @@ TEST_F(TextDrawing, TextIsClippedAtTheFrameEdges) {
     EXPECT_EQ(screen.At(0, 0), kWhite);
     EXPECT_EQ(screen.At(1, 1), kWhite);
     EXPECT_EQ(screen.At(5, 5), kWhite);
+
+    // A line of megabytes shows exactly what its beginning shows, also where glyphs reach back
+    // left of their pen or are scaled.
+    const std::string huge = std::string(3 << 20, 'A') + std::string(3 << 20, 'L');
+    auto draw = [&](const char* text) {
+        e.DrawText2D(font, 1, 0, text, ColourRef(kWhite), 255, 1.0);
+        e.DrawText2D(font, 0, 2, text, ColourRef(0xFF0000), 255, 2.5);
+        e.DrawText2D(font, 0, 1, text + (3 << 20), ColourRef(0x00FF00), 255, 1.0);
+    };
+    const std::string beginning = "AA" + std::string((3 << 20) - 2, '\0') + std::string(12, 'L');
+    EXPECT_EQ(Picture([&] { draw(huge.c_str()); }).pixels,
+              Picture([&] { draw(beginning.c_str()); }).pixels);
 }
 
 // The shipped fonts: every letter of CP1251 and of ASCII has a glyph, and the banner fits the

@@ -32,6 +32,13 @@ TEST_F(ErrorGuardTest, RunTimeErrorIsShownInTheZarnikBoxWithAFullStop) {
     }));
     EXPECT_FALSE(after);
     EXPECT_EQ(boxes_, std::vector<std::string>{"zarnik|File not found."});
+
+    // An error about a file keeps the box's text; the standard-error line names the file.
+    ::testing::internal::CaptureStderr();
+    RunGuarded([] { throw RunTimeError("File not found", "data/troll.mon"); });
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "zarnik: File not found. (file data/troll.mon)\n");
+    EXPECT_EQ(boxes_.back(), "zarnik|File not found.");
 }
 
 TEST_F(ErrorGuardTest, NothingEscapesTheGuard) {

@@ -49,7 +49,7 @@ TEST(BrokenContentPlay, TheGameStartsPlaysAGameToItsEndAndCloses) {
     ASSERT_TRUE(list) << game.Stderr();
     // The field shows no background, the engine could not read it: black but for the player
     // and the monsters.
-    const auto frame = game.PrintScreen([&] { desktop.NudgePointer(); });
+    const auto frame = game.PrintScreen([&] { desktop.NudgePointer(*main); });
     ASSERT_TRUE(frame) << game.Stderr();
     const auto picture = test::ReadBmp(*frame);
     ASSERT_TRUE(picture);

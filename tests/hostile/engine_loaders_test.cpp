@@ -9,9 +9,9 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
-#include <thread>
 
 #include "bmp_image.h"
+#include "disk_audio.h"
 #include "hostile_fixtures.h"
 #include "isolated_run.h"
 #include "temp_dir.h"
@@ -64,8 +64,7 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
     test::LoadedEngine& e = Engine();
     unsetenv("DISPLAY");
     const std::string sound = temp + "/device.raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", sound.c_str(), 1);
+    const test::DiskAudio device(sound);
     e.SetEngineInitParametrs(kWidth, kHeight, 32, 0, 0, 0, 0, 1);
     e.StartEngine_DrawToPanel(0);
 
@@ -89,6 +88,7 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         shown = picture->Count(0) != kWidth * kHeight;
     } else {
         e.DirectSoundInit();
+        const double before = device.Seconds();
         if (kind == "wav") {
             handle = e.LoadSample(path.c_str(), 0, 0);
             e.SetSampleVolume(handle, 100);
@@ -96,7 +96,8 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         } else {
             e.PlayMusic(path.c_str(), 1);
         }
-        std::this_thread::sleep_for(400ms);
+        // The device plays 0.4 s, however busy the machine is.
+        device.WaitFor(before + 0.4);
         e.QuitEngine();
         const std::string played = ReadFile(sound);
         shown = played.find_first_not_of('\0') != std::string::npos;

@@ -20,6 +20,14 @@ TEST(UntranslatedWordsWindow, AppendsLinesInOrderAndClears) {
     EXPECT_EQ(form.Memo1->toPlainText(), "");
     form.AddLine("owl - ");
     EXPECT_EQ(form.Memo1->toPlainText(), "owl - ");
+
+    // A dictionary line of megabytes is shown by its beginning, so the list still opens at once.
+    form.ClearLines();
+    form.AddLine(std::string(3 << 20, 'w') + " - x");
+    const QString shown = form.Memo1->toPlainText();
+    EXPECT_LT(shown.size(), 2000);
+    EXPECT_TRUE(shown.startsWith("wwww"));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << "cut with an ellipsis";
 }
 
 TEST(UntranslatedWordsWindow, TakesNoTypingAndHasACloseBox) {

@@ -21,6 +21,12 @@ bool DiskAudio::Holds(double seconds) const {
     return std::filesystem::file_size(path_, error) >= wanted && !error;
 }
 
+double DiskAudio::Seconds() const {
+    std::error_code error;
+    const uintmax_t bytes = std::filesystem::file_size(path_, error);
+    return error ? 0.0 : static_cast<double>(bytes) / (kSamplesPerSecond * 2);
+}
+
 bool DiskAudio::Exists() const { return std::filesystem::exists(path_); }
 
 void DiskAudio::WaitFor(double seconds) const {

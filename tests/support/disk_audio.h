@@ -19,6 +19,8 @@ class DiskAudio {
     // Waits until the file holds `seconds` of sound, 30 s at the most.
     void WaitFor(double seconds) const;
     bool Holds(double seconds) const;
+    // How much sound the file holds so far.
+    double Seconds() const;
     bool Exists() const;
     // The samples written so far.
     std::vector<int16_t> Samples() const;
