@@ -193,6 +193,22 @@ std::string Desktop::Clipboard() {
     return text;
 }
 
+std::string Desktop::CopyText(Window window) {
+    std::string text;
+    PollUntil(20s, [&] {
+        Activate(window);
+        Key("ctrl+a");
+        Key("ctrl+c");
+        return PollUntil(2s, [&] { return !(text = Clipboard()).empty(); });
+    });
+    return text;
+}
+
+void Desktop::Click(Window window, int x, int y) {
+    Run({"xdotool", "mousemove", "--sync", "--window", std::to_string(window), std::to_string(x),
+         std::to_string(y), "click", "1"});
+}
+
 test::RgbImage Desktop::Grab(Window window) {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display_, window, &attributes);

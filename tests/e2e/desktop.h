@@ -59,6 +59,11 @@ public:
     void NudgePointer(Window over);
 
     std::string Clipboard();
+    // Selects all text of the window and copies it, as a player would, until the clipboard
+    // holds something; that text.
+    std::string CopyText(Window window);
+    // Clicks the left button at x, y of the window's client area.
+    void Click(Window window, int x, int y);
 
     // The window's client area as it is on the screen, in 0xRRGGBB.
     test::RgbImage Grab(Window window);

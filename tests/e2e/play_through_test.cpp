@@ -53,18 +53,6 @@ protected:
         return PollUntil(10s, [&] { return game.SoundIsHeard(from, game.SoundBytes()); });
     }
 
-    // Copies the list window's text as a player would, until the clipboard holds it.
-    std::string CopiedText(Window list) {
-        std::string text;
-        PollUntil(20s, [&] {
-            desktop.Activate(list);
-            desktop.Key("ctrl+a");
-            desktop.Key("ctrl+c");
-            return PollUntil(2s, [&] { return !(text = desktop.Clipboard()).empty(); });
-        });
-        return text;
-    }
-
     // The panel as the X server shows it and the engine's last frame agree around the edges,
     // where no dialog covers the field.
     test::RgbImage ExpectPanelShowsTheEngineFrame(Window main) {
@@ -125,7 +113,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     }
     EXPECT_GT(red, 500) << "no game-over banner";
 
-    EXPECT_EQ(CopiedText(*list), "cat - кот, кошка");
+    EXPECT_EQ(desktop.CopyText(*list), "cat - кот, кошка");
     desktop.Close(*list);
 
     // Second game: the dogs, typing words.
