@@ -96,8 +96,9 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         } else {
             e.PlayMusic(path.c_str(), 1);
         }
-        // The device plays 0.4 s, however busy the machine is.
-        device.WaitFor(before + 0.4);
+        // Playing opens the device only for a file it can play; then the device plays 0.4 s,
+        // however busy the machine is.
+        if (device.Exists()) device.WaitFor(before + 0.4);
         e.QuitEngine();
         const std::string played = ReadFile(sound);
         shown = played.find_first_not_of('\0') != std::string::npos;
