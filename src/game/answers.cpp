@@ -51,6 +51,7 @@ void Game::CheckAnswer(const std::string& answer) {
         state_.Score += static_cast<int32_t>(answer.size());
         windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +
                             ". Score:" + std::to_string(state_.Score) + ".");
+        state_.WordsShot.push_back(std::move(monsters.Word[row]));
         monsters.Remove(row);
         return;
     }

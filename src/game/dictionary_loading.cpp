@@ -41,6 +41,7 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder) {
 void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
     state_.DictionaryDir = choice.folder;
     state_.GameMode = choice.mode;
+    state_.Pace = choice.pace;
     windows_.SetTimerInterval(TimerId::TimerMove, choice.pace);
 }
 

@@ -4,8 +4,9 @@
 
 namespace lexo {
 
-Game::Game(GameState& state, const EngineEntries& engine, GameWindows& windows)
-    : state_(state), engine_(engine), windows_(windows) {}
+Game::Game(GameState& state, const EngineEntries& engine, GameWindows& windows,
+           GameHistory* history)
+    : state_(state), engine_(engine), windows_(windows), history_(history) {}
 
 Game::~Game() { SetEngineCallbackGame(nullptr); }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "binding/engine_entries.h"
+#include "game/game_record.h"
 #include "game/game_state.h"
 #include "game/game_windows.h"
 
@@ -15,7 +16,9 @@ namespace lexo {
 // GameWindows and the engine through the bound entry table only, and reads no clock.
 class Game {
 public:
-    Game(GameState& state, const EngineEntries& engine, GameWindows& windows);
+    // history, when given, keeps every finished game.
+    Game(GameState& state, const EngineEntries& engine, GameWindows& windows,
+         GameHistory* history = nullptr);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -71,6 +74,7 @@ public:
 private:
     void ApplyDictionaryChoice(const DictionaryChoice& choice);
     void EndOfGame();
+    void RecordGame() const;
 
     void DrawBackground() const;
     void DrawCorpses() const;
@@ -80,6 +84,7 @@ private:
     GameState& state_;
     const EngineEntries& engine_;
     GameWindows& windows_;
+    GameHistory* history_;
     bool engineStarted_ = false;
 };
 

@@ -61,6 +61,7 @@ void Game::EndOfGame() {
     for (size_t row = 0; row < monsters.Count(); ++row) {
         windows_.AddUntranslatedWord(UntranslatedLine(monsters.Word[row], monsters.Translation[row]));
     }
+    RecordGame();
     windows_.ShowUntranslatedWords();
     std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(false);
     if (!choice) {
@@ -69,6 +70,17 @@ void Game::EndOfGame() {
     }
     ApplyDictionaryChoice(*choice);
     RestartGame();
+}
+
+void Game::RecordGame() const {
+    if (history_ == nullptr) return;
+    GameRecord record{state_.DictionaryDir, state_.GameMode,   state_.Pace, state_.WordsComplete,
+                      state_.Score,         state_.WordsShot, {}};
+    const LiveMonsterTable& monsters = state_.LiveMonsters;
+    for (size_t row = 0; row < monsters.Count(); ++row) {
+        record.missed.emplace_back(monsters.Word[row], monsters.Translation[row]);
+    }
+    history_->Record(record);
 }
 
 void Game::RestartGame() {
@@ -91,6 +103,7 @@ void Game::RestartGame() {
     windows_.EnableTimer(TimerId::TimerMove, true);
     state_.Score = 0;
     state_.WordsComplete = 0;
+    state_.WordsShot.clear();
     windows_.SetEditEnabled(true);
     windows_.FocusEdit();
     windows_.SetEditText(std::string());

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "binding/engine_api.h"
 #include "game/monster_tables.h"
@@ -34,12 +35,15 @@ struct GameState {
     StringList WordList;         // lines of names.txt
     StringList TranslationList;  // lines of names2.txt, parallel to WordList
 
+    int32_t Pace = 40;  // the monsters' step period chosen in the dialog, for the history
+
     int32_t WordsComplete = 0;
     int32_t Score = 0;  // sum of the lengths of the answers that shot a monster
     int32_t PlayerFrame = 1;
     bool PlayerAnimating = false;  // the shot or the death animation is running
     bool PlayerFacing = false;     // mirrored player: the last monster shot had X >= 400
     bool GameOver = false;
+    std::vector<std::string> WordsShot;  // this game's, in order, for the history
 
     LiveMonsterTable LiveMonsters;
     CorpseTable Corpses;

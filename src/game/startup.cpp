@@ -7,6 +7,7 @@ namespace lexo {
 Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     state_.Score = 0;
     state_.WordsComplete = 0;
+    state_.WordsShot.clear();
     state_.PlayerAnimating = false;
     state_.PlayerFrame = 1;
 

@@ -54,7 +54,7 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 TForm1::TForm1(GameState& state, EngineLibrary& library)
     : preload_(kEngineLibraryPath),
       library_(library),
-      game_(state, library.Entries(), *this) {
+      game_(state, library.Entries(), *this, &history_) {
     setWindowTitle("Lexodrome");
     setFont(WindowFont(11));
     setMinimumSize(kClientWidth, kClientHeight);

@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "game/game_windows.h"
+#include "history/history_file.h"
 
 class QLineEdit;
 class QTimer;
@@ -77,6 +78,7 @@ private:
     // First, so that the engine library is being opened while everything else is built.
     EnginePreload preload_;
     EngineLibrary& library_;
+    FileHistory history_;
     Game game_;
     EnginePanel* panel1_ = nullptr;
     QLineEdit* edit1_ = nullptr;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -62,7 +63,11 @@ bool GameProcess::Start(const std::string& display) {
         int err = open((dir_.File("stderr.txt")).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) dup2(err, STDERR_FILENO);
         setenv("DISPLAY", display.c_str(), 1);
+        // The runtime folder is the player's alone, as the base directory rules want it.
+        chmod(dir_.Path().c_str(), 0700);
         setenv("XDG_RUNTIME_DIR", dir_.Path().c_str(), 1);
+        setenv("XDG_STATE_HOME", dir_.File("state").c_str(), 1);
+        unsetenv("LEXODROME_HISTORY");
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
         setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
@@ -86,6 +91,13 @@ std::optional<int> GameProcess::WaitForExit(std::chrono::milliseconds timeout) {
         std::this_thread::sleep_for(50ms);
     }
     return exitCode_;
+}
+
+std::vector<std::string> GameProcess::HistoryLines() const {
+    std::ifstream file(dir_.File("state/lexodrome/history.jsonl"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
 }
 
 bool GameProcess::Running() { return pid_ > 0 && !WaitForExit(0ms); }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -38,6 +39,8 @@ public:
     bool Running();
 
     std::string Stderr() const;
+    // The lines of the game's history file (its XDG_STATE_HOME is the test's own).
+    std::vector<std::string> HistoryLines() const;
     // How many bytes of sound the audio device has been given so far.
     size_t SoundBytes() const;
     // Whether any non-zero sample lies in [from, to) of the sound file.

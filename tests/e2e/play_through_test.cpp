@@ -139,6 +139,15 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
 
     desktop.Close(*main);
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
+
+    // The finished game is in the learner's history; the second one was never finished.
+    const std::vector<std::string> history = game.HistoryLines();
+    ASSERT_EQ(history.size(), 1u) << game.Stderr();
+    EXPECT_NE(history[0].find(R"("dictionary":"a-cats","mode":"translations","pace":40,)"
+                              R"("words_complete":1,"score":5,"shot":["cat"],)"
+                              R"("missed":[{"word":"cat","translation":"кот  кошка"}]})"),
+              std::string::npos)
+        << history[0];
 }
 
 }  // namespace

@@ -1,13 +1,21 @@
 #include <algorithm>
 #include <deque>
 
+#include <nlohmann/json.hpp>
+
 #include "errors/message_box.h"
 #include "game/engine_callbacks.h"
 #include "game_fixture.h"
+#include "history/history_line.h"
 #include "timer_clock.h"
 
 namespace lexo::testing {
 namespace {
+
+struct RecordingHistory : GameHistory {
+    void Record(const GameRecord& game) override { games.push_back(game); }
+    std::vector<GameRecord> games;
+};
 
 TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     TemporaryWorkingDirectory folder;
@@ -22,7 +30,8 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     RecordingEngine engine;
     FakeWindows windows;
     GameState state;
-    Game game(state, engine.Entries(), windows);
+    RecordingHistory history;
+    Game game(state, engine.Entries(), windows, &history);
     game.FormCreate(2024);
     TimerClock clock(windows, game);
 
@@ -65,6 +74,23 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     ASSERT_TRUE(clock.RunUntil([&] { return !windows.shownUntranslated.empty(); }));
     EXPECT_EQ(windows.shownUntranslated[0], expectedList);
     EXPECT_EQ(engine.CallsStartingWith("PlaySample(" + std::to_string(state.Assets.DieSample)).size(), 1u);
+
+    // The game is kept in the history: its line names what was shot and what was left.
+    ASSERT_EQ(history.games.size(), 1u);
+    const auto line = nlohmann::json::parse(HistoryLine(history.games[0], "2026-12-07T18:20:05+01:00"));
+    EXPECT_EQ(line["time"], "2026-12-07T18:20:05+01:00");
+    EXPECT_EQ(line["dictionary"], "animals");
+    EXPECT_EQ(line["mode"], "words");
+    EXPECT_EQ(line["pace"], 40);
+    EXPECT_EQ(line["words_complete"], 1);
+    EXPECT_EQ(line["score"], firstWord.size());
+    EXPECT_EQ(line["shot"], nlohmann::json::array({Cp1251ToUtf8(firstWord)}));
+    ASSERT_EQ(line["missed"].size(), expectedList.size());
+    for (size_t row = 0; row < expectedList.size(); ++row) {
+        const auto& missed = line["missed"][row];
+        EXPECT_EQ(Utf8ToCp1251(UntranslatedLine(missed["word"], missed["translation"])),
+                  expectedList[row]);
+    }
 
     // The new game: the colours dictionary in translation mode.
     EXPECT_EQ(dialogs, 2);

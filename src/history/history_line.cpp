@@ -1,0 +1,56 @@
+#include "history/history_line.h"
+
+#include <ctime>
+#include <string_view>
+#include <nlohmann/json.hpp>
+
+#include "game/game_state.h"
+#include "text/cp1251.h"
+
+namespace lexo {
+namespace {
+
+const char* ModeName(uint8_t mode) {
+    switch (mode) {
+        case kModeWords: return "words";
+        case kModeTranslations: return "translations";
+        default: return "none";
+    }
+}
+
+}  // namespace
+
+std::string HistoryLine(const GameRecord& game, const std::string& time) {
+    nlohmann::ordered_json missed = nlohmann::ordered_json::array();
+    for (const auto& [word, translation] : game.missed) {
+        missed.push_back({{"word", Cp1251ToUtf8(word)}, {"translation", Cp1251ToUtf8(translation)}});
+    }
+    nlohmann::ordered_json shot = nlohmann::ordered_json::array();
+    for (const std::string& word : game.shot) shot.push_back(Cp1251ToUtf8(word));
+    const nlohmann::ordered_json line = {
+        {"time", time},
+        {"dictionary", Cp1251ToUtf8(game.dictionary)},
+        {"mode", ModeName(game.mode)},
+        {"pace", game.pace},
+        {"words_complete", game.wordsComplete},
+        {"score", game.score},
+        {"shot", std::move(shot)},
+        {"missed", std::move(missed)},
+    };
+    // Text that is not UTF-8 after all becomes U+FFFD rather than losing the game.
+    return line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string HistoryTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[40];
+    // %z gives +0100; ISO 8601 writes +01:00.
+    size_t length = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    const std::string_view time(text, length);
+    if (time.size() < 2) return std::string(time);
+    return std::string(time.substr(0, time.size() - 2)) + ":" + std::string(time.substr(time.size() - 2));
+}
+
+}  // namespace lexo
