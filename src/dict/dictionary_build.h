@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dict/cp1251_fold.h"
+#include "dict/diagnostics.h"
+#include "dict/import_formats.h"
+
+namespace lexo::dict {
+
+// The lines of a dictionary's three files, CP1251, without line ends.
+struct DictionaryLines {
+    std::vector<std::string> about;
+    std::vector<std::string> names;
+    std::vector<std::string> names2;
+};
+
+struct BuildOptions {
+    // The title when no --title and no Anki deck name gives one: the input's file name.
+    std::string fallbackTitle;
+    std::optional<std::string> title;
+    std::optional<std::string> about;  // line ends in it start new lines
+    bool swap = false;
+};
+
+// The description line import ends about.txt with, CP1251: "Слов: 40."
+std::string WordCountLine(size_t words);
+
+// Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
+// two spaces), merges rows whose words are the same after lowering, and makes about.txt's
+// lines. Changes and refusals go to `found`, named by `file` and the row's line.
+DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
+                                const std::string& file, const Cp1251Folder& folder,
+                                Diagnostics& found);
+
+}  // namespace lexo::dict
