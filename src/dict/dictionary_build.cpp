@@ -146,6 +146,17 @@ bool IsWordCountLine(std::string_view cp1251) {
 
 }  // namespace
 
+std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
+    auto crLf = [](const std::vector<std::string>& text) {
+        std::string joined;
+        for (const std::string& line : text) joined += line + "\r\n";
+        return joined;
+    };
+    return {{"about.txt", crLf(lines.about)},
+            {"names.txt", crLf(lines.names)},
+            {"names2.txt", crLf(lines.names2)}};
+}
+
 std::string WordCountLine(size_t words) {
     return Utf8ToCp1251("Слов: " + std::to_string(words) + ".");
 }

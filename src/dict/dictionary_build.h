@@ -6,6 +6,7 @@
 
 #include "dict/cp1251_fold.h"
 #include "dict/diagnostics.h"
+#include "dict/folder_writer.h"
 #include "dict/import_formats.h"
 
 namespace lexo::dict {
@@ -24,6 +25,9 @@ struct BuildOptions {
     std::optional<std::string> about;  // line ends in it start new lines
     bool swap = false;
 };
+
+// The three files as the game reads them: each line ended by CR LF.
+std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
 
 // The description line import ends about.txt with, CP1251: "Слов: 40."
 std::string WordCountLine(size_t words);

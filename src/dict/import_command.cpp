@@ -44,12 +44,6 @@ void Print(const Diagnostics& found) {
     for (const Diagnostic& diagnostic : found.All()) std::cerr << FormatDiagnostic(diagnostic) << '\n';
 }
 
-std::string CrLfText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
 }  // namespace
 
 int RunImport(const std::vector<std::string>& args) {
@@ -106,10 +100,7 @@ int RunImport(const std::vector<std::string>& args) {
 
     const fs::path out = *parsed->Value("--out");
     try {
-        WriteFolder(out,
-                    {{"about.txt", CrLfText(lines.about)},
-                     {"names.txt", CrLfText(lines.names)},
-                     {"names2.txt", CrLfText(lines.names2)}},
+        WriteFolder(out, DictionaryFolderFiles(lines),
                     parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
     } catch (const FolderWriteError& error) {
         std::cerr << "lexodrome-dict: " << error.what() << '\n';
