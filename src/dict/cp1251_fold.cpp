@@ -49,6 +49,18 @@ bool IsBlank(UChar32 c) {
     return u_isUWhiteSpace(c) || c == '\t';
 }
 
+// One space between words and none at the ends, again, after replacements that dropped a
+// character between two blanks or brought blanks of their own.
+void CollapseSpaces(std::string& text) {
+    std::string collapsed;
+    for (char c : text) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' ')) continue;
+        collapsed += c;
+    }
+    if (!collapsed.empty() && collapsed.back() == ' ') collapsed.pop_back();
+    text = std::move(collapsed);
+}
+
 }  // namespace
 
 std::string DescribeCharacter(UChar32 c) {
@@ -98,14 +110,16 @@ Cp1251Folder::Cp1251Folder() {
 
 Cp1251Folder::~Cp1251Folder() = default;
 
-std::string Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes) const {
+void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes, std::string& out) const {
+    out.clear();
+    if (FoldDirectly(utf8, out)) return;
+
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     if (!nfc_->isNormalized(text, status)) text = nfc_->normalize(text, status);
 
-    std::string out;
-    out.reserve(utf8.size());
+    out.clear();
     bool blankPending = false;
     UChar32 previous = 0;
     for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
@@ -115,15 +129,38 @@ std::string Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& not
         } else {
             if (blankPending && !out.empty()) out += ' ';
             blankPending = false;
-            if (c < kTableSize && bytes_[c] != 0 && c >= 0x20) {
-                out += static_cast<char>(bytes_[c]);
-            } else {
-                FoldOther(c, previous, out, notes);
-            }
+            if (!AppendByte(c, out)) FoldOther(c, previous, out, notes);
         }
         previous = c;
     }
-    return out;
+    CollapseSpaces(out);
+}
+
+// The common case, without ICU's strings: every character is a blank or one CP1251 holds, so
+// the text is already NFC (CP1251 has no combining marks) and nothing needs a note.
+bool Cp1251Folder::FoldDirectly(std::string_view utf8, std::string& out) const {
+    out.reserve(utf8.size());
+    const auto* data = reinterpret_cast<const uint8_t*>(utf8.data());
+    const auto length = static_cast<int32_t>(utf8.size());
+    bool blankPending = false;
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(data, i, length, c);
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blankPending = true;
+            continue;
+        }
+        if (blankPending && !out.empty()) out += ' ';
+        blankPending = false;
+        if (c == 0xA0 || !AppendByte(c, out)) return false;
+    }
+    return true;
+}
+
+bool Cp1251Folder::AppendByte(UChar32 c, std::string& out) const {
+    if (c < 0x20 || c >= kTableSize || bytes_[c] == 0) return false;
+    out += static_cast<char>(bytes_[c]);
+    return true;
 }
 
 void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,

@@ -35,13 +35,15 @@ public:
     Cp1251Folder(const Cp1251Folder&) = delete;
     Cp1251Folder& operator=(const Cp1251Folder&) = delete;
 
-    // Appends one note per changed or refused character.
-    std::string Fold(std::string_view utf8, std::vector<FoldNote>& notes) const;
+    // Replaces `out` by the CP1251 text; appends one note per changed or refused character.
+    void Fold(std::string_view utf8, std::vector<FoldNote>& notes, std::string& out) const;
 
 private:
     // CP1251 byte of each code point below kTableSize; 0 where CP1251 has none.
     static constexpr UChar32 kTableSize = 0x2200;
 
+    bool FoldDirectly(std::string_view utf8, std::string& out) const;
+    bool AppendByte(UChar32 c, std::string& out) const;
     void FoldOther(UChar32 c, UChar32 previous, std::string& out,
                    std::vector<FoldNote>& notes) const;
     bool Encode(std::u16string_view text, std::string& out) const;

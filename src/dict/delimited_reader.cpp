@@ -50,27 +50,30 @@ std::string DelimitedReader::ReadQuoted() {
     return field;
 }
 
-std::vector<std::string> DelimitedReader::ReadRecord(std::string_view& raw) {
+void DelimitedReader::ReadRecord(std::vector<std::string>& fields, std::string_view& raw) {
     const size_t start = pos_;
-    std::vector<std::string> fields(1);
-    if (pos_ < text_.size() && text_[pos_] == '"') {
-        ++pos_;
-        fields.back() = ReadQuoted();
-    }
-    while (pos_ < text_.size() && !AtLineEnd()) {
-        const char c = text_[pos_++];
-        if (c != separator_) {
-            fields.back() += c;
-        } else if (pos_ < text_.size() && text_[pos_] == '"') {
+    size_t count = 0;
+    for (bool more = true; more; ++count) {
+        // Fields of the previous record are reused, keeping their room.
+        if (count == fields.size()) fields.emplace_back();
+        fields[count].clear();
+        if (pos_ < text_.size() && text_[pos_] == '"') {
             ++pos_;
-            fields.push_back(ReadQuoted());
-        } else {
-            fields.emplace_back();
+            fields[count] = ReadQuoted();
         }
+        // Up to the next separator or line end; what follows a closing quote is kept too.
+        size_t end = pos_;
+        while (end < text_.size() && text_[end] != separator_ && text_[end] != '\n' && text_[end] != '\r') {
+            ++end;
+        }
+        fields[count].append(text_.substr(pos_, end - pos_));
+        pos_ = end;
+        more = pos_ < text_.size() && text_[pos_] == separator_;
+        pos_ += more;
     }
+    fields.resize(count);
     raw = text_.substr(start, pos_ - start);
     if (AtLineEnd()) PassLineEnd();
-    return fields;
 }
 
 }  // namespace lexo::dict

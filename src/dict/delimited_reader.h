@@ -21,8 +21,8 @@ public:
     std::string_view RestOfLine() const;
     void SkipLine();
 
-    // Reads the next record; `raw` becomes the text it was read from.
-    std::vector<std::string> ReadRecord(std::string_view& raw);
+    // Reads the next record into `fields`; `raw` becomes the text it was read from.
+    void ReadRecord(std::vector<std::string>& fields, std::string_view& raw);
 
 private:
     bool AtLineEnd() const;

@@ -3,16 +3,42 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <unordered_map>
+#include <bit>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
+#include "dict/input_text.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {
 namespace {
 
-constexpr std::string_view kAlternativeBreaks = ",;|/\n\r";
 constexpr std::string_view kTwoSpaces = "  ";
+
+// Where the alternative starting at `start` ends: at , ; | / or a line end.
+size_t AlternativeEnd(std::string_view utf8, size_t start) {
+    for (size_t i = start; i < utf8.size(); ++i) {
+        switch (utf8[i]) {
+            case ',': case ';': case '|': case '/': case '\n': case '\r': return i;
+            default: break;
+        }
+    }
+    return utf8.size();
+}
+
+// Whether alternatives joined by two spaces hold this one.
+bool HoldsAlternative(std::string_view joined, std::string_view alternative) {
+    bool holds = false;
+    ForEachAlternative(joined, [&](std::string_view known) { holds |= known == alternative; });
+    return holds;
+}
+
+void AddAlternative(std::string& joined, std::string_view alternative) {
+    if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
+    if (!joined.empty()) joined += kTwoSpaces;
+    joined += alternative;
+}
 
 // Where a row's character is, for messages: "column N: " of the row's first line that holds it.
 std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
@@ -20,10 +46,9 @@ std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
     icu::UnicodeString(c).toUTF8String(utf8);
     const size_t at = raw.find(utf8);
     if (at == std::string_view::npos) return {};
-    const size_t lineStart = raw.find_last_of('\n', at) == std::string_view::npos
-                                 ? 0
-                                 : raw.find_last_of('\n', at) + 1;
-    line += static_cast<size_t>(std::count(raw.begin(), raw.begin() + lineStart, '\n'));
+    const size_t lastEnd = raw.find_last_of("\r\n", at);
+    const size_t lineStart = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+    line += LineAtOffset(raw, lineStart) - 1;
     const icu::UnicodeString before = icu::UnicodeString::fromUTF8(
         icu::StringPiece(raw.data() + lineStart, static_cast<int32_t>(at - lineStart)));
     return "column " + std::to_string(before.countChar32() + 1) + ": ";
@@ -37,7 +62,7 @@ public:
     // The CP1251 text; false when a character could not be converted.
     bool Convert(std::string_view utf8, size_t line, std::string_view raw, std::string& out) {
         notes_.clear();
-        out = folder_.Fold(utf8, notes_);
+        folder_.Fold(utf8, notes_, out);
         bool converted = true;
         for (const FoldNote& note : notes_) {
             size_t at = line;
@@ -52,17 +77,14 @@ public:
         return converted;
     }
 
-    // Alternatives, each converted, without empty ones or repeats.
+    // Alternatives, each converted, joined by two spaces, without empty ones or repeats.
     bool ConvertAlternatives(std::string_view utf8, size_t line, std::string_view raw,
-                             std::vector<std::string>& out) {
+                             std::string& joined) {
         bool converted = true;
         for (size_t start = 0; start <= utf8.size();) {
-            const size_t end = std::min(utf8.find_first_of(kAlternativeBreaks, start), utf8.size());
-            std::string alternative;
-            converted &= Convert(utf8.substr(start, end - start), line, raw, alternative);
-            if (!alternative.empty() && std::find(out.begin(), out.end(), alternative) == out.end()) {
-                out.push_back(std::move(alternative));
-            }
+            const size_t end = AlternativeEnd(utf8, start);
+            converted &= Convert(utf8.substr(start, end - start), line, raw, alternative_);
+            AddAlternative(joined, alternative_);
             start = end + 1;
         }
         return converted;
@@ -73,52 +95,78 @@ private:
     const std::string& file_;
     Diagnostics& found_;
     std::vector<FoldNote> notes_;
+    std::string alternative_;
 };
-
-std::string JoinAlternatives(const std::vector<std::string>& alternatives) {
-    std::string joined;
-    for (const std::string& alternative : alternatives) {
-        if (!joined.empty()) joined += kTwoSpaces;
-        joined += alternative;
-    }
-    return joined;
-}
 
 struct Row {
     std::string word;
-    std::vector<std::string> translations;
+    std::string translation;  // alternatives joined by two spaces
     size_t line = 0;
+};
+
+// Finds rows by their words lowered as the game lowers them, without keeping a lowered copy
+// of each word: open addressing over row numbers.
+class WordIndex {
+public:
+    explicit WordIndex(size_t rows) : slots_(std::bit_ceil(2 * rows + 2), kEmpty) {}
+
+    // The row that already holds the word, or nothing after taking `row` as the word's row.
+    std::optional<size_t> FindOrAdd(const std::vector<Row>& rows, std::string_view word, size_t row) {
+        const size_t mask = slots_.size() - 1;
+        for (size_t slot = Hash(word) & mask;; slot = (slot + 1) & mask) {
+            if (slots_[slot] == kEmpty) {
+                slots_[slot] = row;
+                return std::nullopt;
+            }
+            if (SameLowered(rows[slots_[slot]].word, word)) return slots_[slot];
+        }
+    }
+
+private:
+    static constexpr size_t kEmpty = SIZE_MAX;
+
+    static uint64_t Hash(std::string_view word) {
+        uint64_t hash = 14695981039346656037ull;
+        for (char c : word) hash = (hash ^ static_cast<unsigned char>(Cp1251ToLower(c))) * 1099511628211ull;
+        return hash ^ (hash >> 29);
+    }
+
+    static bool SameLowered(std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [](char x, char y) { return Cp1251ToLower(x) == Cp1251ToLower(y); });
+    }
+
+    std::vector<size_t> slots_;
 };
 
 std::vector<Row> ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
                              const std::string& file, Diagnostics& found) {
     std::vector<Row> rows;
-    std::unordered_map<std::string, size_t> byWord;
+    WordIndex byWord(input.entries.size());
+    rows.reserve(input.entries.size());
     for (const SourceEntry& entry : input.entries) {
         Row row{{}, {}, entry.line};
         const std::string& word = swap ? entry.translation : entry.word;
         const std::string& translation = swap ? entry.word : entry.translation;
         bool converted = converter.Convert(word, entry.line, entry.raw, row.word);
-        converted &= converter.ConvertAlternatives(translation, entry.line, entry.raw, row.translations);
+        converted &= converter.ConvertAlternatives(translation, entry.line, entry.raw, row.translation);
         if (!converted) continue;
         if (row.word.empty()) {
-            if (!row.translations.empty()) found.Error(file, entry.line, "a translation without a word");
+            if (!row.translation.empty()) found.Error(file, entry.line, "a translation without a word");
             continue;
         }
-        const auto [known, added] = byWord.try_emplace(Cp1251ToLower(row.word), rows.size());
-        if (added) {
+        const std::optional<size_t> known = byWord.FindOrAdd(rows, row.word, rows.size());
+        if (!known) {
             rows.push_back(std::move(row));
             continue;
         }
-        Row& first = rows[known->second];
+        Row& first = rows[*known];
         found.Warning(file, entry.line, "\"" + Cp1251ToUtf8(row.word) + "\" is already on line " +
                                             std::to_string(first.line) + ": translations joined");
-        for (std::string& alternative : row.translations) {
-            if (std::find(first.translations.begin(), first.translations.end(), alternative) ==
-                first.translations.end()) {
-                first.translations.push_back(std::move(alternative));
-            }
-        }
+        ForEachAlternative(row.translation, [&](std::string_view alternative) {
+            AddAlternative(first.translation, alternative);
+        });
     }
     return rows;
 }
@@ -148,8 +196,11 @@ bool IsWordCountLine(std::string_view cp1251) {
 
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
     auto crLf = [](const std::vector<std::string>& text) {
+        size_t size = 0;
+        for (const std::string& line : text) size += line.size() + 2;
         std::string joined;
-        for (const std::string& line : text) joined += line + "\r\n";
+        joined.reserve(size);
+        for (const std::string& line : text) joined.append(line).append("\r\n");
         return joined;
     };
     return {{"about.txt", crLf(lines.about)},
@@ -168,7 +219,7 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
     DictionaryLines lines;
     for (Row& row : ConvertRows(input, options.swap, rowConverter, file, found)) {
         lines.names.push_back(std::move(row.word));
-        lines.names2.push_back(JoinAlternatives(row.translations));
+        lines.names2.push_back(std::move(row.translation));
     }
 
     const std::string titleFile = options.title ? "--title" : file;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dict/cp1251_fold.h"
@@ -25,6 +27,17 @@ struct BuildOptions {
     std::optional<std::string> about;  // line ends in it start new lines
     bool swap = false;
 };
+
+// Calls onAlternative(std::string_view) for each alternative of a names2.txt line, where two
+// spaces separate them; empty ones included.
+template <typename OnAlternative>
+void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternative) {
+    for (size_t start = 0; start < translation.size();) {
+        const size_t end = std::min(translation.find("  ", start), translation.size());
+        onAlternative(translation.substr(start, end - start));
+        start = end + 2;
+    }
+}
 
 // The three files as the game reads them: each line ended by CR LF.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dict/cp1251_fold.h"
+#include "dict/dictionary_build.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 
@@ -65,15 +66,11 @@ std::string Field(std::string text) {
 
 std::string Alternatives(std::string_view translation) {
     std::string joined;
-    for (size_t start = 0; start <= translation.size();) {
-        const size_t end = std::min(translation.find("  ", start), translation.size());
-        const std::string_view part = translation.substr(start, end - start);
-        if (!part.empty() && part != " ") {
-            if (!joined.empty()) joined += "; ";
-            joined += part;
-        }
-        start = end + 2;
-    }
+    ForEachAlternative(translation, [&](std::string_view alternative) {
+        if (alternative.empty() || alternative == " ") return;
+        if (!joined.empty()) joined += "; ";
+        joined += alternative;
+    });
     return joined;
 }
 

@@ -79,19 +79,22 @@ bool IsBlankRow(const std::vector<std::string>& fields) {
 
 // The word and translation of a row: the first two columns not taken by Anki's note data.
 void AddRow(ParsedInput& input, size_t line, std::string_view raw,
-            std::vector<std::string> fields, const std::set<size_t>& skipped, bool html) {
+            std::vector<std::string>& fields, const std::set<size_t>& skipped, bool html) {
     if (IsBlankRow(fields)) return;
-    std::vector<std::string> kept;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (!skipped.contains(i + 1)) kept.push_back(html ? ReduceHtml(fields[i]) : fields[i]);
+    SourceEntry entry{line, raw, {}, {}};
+    size_t taken = 0;
+    for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
+        if (skipped.contains(i + 1)) continue;
+        std::string& text = taken++ == 0 ? entry.word : entry.translation;
+        text = html ? ReduceHtml(fields[i]) : fields[i];
     }
-    kept.resize(std::max<size_t>(kept.size(), 2));
-    input.entries.push_back({line, raw, std::move(kept[0]), std::move(kept[1])});
+    input.entries.push_back(std::move(entry));
 }
 
 void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowAllowed,
                     const std::set<size_t>& skipped, bool html, bool comments) {
     bool first = headerRowAllowed;
+    std::vector<std::string> fields;
     while (!reader.AtEnd()) {
         if (comments && reader.RestOfLine().starts_with("#")) {
             reader.SkipLine();
@@ -99,9 +102,9 @@ void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowA
         }
         const size_t line = reader.Line();
         std::string_view raw;
-        std::vector<std::string> fields = reader.ReadRecord(raw);
+        reader.ReadRecord(fields, raw);
         if (std::exchange(first, false) && IsHeaderRow(fields)) continue;
-        AddRow(input, line, raw, std::move(fields), skipped, html);
+        AddRow(input, line, raw, fields, skipped, html);
     }
 }
 

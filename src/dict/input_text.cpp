@@ -85,8 +85,12 @@ DecodedInput DecodeInput(std::string_view bytes) {
 }
 
 size_t LineAtOffset(std::string_view text, size_t offset) {
-    const auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size()));
-    return 1 + static_cast<size_t>(std::count(text.begin(), end, '\n'));
+    size_t line = 1;
+    for (size_t i = 0; i < std::min(offset, text.size()); ++i) {
+        const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        line += text[i] == '\n' || (text[i] == '\r' && !crLf);
+    }
+    return line;
 }
 
 }  // namespace lexo::dict

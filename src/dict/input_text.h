@@ -19,7 +19,7 @@ struct DecodedInput {
 // counts as not text, since no word list holds one.
 DecodedInput DecodeInput(std::string_view bytes);
 
-// The line (from 1) that holds the byte at `offset`.
+// The line (from 1) that holds the byte at `offset`, lines ending at CR LF, LF or CR.
 size_t LineAtOffset(std::string_view text, size_t offset);
 
 }  // namespace lexo::dict
