@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
@@ -46,43 +47,76 @@ void Print(const Diagnostics& found) {
 
 }  // namespace
 
-int RunImport(const std::vector<std::string>& args) {
+namespace {
+
+// The arguments, or nothing after printing what is wrong with them (or the help).
+std::optional<Arguments> ImportArguments(const std::vector<std::string>& args, int& status) {
     std::string problem;
-    const auto parsed = ParseArguments(args, {"--out", "--title", "--about", "--format"},
-                                       {"--swap", "--force"}, problem);
+    auto parsed = ParseArguments(args, {"--out", "--title", "--about", "--format"},
+                                 {"--swap", "--force"}, problem);
     if (parsed && parsed->Flag("--help")) {
         std::cout << kUsage;
-        return kSuccess;
+        status = kSuccess;
+        return std::nullopt;
     }
     if (parsed && parsed->positional.size() != 1) problem = "give one INPUT file";
     if (parsed && problem.empty() && !parsed->Value("--out")) problem = "--out FOLDER is needed";
     const auto named = parsed ? parsed->Value("--format") : std::nullopt;
     if (named && !FormatNamed(*named)) problem = "unknown --format " + *named;
-    if (!problem.empty()) {
-        std::cerr << "lexodrome-dict import: " << problem << "\n" << kUsage;
-        return kUsageOrFiles;
-    }
-    const std::string& file = parsed->positional[0];
+    if (problem.empty()) return parsed;
+    std::cerr << "lexodrome-dict import: " << problem << "\n" << kUsage;
+    status = kUsageOrFiles;
+    return std::nullopt;
+}
 
+// The input's text as UTF-8, or nothing after printing why not.
+std::optional<std::string> ReadInput(const std::string& file, int& status) {
     std::string bytes;
     try {
         bytes = ReadWholeFile(file);
     } catch (const RunTimeError& error) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
+        status = kUsageOrFiles;
+        return std::nullopt;
+    }
+    DecodedInput decoded = DecodeInput(bytes);
+    if (!decoded.badOffset) return std::move(decoded.utf8);
+    std::cerr << FormatDiagnostic({file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
+                                   "offset " + std::to_string(*decoded.badOffset) + ": " +
+                                       decoded.problem})
+              << '\n';
+    status = kInputErrors;
+    return std::nullopt;
+}
+
+int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool force) {
+    try {
+        WriteFolder(out, DictionaryFolderFiles(lines),
+                    force ? ExistingFolder::Replace : ExistingFolder::Keep);
+    } catch (const FolderWriteError& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
+        return kUsageOrFiles;
+    } catch (const fs::filesystem_error& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;
     }
-    const DecodedInput decoded = DecodeInput(bytes);
-    if (decoded.badOffset) {
-        std::cerr << FormatDiagnostic({file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
-                                       "offset " + std::to_string(*decoded.badOffset) + ": " +
-                                           decoded.problem})
-                  << '\n';
-        return kInputErrors;
-    }
+    return kSuccess;
+}
+
+}  // namespace
+
+int RunImport(const std::vector<std::string>& args) {
+    int status = kSuccess;
+    const std::optional<Arguments> parsed = ImportArguments(args, status);
+    if (!parsed) return status;
+    const std::string& file = parsed->positional[0];
+    const std::optional<std::string> utf8 = ReadInput(file, status);
+    if (!utf8) return status;
 
     Diagnostics found;
-    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(decoded.utf8);
-    const ParsedInput input = ParseInput(decoded.utf8, format, file, found);
+    const auto named = parsed->Value("--format");
+    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
+    const ParsedInput input = ParseInput(*utf8, format, file, found);
     BuildOptions options;
     options.fallbackTitle = fs::path(file).stem().string();
     options.title = parsed->Value("--title");
@@ -97,21 +131,13 @@ int RunImport(const std::vector<std::string>& args) {
         std::cerr << "lexodrome-dict: nothing written, " << found.Errors() << " error(s)\n";
         return kInputErrors;
     }
-
     const fs::path out = *parsed->Value("--out");
-    try {
-        WriteFolder(out, DictionaryFolderFiles(lines),
-                    parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
-    } catch (const FolderWriteError& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    } catch (const fs::filesystem_error& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
+    status = WriteDictionary(out, lines, parsed->Flag("--force"));
+    if (status == kSuccess) {
+        std::cout << out.string() << ": " << lines.names.size() << " words (read as "
+                  << FormatName(format) << ")\n";
     }
-    std::cout << out.string() << ": " << lines.names.size() << " words (read as "
-              << FormatName(format) << ")\n";
-    return kSuccess;
+    return status;
 }
 
 }  // namespace lexo::dict
