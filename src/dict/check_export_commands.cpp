@@ -1,8 +1,8 @@
-#include <unistd.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <tuple>
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
@@ -24,8 +24,8 @@ Words are measured in pixels with the game's own word font (data/font.dft): a wo
 wider than the field right of the player is cut off for as long as its monster lives.
 
 options:
-  --game DIR   the game folder whose word font to measure with (default: the folder
-               of this program, else the current folder)
+  --game DIR   the game folder whose word font to measure with (default: the game
+               folder this program is in or was installed with, else the current folder)
   --help       this text
 
 exit status: 0 no errors (perhaps warnings), 1 errors found, 2 usage error
@@ -46,18 +46,15 @@ exit status: 0 written, 1 the folder has bytes that are not CP1251 characters, 2
 or file error
 )";
 
-// Where the game's data is: beside this program (the game folder), else here.
+// Where the game's data is: beside this program (the game folder it was built into), in the
+// installed content two levels up (lib/lexodrome/ beside share/lexodrome/), else here.
 fs::path DefaultGameDir() {
     std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error && fs::exists(program.parent_path() / "data" / "font.dft")) return program.parent_path();
-    return fs::current_path();
-}
-
-void Print(const Diagnostics& found, size_t from, std::ostream& out) {
-    for (size_t i = from; i < found.All().size(); ++i) {
-        out << FormatDiagnostic(found.All()[i]) << '\n';
+    const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (const fs::path& dir : {program, program / ".." / ".." / "share" / "lexodrome"}) {
+        if (!error && fs::exists(dir / "data" / "font.dft", error)) return dir.lexically_normal();
     }
+    return fs::current_path();
 }
 
 }  // namespace
@@ -79,14 +76,20 @@ int RunCheck(const std::vector<std::string>& args) {
     const auto metrics = LoadGameMetrics(gameDir, unmeasured);
     if (!metrics) std::cerr << "lexodrome-dict: word widths not measured: " << unmeasured << '\n';
 
-    Diagnostics found;
+    size_t errors = 0;
     for (const std::string& folder : parsed->positional) {
-        const size_t from = found.All().size();
+        Diagnostics found;
         const CheckSummary summary = CheckDictionary(folder, metrics ? &*metrics : nullptr, found);
-        Print(found, from, std::cout);
+        // File by file (about.txt, names.txt, names2.txt), line by line.
+        std::vector<Diagnostic> sorted = found.All();
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+            return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+        });
+        for (const Diagnostic& diagnostic : sorted) std::cout << FormatDiagnostic(diagnostic) << '\n';
         std::cout << FormatSummary(folder, summary) << std::endl;
+        errors += summary.errors;
     }
-    return found.Errors() > 0 ? kInputErrors : kSuccess;
+    return errors > 0 ? kInputErrors : kSuccess;
 }
 
 int RunExport(const std::vector<std::string>& args) {
@@ -109,7 +112,7 @@ int RunExport(const std::vector<std::string>& args) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
         return kUsageOrFiles;
     }
-    Print(found, 0, std::cerr);
+    PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) return kInputErrors;
     const auto out = parsed->Value("--out");
     if (!out) {

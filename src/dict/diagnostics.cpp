@@ -19,4 +19,8 @@ void Diagnostics::Warning(std::string file, size_t line, std::string text) {
     all_.push_back({std::move(file), line, Severity::Warning, std::move(text)});
 }
 
+void PrintDiagnostics(const Diagnostics& found, std::ostream& out) {
+    for (const Diagnostic& diagnostic : found.All()) out << FormatDiagnostic(diagnostic) << '\n';
+}
+
 }  // namespace lexo::dict

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,8 @@ private:
     std::vector<Diagnostic> all_;
     size_t errors_ = 0;
 };
+
+// One line each, in order.
+void PrintDiagnostics(const Diagnostics& found, std::ostream& out);
 
 }  // namespace lexo::dict

@@ -59,8 +59,9 @@ void CheckLineBytes(const std::string& name, size_t line, std::string_view text,
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x20 || characters[byte] == 0) {
-            found.Error(name, line, "column " + std::to_string(i + 1) + ": byte " + Hex(byte) +
-                                        " is not a character in CP1251");
+            const char* what = byte < 0x20 ? " is a control character, not text"
+                                           : " is not a character in CP1251";
+            found.Error(name, line, "column " + std::to_string(i + 1) + ": byte " + Hex(byte) + what);
             return;
         }
     }

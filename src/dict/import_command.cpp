@@ -41,10 +41,6 @@ options:
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
 )";
 
-void Print(const Diagnostics& found) {
-    for (const Diagnostic& diagnostic : found.All()) std::cerr << FormatDiagnostic(diagnostic) << '\n';
-}
-
 }  // namespace
 
 namespace {
@@ -126,7 +122,7 @@ int RunImport(const std::vector<std::string>& args) {
     if (lines.names.empty() && found.Errors() == 0) {
         found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
     }
-    Print(found);
+    PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) {
         std::cerr << "lexodrome-dict: nothing written, " << found.Errors() << " error(s)\n";
         return kInputErrors;
