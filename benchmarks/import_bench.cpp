@@ -55,9 +55,9 @@ void ConvertWithIcu(const std::string& input, std::string& cp1251) {
     const std::string bytes = ReadWholeFile(input);
     UErrorCode status = U_ZERO_ERROR;
     cp1251.resize(bytes.size());
-    const int32_t size = ucnv_convert("windows-1251", "UTF-8", cp1251.data(),
-                                      static_cast<int32_t>(cp1251.size()), bytes.data(),
-                                      static_cast<int32_t>(bytes.size()), &status);
+    const int32_t size =
+        ucnv_convert("windows-1251", "UTF-8", cp1251.data(), static_cast<int32_t>(cp1251.size()),
+                     bytes.data(), static_cast<int32_t>(bytes.size()), &status);
     if (U_FAILURE(status)) std::abort();
     cp1251.resize(static_cast<size_t>(size));
     KeepAlive(cp1251.data());

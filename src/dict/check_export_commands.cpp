@@ -85,7 +85,8 @@ int RunCheck(const std::vector<std::string>& args) {
         std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
             return std::tie(a.file, a.line) < std::tie(b.file, b.line);
         });
-        for (const Diagnostic& diagnostic : sorted) std::cout << FormatDiagnostic(diagnostic) << '\n';
+        for (const Diagnostic& diagnostic : sorted)
+            std::cout << FormatDiagnostic(diagnostic) << '\n';
         std::cout << FormatSummary(folder, summary) << std::endl;
         errors += summary.errors;
     }

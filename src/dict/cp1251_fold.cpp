@@ -21,22 +21,29 @@ std::string ToUtf8(const icu::UnicodeString& text) {
     return utf8;
 }
 
-std::string ToUtf8(UChar32 c) {
-    return ToUtf8(icu::UnicodeString(c));
-}
+std::string ToUtf8(UChar32 c) { return ToUtf8(icu::UnicodeString(c)); }
 
 // German spelling without umlauts, which a plain removal of the dots would get wrong.
 const char* GermanSpelling(UChar32 c) {
     switch (c) {
-        case 0x00E4: return "ae";
-        case 0x00F6: return "oe";
-        case 0x00FC: return "ue";
-        case 0x00DF: return "ss";
-        case 0x00C4: return "Ae";
-        case 0x00D6: return "Oe";
-        case 0x00DC: return "Ue";
-        case 0x1E9E: return "SS";
-        default: return nullptr;
+        case 0x00E4:
+            return "ae";
+        case 0x00F6:
+            return "oe";
+        case 0x00FC:
+            return "ue";
+        case 0x00DF:
+            return "ss";
+        case 0x00C4:
+            return "Ae";
+        case 0x00D6:
+            return "Oe";
+        case 0x00DC:
+            return "Ue";
+        case 0x1E9E:
+            return "SS";
+        default:
+            return nullptr;
     }
 }
 
@@ -45,9 +52,7 @@ bool IsCyrillicVowel(UChar32 c) {
     return c > 0 && vowels.indexOf(c) >= 0;
 }
 
-bool IsBlank(UChar32 c) {
-    return u_isUWhiteSpace(c) || c == '\t';
-}
+bool IsBlank(UChar32 c) { return u_isUWhiteSpace(c) || c == '\t'; }
 
 // One space between words and none at the ends, again, after replacements that dropped a
 // character between two blanks or brought blanks of their own.
@@ -110,7 +115,8 @@ Cp1251Folder::Cp1251Folder() {
 
 Cp1251Folder::~Cp1251Folder() = default;
 
-void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes, std::string& out) const {
+void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes,
+                        std::string& out) const {
     out.clear();
     if (FoldDirectly(utf8, out)) return;
 

@@ -29,7 +29,7 @@ struct FoldNote {
 // typographic punctuation as its plain form; stress marks over Cyrillic vowels and invisible
 // characters are dropped. Anything else is an error.
 class Cp1251Folder {
-public:
+  public:
     Cp1251Folder();
     ~Cp1251Folder();
     Cp1251Folder(const Cp1251Folder&) = delete;
@@ -38,7 +38,7 @@ public:
     // Replaces `out` by the CP1251 text; appends one note per changed or refused character.
     void Fold(std::string_view utf8, std::vector<FoldNote>& notes, std::string& out) const;
 
-private:
+  private:
     // CP1251 byte of each code point below kTableSize; 0 where CP1251 has none.
     static constexpr UChar32 kTableSize = 0x2200;
 

@@ -63,7 +63,8 @@ void DelimitedReader::ReadRecord(std::vector<std::string>& fields, std::string_v
         }
         // Up to the next separator or line end; what follows a closing quote is kept too.
         size_t end = pos_;
-        while (end < text_.size() && text_[end] != separator_ && text_[end] != '\n' && text_[end] != '\r') {
+        while (end < text_.size() && text_[end] != separator_ && text_[end] != '\n' &&
+               text_[end] != '\r') {
             ++end;
         }
         fields[count].append(text_.substr(pos_, end - pos_));

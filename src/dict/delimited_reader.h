@@ -11,7 +11,7 @@ namespace lexo::dict {
 // that starts with '"' runs to its closing quote, "" inside it is one quote, and it may hold
 // separators and line ends. Lines end at CR LF, LF or CR.
 class DelimitedReader {
-public:
+  public:
     DelimitedReader(std::string_view text, char separator);
 
     bool AtEnd() const { return pos_ >= text_.size(); }
@@ -24,7 +24,7 @@ public:
     // Reads the next record into `fields`; `raw` becomes the text it was read from.
     void ReadRecord(std::vector<std::string>& fields, std::string_view& raw);
 
-private:
+  private:
     bool AtLineEnd() const;
     void PassLineEnd();
     std::string ReadQuoted();

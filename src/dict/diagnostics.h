@@ -22,7 +22,7 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic);
 
 // Findings in the order they were made.
 class Diagnostics {
-public:
+  public:
     void Error(std::string file, size_t line, std::string text);
     void Warning(std::string file, size_t line, std::string text);
 
@@ -30,7 +30,7 @@ public:
     size_t Errors() const { return errors_; }
     size_t Warnings() const { return all_.size() - errors_; }
 
-private:
+  private:
     std::vector<Diagnostic> all_;
     size_t errors_ = 0;
 };

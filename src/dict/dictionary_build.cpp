@@ -20,8 +20,15 @@ constexpr std::string_view kTwoSpaces = "  ";
 size_t AlternativeEnd(std::string_view utf8, size_t start) {
     for (size_t i = start; i < utf8.size(); ++i) {
         switch (utf8[i]) {
-            case ',': case ';': case '|': case '/': case '\n': case '\r': return i;
-            default: break;
+            case ',':
+            case ';':
+            case '|':
+            case '/':
+            case '\n':
+            case '\r':
+                return i;
+            default:
+                break;
         }
     }
     return utf8.size();
@@ -55,7 +62,7 @@ std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
 }
 
 class RowConverter {
-public:
+  public:
     RowConverter(const Cp1251Folder& folder, const std::string& file, Diagnostics& found)
         : folder_(folder), file_(file), found_(found) {}
 
@@ -90,7 +97,7 @@ public:
         return converted;
     }
 
-private:
+  private:
     const Cp1251Folder& folder_;
     const std::string& file_;
     Diagnostics& found_;
@@ -107,11 +114,12 @@ struct Row {
 // Finds rows by their words lowered as the game lowers them, without keeping a lowered copy
 // of each word: open addressing over row numbers.
 class WordIndex {
-public:
+  public:
     explicit WordIndex(size_t rows) : slots_(std::bit_ceil(2 * rows + 2), kEmpty) {}
 
     // The row that already holds the word, or nothing after taking `row` as the word's row.
-    std::optional<size_t> FindOrAdd(const std::vector<Row>& rows, std::string_view word, size_t row) {
+    std::optional<size_t> FindOrAdd(const std::vector<Row>& rows, std::string_view word,
+                                    size_t row) {
         const size_t mask = slots_.size() - 1;
         for (size_t slot = Hash(word) & mask;; slot = (slot + 1) & mask) {
             if (slots_[slot] == kEmpty) {
@@ -122,12 +130,13 @@ public:
         }
     }
 
-private:
+  private:
     static constexpr size_t kEmpty = SIZE_MAX;
 
     static uint64_t Hash(std::string_view word) {
         uint64_t hash = 14695981039346656037ull;
-        for (char c : word) hash = (hash ^ static_cast<unsigned char>(Cp1251ToLower(c))) * 1099511628211ull;
+        for (char c : word)
+            hash = (hash ^ static_cast<unsigned char>(Cp1251ToLower(c))) * 1099511628211ull;
         return hash ^ (hash >> 29);
     }
 
@@ -150,10 +159,12 @@ std::vector<Row> ConvertRows(const ParsedInput& input, bool swap, RowConverter& 
         const std::string& word = swap ? entry.translation : entry.word;
         const std::string& translation = swap ? entry.word : entry.translation;
         bool converted = converter.Convert(word, entry.line, entry.raw, row.word);
-        converted &= converter.ConvertAlternatives(translation, entry.line, entry.raw, row.translation);
+        converted &=
+            converter.ConvertAlternatives(translation, entry.line, entry.raw, row.translation);
         if (!converted) continue;
         if (row.word.empty()) {
-            if (!row.translation.empty()) found.Error(file, entry.line, "a translation without a word");
+            if (!row.translation.empty())
+                found.Error(file, entry.line, "a translation without a word");
             continue;
         }
         const std::optional<size_t> known = byWord.FindOrAdd(rows, row.word, rows.size());
@@ -162,8 +173,9 @@ std::vector<Row> ConvertRows(const ParsedInput& input, bool swap, RowConverter& 
             continue;
         }
         Row& first = rows[*known];
-        found.Warning(file, entry.line, "\"" + Cp1251ToUtf8(row.word) + "\" is already on line " +
-                                            std::to_string(first.line) + ": translations joined");
+        found.Warning(file, entry.line,
+                      "\"" + Cp1251ToUtf8(row.word) + "\" is already on line " +
+                          std::to_string(first.line) + ": translations joined");
         ForEachAlternative(row.translation, [&](std::string_view alternative) {
             AddAlternative(first.translation, alternative);
         });
@@ -188,8 +200,8 @@ bool IsWordCountLine(std::string_view cp1251) {
     const std::string prefix = Utf8ToCp1251("Слов: ");
     if (!cp1251.starts_with(prefix) || !cp1251.ends_with(".")) return false;
     const std::string_view digits = cp1251.substr(prefix.size(), cp1251.size() - prefix.size() - 1);
-    return !digits.empty() && std::all_of(digits.begin(), digits.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; });
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -241,7 +253,8 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
             description.emplace_back();
             rowConverter.Convert(text, line++, text, description.back());
         }
-        if (IsWordCountLine(description.back())) description.back() = WordCountLine(lines.names.size());
+        if (IsWordCountLine(description.back()))
+            description.back() = WordCountLine(lines.names.size());
     } else {
         description.push_back(WordCountLine(lines.names.size()));
     }

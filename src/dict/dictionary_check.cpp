@@ -18,9 +18,7 @@ namespace fs = std::filesystem;
 constexpr size_t kBoxColumns = 24;
 constexpr size_t kBoxRows = 8;
 
-std::string Quoted(std::string_view cp1251) {
-    return "\"" + Cp1251ToUtf8(cp1251) + "\"";
-}
+std::string Quoted(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
@@ -53,8 +51,8 @@ void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSumma
         ++summary.words;
         const auto [known, added] = firstLine.try_emplace(Cp1251ToLower(word), i + 1);
         if (!added) {
-            found.Warning(names.name, i + 1, Quoted(word) + " is already on line " +
-                                                 std::to_string(known->second));
+            found.Warning(names.name, i + 1,
+                          Quoted(word) + " is already on line " + std::to_string(known->second));
         }
         if (!metrics) continue;
         const int32_t width = DrawnWidth(metrics->wordFont, word);
@@ -78,8 +76,9 @@ void CheckTranslations(const CheckedFile& names2, const CheckedFile& names, Chec
         const std::string_view translation = names2.lines[i];
         if (!IsBlank(names.lines[i]) && !IsBlank(translation)) ++summary.translations;
         if (translation.find_first_of(",;") != std::string_view::npos) {
-            found.Warning(names2.name, i + 1, "\",\" or \";\" between alternatives: the game "
-                                              "separates them by two spaces");
+            found.Warning(names2.name, i + 1,
+                          "\",\" or \";\" between alternatives: the game "
+                          "separates them by two spaces");
         }
     }
     if (!names2.readable || !names.readable) return;
@@ -91,7 +90,8 @@ void CheckTranslations(const CheckedFile& names2, const CheckedFile& names, Chec
     } else if (lines > names.lines.size()) {
         found.Warning(names2.name, names.lines.size() + 1,
                       std::to_string(lines) + " lines, names.txt has " +
-                          std::to_string(names.lines.size()) + ": lines from here on are never used");
+                          std::to_string(names.lines.size()) +
+                          ": lines from here on are never used");
     }
     if (lines > 0 && std::all_of(names2.lines.begin(), names2.lines.end(), IsBlank)) {
         found.Warning(names2.name, 1, "no translations: only \"Ввод слов\" can be played");
@@ -105,18 +105,19 @@ void CheckAbout(const CheckedFile& about, Diagnostics& found) {
         return;
     }
     if (about.lines[0].size() > kBoxColumns) {
-        found.Warning(about.name, 1, "the title is longer than about " +
-                                         std::to_string(kBoxColumns) +
-                                         " characters: the dialog splits it");
+        found.Warning(about.name, 1,
+                      "the title is longer than about " + std::to_string(kBoxColumns) +
+                          " characters: the dialog splits it");
     }
     size_t rows = 0;
     for (size_t i = 1; i < about.lines.size(); ++i) {
         rows += WrappedRows(about.lines[i]);
         if (rows > kBoxRows) {
-            found.Warning(about.name, i + 1, "the description needs scrolling from this line "
-                                             "on: the dialog shows about " +
-                                                 std::to_string(kBoxRows) + " rows of " +
-                                                 std::to_string(kBoxColumns) + " characters");
+            found.Warning(about.name, i + 1,
+                          "the description needs scrolling from this line "
+                          "on: the dialog shows about " +
+                              std::to_string(kBoxRows) + " rows of " + std::to_string(kBoxColumns) +
+                              " characters");
             return;
         }
     }

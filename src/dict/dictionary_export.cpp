@@ -18,12 +18,13 @@ constexpr std::string_view kHeader = "#separator:tab\n#html:false\n";
 
 std::vector<std::string_view> GameLines(const std::string& text) {
     std::vector<std::string_view> lines;
-    ForEachLine(text, LineEnds::AnyAndNulEnds, [&](std::string_view line) { lines.push_back(line); });
+    ForEachLine(text, LineEnds::AnyAndNulEnds,
+                [&](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 
 class Converter {
-public:
+  public:
     Converter(std::string file, Diagnostics& found) : file_(std::move(file)), found_(found) {}
 
     std::string ToUtf8(std::string_view cp1251, size_t line) {
@@ -33,8 +34,9 @@ public:
             const auto byte = static_cast<unsigned char>(cp1251[i]);
             const char16_t c = characters[byte];
             if (c == 0 || (byte < 0x20 && byte != '\t')) {
-                found_.Error(file_, line, "column " + std::to_string(i + 1) +
-                                              ": a byte that is not a character in CP1251");
+                found_.Error(file_, line,
+                             "column " + std::to_string(i + 1) +
+                                 ": a byte that is not a character in CP1251");
                 continue;
             }
             char buffer[U8_MAX_LENGTH];
@@ -45,7 +47,7 @@ public:
         return utf8;
     }
 
-private:
+  private:
     std::string file_;
     Diagnostics& found_;
 };

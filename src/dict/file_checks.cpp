@@ -21,10 +21,14 @@ enum class LineEnd { None, CrLf, Lf, Cr };
 
 const char* LineEndName(LineEnd end) {
     switch (end) {
-        case LineEnd::CrLf: return "CR LF";
-        case LineEnd::Lf: return "LF";
-        case LineEnd::Cr: return "CR";
-        default: return "nothing";
+        case LineEnd::CrLf:
+            return "CR LF";
+        case LineEnd::Lf:
+            return "LF";
+        case LineEnd::Cr:
+            return "CR";
+        default:
+            return "nothing";
     }
 }
 
@@ -51,17 +55,19 @@ bool IsUtf8WithLetters(std::string_view line) {
 void CheckLineBytes(const std::string& name, size_t line, std::string_view text,
                     Diagnostics& found) {
     if (IsUtf8WithLetters(text)) {
-        found.Error(name, line, "UTF-8 text: the game shows it as other letters and it can never "
-                                "be typed; save the file as CP1251");
+        found.Error(name, line,
+                    "UTF-8 text: the game shows it as other letters and it can never "
+                    "be typed; save the file as CP1251");
         return;
     }
     const auto& characters = Cp1251Characters();
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x20 || characters[byte] == 0) {
-            const char* what = byte < 0x20 ? " is a control character, not text"
-                                           : " is not a character in CP1251";
-            found.Error(name, line, "column " + std::to_string(i + 1) + ": byte " + Hex(byte) + what);
+            const char* what =
+                byte < 0x20 ? " is a control character, not text" : " is not a character in CP1251";
+            found.Error(name, line,
+                        "column " + std::to_string(i + 1) + ": byte " + Hex(byte) + what);
             return;
         }
     }
@@ -74,12 +80,14 @@ void CheckLineEnds(const std::string& name, std::string_view text, Diagnostics& 
     for (size_t i = 0; i < text.size(); ++i) {
         LineEnd end = LineEnd::None;
         if (text[i] == '\n') end = LineEnd::Lf;
-        if (text[i] == '\r') end = i + 1 < text.size() && text[i + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+        if (text[i] == '\r')
+            end = i + 1 < text.size() && text[i + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
         if (end == LineEnd::None) continue;
         if (first == LineEnd::None) first = end;
         if (end != first) {
-            found.Warning(name, line, std::string("mixed line ends: this line ends with ") +
-                                          LineEndName(end) + ", line 1 with " + LineEndName(first));
+            found.Warning(name, line,
+                          std::string("mixed line ends: this line ends with ") + LineEndName(end) +
+                              ", line 1 with " + LineEndName(first));
             return;
         }
         i += end == LineEnd::CrLf;
@@ -97,8 +105,9 @@ size_t LinesBefore(std::string_view text) {
 bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
     const fs::file_status status = fs::status(path);
     if (!fs::exists(status)) {
-        found.Error(file.name, 1, "missing: the game lists a folder only when it holds about.txt, "
-                                  "names.txt and names2.txt");
+        found.Error(file.name, 1,
+                    "missing: the game lists a folder only when it holds about.txt, "
+                    "names.txt and names2.txt");
         return false;
     }
     if (fs::is_directory(status)) {
@@ -112,8 +121,9 @@ bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
         return false;
     }
     if (file.bytes.starts_with("\xFF\xFE") || file.bytes.starts_with("\xFE\xFF")) {
-        found.Error(file.name, 1, "UTF-16 text: the game reads it as other letters; save it as "
-                                  "CP1251 (lexodrome-dict import converts it)");
+        found.Error(file.name, 1,
+                    "UTF-16 text: the game reads it as other letters; save it as "
+                    "CP1251 (lexodrome-dict import converts it)");
         return false;
     }
     return true;
@@ -121,8 +131,7 @@ bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
 
 }  // namespace
 
-CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name,
-                             Diagnostics& found) {
+CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name, Diagnostics& found) {
     CheckedFile file;
     file.name = name;
     file.readable = Read(path, file, found);
@@ -154,7 +163,8 @@ void CheckLineSpacing(const CheckedFile& file, bool emptyAllowed, Diagnostics& f
             }
         } else if (line.front() == ' ' || line.back() == ' ' || line.front() == '\t' ||
                    line.back() == '\t') {
-            found.Warning(file.name, i + 1, "blanks at the start or end of the line belong to the entry");
+            found.Warning(file.name, i + 1,
+                          "blanks at the start or end of the line belong to the entry");
         }
     }
 }

@@ -20,8 +20,7 @@ struct CheckedFile {
 // Reads the file; a missing, unreadable or non-text (UTF-16) file is an error and gives no
 // lines. Then reports what is wrong with its bytes: BOMs, NUL bytes, UTF-8 text, bytes that are
 // not CP1251 characters, and line ends of more than one kind.
-CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name,
-                             Diagnostics& found);
+CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name, Diagnostics& found);
 
 // Blanks at the start or end of any line; empty lines, unless `emptyAllowed`.
 void CheckLineSpacing(const CheckedFile& file, bool emptyAllowed, Diagnostics& found);

@@ -43,8 +43,10 @@ void SyncFolder(const fs::path& folder) {
 
 // A fresh hidden folder beside the target.
 fs::path MakeStaging(const fs::path& target) {
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".new-XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr) Fail(target.parent_path(), "cannot create a folder in", errno);
+    std::string pattern =
+        (target.parent_path() / ("." + target.filename().string() + ".new-XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        Fail(target.parent_path(), "cannot create a folder in", errno);
     return pattern;
 }
 
@@ -52,10 +54,12 @@ fs::path MakeStaging(const fs::path& target) {
 // or by exchanging the two when replacing, so the target never goes missing. File systems
 // without these renames get plain ones, which leave a moment without the target.
 void MoveIntoPlace(const fs::path& staging, const fs::path& target, ExistingFolder existing) {
-    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
+    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return;
     const bool plainOnly = errno == EINVAL;
     if (plainOnly && !fs::exists(fs::symlink_status(target))) {
-        if (::rename(staging.c_str(), target.c_str()) != 0) Fail(target, "cannot rename the new folder to", errno);
+        if (::rename(staging.c_str(), target.c_str()) != 0)
+            Fail(target, "cannot rename the new folder to", errno);
         return;
     }
     if (!plainOnly && errno != EEXIST) Fail(target, "cannot rename the new folder to", errno);
@@ -65,11 +69,14 @@ void MoveIntoPlace(const fs::path& staging, const fs::path& target, ExistingFold
     if (!fs::is_directory(fs::symlink_status(target))) {
         throw FolderWriteError(target.string() + ": exists and is not a folder");
     }
-    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) return;
+    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0)
+        return;
     if (errno != EINVAL) Fail(target, "cannot replace", errno);
     const fs::path old = MakeStaging(target);
-    if (::rename(target.c_str(), (old / "old").c_str()) != 0) Fail(target, "cannot move away", errno);
-    if (::rename(staging.c_str(), target.c_str()) != 0) Fail(target, "cannot rename the new folder to", errno);
+    if (::rename(target.c_str(), (old / "old").c_str()) != 0)
+        Fail(target, "cannot move away", errno);
+    if (::rename(staging.c_str(), target.c_str()) != 0)
+        Fail(target, "cannot rename the new folder to", errno);
     std::error_code ignored;
     fs::remove_all(old, ignored);
     fs::create_directory(staging, ignored);

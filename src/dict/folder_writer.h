@@ -15,7 +15,7 @@ struct FolderFile {
 
 // Why a folder could not be written; the text names the path and the system's reason.
 class FolderWriteError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -13,7 +13,12 @@ namespace lexo::dict {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNamedReferences{{
-    {"nbsp", "\xC2\xA0"}, {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"},
+    {"nbsp", "\xC2\xA0"},
+    {"amp", "&"},
+    {"lt", "<"},
+    {"gt", ">"},
+    {"quot", "\""},
+    {"apos", "'"},
 }};
 
 std::string LowerAscii(std::string_view text) {
@@ -66,10 +71,9 @@ std::string ReduceHtml(std::string_view html) {
             i = close;
         } else if (c == '&') {
             const size_t semicolon = html.find(';', i);
-            const std::string resolved =
-                semicolon == std::string_view::npos || semicolon - i > 10
-                    ? std::string()
-                    : Resolve(html.substr(i + 1, semicolon - i - 1));
+            const std::string resolved = semicolon == std::string_view::npos || semicolon - i > 10
+                                             ? std::string()
+                                             : Resolve(html.substr(i + 1, semicolon - i - 1));
             if (resolved.empty()) {
                 text += c;
             } else {

@@ -77,9 +77,9 @@ std::optional<std::string> ReadInput(const std::string& file, int& status) {
     }
     DecodedInput decoded = DecodeInput(bytes);
     if (!decoded.badOffset) return std::move(decoded.utf8);
-    std::cerr << FormatDiagnostic({file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
-                                   "offset " + std::to_string(*decoded.badOffset) + ": " +
-                                       decoded.problem})
+    std::cerr << FormatDiagnostic(
+                     {file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
+                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem})
               << '\n';
     status = kInputErrors;
     return std::nullopt;

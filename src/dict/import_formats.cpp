@@ -21,15 +21,15 @@ constexpr std::array<std::pair<std::string_view, InputFormat>, 5> kFormatNames{{
 
 // Column titles of a header row, as spreadsheets and vocabulary apps write them.
 constexpr std::array<std::string_view, 24> kHeaderTitles{
-    "word",    "words",       "term",        "front",      "question", "expression",
-    "english", "german",      "deutsch",     "vocabulary", "back",     "answer",
-    "meaning", "translation", "translations", "definition", "russian", "слово",
-    "слова",   "термин",      "перевод",     "переводы",   "значение", "русский",
+    "word",    "words",       "term",         "front",      "question", "expression",
+    "english", "german",      "deutsch",      "vocabulary", "back",     "answer",
+    "meaning", "translation", "translations", "definition", "russian",  "слово",
+    "слова",   "термин",      "перевод",      "переводы",   "значение", "русский",
 };
 
 constexpr std::array<std::string_view, 8> kAnkiHeaders{
-    "#separator:", "#html:",    "#columns:",         "#deck:",
-    "#tags:",      "#notetype", "#guid column:",     "#about:",
+    "#separator:", "#html:",    "#columns:",     "#deck:",
+    "#tags:",      "#notetype", "#guid column:", "#about:",
 };
 
 std::string LowerAscii(std::string_view text) {
@@ -78,8 +78,8 @@ bool IsBlankRow(const std::vector<std::string>& fields) {
 }
 
 // The word and translation of a row: the first two columns not taken by Anki's note data.
-void AddRow(ParsedInput& input, size_t line, std::string_view raw,
-            std::vector<std::string>& fields, const std::set<size_t>& skipped, bool html) {
+void AddRow(ParsedInput& input, size_t line, std::string_view raw, std::vector<std::string>& fields,
+            const std::set<size_t>& skipped, bool html) {
     if (IsBlankRow(fields)) return;
     SourceEntry entry{line, raw, {}, {}};
     size_t taken = 0;
@@ -123,12 +123,14 @@ void ParseAnki(std::string_view utf8, ParsedInput& input) {
         if (key == "html") html = LowerAscii(Trimmed(value)) == "true";
         if (key.ends_with(" column")) {
             size_t column = 0;
-            for (char c : Trimmed(value)) column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
+            for (char c : Trimmed(value))
+                column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
             if (column > 0) skipped.insert(column);
         }
         if (key == "deck") {
             const size_t last = value.rfind("::");
-            input.title = std::string(Trimmed(last == std::string_view::npos ? value : value.substr(last + 2)));
+            input.title = std::string(
+                Trimmed(last == std::string_view::npos ? value : value.substr(last + 2)));
             input.titleLine = headers.Line();
         }
         if (key == "about") {
@@ -199,9 +201,12 @@ InputFormat DetectFormat(std::string_view utf8) {
         const auto count = std::count_if(sample.begin(), sample.end(), holds);
         return !sample.empty() && static_cast<size_t>(count) * 2 >= sample.size();
     };
-    if (most([](std::string_view line) { return line.find('\t') != line.npos; })) return InputFormat::Tsv;
-    if (most([](std::string_view line) { return line.find(" = ") != line.npos; })) return InputFormat::Pairs;
-    if (most([](std::string_view line) { return line.find(',') != line.npos; })) return InputFormat::Csv;
+    if (most([](std::string_view line) { return line.find('\t') != line.npos; }))
+        return InputFormat::Tsv;
+    if (most([](std::string_view line) { return line.find(" = ") != line.npos; }))
+        return InputFormat::Pairs;
+    if (most([](std::string_view line) { return line.find(',') != line.npos; }))
+        return InputFormat::Csv;
     return InputFormat::Words;
 }
 

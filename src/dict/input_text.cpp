@@ -1,8 +1,8 @@
 #include "dict/input_text.h"
 
+#include <unicode/ustring.h>
 #include <unicode/utf16.h>
 #include <unicode/utf8.h>
-#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <cstdint>

@@ -34,26 +34,54 @@ std::string Utf16Le(std::u16string_view text) {
 
 const std::vector<ImportCase>& Cases() {
     static const std::vector<ImportCase> cases = {
-        {"TsvWithBomHeaderAndCrLf", "\xEF\xBB\xBFword\ttranslation\r\ncat\tкот, кошка\r\ndog\tсобака\r\n",
-         {"cat", "dog"}, {"кот  кошка", "собака"}, {}},
-        {"CsvQuoting", "word,translation\n\"hello, world\",\"привет; \"\"мир\"\"\"\n\"a\nb\",  x |  y \n",
-         {"hello, world", "a b"}, {"привет  \"мир\"", "x  y"}, {}},
+        {"TsvWithBomHeaderAndCrLf",
+         "\xEF\xBB\xBFword\ttranslation\r\ncat\tкот, кошка\r\ndog\tсобака\r\n",
+         {"cat", "dog"},
+         {"кот  кошка", "собака"},
+         {}},
+        {"CsvQuoting",
+         "word,translation\n\"hello, world\",\"привет; \"\"мир\"\"\"\n\"a\nb\",  x |  y \n",
+         {"hello, world", "a b"},
+         {"привет  \"мир\"", "x  y"},
+         {}},
         {"AnkiHtmlDeckAndComments",
          "#separator:tab\n#html:true\n#deck:School::Animals\n#columns:Front\tBack\n# note\n"
          "<b>cat</b>\tкот<br>кошка&nbsp;домашняя &amp; &#1105;ж\n",
-         {"cat"}, {"кот  кошка домашняя & ёж"}, {}, "Animals"},
-        {"AnkiNoteColumnsSkipped", "#separator:comma\n#guid column:1\n#notetype column:2\nq1,Basic,cat,кот\n",
-         {"cat"}, {"кот"}, {}},
-        {"PairsWithCommentsAndAMalformedLine", "# family\nmother = мама, мать\n\nson = сын\nbroken\n",
-         {"mother", "son"}, {"мама  мать", "сын"}, {"5:error"}},
+         {"cat"},
+         {"кот  кошка домашняя & ёж"},
+         {},
+         "Animals"},
+        {"AnkiNoteColumnsSkipped",
+         "#separator:comma\n#guid column:1\n#notetype column:2\nq1,Basic,cat,кот\n",
+         {"cat"},
+         {"кот"},
+         {}},
+        {"PairsWithCommentsAndAMalformedLine",
+         "# family\nmother = мама, мать\n\nson = сын\nbroken\n",
+         {"mother", "son"},
+         {"мама  мать", "сын"},
+         {"5:error"}},
         {"WordsOnly", "cat\n\ndog\n", {"cat", "dog"}, {"", ""}, {}},
-        {"UmlautsAndDiacritics", "Mädchen = девочка\nStraße = улица\ncafé = кафе\n",
-         {"Maedchen", "Strasse", "cafe"}, {"девочка", "улица", "кафе"},
+        {"UmlautsAndDiacritics",
+         "Mädchen = девочка\nStraße = улица\ncafé = кафе\n",
+         {"Maedchen", "Strasse", "cafe"},
+         {"девочка", "улица", "кафе"},
          {"1:warning", "2:warning", "3:warning"}},
-        {"TypographyStressAndYo", "well‐known\tизве́стный / ёлка\n", {"well-known"},
-         {"известный  ёлка"}, {"1:warning", "1:warning"}},
-        {"GreekIsRefused", "cat\tкот\nmouse\tμῦς\n", {"cat"}, {"кот"}, {"2:error", "2:error", "2:error"}},
-        {"Utf16WithBomAndCrOnly", Utf16Le(u"cat\tкот\rdog\tпёс\r"), {"cat", "dog"}, {"кот", "пёс"}, {}},
+        {"TypographyStressAndYo",
+         "well‐known\tизве́стный / ёлка\n",
+         {"well-known"},
+         {"известный  ёлка"},
+         {"1:warning", "1:warning"}},
+        {"GreekIsRefused",
+         "cat\tкот\nmouse\tμῦς\n",
+         {"cat"},
+         {"кот"},
+         {"2:error", "2:error", "2:error"}},
+        {"Utf16WithBomAndCrOnly",
+         Utf16Le(u"cat\tкот\rdog\tпёс\r"),
+         {"cat", "dog"},
+         {"кот", "пёс"},
+         {}},
         {"DuplicatesMerged", "Cat\tкот\ncat\tкошка, кот\n", {"Cat"}, {"кот  кошка"}, {"2:warning"}},
         {"Swapped", "кот\tcat\n", {"cat"}, {"кот"}, {}, "list", true},
     };
@@ -94,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(EveryFormat, Import, testing::ValuesIn(Cases()),
 TEST(ImportInput, RefusesWhatIsNotUtf8OrUtf16WithItsOffset) {
     EXPECT_EQ(DecodeInput("cat\tкот\ndog\t\xE9t\xE9\n").badOffset, 15u);
     EXPECT_EQ(DecodeInput(std::string("c\0a\0t\0", 6)).badOffset, 1u);
-    EXPECT_EQ(DecodeInput(std::string("\xFF\xFE\x00\xD8x\x00", 6)).badOffset, 2u);  // a lone surrogate
+    EXPECT_EQ(DecodeInput(std::string("\xFF\xFE\x00\xD8x\x00", 6)).badOffset,
+              2u);  // a lone surrogate
 }
 
 TEST(ImportInput, NamesTheColumnOfARefusedCharacter) {
@@ -102,7 +131,8 @@ TEST(ImportInput, NamesTheColumnOfARefusedCharacter) {
     const ParsedInput input = ParseInput("dog\tпёс\ncat\tκάτα\n", InputFormat::Tsv, "in", found);
     BuildDictionary(input, {}, "in", Cp1251Folder(), found);
     ASSERT_FALSE(found.All().empty());
-    EXPECT_TRUE(FormatDiagnostic(found.All()[0]).starts_with("in:2: error: column 5: character 'κ'"))
+    EXPECT_TRUE(
+        FormatDiagnostic(found.All()[0]).starts_with("in:2: error: column 5: character 'κ'"))
         << FormatDiagnostic(found.All()[0]);
 }
 

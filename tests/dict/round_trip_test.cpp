@@ -53,8 +53,9 @@ TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
 
     // A file that cannot be written leaves the old folder as it was.
-    EXPECT_THROW(WriteFolder(target, {{"a.txt", "new"}, {"no/such/dir", "x"}}, ExistingFolder::Replace),
-                 FolderWriteError);
+    EXPECT_THROW(
+        WriteFolder(target, {{"a.txt", "new"}, {"no/such/dir", "x"}}, ExistingFolder::Replace),
+        FolderWriteError);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
 
     WriteFolder(target, {{"a.txt", "new"}}, ExistingFolder::Replace);
