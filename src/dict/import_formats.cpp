@@ -27,9 +27,12 @@ constexpr std::array<std::string_view, 24> kHeaderTitles{
     "слова",   "термин",      "перевод",      "переводы",   "значение", "русский",
 };
 
-constexpr std::array<std::string_view, 8> kAnkiHeaders{
-    "#separator:", "#html:",    "#columns:",     "#deck:",
-    "#tags:",      "#notetype", "#guid column:", "#about:",
+// The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
+// `export` writes.
+constexpr std::array<std::string_view, 13> kAnkiHeaderKeys{
+    "separator",  "html",        "columns",     "deck",        "tags",
+    "notetype",   "guid column", "deck column", "tags column", "notetype column",
+    "if matches", "match scope", "about",
 };
 
 std::string LowerAscii(std::string_view text) {
@@ -56,8 +59,10 @@ bool IsHeaderRow(const std::vector<std::string>& fields) {
 }
 
 bool IsAnkiHeader(std::string_view line) {
-    return std::any_of(kAnkiHeaders.begin(), kAnkiHeaders.end(),
-                       [&](std::string_view header) { return line.starts_with(header); });
+    const size_t colon = line.find(':');
+    if (!line.starts_with("#") || colon == std::string_view::npos) return false;
+    const std::string key = LowerAscii(Trimmed(line.substr(1, colon - 1)));
+    return std::find(kAnkiHeaderKeys.begin(), kAnkiHeaderKeys.end(), key) != kAnkiHeaderKeys.end();
 }
 
 // Anki's names for separators, or the character itself.
@@ -117,7 +122,7 @@ void ParseAnki(std::string_view utf8, ParsedInput& input) {
     for (; !headers.AtEnd() && IsAnkiHeader(headers.RestOfLine()); headers.SkipLine()) {
         const std::string_view line = headers.RestOfLine();
         const size_t colon = line.find(':');
-        const std::string key = LowerAscii(line.substr(1, colon - 1));
+        const std::string key = LowerAscii(Trimmed(line.substr(1, colon - 1)));
         const std::string_view value = line.substr(colon + 1);
         if (key == "separator") separator = AnkiSeparator(value);
         if (key == "html") html = LowerAscii(Trimmed(value)) == "true";

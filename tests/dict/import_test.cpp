@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct ImportCase {
     std::string title = "list";
     bool swap = false;
 };
+
+// Named in test output by its name alone.
+void PrintTo(const ImportCase& test, std::ostream* out) { *out << test.name; }
 
 std::string Utf16Le(std::u16string_view text) {
     std::string bytes = "\xFF\xFE";
@@ -52,9 +56,10 @@ const std::vector<ImportCase>& Cases() {
          {},
          "Animals"},
         {"AnkiNoteColumnsSkipped",
-         "#separator:comma\n#guid column:1\n#notetype column:2\nq1,Basic,cat,кот\n",
+         "#separator: comma\n#guid column:1\n#notetype column:2\n#tags column: 5\n#html:true\n"
+         "q1,Basic,cat,кот<br>котик,animals\n",
          {"cat"},
-         {"кот"},
+         {"кот  котик"},
          {}},
         {"PairsWithCommentsAndAMalformedLine",
          "# family\nmother = мама, мать\n\nson = сын\nbroken\n",
