@@ -145,7 +145,10 @@ void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes,
 // The common case, without ICU's strings: every character is a blank or one CP1251 holds, so
 // the text is already NFC (CP1251 has no combining marks) and nothing needs a note.
 bool Cp1251Folder::FoldDirectly(std::string_view utf8, std::string& out) const {
-    out.reserve(utf8.size());
+    // CP1251 never takes more bytes than UTF-8: written in place, cut to size at the end.
+    out.resize(utf8.size());
+    char* const start = out.data();
+    char* next = start;
     const auto* data = reinterpret_cast<const uint8_t*>(utf8.data());
     const auto length = static_cast<int32_t>(utf8.size());
     bool blankPending = false;
@@ -156,10 +159,15 @@ bool Cp1251Folder::FoldDirectly(std::string_view utf8, std::string& out) const {
             blankPending = true;
             continue;
         }
-        if (blankPending && !out.empty()) out += ' ';
+        if (blankPending && next != start) *next++ = ' ';
         blankPending = false;
-        if (c == 0xA0 || !AppendByte(c, out)) return false;
+        if (c < 0x20 || c == 0xA0 || c >= kTableSize || bytes_[c] == 0) {
+            out.clear();
+            return false;
+        }
+        *next++ = static_cast<char>(bytes_[c]);
     }
+    out.resize(static_cast<size_t>(next - start));
     return true;
 }
 

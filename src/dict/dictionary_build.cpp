@@ -3,6 +3,7 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -133,17 +134,31 @@ class WordIndex {
   private:
     static constexpr size_t kEmpty = SIZE_MAX;
 
+    // Cp1251ToLower of every byte, looked up rather than called for each byte of each word.
+    static const std::array<uint8_t, 256>& Lower() {
+        static const std::array<uint8_t, 256> lower = [] {
+            std::array<uint8_t, 256> table{};
+            for (size_t byte = 0; byte < table.size(); ++byte) {
+                table[byte] = static_cast<uint8_t>(Cp1251ToLower(static_cast<char>(byte)));
+            }
+            return table;
+        }();
+        return lower;
+    }
+
     static uint64_t Hash(std::string_view word) {
+        const auto& lower = Lower();
         uint64_t hash = 14695981039346656037ull;
-        for (char c : word)
-            hash = (hash ^ static_cast<unsigned char>(Cp1251ToLower(c))) * 1099511628211ull;
+        for (char c : word) hash = (hash ^ lower[static_cast<uint8_t>(c)]) * 1099511628211ull;
         return hash ^ (hash >> 29);
     }
 
     static bool SameLowered(std::string_view a, std::string_view b) {
+        const auto& lower = Lower();
         return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(),
-                          [](char x, char y) { return Cp1251ToLower(x) == Cp1251ToLower(y); });
+               std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+                   return lower[static_cast<uint8_t>(x)] == lower[static_cast<uint8_t>(y)];
+               });
     }
 
     std::vector<size_t> slots_;
