@@ -6,7 +6,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libicu-dev
   # running: a sans font for the windows
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Rebuilds the dictionaries from tools/dictionaries into a scratch folder and compares them
-# byte for byte with the committed folders under game/.
+# Rebuilds the dictionaries from tools/dictionaries with the given lexodrome-dict into a scratch
+# folder and compares them byte for byte with the committed folders under game/.
 set -euo pipefail
 
 repo=$1
+export LEXODROME_DICT=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 

@@ -1,0 +1,133 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <tuple>
+
+#include "dict/command_line.h"
+#include "dict/commands.h"
+#include "dict/dictionary_check.h"
+#include "dict/dictionary_export.h"
+#include "errors/run_time_error.h"
+#include "text/cp1251.h"
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCheckUsage = R"(usage: lexodrome-dict check [--game DIR] FOLDER...
+
+Reports everything in dictionary folders that would surprise a player, each as
+FILE:LINE: error: … or FILE:LINE: warning: …, then a summary line per folder.
+Words are measured in pixels with the game's own word font (data/font.dft): a word
+wider than the field right of the player is cut off for as long as its monster lives.
+
+options:
+  --game DIR   the game folder whose word font to measure with (default: the game
+               folder this program is in or was installed with, else the current folder)
+  --help       this text
+
+exit status: 0 no errors (perhaps warnings), 1 errors found, 2 usage error
+)";
+
+constexpr const char* kExportUsage = R"(usage: lexodrome-dict export FOLDER [--out FILE]
+
+Writes a dictionary folder as UTF-8 TSV with LF line ends (word TAB translations joined
+by "; "), with Anki's headers on top (#separator:tab, #html:false, #deck: with the
+title, #about: lines with the description) so that Anki and `lexodrome-dict import`
+read it back. Standard output without --out.
+
+options:
+  --out FILE   write to FILE instead
+  --help       this text
+
+exit status: 0 written, 1 the folder has bytes that are not CP1251 characters, 2 usage
+or file error
+)";
+
+// Where the game's data is: beside this program (the game folder it was built into), in the
+// installed content two levels up (lib/lexodrome/ beside share/lexodrome/), else here.
+fs::path DefaultGameDir() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (const fs::path& dir : {program, program / ".." / ".." / "share" / "lexodrome"}) {
+        if (!error && fs::exists(dir / "data" / "font.dft", error)) return dir.lexically_normal();
+    }
+    return fs::current_path();
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+    std::string problem;
+    const auto parsed = ParseArguments(args, {"--game"}, {}, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << kCheckUsage;
+        return kSuccess;
+    }
+    if (parsed && parsed->positional.empty()) problem = "give at least one FOLDER";
+    if (!problem.empty()) {
+        std::cerr << "lexodrome-dict check: " << problem << "\n" << kCheckUsage;
+        return kUsageOrFiles;
+    }
+    const fs::path gameDir = parsed->Value("--game").value_or(DefaultGameDir().string());
+    std::string unmeasured;
+    const auto metrics = LoadGameMetrics(gameDir, unmeasured);
+    if (!metrics) std::cerr << "lexodrome-dict: word widths not measured: " << unmeasured << '\n';
+
+    size_t errors = 0;
+    for (const std::string& folder : parsed->positional) {
+        Diagnostics found;
+        const CheckSummary summary = CheckDictionary(folder, metrics ? &*metrics : nullptr, found);
+        // File by file (about.txt, names.txt, names2.txt), line by line.
+        std::vector<Diagnostic> sorted = found.All();
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+            return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+        });
+        for (const Diagnostic& diagnostic : sorted)
+            std::cout << FormatDiagnostic(diagnostic) << '\n';
+        std::cout << FormatSummary(folder, summary) << std::endl;
+        errors += summary.errors;
+    }
+    return errors > 0 ? kInputErrors : kSuccess;
+}
+
+int RunExport(const std::vector<std::string>& args) {
+    std::string problem;
+    const auto parsed = ParseArguments(args, {"--out"}, {}, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << kExportUsage;
+        return kSuccess;
+    }
+    if (parsed && parsed->positional.size() != 1) problem = "give one FOLDER";
+    if (!problem.empty()) {
+        std::cerr << "lexodrome-dict export: " << problem << "\n" << kExportUsage;
+        return kUsageOrFiles;
+    }
+    Diagnostics found;
+    std::string tsv;
+    try {
+        tsv = ExportDictionary(parsed->positional[0], found);
+    } catch (const RunTimeError& error) {
+        std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
+        return kUsageOrFiles;
+    }
+    PrintDiagnostics(found, std::cerr);
+    if (found.Errors() > 0) return kInputErrors;
+    const auto out = parsed->Value("--out");
+    if (!out) {
+        std::cout << tsv << std::flush;
+        return std::cout ? kSuccess : kUsageOrFiles;
+    }
+    std::ofstream file(*out, std::ios::binary | std::ios::trunc);
+    file << tsv;
+    file.close();
+    if (!file) {
+        std::cerr << "lexodrome-dict: " << *out << ": cannot write\n";
+        return kUsageOrFiles;
+    }
+    return kSuccess;
+}
+
+}  // namespace lexo::dict

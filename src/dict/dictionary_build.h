@@ -1,0 +1,55 @@
+#pragma once
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dict/cp1251_fold.h"
+#include "dict/diagnostics.h"
+#include "dict/folder_writer.h"
+#include "dict/import_formats.h"
+
+namespace lexo::dict {
+
+// The lines of a dictionary's three files, CP1251, without line ends.
+struct DictionaryLines {
+    std::vector<std::string> about;
+    std::vector<std::string> names;
+    std::vector<std::string> names2;
+};
+
+struct BuildOptions {
+    // The title when no --title and no Anki deck name gives one: the input's file name.
+    std::string fallbackTitle;
+    std::optional<std::string> title;
+    std::optional<std::string> about;  // line ends in it start new lines
+    bool swap = false;
+};
+
+// Calls onAlternative(std::string_view) for each alternative of a names2.txt line, where two
+// spaces separate them; empty ones included.
+template <typename OnAlternative>
+void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternative) {
+    for (size_t start = 0; start < translation.size();) {
+        const size_t end = std::min(translation.find("  ", start), translation.size());
+        onAlternative(translation.substr(start, end - start));
+        start = end + 2;
+    }
+}
+
+// The three files as the game reads them: each line ended by CR LF.
+std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
+
+// The description line import ends about.txt with, CP1251: "Слов: 40."
+std::string WordCountLine(size_t words);
+
+// Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
+// two spaces), merges rows whose words are the same after lowering, and makes about.txt's
+// lines. Changes and refusals go to `found`, named by `file` and the row's line.
+DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
+                                const std::string& file, const Cp1251Folder& folder,
+                                Diagnostics& found);
+
+}  // namespace lexo::dict

@@ -1,0 +1,109 @@
+#include "dict/folder_writer.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void Fail(const fs::path& path, const std::string& what, int error) {
+    throw FolderWriteError(path.string() + ": " + what + ": " + std::strerror(error));
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) Fail(path, "cannot create", errno);
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            Fail(path, "cannot write", error);
+        }
+        written += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) Fail(path, "cannot write", errno);
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A fresh hidden folder beside the target.
+fs::path MakeStaging(const fs::path& target) {
+    std::string pattern =
+        (target.parent_path() / ("." + target.filename().string() + ".new-XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        Fail(target.parent_path(), "cannot create a folder in", errno);
+    return pattern;
+}
+
+// Moves the complete staging folder to the target: in one step where nothing is there yet,
+// or by exchanging the two when replacing, so the target never goes missing. File systems
+// without these renames get plain ones, which leave a moment without the target.
+void MoveIntoPlace(const fs::path& staging, const fs::path& target, ExistingFolder existing) {
+    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return;
+    const bool plainOnly = errno == EINVAL;
+    if (plainOnly && !fs::exists(fs::symlink_status(target))) {
+        if (::rename(staging.c_str(), target.c_str()) != 0)
+            Fail(target, "cannot rename the new folder to", errno);
+        return;
+    }
+    if (!plainOnly && errno != EEXIST) Fail(target, "cannot rename the new folder to", errno);
+    if (existing == ExistingFolder::Keep) {
+        throw FolderWriteError(target.string() + ": already exists (--force replaces it)");
+    }
+    if (!fs::is_directory(fs::symlink_status(target))) {
+        throw FolderWriteError(target.string() + ": exists and is not a folder");
+    }
+    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0)
+        return;
+    if (errno != EINVAL) Fail(target, "cannot replace", errno);
+    const fs::path old = MakeStaging(target);
+    if (::rename(target.c_str(), (old / "old").c_str()) != 0)
+        Fail(target, "cannot move away", errno);
+    if (::rename(staging.c_str(), target.c_str()) != 0)
+        Fail(target, "cannot rename the new folder to", errno);
+    std::error_code ignored;
+    fs::remove_all(old, ignored);
+    fs::create_directory(staging, ignored);
+}
+
+}  // namespace
+
+void WriteFolder(const fs::path& folder, const std::vector<FolderFile>& files,
+                 ExistingFolder existing) {
+    const fs::path target = folder.has_filename() ? folder : folder.parent_path();
+    if (existing == ExistingFolder::Keep && fs::exists(fs::symlink_status(target))) {
+        throw FolderWriteError(target.string() + ": already exists (--force replaces it)");
+    }
+    const fs::path staging = MakeStaging(target);
+    try {
+        for (const FolderFile& file : files) WriteFile(staging / file.name, file.bytes);
+        SyncFolder(staging);
+        MoveIntoPlace(staging, target, existing);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove_all(staging, ignored);
+        throw;
+    }
+    SyncFolder(target.parent_path().empty() ? "." : target.parent_path());
+    // After an exchange the staging name holds the folder that was replaced.
+    std::error_code ignored;
+    fs::remove_all(staging, ignored);
+}
+
+}  // namespace lexo::dict

@@ -1,0 +1,90 @@
+#include "dict/html_text.h"
+
+#include <unicode/unistr.h>
+#include <unicode/utf.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <utility>
+
+namespace lexo::dict {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNamedReferences{{
+    {"nbsp", "\xC2\xA0"},
+    {"amp", "&"},
+    {"lt", "<"},
+    {"gt", ">"},
+    {"quot", "\""},
+    {"apos", "'"},
+}};
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// Whether a tag (its text between < and >) ends a line of the note.
+bool BreaksLine(std::string_view tag) {
+    const std::string name = LowerAscii(tag.substr(0, tag.find_first_of(" \t\r\n/>", 1)));
+    return name == "br" || name == "/div" || name == "/p" || name == "/li" || name == "br/";
+}
+
+// The text of a reference's name ("amp", "#233", "#xE9"), or nothing.
+std::string Resolve(std::string_view name) {
+    for (const auto& [known, text] : kNamedReferences) {
+        if (name == known) return std::string(text);
+    }
+    if (name.size() < 2 || name[0] != '#') return {};
+    const bool hex = name[1] == 'x' || name[1] == 'X';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    uint32_t code = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+    if (error != std::errc() || end != digits.data() + digits.size() || code == 0 ||
+        code > 0x10FFFF || U_IS_SURROGATE(code)) {
+        return {};
+    }
+    std::string utf8;
+    icu::UnicodeString(static_cast<UChar32>(code)).toUTF8String(utf8);
+    return utf8;
+}
+
+}  // namespace
+
+std::string ReduceHtml(std::string_view html) {
+    std::string text;
+    text.reserve(html.size());
+    for (size_t i = 0; i < html.size(); ++i) {
+        const char c = html[i];
+        if (c == '<') {
+            const size_t close = html.find('>', i);
+            if (close == std::string_view::npos) {
+                text += c;
+                continue;
+            }
+            if (BreaksLine(html.substr(i + 1, close - i - 1))) text += '\n';
+            i = close;
+        } else if (c == '&') {
+            const size_t semicolon = html.find(';', i);
+            const std::string resolved = semicolon == std::string_view::npos || semicolon - i > 10
+                                             ? std::string()
+                                             : Resolve(html.substr(i + 1, semicolon - i - 1));
+            if (resolved.empty()) {
+                text += c;
+            } else {
+                text += resolved;
+                i = semicolon;
+            }
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+}  // namespace lexo::dict

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lexo::dict {
+
+// The text of an HTML field of an Anki note: tags go, line breaks and block ends (<br>, </div>,
+// </p>, </li>) become line ends, and character references (&nbsp;, &amp;, &#233;, &#xE9; …)
+// become their characters. An unknown reference stays as it is written.
+std::string ReduceHtml(std::string_view html);
+
+}  // namespace lexo::dict

@@ -1,0 +1,139 @@
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "dict/command_line.h"
+#include "dict/commands.h"
+#include "dict/dictionary_build.h"
+#include "dict/folder_writer.h"
+#include "dict/input_text.h"
+#include "errors/run_time_error.h"
+#include "text/cp1251.h"
+#include "text/text_file.h"
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage = R"(usage: lexodrome-dict import INPUT --out FOLDER [options]
+
+Makes a dictionary folder for the game (about.txt, names.txt, names2.txt in CP1251 with
+CR LF line ends) from a UTF-8 or UTF-16 word list. The folder is written whole or not at all.
+
+INPUT formats, told apart by content:
+  tsv    word TAB translation (a header row such as "word<TAB>translation" is skipped)
+  csv    word,translation with RFC 4180 quoting
+  anki   Anki's "Notes in Plain Text" export (#separator:, #html:, #deck: … headers)
+  pairs  word = translation, translation
+  words  one word per line (no translations)
+Several translations separated by , ; | or / become alternatives.
+
+options:
+  --out FOLDER    the dictionary folder to make (required)
+  --title TEXT    the title (default: the Anki deck, else the input's file name)
+  --about TEXT    the description; the word count is added below it
+  --swap          take the second column as the word and the first as its translation
+  --format NAME   tsv, csv, anki, pairs or words instead of telling by content
+  --force         replace FOLDER if it exists
+  --help          this text
+
+exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
+)";
+
+}  // namespace
+
+namespace {
+
+// The arguments, or nothing after printing what is wrong with them (or the help).
+std::optional<Arguments> ImportArguments(const std::vector<std::string>& args, int& status) {
+    std::string problem;
+    auto parsed = ParseArguments(args, {"--out", "--title", "--about", "--format"},
+                                 {"--swap", "--force"}, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << kUsage;
+        status = kSuccess;
+        return std::nullopt;
+    }
+    if (parsed && parsed->positional.size() != 1) problem = "give one INPUT file";
+    if (parsed && problem.empty() && !parsed->Value("--out")) problem = "--out FOLDER is needed";
+    const auto named = parsed ? parsed->Value("--format") : std::nullopt;
+    if (named && !FormatNamed(*named)) problem = "unknown --format " + *named;
+    if (problem.empty()) return parsed;
+    std::cerr << "lexodrome-dict import: " << problem << "\n" << kUsage;
+    status = kUsageOrFiles;
+    return std::nullopt;
+}
+
+// The input's text as UTF-8, or nothing after printing why not.
+std::optional<std::string> ReadInput(const std::string& file, int& status) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(file);
+    } catch (const RunTimeError& error) {
+        std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
+        status = kUsageOrFiles;
+        return std::nullopt;
+    }
+    DecodedInput decoded = DecodeInput(bytes);
+    if (!decoded.badOffset) return std::move(decoded.utf8);
+    std::cerr << FormatDiagnostic(
+                     {file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
+                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem})
+              << '\n';
+    status = kInputErrors;
+    return std::nullopt;
+}
+
+int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool force) {
+    try {
+        WriteFolder(out, DictionaryFolderFiles(lines),
+                    force ? ExistingFolder::Replace : ExistingFolder::Keep);
+    } catch (const FolderWriteError& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
+        return kUsageOrFiles;
+    } catch (const fs::filesystem_error& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
+        return kUsageOrFiles;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+int RunImport(const std::vector<std::string>& args) {
+    int status = kSuccess;
+    const std::optional<Arguments> parsed = ImportArguments(args, status);
+    if (!parsed) return status;
+    const std::string& file = parsed->positional[0];
+    const std::optional<std::string> utf8 = ReadInput(file, status);
+    if (!utf8) return status;
+
+    Diagnostics found;
+    const auto named = parsed->Value("--format");
+    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
+    const ParsedInput input = ParseInput(*utf8, format, file, found);
+    BuildOptions options;
+    options.fallbackTitle = fs::path(file).stem().string();
+    options.title = parsed->Value("--title");
+    options.about = parsed->Value("--about");
+    options.swap = parsed->Flag("--swap");
+    const DictionaryLines lines = BuildDictionary(input, options, file, Cp1251Folder(), found);
+    if (lines.names.empty() && found.Errors() == 0) {
+        found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
+    }
+    PrintDiagnostics(found, std::cerr);
+    if (found.Errors() > 0) {
+        std::cerr << "lexodrome-dict: nothing written, " << found.Errors() << " error(s)\n";
+        return kInputErrors;
+    }
+    const fs::path out = *parsed->Value("--out");
+    status = WriteDictionary(out, lines, parsed->Flag("--force"));
+    if (status == kSuccess) {
+        std::cout << out.string() << ": " << lines.names.size() << " words (read as "
+                  << FormatName(format) << ")\n";
+    }
+    return status;
+}
+
+}  // namespace lexo::dict

@@ -1,0 +1,232 @@
+#include "dict/import_formats.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <utility>
+
+#include "dict/delimited_reader.h"
+#include "dict/html_text.h"
+
+namespace lexo::dict {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, InputFormat>, 5> kFormatNames{{
+    {"tsv", InputFormat::Tsv},
+    {"csv", InputFormat::Csv},
+    {"anki", InputFormat::Anki},
+    {"pairs", InputFormat::Pairs},
+    {"words", InputFormat::Words},
+}};
+
+// Column titles of a header row, as spreadsheets and vocabulary apps write them.
+constexpr std::array<std::string_view, 24> kHeaderTitles{
+    "word",    "words",       "term",         "front",      "question", "expression",
+    "english", "german",      "deutsch",      "vocabulary", "back",     "answer",
+    "meaning", "translation", "translations", "definition", "russian",  "слово",
+    "слова",   "термин",      "перевод",      "переводы",   "значение", "русский",
+};
+
+// The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
+// `export` writes.
+constexpr std::array<std::string_view, 13> kAnkiHeaderKeys{
+    "separator",  "html",        "columns",     "deck",        "tags",
+    "notetype",   "guid column", "deck column", "tags column", "notetype column",
+    "if matches", "match scope", "about",
+};
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsHeaderTitle(std::string_view cell) {
+    const std::string lower = LowerAscii(Trimmed(cell));
+    return std::find(kHeaderTitles.begin(), kHeaderTitles.end(), lower) != kHeaderTitles.end();
+}
+
+bool IsHeaderRow(const std::vector<std::string>& fields) {
+    return fields.size() >= 2 && IsHeaderTitle(fields[0]) && IsHeaderTitle(fields[1]);
+}
+
+bool IsAnkiHeader(std::string_view line) {
+    const size_t colon = line.find(':');
+    if (!line.starts_with("#") || colon == std::string_view::npos) return false;
+    const std::string key = LowerAscii(Trimmed(line.substr(1, colon - 1)));
+    return std::find(kAnkiHeaderKeys.begin(), kAnkiHeaderKeys.end(), key) != kAnkiHeaderKeys.end();
+}
+
+// Anki's names for separators, or the character itself.
+char AnkiSeparator(std::string_view value) {
+    const std::string name = LowerAscii(Trimmed(value));
+    if (name == "tab") return '\t';
+    if (name == "comma") return ',';
+    if (name == "semicolon") return ';';
+    if (name == "space") return ' ';
+    if (name == "pipe") return '|';
+    if (name == "colon") return ':';
+    return value.size() == 1 ? value[0] : '\t';
+}
+
+bool IsBlankRow(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return Trimmed(field).empty(); });
+}
+
+// The word and translation of a row: the first two columns not taken by Anki's note data.
+void AddRow(ParsedInput& input, size_t line, std::string_view raw, std::vector<std::string>& fields,
+            const std::set<size_t>& skipped, bool html) {
+    if (IsBlankRow(fields)) return;
+    SourceEntry entry{line, raw, {}, {}};
+    size_t taken = 0;
+    for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
+        if (skipped.contains(i + 1)) continue;
+        std::string& text = taken++ == 0 ? entry.word : entry.translation;
+        text = html ? ReduceHtml(fields[i]) : fields[i];
+    }
+    input.entries.push_back(std::move(entry));
+}
+
+void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowAllowed,
+                    const std::set<size_t>& skipped, bool html, bool comments) {
+    bool first = headerRowAllowed;
+    std::vector<std::string> fields;
+    while (!reader.AtEnd()) {
+        if (comments && reader.RestOfLine().starts_with("#")) {
+            reader.SkipLine();
+            continue;
+        }
+        const size_t line = reader.Line();
+        std::string_view raw;
+        reader.ReadRecord(fields, raw);
+        if (std::exchange(first, false) && IsHeaderRow(fields)) continue;
+        AddRow(input, line, raw, fields, skipped, html);
+    }
+}
+
+// Anki's "Notes in Plain Text": headers at the top, then rows; "#" lines are comments.
+void ParseAnki(std::string_view utf8, ParsedInput& input) {
+    char separator = '\t';
+    bool html = false;
+    std::set<size_t> skipped;
+    DelimitedReader headers(utf8, '\t');
+    for (; !headers.AtEnd() && IsAnkiHeader(headers.RestOfLine()); headers.SkipLine()) {
+        const std::string_view line = headers.RestOfLine();
+        const size_t colon = line.find(':');
+        const std::string key = LowerAscii(Trimmed(line.substr(1, colon - 1)));
+        const std::string_view value = line.substr(colon + 1);
+        if (key == "separator") separator = AnkiSeparator(value);
+        if (key == "html") html = LowerAscii(Trimmed(value)) == "true";
+        if (key.ends_with(" column")) {
+            size_t column = 0;
+            for (char c : Trimmed(value))
+                column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
+            if (column > 0) skipped.insert(column);
+        }
+        if (key == "deck") {
+            const size_t last = value.rfind("::");
+            input.title = std::string(
+                Trimmed(last == std::string_view::npos ? value : value.substr(last + 2)));
+            input.titleLine = headers.Line();
+        }
+        if (key == "about") {
+            if (input.about.empty()) input.aboutLine = headers.Line();
+            input.about.emplace_back(value);
+        }
+    }
+    const size_t offset = static_cast<size_t>(headers.RestOfLine().data() - utf8.data());
+    DelimitedReader rows(utf8.substr(offset), separator);
+    ParsedInput body;
+    ParseDelimited(rows, body, false, skipped, html, true);
+    for (SourceEntry& entry : body.entries) entry.line += headers.Line() - 1;
+    input.entries = std::move(body.entries);
+}
+
+void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
+                const std::string& file, Diagnostics& found) {
+    DelimitedReader reader(utf8, '\n');
+    for (; !reader.AtEnd(); reader.SkipLine()) {
+        const std::string_view line = reader.RestOfLine();
+        if (Trimmed(line).empty()) continue;
+        if (format == InputFormat::Words) {
+            input.entries.push_back({reader.Line(), line, std::string(line), {}});
+            continue;
+        }
+        if (line.starts_with("#")) continue;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            found.Error(file, reader.Line(), "expected \"word = translation, translation\"");
+            continue;
+        }
+        input.entries.push_back({reader.Line(), line, std::string(line.substr(0, equals)),
+                                 std::string(line.substr(equals + 1))});
+    }
+}
+
+// The data lines (not empty, not comments) among the first lines of the text.
+std::vector<std::string_view> SampleLines(std::string_view utf8) {
+    std::vector<std::string_view> sample;
+    DelimitedReader reader(utf8, '\n');
+    for (; !reader.AtEnd() && sample.size() < 200; reader.SkipLine()) {
+        const std::string_view line = reader.RestOfLine();
+        if (!Trimmed(line).empty() && !line.starts_with("#")) sample.push_back(line);
+    }
+    return sample;
+}
+
+}  // namespace
+
+std::optional<InputFormat> FormatNamed(std::string_view name) {
+    for (const auto& [known, format] : kFormatNames) {
+        if (name == known) return format;
+    }
+    return std::nullopt;
+}
+
+const char* FormatName(InputFormat format) {
+    for (const auto& [known, named] : kFormatNames) {
+        if (named == format) return known.data();
+    }
+    return "?";
+}
+
+InputFormat DetectFormat(std::string_view utf8) {
+    if (IsAnkiHeader(DelimitedReader(utf8, '\n').RestOfLine())) return InputFormat::Anki;
+    const std::vector<std::string_view> sample = SampleLines(utf8);
+    auto most = [&](auto holds) {
+        const auto count = std::count_if(sample.begin(), sample.end(), holds);
+        return !sample.empty() && static_cast<size_t>(count) * 2 >= sample.size();
+    };
+    if (most([](std::string_view line) { return line.find('\t') != line.npos; }))
+        return InputFormat::Tsv;
+    if (most([](std::string_view line) { return line.find(" = ") != line.npos; }))
+        return InputFormat::Pairs;
+    if (most([](std::string_view line) { return line.find(',') != line.npos; }))
+        return InputFormat::Csv;
+    return InputFormat::Words;
+}
+
+ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::string& file,
+                       Diagnostics& found) {
+    ParsedInput input;
+    if (format == InputFormat::Anki) {
+        ParseAnki(utf8, input);
+    } else if (format == InputFormat::Tsv || format == InputFormat::Csv) {
+        DelimitedReader reader(utf8, format == InputFormat::Tsv ? '\t' : ',');
+        ParseDelimited(reader, input, true, {}, false, false);
+    } else {
+        ParseLines(utf8, format, input, file, found);
+    }
+    return input;
+}
+
+}  // namespace lexo::dict

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dict/diagnostics.h"
+
+namespace lexo::dict {
+
+enum class InputFormat { Tsv, Csv, Anki, Pairs, Words };
+
+std::optional<InputFormat> FormatNamed(std::string_view name);
+const char* FormatName(InputFormat format);
+
+// Tells the format from the text: Anki's "#separator:"-style headers; otherwise what most of the
+// first lines hold: tabs (TSV), " = " (pairs), commas (CSV), or none of them (one word a line).
+InputFormat DetectFormat(std::string_view utf8);
+
+// One row of the input, its fields as written (UTF-8), before any cleaning.
+struct SourceEntry {
+    size_t line = 1;
+    std::string_view raw;  // the input text the row was read from
+    std::string word;
+    std::string translation;
+};
+
+// What an input holds besides its rows: a title (Anki's #deck:) and description lines
+// (#about:, which `export` writes) with the line each came from.
+struct ParsedInput {
+    std::vector<SourceEntry> entries;
+    std::optional<std::string> title;
+    size_t titleLine = 0;
+    std::vector<std::string> about;
+    size_t aboutLine = 0;
+};
+
+// Reads the rows of the text. Malformed rows (a pairs line without "=") are errors in `found`,
+// named by `file` and line; the other rows are still read.
+ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::string& file,
+                       Diagnostics& found);
+
+}  // namespace lexo::dict

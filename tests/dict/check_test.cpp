@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dict/dictionary_check.h"
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kHostile = fs::path(LEXO_FIXTURES_DIR) / "hostile" / "dictionaries";
+
+const GameMetrics& Metrics() {
+    static const GameMetrics metrics = [] {
+        std::string problem;
+        auto loaded = LoadGameMetrics(LEXO_GAME_SOURCE_DIR, problem);
+        if (!loaded) throw std::runtime_error(problem);
+        return *loaded;
+    }();
+    return metrics;
+}
+
+// "names.txt:2:error" for each finding, sorted.
+std::vector<std::string> Findings(const fs::path& folder) {
+    Diagnostics found;
+    CheckDictionary(folder, &Metrics(), found);
+    std::vector<std::string> findings;
+    for (const Diagnostic& finding : found.All()) {
+        findings.push_back(fs::path(finding.file).filename().string() + ":" +
+                           std::to_string(finding.line) +
+                           (finding.severity == Severity::Error ? ":error" : ":warning"));
+    }
+    std::sort(findings.begin(), findings.end());
+    return findings;
+}
+
+struct HostileCase {
+    const char* folder;
+    std::vector<std::string> findings;  // sorted
+};
+
+TEST(Check, FindsEveryFaultOfTheHostileCorpusOnItsLine) {
+    const std::vector<HostileCase> cases = {
+        // Control bytes on every line, a CR among LF line ends, words hundreds of pixels
+        // wide, a NUL, too few translations.
+        {"binary-garbage",
+         {"names.txt:1:error", "names.txt:1:warning", "names.txt:2:error", "names.txt:2:warning",
+          "names.txt:2:warning", "names.txt:3:error", "names.txt:3:warning", "names.txt:4:error",
+          "names.txt:4:warning", "names.txt:5:error", "names.txt:5:warning", "names2.txt:2:error",
+          "names2.txt:2:error", "names2.txt:3:warning"}},
+        {"blank-lines-only",
+         {"names.txt:1:error", "names.txt:1:warning", "names.txt:2:warning", "names.txt:3:warning",
+          "names2.txt:4:warning"}},
+        {"cr-only", {}},
+        {"empty-names", {"names.txt:1:error", "names2.txt:1:warning"}},
+        {"empty-names2", {"names2.txt:1:warning"}},
+        {"missing-names2-lines", {"names2.txt:2:warning"}},
+        {"mixed-line-ends", {"names.txt:2:warning", "names2.txt:5:warning"}},
+        {"nul-bytes", {"names.txt:2:error", "names2.txt:3:warning"}},
+        {"only-line-ends",
+         {"names.txt:1:error", "names.txt:1:warning", "names.txt:2:warning", "names.txt:2:warning",
+          "names.txt:3:warning", "names.txt:4:warning", "names2.txt:5:warning"}},
+        {"spaces-only",
+         {"names.txt:1:error", "names.txt:1:warning", "names.txt:2:warning",
+          "names2.txt:3:warning"}},
+        {"utf16-with-bom", {"names.txt:1:error", "names2.txt:1:error"}},
+        {"utf8-text", {"names.txt:1:error", "names.txt:2:error", "names2.txt:3:warning"}},
+    };
+    size_t folders = 0;
+    for (const auto& entry : fs::directory_iterator(kHostile)) {
+        folders += entry.is_directory();
+    }
+    EXPECT_EQ(folders, cases.size()) << "a hostile dictionary without expected findings";
+    for (const HostileCase& test : cases) {
+        EXPECT_EQ(Findings(kHostile / test.folder), test.findings) << test.folder;
+    }
+}
+
+TEST(Check, ReportsNothingOnTheShippedDictionaries) {
+    size_t folders = 0;
+    for (const auto& entry : fs::directory_iterator(LEXO_GAME_SOURCE_DIR)) {
+        if (!fs::exists(entry.path() / "names.txt")) continue;
+        ++folders;
+        EXPECT_EQ(Findings(entry.path()), std::vector<std::string>{}) << entry.path();
+    }
+    EXPECT_GE(folders, 3u);
+}
+
+TEST(Check, MeasuresWordsWithTheGameFont) {
+    EXPECT_EQ(DrawnWidth(Metrics().wordFont, ""), 0);
+    const int32_t narrow = DrawnWidth(Metrics().wordFont, "ill");
+    const int32_t wide = DrawnWidth(Metrics().wordFont, "WWW");
+    EXPECT_GT(narrow, 0);
+    EXPECT_GT(wide, 2 * narrow);
+    EXPECT_GT(DrawnWidth(Metrics().wordFont, std::string(40, 'W')), Metrics().wordRoom);
+}
+
+}  // namespace
+}  // namespace lexo::dict

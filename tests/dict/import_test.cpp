@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "dict/dictionary_build.h"
+#include "dict/import_formats.h"
+#include "dict/input_text.h"
+#include "text/cp1251.h"
+
+namespace lexo::dict {
+namespace {
+
+struct ImportCase {
+    const char* name;
+    std::string input;
+    std::vector<std::string> names;   // UTF-8
+    std::vector<std::string> names2;  // UTF-8
+    // "LINE:error" or "LINE:warning" for each finding, in order.
+    std::vector<std::string> found;
+    std::string title = "list";
+    bool swap = false;
+};
+
+// Named in test output by its name alone.
+void PrintTo(const ImportCase& test, std::ostream* out) { *out << test.name; }
+
+std::string Utf16Le(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+const std::vector<ImportCase>& Cases() {
+    static const std::vector<ImportCase> cases = {
+        {"TsvWithBomHeaderAndCrLf",
+         "\xEF\xBB\xBFword\ttranslation\r\ncat\tкот, кошка\r\ndog\tсобака\r\n",
+         {"cat", "dog"},
+         {"кот  кошка", "собака"},
+         {}},
+        {"CsvQuoting",
+         "word,translation\n\"hello, world\",\"привет; \"\"мир\"\"\"\n\"a\nb\",  x |  y \n",
+         {"hello, world", "a b"},
+         {"привет  \"мир\"", "x  y"},
+         {}},
+        {"AnkiHtmlDeckAndComments",
+         "#separator:tab\n#html:true\n#deck:School::Animals\n#columns:Front\tBack\n# note\n"
+         "<b>cat</b>\tкот<br>кошка&nbsp;домашняя &amp; &#1105;ж\n",
+         {"cat"},
+         {"кот  кошка домашняя & ёж"},
+         {},
+         "Animals"},
+        {"AnkiNoteColumnsSkipped",
+         "#separator: comma\n#guid column:1\n#notetype column:2\n#tags column: 5\n#html:true\n"
+         "q1,Basic,cat,кот<br>котик,animals\n",
+         {"cat"},
+         {"кот  котик"},
+         {}},
+        {"PairsWithCommentsAndAMalformedLine",
+         "# family\nmother = мама, мать\n\nson = сын\nbroken\n",
+         {"mother", "son"},
+         {"мама  мать", "сын"},
+         {"5:error"}},
+        {"WordsOnly", "cat\n\ndog\n", {"cat", "dog"}, {"", ""}, {}},
+        {"UmlautsAndDiacritics",
+         "Mädchen = девочка\nStraße = улица\ncafé = кафе\n",
+         {"Maedchen", "Strasse", "cafe"},
+         {"девочка", "улица", "кафе"},
+         {"1:warning", "2:warning", "3:warning"}},
+        {"TypographyStressAndYo",
+         "well‐known\tизве́стный / ёлка\n",
+         {"well-known"},
+         {"известный  ёлка"},
+         {"1:warning", "1:warning"}},
+        {"GreekIsRefused",
+         "cat\tкот\nmouse\tμῦς\n",
+         {"cat"},
+         {"кот"},
+         {"2:error", "2:error", "2:error"}},
+        {"Utf16WithBomAndCrOnly",
+         Utf16Le(u"cat\tкот\rdog\tпёс\r"),
+         {"cat", "dog"},
+         {"кот", "пёс"},
+         {}},
+        {"DuplicatesMerged", "Cat\tкот\ncat\tкошка, кот\n", {"Cat"}, {"кот  кошка"}, {"2:warning"}},
+        {"Swapped", "кот\tcat\n", {"cat"}, {"кот"}, {}, "list", true},
+    };
+    return cases;
+}
+
+class Import : public testing::TestWithParam<ImportCase> {};
+
+TEST_P(Import, MakesTheGameFilesAndReportsByLine) {
+    const ImportCase& test = GetParam();
+    const DecodedInput decoded = DecodeInput(test.input);
+    ASSERT_FALSE(decoded.badOffset) << decoded.problem;
+    Diagnostics found;
+    const ParsedInput input = ParseInput(decoded.utf8, DetectFormat(decoded.utf8), "in", found);
+    BuildOptions options;
+    options.fallbackTitle = "list";
+    options.swap = test.swap;
+    const DictionaryLines lines = BuildDictionary(input, options, "in", Cp1251Folder(), found);
+
+    std::vector<std::string> names, names2, findings;
+    for (const auto& line : lines.names) names.push_back(Cp1251ToUtf8(line));
+    for (const auto& line : lines.names2) names2.push_back(Cp1251ToUtf8(line));
+    for (const auto& finding : found.All()) {
+        findings.push_back(std::to_string(finding.line) +
+                           (finding.severity == Severity::Error ? ":error" : ":warning"));
+    }
+    EXPECT_EQ(names, test.names);
+    EXPECT_EQ(names2, test.names2);
+    EXPECT_EQ(findings, test.found);
+    ASSERT_EQ(lines.about.size(), 2u);
+    EXPECT_EQ(Cp1251ToUtf8(lines.about[0]), test.title);
+    EXPECT_EQ(Cp1251ToUtf8(lines.about[1]), "Слов: " + std::to_string(test.names.size()) + ".");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFormat, Import, testing::ValuesIn(Cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ImportInput, RefusesWhatIsNotUtf8OrUtf16WithItsOffset) {
+    EXPECT_EQ(DecodeInput("cat\tкот\ndog\t\xE9t\xE9\n").badOffset, 15u);
+    EXPECT_EQ(DecodeInput(std::string("c\0a\0t\0", 6)).badOffset, 1u);
+    EXPECT_EQ(DecodeInput(std::string("\xFF\xFE\x00\xD8x\x00", 6)).badOffset,
+              2u);  // a lone surrogate
+}
+
+TEST(ImportInput, NamesTheColumnOfARefusedCharacter) {
+    Diagnostics found;
+    const ParsedInput input = ParseInput("dog\tпёс\ncat\tκάτα\n", InputFormat::Tsv, "in", found);
+    BuildDictionary(input, {}, "in", Cp1251Folder(), found);
+    ASSERT_FALSE(found.All().empty());
+    EXPECT_TRUE(
+        FormatDiagnostic(found.All()[0]).starts_with("in:2: error: column 5: character 'κ'"))
+        << FormatDiagnostic(found.All()[0]);
+}
+
+}  // namespace
+}  // namespace lexo::dict
