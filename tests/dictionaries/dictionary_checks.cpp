@@ -19,9 +19,6 @@ constexpr size_t kMaxWordLength = 14;
 constexpr size_t kBoxColumns = 24;
 constexpr size_t kBoxRows = 8;
 
-// CP1251 ё and Ё.
-constexpr std::string_view kYo = "\xB8\xA8";
-
 std::string Where(const DictionaryFiles& dictionary, std::string_view file, size_t index) {
     return dictionary.folder + "/" + std::string(file) + " line " + std::to_string(index + 1);
 }
@@ -36,7 +33,7 @@ bool IsLatinLetter(unsigned char c) {
 
 // CP1251 а-я (ё is a byte of its own, outside this range).
 bool IsSmallRussianLetter(unsigned char c) {
-    return c >= 0xE0;
+    return c >= 0xE0 || c == 0xB8;  // а ... я, ё
 }
 
 template <typename Allowed>
@@ -208,12 +205,6 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
         std::string where = Where(dictionary, "names2.txt", i);
         CheckEntrySpacing(translation, where, faults);
         std::string prefix = where + " " + Quoted(translation) + ": ";
-        if (Cp1251ToLower(translation) != translation) {
-            faults.push_back(prefix + "has capital letters, which a typed answer never has");
-        }
-        if (translation.find_first_of(kYo) != std::string_view::npos) {
-            faults.push_back(prefix + "has ё; write е, as the game turns a typed ё into е");
-        }
         if (!OnlyHolds(translation, [](unsigned char c) {
                 return IsSmallRussianLetter(c) || c == ' ' || c == '-';
             })) {

@@ -71,8 +71,9 @@ TEST(DictionaryChecks, TranslationsMustBeTypeableAnswers) {
         "t", "", "a\nb\nc\nd\ne\nf\ng",
         Cp("Кот\nёж\nкот   кошка\ncat\nкoт\nкот \nжелезная дорога  поезд"));
     std::string faults = AllFaults(CheckTranslations(dictionary));
-    EXPECT_THAT(faults, HasSubstr("t/names2.txt line 1 \"Кот\": has capital letters"));
-    EXPECT_THAT(faults, HasSubstr("t/names2.txt line 2 \"ёж\": has ё"));
+    // The shipped translations are small Russian letters; "ё" is one of them.
+    EXPECT_THAT(faults, HasSubstr("t/names2.txt line 1 \"Кот\": holds a character other than"));
+    EXPECT_THAT(faults, Not(HasSubstr("line 2")));
     EXPECT_THAT(faults, HasSubstr("line 3 \"кот   кошка\": has three spaces in a row"));
     EXPECT_THAT(faults, HasSubstr("line 4 \"cat\": holds a character other than a small Russian"));
     // A Latin "o" looks like the Russian one but can never be typed on a Russian layout.
