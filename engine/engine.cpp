@@ -95,7 +95,6 @@ void Engine::MainDraw() {
 void Engine::Quit() {
     sound_.Shutdown();
     presenter_.Stop();
-    frame_.StopHelper();
     frame_.Release();
     textures_.RemoveAll();
     fonts_.RemoveAll();

@@ -15,8 +15,7 @@
 namespace lexo {
 
 // The engine's whole state and its operations; exports.cpp hands the C entries to the one
-// instance. Everything runs on the caller's (the GUI) thread, except that large paintings are
-// shared with the frame's helper thread while End2D waits.
+// instance. Everything runs on the caller's (the GUI) thread.
 class Engine {
   public:
     static Engine& Instance();

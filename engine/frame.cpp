@@ -63,10 +63,10 @@ void Frame::End() {
     const Underlay* under = underlay ? &*underlay : nullptr;
     if (repaintAll) {
         const Rect all = Bounds();
-        Render(recording_, completed_.pixels, {&all, 1}, &helper_, under);
+        Render(recording_, completed_.pixels, {&all, 1}, under);
     } else {
         Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()),
-               &helper_, under);
+               under);
     }
     completed_.draws.swap(recording_);
     completed_.known = true;
@@ -98,7 +98,7 @@ const Texture* Frame::KeepLayer() {
     pixels.height = height_;
     pixels.pixels.assign(static_cast<size_t>(width_) * height_, kOpaqueBlack);
     const Rect all = Bounds();
-    Render(draws, pixels, {&all, 1}, &helper_);
+    Render(draws, pixels, {&all, 1});
     layer_.picture.emplace(std::move(pixels));
     layer_.draws = std::move(draws);
     return &*layer_.picture;

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "draw_list.h"
-#include "paint_helper.h"
 #include "pixels.h"
 
 namespace lexo {
@@ -22,8 +21,6 @@ class Frame {
     // 1 ... kMaxFrameSide. False when the memory cannot be had; the frame is then empty.
     bool Resize(int width, int height);
     void Release();
-    // Ends the thread that helps paint large changes (a later one starts it again).
-    void StopHelper() { helper_.Stop(); }
 
     bool Exists() const { return width_ > 0; }
     int Width() const { return width_; }
@@ -65,7 +62,6 @@ class Frame {
     Picture completed_;
     Layer layer_;
     DrawList recording_;
-    PaintHelper helper_;  // shares the painting of large changes
     int width_ = 0;
     int height_ = 0;
     bool drawing_ = false;

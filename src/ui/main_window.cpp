@@ -58,8 +58,7 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 }
 
 TForm1::TForm1(GameState& state, EngineLibrary& library)
-    : preload_(kEngineLibraryPath),
-      state_(state),
+    : state_(state),
       library_(library),
       game_(state, library.Entries(), *this) {
     setWindowTitle("Lexodrome");
@@ -133,7 +132,6 @@ void TForm1::FormShow() {
 
 bool TForm1::LoadEngine() {
     const bool loaded = library_.LoadEngineLibrary(kEngineLibraryPath);
-    preload_.Release();
     const std::vector<std::string> missing = library_.MissingGameEntries();
     if (missing.empty()) return true;
     if (loaded) {

@@ -72,8 +72,6 @@ private:
     TForm3& DictionaryWindow();
     TForm2& UntranslatedWindow();
 
-    // First, so that the engine library is being opened while everything else is built.
-    EnginePreload preload_;
     GameState& state_;
     EngineLibrary& library_;
     Game game_;

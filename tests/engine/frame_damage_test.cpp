@@ -134,42 +134,6 @@ TEST_F(FrameDamage, EveryPictureEqualsOnePaintedFromScratch) {
     }
 }
 
-TEST_F(FrameDamage, APaintingSharedWithTheHelperEqualsOneOnOneThread) {
-    // Large enough to be shared: items all over a frame of 120,000 pixels, moving.
-    constexpr int kLargeWidth = 400;
-    constexpr int kLargeHeight = 300;
-    std::mt19937 random(99);
-    std::vector<Item> scene;
-    for (int y = 0; y < kLargeHeight; y += 30) {
-        for (int x = 0; x < kLargeWidth; x += 44) scene.push_back({0, x, y, 1, false, ""});
-    }
-    for (int i = 0; i < 300; ++i) {
-        scene.push_back({1 + static_cast<int>(random() % 3),
-                         static_cast<int>(random() % (kLargeWidth + 20)) - 10,
-                         static_cast<int>(random() % (kLargeHeight + 20)) - 10,
-                         1 + static_cast<int>(random() % 4), random() % 2 == 0, ""});
-        if (i % 4 == 0) {
-            scene.push_back({3, scene.back().x, scene.back().y - 7, 1, false, "abcd"});
-        }
-    }
-    Frame frame;
-    ASSERT_TRUE(frame.Resize(kLargeWidth, kLargeHeight));
-    for (int step = 0; step < 20; ++step) {
-        for (Item& item : scene) {
-            if (item.kind != 0) item.x += step % 2 == 0 ? 1 : -2;
-        }
-        const DrawList list = Commands(scene, frame.Bounds());
-        Paint(frame, list);
-        Image alone;
-        alone.width = kLargeWidth;
-        alone.height = kLargeHeight;
-        alone.pixels.assign(size_t{kLargeWidth} * kLargeHeight, kOpaqueBlack);
-        const Rect all = frame.Bounds();
-        Render(list, alone, {&all, 1});
-        ASSERT_EQ(frame.Completed().pixels, alone.pixels) << "step " << step;
-    }
-}
-
 TEST_F(FrameDamage, ALastingBeginningIsKeptPaintedAndFollowsItsChanges) {
     // A background, things lying on it that change now and then, things moving every frame:
     // the frame keeps the lasting beginning painted and must let no change of it slip by.
