@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "draw_list.h"
 #include "pixels.h"
@@ -35,8 +37,9 @@ class Frame {
 
     // The last completed picture (black until one is completed).
     const Image& Completed() const { return completed_.pixels; }
-    // Changes whenever Completed() may have changed.
-    uint64_t Serial() const { return serial_; }
+    // The parts of Completed() that may have changed since the last call (they may overlap);
+    // nothing when it is unchanged.
+    std::vector<Rect> TakeChanges() { return std::exchange(changed_, {}); }
 
   private:
     // A picture and the draws it shows (known: false when it shows something else, e.g. black
@@ -65,7 +68,7 @@ class Frame {
     int width_ = 0;
     int height_ = 0;
     bool drawing_ = false;
-    uint64_t serial_ = 0;
+    std::vector<Rect> changed_;
 };
 
 }  // namespace lexo
