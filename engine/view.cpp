@@ -3,20 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "scale_rows.h"
+
 namespace lexo {
-namespace {
-
-// a + (b - a) * weight / 256 on all four channels, two at a time: each 8-bit channel sits in
-// a 16-bit lane, where a * (256 - weight) + b * weight stays below 65536.
-inline Pixel Lerp(Pixel a, Pixel b, uint32_t weight) {
-    const uint32_t keep = 256 - weight;
-    const uint32_t rb = ((a & 0x00FF00FF) * keep + (b & 0x00FF00FF) * weight) >> 8 & 0x00FF00FF;
-    const uint32_t ag = ((a >> 8 & 0x00FF00FF) * keep + (b >> 8 & 0x00FF00FF) * weight) & 0xFF00FF00;
-    return rb | ag;
-}
-
-}  // namespace
-
 void View::SetPanel(int width, int height) {
     const bool own = width <= 0 || height <= 0;
     panelWidth_ = own ? 0 : width;
@@ -156,8 +145,7 @@ void View::ScaleSmooth(const Image& scene, const Rect& area) {
         const int slot = rowOf_[0] == keep ? 1 : 0;
         std::vector<Pixel>& out = across_[slot];
         out.resize(width);
-        const Pixel* src = scene.Row(row);
-        for (size_t i = 0; i < width; ++i) out[i] = Lerp(src[index[i]], src[next[i]], weight[i]);
+        ScaleAcross(out.data(), scene.Row(row), index, next, weight, width);
         rowOf_[slot] = row;
         return out.data();
     };
@@ -173,7 +161,7 @@ void View::ScaleSmooth(const Image& scene, const Rect& area) {
             continue;
         }
         const Pixel* bottom = across(lower, upper);
-        for (size_t i = 0; i < width; ++i) dst[i] = Lerp(top[i], bottom[i], down);
+        BlendDown(dst, top, bottom, down, width);
     }
 }
 
