@@ -17,38 +17,53 @@ void PlainDown(Pixel* dst, const Pixel* top, const Pixel* bottom, uint32_t weigh
 }
 
 #ifdef __SSE2__
-// Eight pixels at once: the channels widened to 16-bit lanes, a * (256 - w) + b * w, the high
-// bytes kept. Unpacking works within each 128-bit half, so `low` weights belong to pixels
-// 0, 1, 4, 5 and `high` ones to 2, 3, 6, 7, each repeated over its four channels.
-__attribute__((target("avx2"))) inline __m256i LerpLanes(__m256i a, __m256i b, __m256i w) {
-    const __m256i keep = _mm256_sub_epi16(_mm256_set1_epi16(256), w);
-    return _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(a, keep), _mm256_mullo_epi16(b, w)), 8);
-}
-
+// Eight pixels at once: each channel of a beside the same of b, multiplied by their weights
+// (128 - w, w) and summed in a 16-bit lane, then divided by 128. Interleaving works within
+// each 128-bit half, so `low` weights belong to pixels 0, 1, 4, 5 and `high` ones to 2, 3,
+// 6, 7, each pair of weights repeated over the pixel's four channels.
 __attribute__((target("avx2"))) inline __m256i Lerp8(__m256i a, __m256i b, __m256i low,
                                                      __m256i high) {
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i lo =
-        LerpLanes(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero), low);
-    const __m256i hi =
-        LerpLanes(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero), high);
+    const __m256i lo = _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(a, b), low), 7);
+    const __m256i hi = _mm256_srli_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(a, b), high), 7);
     return _mm256_packus_epi16(lo, hi);
 }
 
-__attribute__((target("avx2"))) void WideAcross(Pixel* dst, const Pixel* src,
+// The byte pair (128 - w, w) of each of eight weights, twice in each 32-bit lane.
+__attribute__((target("avx2"))) inline __m256i WeightPairs(const uint16_t* weight) {
+    const __m256i w = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(weight)));
+    const __m256i pair = _mm256_or_si256(_mm256_sub_epi32(_mm256_set1_epi32(kLerpOne), w),
+                                         _mm256_slli_epi32(w, 8));
+    return _mm256_or_si256(pair, _mm256_slli_epi32(pair, 16));
+}
+
+// Eight source pixels from `at` on, picked by the eight indices (less than 8) from there.
+__attribute__((target("avx2"))) inline __m256i Pick8(__m256i source, const int32_t* indices,
+                                                     int32_t from) {
+    const __m256i at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(indices));
+    return _mm256_permutevar8x32_epi32(source, _mm256_sub_epi32(at, _mm256_set1_epi32(from)));
+}
+
+__attribute__((target("avx2"))) void WideAcross(Pixel* dst, const Pixel* src, size_t srcWidth,
                                                 const int32_t* index, const int32_t* next,
                                                 const uint16_t* weight, size_t count) {
-    const auto* base = reinterpret_cast<const int*>(src);
     size_t i = 0;
     for (; i + 8 <= count; i += 8) {
-        const __m256i a = _mm256_i32gather_epi32(
-            base, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(index + i)), 4);
-        const __m256i b = _mm256_i32gather_epi32(
-            base, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(next + i)), 4);
-        const __m256i w32 = _mm256_cvtepu16_epi32(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(weight + i)));
-        const __m256i w = _mm256_or_si256(w32, _mm256_slli_epi32(w32, 16));
+        const int32_t from = index[i];
+        // Enlarged, eight panel pixels sample fewer than eight scene pixels in a row: one load
+        // and two permutes. A gather (much slower) only where they spread wider.
+        __m256i a, b;
+        if (next[i + 7] - from < 8 && static_cast<size_t>(from) + 8 <= srcWidth) {
+            const __m256i source = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + from));
+            a = Pick8(source, index + i, from);
+            b = Pick8(source, next + i, from);
+        } else {
+            const auto* base = reinterpret_cast<const int*>(src);
+            a = _mm256_i32gather_epi32(
+                base, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(index + i)), 4);
+            b = _mm256_i32gather_epi32(
+                base, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(next + i)), 4);
+        }
+        const __m256i w = WeightPairs(weight + i);
         const __m256i r = Lerp8(a, b, _mm256_unpacklo_epi32(w, w), _mm256_unpackhi_epi32(w, w));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), r);
     }
@@ -57,7 +72,7 @@ __attribute__((target("avx2"))) void WideAcross(Pixel* dst, const Pixel* src,
 
 __attribute__((target("avx2"))) void WideDown(Pixel* dst, const Pixel* top, const Pixel* bottom,
                                               uint32_t weight, size_t count) {
-    const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
+    const __m256i w = _mm256_set1_epi16(static_cast<int16_t>((kLerpOne - weight) | weight << 8));
     size_t i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top + i));
@@ -74,10 +89,12 @@ constexpr bool kWide = false;
 
 }  // namespace
 
-void ScaleAcross(Pixel* dst, const Pixel* src, const int32_t* index, const int32_t* next,
-                 const uint16_t* weight, size_t count, BlendPath path) {
+void ScaleAcross(Pixel* dst, const Pixel* src, size_t srcWidth, const int32_t* index,
+                 const int32_t* next, const uint16_t* weight, size_t count, BlendPath path) {
 #ifdef __SSE2__
-    if (kWide && path == BlendPath::Best) return WideAcross(dst, src, index, next, weight, count);
+    if (kWide && path == BlendPath::Best) {
+        return WideAcross(dst, src, srcWidth, index, next, weight, count);
+    }
 #endif
     PlainAcross(dst, src, index, next, weight, count);
 }

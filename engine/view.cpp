@@ -22,16 +22,17 @@ View::Samples View::MapSamples(int source, int shown, int whole) {
         int64_t index = d / std::max(whole, 1);
         int64_t weight = 0;
         if (whole == 0) {
-            // The scene position of the panel pixel's centre, in 256ths of a scene pixel.
-            const int64_t at = (2 * int64_t{d} + 1) * source * 128 / shown - 128;
-            index = std::max<int64_t>(at, 0) >> 8;
-            weight = std::max<int64_t>(at, 0) & 255;
-            if (index >= source - 1) weight = 0;
+            // The scene position of the panel pixel's centre, in 128ths of a scene pixel.
+            const int64_t at = std::max<int64_t>((2 * int64_t{d} + 1) * source * 64 / shown - 64, 0);
+            index = at >> 7;
+            weight = at & (kLerpOne - 1);
         }
         index = std::min<int64_t>(index, source - 1);
         samples.index[static_cast<size_t>(d)] = static_cast<int32_t>(index);
-        // A whole-number scale takes one scene pixel.
-        const int64_t next = whole == 0 ? std::min<int64_t>(index + 1, source - 1) : index;
+        // Exactly on a scene pixel (always at a whole-number scale): that one pixel, twice.
+        const bool exact = weight == 0 || index == source - 1;
+        const int64_t next = exact ? index : index + 1;
+        if (exact) weight = kLerpOne / 2;
         samples.next[static_cast<size_t>(d)] = static_cast<int32_t>(next);
         samples.weight[static_cast<size_t>(d)] = static_cast<uint16_t>(weight);
     }
@@ -145,7 +146,8 @@ void View::ScaleSmooth(const Image& scene, const Rect& area) {
         const int slot = rowOf_[0] == keep ? 1 : 0;
         std::vector<Pixel>& out = across_[slot];
         out.resize(width);
-        ScaleAcross(out.data(), scene.Row(row), index, next, weight, width);
+        ScaleAcross(out.data(), scene.Row(row), static_cast<size_t>(scene.width), index, next,
+                    weight, width);
         rowOf_[slot] = row;
         return out.data();
     };
@@ -156,7 +158,7 @@ void View::ScaleSmooth(const Image& scene, const Rect& area) {
         const uint32_t down = rows_.weight[row];
         Pixel* dst = shown_.Row(static_cast<int>(y)) + area.x0;
         const Pixel* top = across(upper, lower);
-        if (down == 0) {
+        if (upper == lower) {
             std::memcpy(dst, top, width * sizeof(Pixel));
             continue;
         }

@@ -34,7 +34,7 @@ class View {
 
   private:
     // How one panel row or column samples the scene: between scene pixels `index` and `next`,
-    // `weight` / 256 of the way to `next`.
+    // `weight` / 128 of the way to `next` (see Lerp).
     struct Samples {
         std::vector<int32_t> index;
         std::vector<int32_t> next;
