@@ -6,6 +6,7 @@
 #include "scale_rows.h"
 
 namespace lexo {
+
 void View::SetPanel(int width, int height) {
     const bool own = width <= 0 || height <= 0;
     panelWidth_ = own ? 0 : width;

@@ -27,8 +27,6 @@ class View {
                 std::vector<Rect>& shownChanges);
     // The picture the panel shows, of the panel's size (the scene itself at its own size).
     const Image& Shown(const Image& scene) const { return identity_ ? scene : shown_; }
-    // Where the scene lies in the panel.
-    Rect Placed() const { return placed_; }
     // The next Update scales the whole scene afresh.
     void Forget() { fitted_ = false; }
 
@@ -54,7 +52,7 @@ class View {
     bool fitted_ = false;
     bool identity_ = true;
     int whole_ = 0;  // the whole-number scale, or 0 when it is not one
-    Rect placed_;
+    Rect placed_;  // where the scene lies in the panel
     Samples columns_;
     Samples rows_;
     Image shown_;
