@@ -56,7 +56,24 @@ void ChildProcess::Kill() {
 
 std::optional<double> ChildProcess::CpuSeconds() const {
     if (pid_ <= 0 || reaped_) return std::nullopt;
-    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+    return ProcessCpuSeconds(pid_);
+}
+
+std::optional<double> ChildProcess::PeakKiB() const {
+    if (pid_ <= 0 || reaped_) return std::nullopt;
+    return PeakResidentKiB(pid_);
+}
+
+std::optional<double> PeakResidentKiB(pid_t pid) {
+    std::ifstream file("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(file, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6));
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ProcessCpuSeconds(pid_t pid) {
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
     std::string stat;
     if (!std::getline(file, stat)) return std::nullopt;
     // The name in parentheses may hold spaces; the fields counted from after it.

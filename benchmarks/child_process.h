@@ -24,14 +24,22 @@ class ChildProcess {
     bool Running();
     void Kill();
 
-    // Processor time the process has used so far, user and system, in seconds (from
-    // /proc/PID/stat); nothing once it is gone.
+    // Processor time the process has used so far (see ProcessCpuSeconds); nothing once it is
+    // gone.
     std::optional<double> CpuSeconds() const;
+    // Its peak resident memory so far (see PeakResidentKiB); nothing once it is gone.
+    std::optional<double> PeakKiB() const;
 
   private:
     pid_t pid_ = -1;
     bool reaped_ = false;
 };
+
+// Processor time a process has used so far, user and system, in seconds (from /proc/PID/stat).
+std::optional<double> ProcessCpuSeconds(pid_t pid);
+
+// A process's peak resident memory so far, in KiB (VmHWM of /proc/PID/status).
+std::optional<double> PeakResidentKiB(pid_t pid);
 
 // Runs a command (program and arguments, its output discarded), waits for it, and says whether
 // it exited with 0.

@@ -1,6 +1,7 @@
 // The game logic's busiest handlers and the dictionary load, each against the plain work it
 // cannot avoid: walking 10,000 monsters, spawning beside 10,000, splitting a million lines.
 
+#include <algorithm>
 #include <fcntl.h>
 #include <malloc.h>
 #include <sys/stat.h>
@@ -136,7 +137,9 @@ void BenchSpawn(const std::vector<std::string>& words) {
 }
 
 // The whole file in memory and nothing more: one buffer of its size, read().
-size_t ReadIntoBuffer(const std::string& path) {
+// The least any loader does: read the file into memory and find where its lines end (here
+// only counted, with the standard library's count over the bytes).
+size_t ReadAndCountLines(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     fstat(fd, &info);
@@ -149,8 +152,15 @@ size_t ReadIntoBuffer(const std::string& path) {
         done += static_cast<size_t>(got);
     }
     close(fd);
+    // Counted in blocks, with a narrow counter the compiler turns into vector compares.
+    size_t lines = 0;
+    for (size_t at = 0; at < done; at += 255) {
+        uint8_t inBlock = 0;
+        for (size_t i = at; i < std::min(done, at + 255); ++i) inBlock += buffer[i] == '\n';
+        lines += inBlock;
+    }
     KeepAlive(buffer.get());
-    return done;
+    return lines;
 }
 
 bool BenchDictionary() {
@@ -176,7 +186,7 @@ bool BenchDictionary() {
         }
         loads.push_back(Now() - start);
         start = Now();
-        ReadIntoBuffer(path);
+        if (ReadAndCountLines(path) != kDictionaryLines) return false;
         reads.push_back(Now() - start);
     }
     if (lines != kDictionaryLines) {

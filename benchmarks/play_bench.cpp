@@ -1,5 +1,7 @@
 // The real game under an X server of the benchmark's own: how long zarnik takes to show its
-// first frame, against a minimal Qt window, and how much of one core it uses while played.
+// first frame, against a minimal Qt window; how much of one core it and the X server use while
+// it is played, in its own size and maximised; and how much memory it takes, against the
+// minimal Qt window's.
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,16 +35,22 @@ constexpr double kAnswerPeriod = 2.2;
 constexpr int kPatchX = 16;
 constexpr int kPatchY = 16;
 constexpr int kPatchSide = 24;
+// A common player's screen; maximised, the window takes all of it (there is no window manager).
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
 
 const char* const kGameTitle = "Lexodrome";
 const char* const kDictionaryTitle = "Выберите словарь:";
 const char* const kUntranslatedTitle = "Список непереведённых слов:";
 
-bool WaitFor(double seconds, const std::function<bool()>& done) {
+// Polls every `period`: 2 ms where a time is measured, longer while a game is played, so that
+// looking does not weigh on the X server whose share is measured.
+bool WaitFor(double seconds, const std::function<bool()>& done,
+             std::chrono::milliseconds period = 2ms) {
     const double deadline = Now() + seconds;
     while (Now() < deadline) {
         if (done()) return true;
-        std::this_thread::sleep_for(2ms);
+        std::this_thread::sleep_for(period);
     }
     return false;
 }
@@ -132,7 +140,9 @@ int WordsShot(const std::string& caption) {
 }
 
 struct Play {
-    double share = 0;  // per cent of one core
+    double share = 0;        // per cent of one core, the game's
+    double serverShare = 0;  // and the X server's
+    double peakKiB = 0;      // the game's peak resident memory
     int shot = 0;
     int gamesOver = 0;
 };
@@ -144,7 +154,7 @@ bool Answer(X11Watch& watch, Window main) {
     for (const char* vowel : {"о", "а", "е", "и"}) {
         Type(main, vowel);
         Keys(main, {"Return"});
-        if (WaitFor(0.2, [&] { return WordsShot(watch.Title(main)) > before; })) return true;
+        if (WaitFor(0.2, [&] { return WordsShot(watch.Title(main)) > before; }, 20ms)) return true;
     }
     return false;
 }
@@ -164,7 +174,8 @@ void PlayerMove(X11Watch& watch, Window main, Play& play) {
 
 // Nothing when zarnik did not start or ended before its time (an end-to-end test of the same
 // machine closing every zarnik, say).
-std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting) {
+std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting, pid_t server,
+                             bool maximised) {
     ChildProcess game(setting.folder, "./zarnik", setting.environment);
     std::optional<Window> dialog;
     std::optional<Window> main;
@@ -179,44 +190,86 @@ std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting) {
         })) {
         return std::nullopt;
     }
+    if (maximised) {
+        Xdotool({"windowsize", "--sync", std::to_string(*main), std::to_string(kScreenWidth),
+                 std::to_string(kScreenHeight)});
+    }
     std::this_thread::sleep_for(1s);
 
     const std::optional<double> cpuBefore = game.CpuSeconds();
+    const std::optional<double> serverBefore = ProcessCpuSeconds(server);
     const double start = Now();
     Play play;
     for (int move = 1;; ++move) {
         const double next = std::min(start + kAnswerPeriod * move, start + kPlaySeconds);
-        WaitFor(next - Now(), [&] { return !game.Running(); });
+        WaitFor(next - Now(), [&] { return !game.Running(); }, 20ms);
         if (!game.Running() || Now() - start >= kPlaySeconds) break;
         PlayerMove(watch, *main, play);
     }
     const std::optional<double> cpuAfter = game.CpuSeconds();
+    const std::optional<double> serverAfter = ProcessCpuSeconds(server);
     const double elapsed = Now() - start;
-    if (!cpuBefore || !cpuAfter || !game.Running()) {
+    const std::optional<double> peak = game.PeakKiB();
+    if (!cpuBefore || !cpuAfter || !serverBefore || !serverAfter || !peak || !game.Running()) {
         std::fprintf(stderr, "cpu-share: zarnik ended after %.1f s of play\n", elapsed);
         return std::nullopt;
     }
     play.share = (*cpuAfter - *cpuBefore) / elapsed * 100;
+    play.serverShare = (*serverAfter - *serverBefore) / elapsed * 100;
+    play.peakKiB = *peak;
     return play;
 }
 
-bool BenchCpuShare(X11Watch& watch, const Setting& setting) {
+// The minimal Qt window's peak resident memory, once it shows its colour.
+std::optional<double> FloorPeakKiB(X11Watch& watch, const Setting& setting,
+                                   const std::string& floorProgram) {
+    ChildProcess floor(setting.folder, floorProgram, setting.environment);
+    const std::vector<uint32_t> filled(kPatchSide * kPatchSide, kFloorWindowColour);
+    const bool shown = WaitFor(kStartupTimeout, [&] {
+        std::optional<Window> window = watch.FindWindow(kFloorWindowTitle);
+        return window && watch.Pixels(*window, kPatchX, kPatchY, kPatchSide, kPatchSide) == filled;
+    });
+    std::this_thread::sleep_for(1s);
+    std::optional<double> peak = floor.PeakKiB();
+    floor.Kill();
+    WaitFor(10, [&] { return !watch.FindWindow(kFloorWindowTitle); });
+    return shown ? peak : std::nullopt;
+}
+
+std::optional<Play> PlayFor30Seconds(X11Watch& watch, const Setting& setting, pid_t server,
+                                     bool maximised) {
     std::optional<Play> play;
-    for (int attempt = 0; attempt < 3 && !play; ++attempt) play = PlayOnce(watch, setting);
+    for (int attempt = 0; attempt < 3 && !play; ++attempt) {
+        play = PlayOnce(watch, setting, server, maximised);
+    }
     if (!play) {
         std::fprintf(stderr, "cpu-share: zarnik did not stay up for %.0f s of play\n",
                      kPlaySeconds);
-        return false;
     }
-    std::printf("bench cpu-share: %.2f %% of one core (target <= 5)\n", play->share);
-    std::printf("  (%.0f s of play: %d words shot, %d games over)\n", kPlaySeconds, play->shot,
-                play->gamesOver);
+    return play;
+}
+
+void PrintShare(const char* name, const Play& play, double target) {
+    std::printf("bench %s: %.2f %% of one core (game %.2f + X server %.2f) (target <= %g)\n", name,
+                play.share + play.serverShare, play.share, play.serverShare, target);
+    std::printf("  (%.0f s of play: %d words shot, %d games over)\n", kPlaySeconds, play.shot,
+                play.gamesOver);
     std::fflush(stdout);
-    return true;
+}
+
+bool BenchPlay(X11Watch& watch, const Setting& setting, pid_t server,
+               const std::string& floorProgram) {
+    const std::optional<Play> small = PlayFor30Seconds(watch, setting, server, false);
+    if (small) PrintShare("cpu-share", *small, 1.5);
+    const std::optional<Play> large = PlayFor30Seconds(watch, setting, server, true);
+    if (large) PrintShare("cpu-share-hd", *large, 3);
+    const std::optional<double> floor = FloorPeakKiB(watch, setting, floorProgram);
+    if (small && floor) PrintFigure({"rss", small->peakKiB / 1024, *floor / 1024, "MiB", 1.5});
+    return small && large && floor;
 }
 
 int Run(const std::string& gameFolder, const std::string& floorProgram) {
-    test::XvfbServer server;
+    test::XvfbServer server(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24});
     if (!server.Running()) {
         std::fprintf(stderr, "play_bench: %s\n", server.Error().c_str());
         return 1;
@@ -239,7 +292,7 @@ int Run(const std::string& gameFolder, const std::string& floorProgram) {
         return 1;
     }
     const bool started = BenchStartup(watch, setting, floorProgram);
-    const bool played = BenchCpuShare(watch, setting);
+    const bool played = BenchPlay(watch, setting, server.Pid(), floorProgram);
     return started && played ? 0 : 1;
 }
 

@@ -181,4 +181,8 @@ void LayKeyedRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path) {
     kKeyedRow.Lay(dst, src, count, path);
 }
 
+RowFunction BestBlendRow() { return kBlendRow.best; }
+
+RowFunction BestKeyedRow() { return kKeyedRow.best; }
+
 }  // namespace lexo

@@ -32,4 +32,9 @@ void BlendRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = Blend
 // A is 255 or 0 in every src pixel. Only dst[0 ... count) is read and written.
 void LayKeyedRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = BlendPath::Best);
 
+// The best versions of the two, picked once for a draw that lays many rows.
+using RowFunction = void (*)(Pixel* dst, const Pixel* src, size_t count);
+RowFunction BestBlendRow();
+RowFunction BestKeyedRow();
+
 }  // namespace lexo

@@ -1,7 +1,6 @@
 #include "draw_list.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <new>
 #include <variant>
@@ -89,69 +88,18 @@ struct PaintPlan {
     std::vector<Rect> pieces;
 };
 
-// Lays the plan onto the canvas within `rows`; the plan's parts in other rows are left alone.
-void Lay(const PaintPlan& plan, Image& canvas, const Rect& rows) {
+// Lays the plan onto the canvas, draw by draw in list order.
+void Lay(const PaintPlan& plan, Image& canvas) {
     size_t begin = 0;
     for (size_t k = 0; k < plan.blits.size(); ++k) {
         const size_t end = plan.piecesEnd[k];
         std::visit(
             [&](const auto& blit) {
-                for (size_t p = begin; p < end; ++p) {
-                    const Rect clip = plan.pieces[p].Intersect(rows);
-                    if (!clip.Empty()) blit.Draw(canvas, clip);
-                }
+                for (size_t p = begin; p < end; ++p) blit.Draw(canvas, plan.pieces[p]);
             },
             plan.blits[k]);
         begin = end;
     }
-}
-
-// Below this many pixels to paint, sharing the work costs more than it saves.
-constexpr int64_t kShareFromPixels = 40'000;
-// Slices of a shared painting: enough that the two threads end at about the same time.
-constexpr int kSlices = 8;
-
-// A shared painting: the plan and the rows of each slice, [cuts[i], cuts[i + 1]).
-struct SlicedPainting {
-    const PaintPlan* plan;
-    Image* canvas;
-    int64_t cuts[kSlices + 1];
-    std::atomic<bool> cutShort{false};  // a slice ran out of memory for its scratch space
-};
-
-// Never throws: the other thread may still be laying a slice of the same painting.
-void LaySlice(void* data, int slice) {
-    auto& painting = *static_cast<SlicedPainting*>(data);
-    try {
-        Lay(*painting.plan, *painting.canvas,
-            {0, painting.cuts[slice], painting.canvas->width, painting.cuts[slice + 1]});
-    } catch (...) {
-        painting.cutShort.store(true, std::memory_order_relaxed);
-    }
-}
-
-// Cuts the canvas's rows into slices that each lay about as many of the plan's pixels.
-void CutIntoSlices(SlicedPainting& painting) {
-    const int64_t height = painting.canvas->height;
-    // Pixels laid in each row, as the change from the row before.
-    std::vector<int64_t> change(static_cast<size_t>(height) + 1, 0);
-    int64_t pixels = 0;
-    for (const Rect& piece : painting.plan->pieces) {
-        const int64_t width = piece.x1 - piece.x0;
-        change[static_cast<size_t>(piece.y0)] += width;
-        change[static_cast<size_t>(piece.y1)] -= width;
-        pixels += width * (piece.y1 - piece.y0);
-    }
-    painting.cuts[0] = 0;
-    int slice = 1;
-    int64_t above = 0;
-    int64_t perRow = 0;
-    for (int64_t y = 0; y < height && slice < kSlices; ++y) {
-        perRow += change[static_cast<size_t>(y)];
-        above += perRow;
-        while (slice < kSlices && above * kSlices >= pixels * slice) painting.cuts[slice++] = y + 1;
-    }
-    while (slice <= kSlices) painting.cuts[slice++] = height;
 }
 
 // The bounds of the draws that differ: position by position when both lists are as long,
@@ -332,28 +280,12 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
     return plan;
 }
 
-int64_t PixelCount(std::span<const Rect> areas) {
-    int64_t pixels = 0;
-    for (const Rect& area : areas) pixels += (area.x1 - area.x0) * (area.y1 - area.y0);
-    return pixels;
-}
-
 }  // namespace
 
-void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas, PaintHelper* helper,
+void Render(const DrawList& drawn, Image& canvas, std::span<const Rect> areas,
             const Underlay* underlay) {
     const PaintPlan plan = PlanPainting(LaidList(drawn, underlay), canvas, areas);
-    // A large painting is shared with the helper's thread, a slice of rows at a time. Each
-    // canvas pixel is laid by one of them, in list order as always.
-    if (helper != nullptr && PixelCount(areas) >= kShareFromPixels) {
-        SlicedPainting painting{&plan, &canvas, {}};
-        CutIntoSlices(painting);
-        helper->Run(&LaySlice, &painting, kSlices);
-        // As a painting on this thread alone would end: the frame is painted afresh next time.
-        if (painting.cutShort.load(std::memory_order_relaxed)) throw std::bad_alloc();
-        return;
-    }
-    Lay(plan, canvas, {0, 0, canvas.width, canvas.height});
+    Lay(plan, canvas);
 }
 
 std::vector<Rect> Damage(const DrawList& before, const DrawList& after, const Rect& frame) {

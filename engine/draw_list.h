@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "font.h"
-#include "paint_helper.h"
 #include "pixels.h"
 #include "sprites/blit.h"
 #include "text_draw.h"
@@ -58,10 +57,9 @@ struct Underlay {
 // it whole with opaque pixels (the underlay standing for the commands it hides), or else from
 // black. The areas do not overlap and come as Damage gives them: in bands from the top down
 // (sorted by top edges and by bottom edges alike), those sharing their rows from left to right.
-// Each command is laid onto all its areas in turn. With a helper, a large painting is shared
-// with its thread, the canvas cut into slices of rows that each thread takes in turn.
+// Each command is laid onto all its areas in turn.
 void Render(const DrawList& list, Image& canvas, std::span<const Rect> areas,
-            PaintHelper* helper = nullptr, const Underlay* underlay = nullptr);
+            const Underlay* underlay = nullptr);
 
 // The parts of the frame where a picture drawn by `before` and one drawn by `after` may differ,
 // as rectangles that do not overlap, in bands of a few rows from the top down: nothing for

@@ -1,5 +1,6 @@
 #include "engine.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -66,7 +67,22 @@ void Engine::Start(unsigned long window) {
     if (load != procedures_.end() && load->second != nullptr) load->second();
 }
 
-void Engine::UpdateRenderRect(int32_t width, int32_t height) { SetInitParameters(width, height); }
+void Engine::UpdateRenderRect(int32_t width, int32_t height) {
+    if (!started_ || width <= 0 || height <= 0) return;
+    // The scene keeps its size; only where and how large it is shown changes.
+    view_.SetPanel(std::min(width, kMaxFrameSide), std::min(height, kMaxFrameSide));
+}
+
+void Engine::ShowChanges() {
+    const std::vector<Rect> changes = frame_.TakeChanges();
+    try {
+        view_.Update(frame_.Completed(), changes, unpresented_);
+    } catch (const std::bad_alloc&) {
+        // The changes are gone: the whole picture is scaled afresh next time.
+        view_.Forget();
+        throw;
+    }
+}
 
 void Engine::ResizeFrame(int32_t width, int32_t height) {
     // Keep the picture when the size does not really change (a resize event per frame, say).
@@ -84,7 +100,9 @@ void Engine::MainDraw() {
     try {
         // A procedure that forgot End2D still completes its picture.
         frame_.End();
-        if (started_) presenter_.Present(frame_.Completed(), frame_.Serial());
+        ShowChanges();
+        if (started_) presenter_.Present(view_.Shown(frame_.Completed()), unpresented_);
+        unpresented_.clear();
         sound_.StartOpening();
         snapshot_.ServeAfterFrame([this](const char* path) { PrintScreen(path); });
     } catch (const std::bad_alloc&) {
@@ -95,8 +113,9 @@ void Engine::MainDraw() {
 void Engine::Quit() {
     sound_.Shutdown();
     presenter_.Stop();
-    frame_.StopHelper();
     frame_.Release();
+    view_ = View{};
+    unpresented_.clear();
     textures_.RemoveAll();
     fonts_.RemoveAll();
     started_ = false;
@@ -136,9 +155,10 @@ void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int
     frame_.Record(DrawCommand::MakeText(*found, x, y, shown, style, frame_.Bounds()));
 }
 
-void Engine::PrintScreen(const char* path) const {
+void Engine::PrintScreen(const char* path) {
     if (!frame_.Exists()) return;
-    WriteFileBytes(path, EncodeBmp24(frame_.Completed()));
+    ShowChanges();
+    WriteFileBytes(path, EncodeBmp24(view_.Shown(frame_.Completed())));
 }
 
 uint32_t Engine::LoadTexture(const char* path, int32_t colourKey) {

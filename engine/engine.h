@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "binding/engine_api.h"
 #include "font.h"
@@ -11,12 +12,12 @@
 #include "snapshot_request.h"
 #include "sound.h"
 #include "textures.h"
+#include "view.h"
 
 namespace lexo {
 
 // The engine's whole state and its operations; exports.cpp hands the C entries to the one
-// instance. Everything runs on the caller's (the GUI) thread, except that large paintings are
-// shared with the frame's helper thread while End2D waits.
+// instance. Everything runs on the caller's (the GUI) thread.
 class Engine {
   public:
     static Engine& Instance();
@@ -38,7 +39,8 @@ class Engine {
                     int32_t columns, int32_t rows, int32_t frame, bool mirror);
     void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
                   int32_t alpha, double scale);
-    void PrintScreen(const char* path) const;
+    // Writes what the panel shows.
+    void PrintScreen(const char* path);
 
     // Content.
     uint32_t LoadTexture(const char* path, int32_t colourKey);
@@ -48,13 +50,17 @@ class Engine {
   private:
     Engine() = default;
     void ResizeFrame(int32_t width, int32_t height);
+    // Brings the shown picture up to the frame, noting what changed for the presenter.
+    void ShowChanges();
 
     std::map<int32_t, EngineProcedure> procedures_;
     int32_t width_ = 0;  // 0 until SetEngineInitParametrs or UpdateRenderRect give a size
     int32_t height_ = 0;
     bool started_ = false;
     bool inMainDraw_ = false;
-    Frame frame_;
+    Frame frame_;  // the scene, of the size SetEngineInitParametrs gave
+    View view_;    // the scene as the panel shows it
+    std::vector<Rect> unpresented_;  // panel pixels changed since the last presenting
     HandleTable<Texture> textures_;
     HandleTable<Font> fonts_;
     Sound sound_;

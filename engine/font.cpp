@@ -33,7 +33,6 @@ std::shared_ptr<const TextImage> Font::Image(std::string_view text, Pixel colour
                                              uint32_t alpha) const {
     auto found = images_.find(KeyView{text, colour, alpha});
     if (found != images_.end()) return found->second;
-    // Not make_shared, for the reason Texture::Spans gives.
     std::shared_ptr<const TextImage> image(new TextImage(data_, text, colour, alpha));
     if (image->TooBig()) return nullptr;
     if (keptPixels_ + image->PixelCount() > kMaxKeptPixels) {

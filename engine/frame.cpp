@@ -21,6 +21,7 @@ bool Frame::Resize(int width, int height) {
     }
     width_ = width;
     height_ = height;
+    changed_.assign(1, Bounds());
     return true;
 }
 
@@ -31,7 +32,7 @@ void Frame::Release() {
     width_ = 0;
     height_ = 0;
     drawing_ = false;
-    ++serial_;
+    changed_.clear();
 }
 
 void Frame::Begin() {
@@ -52,7 +53,6 @@ void Frame::End() {
     // short (out of memory) is redone in full next time.
     const bool repaintAll = !completed_.known;
     completed_.known = false;
-    ++serial_;
     std::optional<Underlay> underlay;
     if (const Texture* layer = KeepLayer()) {
         const CellRect all{0, 0, width_, height_};
@@ -61,13 +61,11 @@ void Frame::End() {
                             layer_.draws.size()};
     }
     const Underlay* under = underlay ? &*underlay : nullptr;
-    if (repaintAll) {
-        const Rect all = Bounds();
-        Render(recording_, completed_.pixels, {&all, 1}, &helper_, under);
-    } else {
-        Render(recording_, completed_.pixels, Damage(completed_.draws, recording_, Bounds()),
-               &helper_, under);
-    }
+    const std::vector<Rect> areas =
+        repaintAll ? std::vector<Rect>{Bounds()} : Damage(completed_.draws, recording_, Bounds());
+    // Noted first: a painting cut short still changed them.
+    changed_.insert(changed_.end(), areas.begin(), areas.end());
+    Render(recording_, completed_.pixels, areas, under);
     completed_.draws.swap(recording_);
     completed_.known = true;
 }
@@ -98,7 +96,7 @@ const Texture* Frame::KeepLayer() {
     pixels.height = height_;
     pixels.pixels.assign(static_cast<size_t>(width_) * height_, kOpaqueBlack);
     const Rect all = Bounds();
-    Render(draws, pixels, {&all, 1}, &helper_);
+    Render(draws, pixels, {&all, 1});
     layer_.picture.emplace(std::move(pixels));
     layer_.draws = std::move(draws);
     return &*layer_.picture;

@@ -2,9 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "draw_list.h"
-#include "paint_helper.h"
 #include "pixels.h"
 
 namespace lexo {
@@ -22,8 +23,6 @@ class Frame {
     // 1 ... kMaxFrameSide. False when the memory cannot be had; the frame is then empty.
     bool Resize(int width, int height);
     void Release();
-    // Ends the thread that helps paint large changes (a later one starts it again).
-    void StopHelper() { helper_.Stop(); }
 
     bool Exists() const { return width_ > 0; }
     int Width() const { return width_; }
@@ -38,8 +37,9 @@ class Frame {
 
     // The last completed picture (black until one is completed).
     const Image& Completed() const { return completed_.pixels; }
-    // Changes whenever Completed() may have changed.
-    uint64_t Serial() const { return serial_; }
+    // The parts of Completed() that may have changed since the last call (they may overlap);
+    // nothing when it is unchanged.
+    std::vector<Rect> TakeChanges() { return std::exchange(changed_, {}); }
 
   private:
     // A picture and the draws it shows (known: false when it shows something else, e.g. black
@@ -65,11 +65,10 @@ class Frame {
     Picture completed_;
     Layer layer_;
     DrawList recording_;
-    PaintHelper helper_;  // shares the painting of large changes
     int width_ = 0;
     int height_ = 0;
     bool drawing_ = false;
-    uint64_t serial_ = 0;
+    std::vector<Rect> changed_;
 };
 
 }  // namespace lexo

@@ -60,16 +60,16 @@ struct X11Presenter::State {
     XShmSegmentInfo shm{};
     bool shared = false;
     bool shmRefused = false;  // the server turned shared memory down once; don't ask again
-    bool imageShown = false;  // the image holds exactly what the window shows
-    bool directCopy = false;  // the image's pixels are laid out like the frame's
-    uint64_t shownSerial = 0;
+    bool imageShown = false;  // the window shows what the image holds
+    bool directCopy = false;  // the image's pixels are laid out like the picture's
 
     bool CreateSharedImage(int width, int height);
     bool CreatePlainImage(int width, int height);
     void DestroyImage();
     bool EnsureImage(int width, int height);
     void ReadEvents();
-    bool FillImage(const Image& frame);
+    void FillImage(const Image& picture, const Rect& part);
+    void Put(const Rect& part);
 };
 
 bool X11Presenter::State::CreateSharedImage(int width, int height) {
@@ -155,21 +155,30 @@ void X11Presenter::State::ReadEvents() {
     }
 }
 
-// Brings the image up to the frame. False when it already held exactly this frame.
-bool X11Presenter::State::FillImage(const Image& frame) {
+// Copies a part of the picture into the image.
+void X11Presenter::State::FillImage(const Image& picture, const Rect& part) {
     if (!directCopy) {
-        WriteFrameToImage(frame, *image);
-        return true;
+        WriteFrameToImage(picture, part, *image);
+        return;
     }
-    const size_t rowBytes = static_cast<size_t>(frame.width) * sizeof(Pixel);
-    bool same = imageShown;
-    for (int y = 0; y < frame.height; ++y) {
-        char* dst = image->data + static_cast<size_t>(y) * image->bytes_per_line;
-        if (same && std::memcmp(dst, frame.Row(y), rowBytes) == 0) continue;
-        same = false;
-        std::memcpy(dst, frame.Row(y), rowBytes);
+    const size_t rowBytes = static_cast<size_t>(part.x1 - part.x0) * sizeof(Pixel);
+    for (int64_t y = part.y0; y < part.y1; ++y) {
+        char* dst = image->data + static_cast<size_t>(y) * image->bytes_per_line +
+                    static_cast<size_t>(part.x0) * sizeof(Pixel);
+        std::memcpy(dst, picture.Row(static_cast<int>(y)) + part.x0, rowBytes);
     }
-    return !same;
+}
+
+void X11Presenter::State::Put(const Rect& part) {
+    const auto x = static_cast<int>(part.x0);
+    const auto y = static_cast<int>(part.y0);
+    const auto width = static_cast<unsigned>(part.x1 - part.x0);
+    const auto height = static_cast<unsigned>(part.y1 - part.y0);
+    if (shared) {
+        XShmPutImage(display, window, gc, image, x, y, x, y, width, height, False);
+    } else {
+        XPutImage(display, window, gc, image, x, y, x, y, width, height);
+    }
 }
 
 X11Presenter::X11Presenter() = default;
@@ -216,26 +225,25 @@ bool X11Presenter::Active() const { return state_ != nullptr; }
 
 bool X11Presenter::UsesSharedMemory() const { return state_ && state_->shared; }
 
-void X11Presenter::Present(const Image& frame, uint64_t serial) {
-    if (!state_ || frame.width <= 0 || frame.height <= 0) return;
+void X11Presenter::Present(const Image& picture, std::span<const Rect> changed) {
+    if (!state_ || picture.width <= 0 || picture.height <= 0) return;
     State& s = *state_;
     s.ReadEvents();
-    if (g_presenterError || !s.EnsureImage(frame.width, frame.height)) {
+    if (g_presenterError || !s.EnsureImage(picture.width, picture.height)) {
         Stop();
         return;
     }
-    if (s.imageShown && serial == s.shownSerial) return;
-    s.shownSerial = serial;
-    if (!s.FillImage(frame)) return;
-    const auto width = static_cast<unsigned>(frame.width);
-    const auto height = static_cast<unsigned>(frame.height);
-    if (s.shared) {
-        XShmPutImage(s.display, s.window, s.gc, s.image, 0, 0, 0, 0, width, height, False);
-    } else {
-        XPutImage(s.display, s.window, s.gc, s.image, 0, 0, 0, 0, width, height);
+    const Rect all{0, 0, picture.width, picture.height};
+    const std::span<const Rect> parts = s.imageShown ? changed : std::span<const Rect>(&all, 1);
+    if (parts.empty()) return;
+    for (const Rect& part : parts) {
+        const Rect clipped = part.Intersect(all);
+        if (clipped.Empty()) continue;
+        s.FillImage(picture, clipped);
+        s.Put(clipped);
     }
     // Waiting for the server keeps the shared image unchanged until it has been read, and
-    // brings any error of this request back now.
+    // brings any error of these requests back now.
     if (!SyncedWithoutError(s.display)) {
         Stop();
         return;

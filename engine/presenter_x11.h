@@ -2,14 +2,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "pixels.h"
 
 namespace lexo {
 
 // Shows finished frames in an X11 window through a connection of its own: XShmPutImage where
-// the server offers shared memory, XPutImage otherwise. A frame identical to the one last shown
-// is not sent again unless the window was exposed meanwhile. X errors on this connection (a
+// the server offers shared memory, XPutImage otherwise, each time only what changed. X errors on this connection (a
 // window destroyed under it, say) are swallowed and stop the presenting, never the process.
 class X11Presenter {
   public:
@@ -24,9 +24,9 @@ class X11Presenter {
     void Stop();
     bool Active() const;
 
-    // Shows the frame at the window's top-left corner. `serial` changes whenever the frame's
-    // pixels may have; an unchanged serial skips even the comparison.
-    void Present(const Image& frame, uint64_t serial);
+    // Shows the picture at the window's top-left corner. Only the `changed` parts of it are
+    // sent, unless the window was exposed or the picture's size changed: then all of it.
+    void Present(const Image& picture, std::span<const Rect> changed);
 
     // Whether the last Present used shared memory; for tests and diagnostics.
     bool UsesSharedMemory() const;

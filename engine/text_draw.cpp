@@ -27,7 +27,7 @@ void DrawGlyphPlane(Image& canvas, const Rect& clip, const GlyphBox& box, const 
     Rect visible = Rect{box.x, box.y, box.x + box.width, box.y + box.height}.Intersect(clip);
     if (visible.Empty()) return;
     const DftGlyph& g = font.glyphs[box.code];
-    thread_local std::vector<int32_t> columns;
+    std::vector<int32_t> columns;
     columns.resize(static_cast<size_t>(visible.x1 - visible.x0));
     for (int64_t x = visible.x0; x < visible.x1; ++x) {
         columns[static_cast<size_t>(x - visible.x0)] =

@@ -40,8 +40,7 @@ class TextBlit {
     TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style,
              const TextImage* image);
 
-    // Changes only canvas pixels inside `clip`. Reads only what it holds, so blits may be laid
-    // from several threads onto parts of a canvas apart.
+    // Changes only canvas pixels inside `clip`.
     void Draw(Image& canvas, const Rect& clip) const;
 
   private:

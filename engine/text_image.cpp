@@ -49,8 +49,7 @@ void TextImage::Compose(const DftFont& font, std::string_view text,
 
 void TextImage::Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const {
     if (box_.Empty()) return;
-    rows_.Lay(canvas, clip, x + box_.x0, y + box_.y0,
-              [](Pixel* frame, const Pixel* text, size_t count) { BlendRow(frame, text, count); });
+    rows_.Lay(canvas, clip, x + box_.x0, y + box_.y0, BestBlendRow());
 }
 
 }  // namespace lexo

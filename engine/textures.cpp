@@ -75,10 +75,7 @@ std::shared_ptr<const CellSpans> Texture::Spans(const CellRect& cell, bool mirro
     auto found = spans_.find(key);
     if (found != spans_.end()) return found->second;
     if (spans_.size() >= kMaxCachedCells) spans_.clear();
-    // Not make_shared: the count kept apart from what it counts. The drawing thread counts
-    // references frame after frame while the helper thread reads the pixels' spans, and
-    // sharing a cache line would make the two take turns with it.
-    std::shared_ptr<const CellSpans> made(new CellSpans(image_, cell, mirrored));
+    auto made = std::make_shared<const CellSpans>(image_, cell, mirrored);
     return spans_.emplace(key, std::move(made)).first->second;
 }
 

@@ -33,15 +33,16 @@ bool ImageMatchesFrameLayout(const XImage& image) {
            image.blue_mask == 0xFF && (image.byte_order == LSBFirst) == nativeLsb;
 }
 
-void WriteFrameToImage(const Image& frame, XImage& image) {
+void WriteFrameToImage(const Image& frame, const Rect& part, XImage& image) {
     const MaskPlacement red(image.red_mask);
     const MaskPlacement green(image.green_mask);
     const MaskPlacement blue(image.blue_mask);
     const unsigned long depthBits = image.depth >= 64 ? ~0ul : (1ul << image.depth) - 1;
     const unsigned long extra = depthBits & ~(image.red_mask | image.green_mask | image.blue_mask);
-    for (int y = 0; y < frame.height && y < image.height; ++y) {
+    const Rect inside = part.Intersect({0, 0, image.width, image.height});
+    for (auto y = static_cast<int>(inside.y0); y < inside.y1; ++y) {
         const Pixel* row = frame.Row(y);
-        for (int x = 0; x < frame.width && x < image.width; ++x) {
+        for (auto x = static_cast<int>(inside.x0); x < inside.x1; ++x) {
             Pixel p = row[x];
             unsigned long value =
                 red.Place(p >> 16 & 0xFF) | green.Place(p >> 8 & 0xFF) | blue.Place(p & 0xFF);

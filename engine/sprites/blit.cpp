@@ -49,8 +49,8 @@ void MapSamples(std::vector<int32_t>& map, int64_t from, int64_t to, int64_t ori
 
 void DrawStretched(Image& canvas, const Texture& texture, const CellRect& cell, const Placement& at,
                    const Clip& clip) {
-    thread_local std::vector<int32_t> columns;
-    thread_local std::vector<int32_t> rows;
+    std::vector<int32_t> columns;
+    std::vector<int32_t> rows;
     MapSamples(columns, clip.x0, clip.x1, clip.left, at.width, cell.width, at.mirrored);
     MapSamples(rows, clip.y0, clip.y1, clip.top, at.height, cell.height, false);
     const Image& picture = texture.Picture();
@@ -120,9 +120,7 @@ void CellBlit::Draw(Image& canvas, const Rect& clip) const {
     std::optional<Clip> visible = ClipPlacement(clip, at_);
     if (!visible) return;
     if (spans_ != nullptr) {
-        spans_->Rows().Lay(
-            canvas, clip, at_.x, at_.y,
-            [](Pixel* frame, const Pixel* cell, size_t count) { LayKeyedRow(frame, cell, count); });
+        spans_->Rows().Lay(canvas, clip, at_.x, at_.y, BestKeyedRow());
     } else if (OneToOne(cell_, at_)) {
         CopyOpaqueRows(canvas, texture_.Picture(), cell_, *visible);
     } else {

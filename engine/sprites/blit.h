@@ -47,8 +47,7 @@ class CellBlit {
     CellBlit(const Texture& texture, const CellRect& cell, const Placement& at,
              const CellSpans* spans);
 
-    // Changes only canvas pixels inside `clip` (which lies within the canvas). Reads only what
-    // it holds, so blits may be laid from several threads onto parts of a canvas apart.
+    // Changes only canvas pixels inside `clip` (which lies within the canvas).
     void Draw(Image& canvas, const Rect& clip) const;
 
   private:

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <system_error>
 
 #include "errors/message_box.h"
 
@@ -50,25 +49,6 @@ bool EngineLibrary::LoadEngineLibrary(const std::string& path) {
     }
     if (version() >= 1) BindEngineEntries();
     return true;
-}
-
-EnginePreload::EnginePreload(const std::string& path) {
-    if (!LibraryFileExists(path)) return;
-    try {
-        thread_ = std::thread([this, file = DlopenPath(path)] {
-            module_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        });
-    } catch (const std::system_error&) {
-        // No thread to be had: the game's load does all the work, as without a preload.
-    }
-}
-
-EnginePreload::~EnginePreload() { Release(); }
-
-void EnginePreload::Release() {
-    if (thread_.joinable()) thread_.join();
-    if (module_ != nullptr) dlclose(module_);
-    module_ = nullptr;
 }
 
 void EngineLibrary::BindEngineEntries() {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "binding/engine_entries.h"
@@ -41,25 +40,6 @@ private:
     // longer open would touch freed loader state, so with none left unloading fails instead.
     int openCount_ = 0;
     EngineEntries entries_;
-};
-
-// Opens the engine library on a thread of its own, to be loaded again by EngineLibrary: the
-// libraries it brings (SDL among them) are then read and linked while the windows are being
-// built, and the game's own load finds them in memory. A library that cannot be opened is left
-// for the game's load to report. Release (or destruction) waits for the thread and lets go of
-// this hold on the library.
-class EnginePreload {
-public:
-    explicit EnginePreload(const std::string& path);
-    ~EnginePreload();
-    EnginePreload(const EnginePreload&) = delete;
-    EnginePreload& operator=(const EnginePreload&) = delete;
-
-    void Release();
-
-private:
-    std::thread thread_;
-    void* module_ = nullptr;  // written by the thread, read after joining it
 };
 
 // Whether a process's executable name matches exeName: its file-name part (after the last '/',

@@ -52,8 +52,7 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 }
 
 TForm1::TForm1(GameState& state, EngineLibrary& library)
-    : preload_(kEngineLibraryPath),
-      library_(library),
+    : library_(library),
       game_(state, library.Entries(), *this, &history_) {
     setWindowTitle("Lexodrome");
     setFont(WindowFont(11));
@@ -122,7 +121,6 @@ void TForm1::FormShow() {
 
 bool TForm1::LoadEngine() {
     const bool loaded = library_.LoadEngineLibrary(kEngineLibraryPath);
-    preload_.Release();
     const std::vector<std::string> missing = library_.MissingGameEntries();
     if (missing.empty()) return true;
     if (loaded) {

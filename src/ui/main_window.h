@@ -75,8 +75,6 @@ private:
     TForm3& DictionaryWindow();
     TForm2& UntranslatedWindow();
 
-    // First, so that the engine library is being opened while everything else is built.
-    EnginePreload preload_;
     EngineLibrary& library_;
     FileHistory history_;
     Game game_;

@@ -189,29 +189,5 @@ TEST_F(EngineLibraryTest, EachLoadNeedsItsOwnUnloadAndOneMoreFails) {
     EXPECT_EQ(library.ModuleHandle(), nullptr);
 }
 
-TEST_F(EngineLibraryTest, APreloadLeavesTheGamesLoadAndUnloadAsWithoutIt) {
-    std::filesystem::create_symlink(LEXO_ENGINE_VERSION_255, dir.File("DGLEngine.so"));
-    test::ScopedWorkingDirectory cwd(dir.Path());
-    EnginePreload preload("DGLEngine.so");
-    ASSERT_TRUE(library.LoadEngineLibrary("DGLEngine.so"));
-    preload.Release();
-    EXPECT_TRUE(IsLoaded(LEXO_ENGINE_VERSION_255));
-    EXPECT_EQ(BoundCount(library.Entries()), 198u);
-    library.FreeEngineLibrary("");
-    EXPECT_FALSE(IsLoaded(LEXO_ENGINE_VERSION_255)) << "the preload still holds the library";
-    EXPECT_TRUE(recorder.Messages().empty());
-}
-
-TEST_F(EngineLibraryTest, APreloadOfWhatIsNoLibraryNeitherWaitsNorSpeaks) {
-    // A FIFO would keep a loader waiting for a writer; the preload must not even try it.
-    ASSERT_EQ(mkfifo(dir.File("fifo.so").c_str(), 0600), 0);
-    std::ofstream(dir.File("text.so")) << "not a shared object\n";
-    for (const char* name : {"fifo.so", "text.so", "missing.so"}) {
-        EnginePreload preload(dir.File(name));
-        preload.Release();
-    }
-    EXPECT_TRUE(recorder.Messages().empty());
-}
-
 }  // namespace
 }  // namespace lexo

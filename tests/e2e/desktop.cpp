@@ -19,8 +19,9 @@ extern char** environ;
 namespace lexo::e2e {
 namespace {
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
+// A common player's screen.
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
 
 // Windows of the game come and go while the test looks at them: a request about a window that
 // has just gone is no failure.
@@ -169,6 +170,21 @@ void Desktop::Close(Window window) {
     event.xclient.format = 32;
     event.xclient.data.l[0] = CurrentTime;
     event.xclient.data.l[1] = 2;  // a request from a pager or taskbar, i.e. the user
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display_);
+}
+
+void Desktop::Maximise(Window window, bool maximised) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = maximised ? 1 : 0;  // add or remove
+    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    event.xclient.data.l[2] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    event.xclient.data.l[3] = 2;  // a request from the user
     XSendEvent(display_, DefaultRootWindow(display_), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(display_);

@@ -52,7 +52,10 @@ public:
     void Type(const std::string& utf8);
     // Asks the window manager to close the window, as its close box does.
     void Close(Window window);
-    // Resizes the window's client area, as dragging its border or maximising does.
+    // Asks the window manager to maximise the window or to give it its size back, as its
+    // title bar's button does.
+    void Maximise(Window window, bool maximised);
+    // Resizes the window's client area, as dragging its border does.
     void Resize(Window window, int width, int height);
     // Moves the pointer a little over one of the game's windows, which wakes the game's event
     // loop also when none of its timers runs.

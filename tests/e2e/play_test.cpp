@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <optional>
+#include <thread>
 
 #include "bmp_image.h"
 #include "desktop.h"
@@ -45,6 +49,56 @@ protected:
         EXPECT_EQ(compared, 30);
     }
 
+    // The engine's picture once `ready` holds for it, asked for again until the deadline.
+    std::optional<test::RgbImage> EnginePicture(
+        const std::function<bool(const test::RgbImage&)>& ready) {
+        const auto deadline = std::chrono::steady_clock::now() + 15s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
+            auto picture = path ? test::ReadBmp(*path) : std::nullopt;
+            if (picture && ready(*picture)) return picture;
+        }
+        return std::nullopt;
+    }
+
+    // Maximised, the panel shows the whole field scaled to the largest size that fits, centred
+    // between dark margins, and the screen shows just that; restored, the field is as it was.
+    void ExpectAMaximisedPanelShowsTheWholeField(Window main) {
+        auto isField = [](const test::RgbImage& p) { return p.width == 802 && p.height == 511; };
+        const auto field = EnginePicture(isField);
+        ASSERT_TRUE(field) << game.Stderr();
+        desktop.Maximise(main, true);
+        const auto shown = EnginePicture([](const test::RgbImage& p) { return p.width > 1600; });
+        ASSERT_TRUE(shown) << game.Stderr();
+        int width = shown->width, height = shown->width * 511 / 802;
+        if (height > shown->height) {
+            height = shown->height;
+            width = shown->height * 802 / 511;
+        }
+        const int left = (shown->width - width) / 2, top = (shown->height - height) / 2;
+        const int right = left + width - 1, bottom = top + height - 1;
+        EXPECT_GT(width, 1600);
+        EXPECT_EQ(shown->At(left, top), field->At(0, 0));
+        EXPECT_EQ(shown->At(right, top), field->At(801, 0));
+        EXPECT_EQ(shown->At(left, bottom), field->At(0, 510));
+        EXPECT_EQ(shown->At(right, bottom), field->At(801, 510));
+        std::vector<std::pair<int, int>> points{{left, top}, {right, bottom}, {left, bottom}};
+        constexpr uint32_t kMargin = 0x181A20;
+        if (left > 0) points.insert(points.end(), {{left - 1, top}, {right + 1, bottom}});
+        if (top > 0) points.insert(points.end(), {{left, top - 1}, {right, bottom + 1}});
+        const test::RgbImage screen = desktop.Grab(main);
+        for (auto [x, y] : points) {
+            if (x < left || x > right || y < top || y > bottom) {
+                EXPECT_EQ(shown->At(x, y), kMargin) << "at " << x << "," << y;
+            }
+            // The answer line covers the panel's last row.
+            const int seen = std::min(y, shown->height - 2);
+            EXPECT_EQ(screen.At(x, seen), shown->At(x, seen)) << "at " << x << "," << seen;
+        }
+        desktop.Maximise(main, false);
+        EXPECT_TRUE(EnginePicture(isField)) << "the field at its own size again";
+    }
+
     Desktop desktop;
     GameProcess game;
 };
@@ -57,6 +111,7 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     ASSERT_TRUE(dialog);
     // The field is drawn while the dialog is still open.
     ExpectPanelShowsTheEngineFrame(main);
+    ExpectAMaximisedPanelShowsTheWholeField(main);
 
     desktop.Activate(*dialog);
     desktop.Key("Down");

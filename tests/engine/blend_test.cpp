@@ -2,6 +2,7 @@
 // does, and the wide row versions lay exactly what the plain one lays, only where asked.
 
 #include "blend.h"
+#include "scale_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,39 @@ TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
             EXPECT_EQ(frame[i], cell[i] != 0 ? cell[i] : 0xFF010203u) << i;
         }
     }
+}
+
+
+TEST(ScaleRows, WideRowsInterpolateAsThePlainOnesDo) {
+    std::mt19937 random(7);
+    std::vector<Pixel> source(300), top(500), bottom(500);
+    for (Pixel& p : source) p = random();
+    for (Pixel& p : top) p = random();
+    for (Pixel& p : bottom) p = random();
+    // Enlarging (neighbours close together), shrinking (spread wide), and lengths off the vector.
+    for (double step : {0.37, 0.5, 1.0, 2.6}) {
+        for (size_t count : {size_t{7}, size_t{8}, size_t{101}}) {
+            std::vector<int32_t> index(count), next(count);
+            std::vector<uint16_t> weight(count);
+            for (size_t i = 0; i < count; ++i) {
+                index[i] = static_cast<int32_t>(i * step);
+                next[i] = index[i] + 1;
+                weight[i] = static_cast<uint16_t>(1 + random() % 127);
+            }
+            std::vector<Pixel> wide(count), plain(count);
+            ScaleAcross(wide.data(), source.data(), source.size(), index.data(), next.data(),
+                        weight.data(), count, BlendPath::Best);
+            ScaleAcross(plain.data(), source.data(), source.size(), index.data(), next.data(),
+                        weight.data(), count, BlendPath::Plain);
+            EXPECT_EQ(wide, plain) << step << " " << count;
+            BlendDown(wide.data(), top.data(), bottom.data(), weight[0], count, BlendPath::Best);
+            BlendDown(plain.data(), top.data(), bottom.data(), weight[0], count, BlendPath::Plain);
+            EXPECT_EQ(wide, plain) << count;
+        }
+    }
+    // Halfway between black and white on every channel; a pixel with itself is itself.
+    EXPECT_EQ(Lerp(0x00000000, 0xFFFFFFFF, 64), 0x7F7F7F7Fu);
+    EXPECT_EQ(Lerp(0x12345678, 0x12345678, 64), 0x12345678u);
 }
 
 }  // namespace

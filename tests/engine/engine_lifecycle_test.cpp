@@ -76,14 +76,52 @@ TEST_F(EngineLifecycle, DrawsOutsideBeginAndEndChangeNothing) {
     EXPECT_EQ(Screenshot().Count(kBlack), 16);
 }
 
-TEST_F(EngineLifecycle, UpdateRenderRectResizesTheFrame) {
+TEST_F(EngineLifecycle, UpdateRenderRectShowsTheWholeSceneScaledToFitThePanel) {
+    constexpr uint32_t kMargin = 0x181A20;
+    // A 40 x 30 scene of four coloured quarters.
+    RgbImage scene(40, 30, 0xFF0000);
+    scene.Fill(20, 0, 20, 15, 0x00FF00);
+    scene.Fill(0, 15, 20, 15, 0x0000FF);
+    scene.Fill(20, 15, 20, 15, 0xFFFFFF);
+    struct Case {
+        int panelWidth, panelHeight;
+        int left, top, width, height;  // where the scene lies in the panel
+        bool crisp;                     // only the scene's own colours and the margin
+    };
+    const Case cases[] = {
+        {40, 30, 0, 0, 40, 30, true},     // the start size: shown as it is
+        {100, 60, 10, 0, 80, 60, true},   // twice as large, margins left and right
+        {100, 100, 0, 12, 100, 75, false}, // 2.5 times, margins above and below
+        {20, 30, 0, 7, 20, 15, false},    // half as large
+    };
     Start(40, 30);
-    e.UpdateRenderRect(64, 16);
-    RgbImage screen = Picture([] {});
-    EXPECT_EQ(screen.width, 64);
-    EXPECT_EQ(screen.height, 16);
+    const uint32_t texture = LoadPicture(scene, -1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.panelWidth << " x " << c.panelHeight);
+        e.UpdateRenderRect(c.panelWidth, c.panelHeight);
+        const RgbImage shown = Picture([&] { e.DrawTexture2D_Simple(texture, 0, 0, 40, 30, 0, 0); });
+        ASSERT_EQ(shown.width, c.panelWidth);
+        ASSERT_EQ(shown.height, c.panelHeight);
+        // Each corner of the scene where it should be, the margin just outside it.
+        const int right = c.left + c.width - 1, bottom = c.top + c.height - 1;
+        EXPECT_EQ(shown.At(c.left, c.top), 0xFF0000u);
+        EXPECT_EQ(shown.At(right, c.top), 0x00FF00u);
+        EXPECT_EQ(shown.At(c.left, bottom), 0x0000FFu);
+        EXPECT_EQ(shown.At(right, bottom), 0xFFFFFFu);
+        if (c.left > 0) {
+            EXPECT_EQ(shown.At(c.left - 1, c.top), kMargin);
+            EXPECT_EQ(shown.At(right + 1, bottom), kMargin);
+        }
+        if (c.top > 0) {
+            EXPECT_EQ(shown.At(c.left, c.top - 1), kMargin);
+            EXPECT_EQ(shown.At(right, bottom + 1), kMargin);
+        }
+        const int ownColours = shown.Count(0xFF0000) + shown.Count(0x00FF00) +
+                               shown.Count(0x0000FF) + shown.Count(0xFFFFFF) + shown.Count(kMargin);
+        EXPECT_EQ(ownColours == c.panelWidth * c.panelHeight, c.crisp);
+    }
     e.UpdateRenderRect(0, -5);  // not a size: ignored
-    EXPECT_EQ(Picture([] {}).width, 64);
+    EXPECT_EQ(Picture([] {}).width, 20);
 }
 
 TEST_F(EngineLifecycle, NothingHappensBeforeStartOrAfterQuit) {

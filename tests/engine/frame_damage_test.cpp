@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "frame.h"
@@ -102,7 +103,6 @@ TEST_F(FrameDamage, EveryPictureEqualsOnePaintedFromScratch) {
     std::vector<Item> scene{{0, 3, 2, 1, false, ""}};
     Frame frame;
     ASSERT_TRUE(frame.Resize(kWidth, kHeight));
-    uint64_t serial = frame.Serial();
     DrawList previous;
     for (int step = 0; step < 400; ++step) {
         const int change = static_cast<int>(random() % 8);
@@ -123,50 +123,24 @@ TEST_F(FrameDamage, EveryPictureEqualsOnePaintedFromScratch) {
             scene[0].x = static_cast<int>(random() % 9) - 2;  // the background moves too
         }
         DrawList list = Commands(scene, frame.Bounds());
+        const Image before = frame.Completed();
         Paint(frame, list);
         Frame fresh;
         fresh.Resize(kWidth, kHeight);
         Paint(fresh, list);
         ASSERT_EQ(frame.Completed().pixels, fresh.Completed().pixels) << "step " << step;
-        EXPECT_EQ(frame.Serial() == serial, list == previous) << "step " << step;
-        serial = frame.Serial();
+        // What is presented is only what changed: every changed pixel lies in a changed part.
+        const std::vector<Rect> changes = frame.TakeChanges();
+        EXPECT_EQ(changes.empty(), list == previous) << "step " << step;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (before.Row(y)[x] == frame.Completed().Row(y)[x]) continue;
+                ASSERT_TRUE(std::ranges::any_of(changes, [&](const Rect& r) {
+                    return r.x0 <= x && x < r.x1 && r.y0 <= y && y < r.y1;
+                })) << "step " << step << " pixel " << x << ", " << y;
+            }
+        }
         previous = std::move(list);
-    }
-}
-
-TEST_F(FrameDamage, APaintingSharedWithTheHelperEqualsOneOnOneThread) {
-    // Large enough to be shared: items all over a frame of 120,000 pixels, moving.
-    constexpr int kLargeWidth = 400;
-    constexpr int kLargeHeight = 300;
-    std::mt19937 random(99);
-    std::vector<Item> scene;
-    for (int y = 0; y < kLargeHeight; y += 30) {
-        for (int x = 0; x < kLargeWidth; x += 44) scene.push_back({0, x, y, 1, false, ""});
-    }
-    for (int i = 0; i < 300; ++i) {
-        scene.push_back({1 + static_cast<int>(random() % 3),
-                         static_cast<int>(random() % (kLargeWidth + 20)) - 10,
-                         static_cast<int>(random() % (kLargeHeight + 20)) - 10,
-                         1 + static_cast<int>(random() % 4), random() % 2 == 0, ""});
-        if (i % 4 == 0) {
-            scene.push_back({3, scene.back().x, scene.back().y - 7, 1, false, "abcd"});
-        }
-    }
-    Frame frame;
-    ASSERT_TRUE(frame.Resize(kLargeWidth, kLargeHeight));
-    for (int step = 0; step < 20; ++step) {
-        for (Item& item : scene) {
-            if (item.kind != 0) item.x += step % 2 == 0 ? 1 : -2;
-        }
-        const DrawList list = Commands(scene, frame.Bounds());
-        Paint(frame, list);
-        Image alone;
-        alone.width = kLargeWidth;
-        alone.height = kLargeHeight;
-        alone.pixels.assign(size_t{kLargeWidth} * kLargeHeight, kOpaqueBlack);
-        const Rect all = frame.Bounds();
-        Render(list, alone, {&all, 1});
-        ASSERT_EQ(frame.Completed().pixels, alone.pixels) << "step " << step;
     }
 }
 

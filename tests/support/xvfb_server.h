@@ -31,6 +31,8 @@ class XvfbServer {
     bool Running() const { return pid_ > 0 && !name_.empty(); }
     // The display name, e.g. ":3"; empty when the server did not start.
     const std::string& Name() const { return name_; }
+    // The server's process, e.g. to read its processor time.
+    pid_t Pid() const { return pid_; }
     // Why the server did not start, with the tail of its log.
     const std::string& Error() const { return error_; }
 
