@@ -3,7 +3,6 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <utility>
