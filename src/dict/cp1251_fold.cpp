@@ -153,8 +153,14 @@ bool Cp1251Folder::FoldDirectly(std::string_view utf8, std::string& out) const {
     const auto length = static_cast<int32_t>(utf8.size());
     bool blankPending = false;
     for (int32_t i = 0; i < length;) {
-        UChar32 c;
-        U8_NEXT(data, i, length, c);
+        UChar32 c = data[i];
+        // Two-byte letters (Cyrillic) read here; ICU reads the rest and what is not UTF-8.
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < length && (data[i + 1] & 0xC0) == 0x80) {
+            c = (c & 0x1F) << 6 | (data[i + 1] & 0x3F);
+            i += 2;
+        } else {
+            U8_NEXT(data, i, length, c);
+        }
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
             blankPending = true;
             continue;

@@ -25,41 +25,55 @@ void DelimitedReader::SkipLine() {
     if (AtLineEnd()) PassLineEnd();
 }
 
-// From just after the opening quote to just after the closing one (or the text's end).
-std::string DelimitedReader::ReadQuoted() {
-    std::string field;
+// From just after the opening quote to just after the closing one (or the text's end). Most
+// quoted fields are the text between their quotes; only "" and CR line ends (read as LF) make
+// a copy.
+std::string_view DelimitedReader::ReadQuoted(std::deque<std::string>& kept) {
+    const size_t start = pos_;
+    std::string* copy = nullptr;
+    size_t copied = start;  // the text before this is in *copy
+    auto copyUpTo = [&](size_t end) {
+        if (!copy) copy = &kept.emplace_back();
+        copy->append(text_.substr(copied, end - copied));
+    };
+    size_t end = text_.size();
     while (pos_ < text_.size()) {
         const char c = text_[pos_];
         if (c == '"') {
-            if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-                field += '"';
-                pos_ += 2;
-                continue;
+            const bool doubled = pos_ + 1 < text_.size() && text_[pos_ + 1] == '"';
+            if (!doubled) {
+                end = pos_++;
+                break;
             }
-            ++pos_;
-            break;
-        }
-        if (AtLineEnd()) {
-            field += '\n';
+            copyUpTo(pos_ + 1);
+            pos_ += 2;
+            copied = pos_;
+        } else if (c == '\r') {
+            copyUpTo(pos_);
+            *copy += '\n';
             PassLineEnd();
-            continue;
+            copied = pos_;
+        } else if (c == '\n') {
+            PassLineEnd();
+        } else {
+            ++pos_;
         }
-        field += c;
-        ++pos_;
     }
-    return field;
+    if (!copy) return text_.substr(start, end - start);
+    copyUpTo(end);
+    return *copy;
 }
 
-void DelimitedReader::ReadRecord(std::vector<std::string>& fields, std::string_view& raw) {
+void DelimitedReader::ReadRecord(std::vector<std::string_view>& fields, std::string_view& raw,
+                                 std::deque<std::string>& kept) {
     const size_t start = pos_;
-    size_t count = 0;
-    for (bool more = true; more; ++count) {
-        // Fields of the previous record are reused, keeping their room.
-        if (count == fields.size()) fields.emplace_back();
-        fields[count].clear();
-        if (pos_ < text_.size() && text_[pos_] == '"') {
+    fields.clear();
+    for (bool more = true; more;) {
+        const bool quoted = pos_ < text_.size() && text_[pos_] == '"';
+        std::string_view field;
+        if (quoted) {
             ++pos_;
-            fields[count] = ReadQuoted();
+            field = ReadQuoted(kept);
         }
         // Up to the next separator or line end; what follows a closing quote is kept too.
         size_t end = pos_;
@@ -67,12 +81,17 @@ void DelimitedReader::ReadRecord(std::vector<std::string>& fields, std::string_v
                text_[end] != '\r') {
             ++end;
         }
-        fields[count].append(text_.substr(pos_, end - pos_));
+        const std::string_view rest = text_.substr(pos_, end - pos_);
+        if (!quoted) {
+            field = rest;
+        } else if (!rest.empty()) {
+            field = kept.emplace_back(std::string(field).append(rest));
+        }
+        fields.push_back(field);
         pos_ = end;
         more = pos_ < text_.size() && text_[pos_] == separator_;
         pos_ += more;
     }
-    fields.resize(count);
     raw = text_.substr(start, pos_ - start);
     if (AtLineEnd()) PassLineEnd();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,16 @@ class DelimitedReader {
     std::string_view RestOfLine() const;
     void SkipLine();
 
-    // Reads the next record into `fields`; `raw` becomes the text it was read from.
-    void ReadRecord(std::vector<std::string>& fields, std::string_view& raw);
+    // Reads the next record into `fields`; `raw` becomes the text it was read from. Fields are
+    // views into the text, except those whose quoting changed them: their text is added to
+    // `kept`, which must outlive the views.
+    void ReadRecord(std::vector<std::string_view>& fields, std::string_view& raw,
+                    std::deque<std::string>& kept);
 
   private:
     bool AtLineEnd() const;
     void PassLineEnd();
-    std::string ReadQuoted();
+    std::string_view ReadQuoted(std::deque<std::string>& kept);
 
     std::string_view text_;
     char separator_;

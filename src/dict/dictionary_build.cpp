@@ -3,13 +3,12 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
 #include "dict/input_text.h"
+#include "dict/word_index.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {
@@ -106,96 +105,49 @@ class RowConverter {
     std::string alternative_;
 };
 
-struct Row {
-    std::string word;
-    std::string translation;  // alternatives joined by two spaces
-    size_t line = 0;
-};
-
-// Finds rows by their words lowered as the game lowers them, without keeping a lowered copy
-// of each word: open addressing over row numbers.
-class WordIndex {
-  public:
-    explicit WordIndex(size_t rows) : slots_(std::bit_ceil(2 * rows + 2), kEmpty) {}
-
-    // The row that already holds the word, or nothing after taking `row` as the word's row.
-    std::optional<size_t> FindOrAdd(const std::vector<Row>& rows, std::string_view word,
-                                    size_t row) {
-        const size_t mask = slots_.size() - 1;
-        for (size_t slot = Hash(word) & mask;; slot = (slot + 1) & mask) {
-            if (slots_[slot] == kEmpty) {
-                slots_[slot] = row;
-                return std::nullopt;
-            }
-            if (SameLowered(rows[slots_[slot]].word, word)) return slots_[slot];
-        }
-    }
-
-  private:
-    static constexpr size_t kEmpty = SIZE_MAX;
-
-    // Cp1251ToLower of every byte, looked up rather than called for each byte of each word.
-    static const std::array<uint8_t, 256>& Lower() {
-        static const std::array<uint8_t, 256> lower = [] {
-            std::array<uint8_t, 256> table{};
-            for (size_t byte = 0; byte < table.size(); ++byte) {
-                table[byte] = static_cast<uint8_t>(Cp1251ToLower(static_cast<char>(byte)));
-            }
-            return table;
-        }();
-        return lower;
-    }
-
-    static uint64_t Hash(std::string_view word) {
-        const auto& lower = Lower();
-        uint64_t hash = 14695981039346656037ull;
-        for (char c : word) hash = (hash ^ lower[static_cast<uint8_t>(c)]) * 1099511628211ull;
-        return hash ^ (hash >> 29);
-    }
-
-    static bool SameLowered(std::string_view a, std::string_view b) {
-        const auto& lower = Lower();
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-                   return lower[static_cast<uint8_t>(x)] == lower[static_cast<uint8_t>(y)];
-               });
-    }
-
-    std::vector<size_t> slots_;
-};
-
-std::vector<Row> ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
-                             const std::string& file, Diagnostics& found) {
-    std::vector<Row> rows;
+// Converts the rows into `lines`' names and names2, a row whose word is already there joining
+// its translations to the first one's. The word's place in the index is fetched while its
+// translations are converted.
+void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
+                 const std::string& file, Diagnostics& found, DictionaryLines& lines) {
+    std::vector<std::string>& words = lines.names;
+    std::vector<std::string>& translations = lines.names2;
+    std::vector<size_t> firstLines;  // the line of each word kept
+    words.reserve(input.entries.size());
+    translations.reserve(input.entries.size());
+    firstLines.reserve(input.entries.size());
     WordIndex byWord(input.entries.size());
-    rows.reserve(input.entries.size());
     for (const SourceEntry& entry : input.entries) {
-        Row row{{}, {}, entry.line};
-        const std::string& word = swap ? entry.translation : entry.word;
-        const std::string& translation = swap ? entry.word : entry.translation;
-        bool converted = converter.Convert(word, entry.line, entry.raw, row.word);
+        const std::string_view word = swap ? entry.translation : entry.word;
+        const std::string_view translation = swap ? entry.word : entry.translation;
+        std::string& newWord = words.emplace_back();
+        std::string& newTranslation = translations.emplace_back();
+        bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
+        const uint64_t hash = WordIndex::Hash(newWord);
+        byWord.Prefetch(hash);
         converted &=
-            converter.ConvertAlternatives(translation, entry.line, entry.raw, row.translation);
-        if (!converted) continue;
-        if (row.word.empty()) {
-            if (!row.translation.empty())
-                found.Error(file, entry.line, "a translation without a word");
+            converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
+        const bool wordless = newWord.empty();
+        if (converted && wordless && !newTranslation.empty())
+            found.Error(file, entry.line, "a translation without a word");
+        const std::optional<size_t> known =
+            converted && !wordless ? byWord.FindOrAdd(words, newWord, hash, words.size() - 1)
+                                   : std::nullopt;
+        if (converted && !wordless && !known) {
+            firstLines.push_back(entry.line);
             continue;
         }
-        const std::optional<size_t> known = byWord.FindOrAdd(rows, row.word, rows.size());
-        if (!known) {
-            rows.push_back(std::move(row));
-            continue;
+        if (known) {
+            found.Warning(file, entry.line,
+                          "\"" + Cp1251ToUtf8(newWord) + "\" is already on line " +
+                              std::to_string(firstLines[*known]) + ": translations joined");
+            ForEachAlternative(newTranslation, [&](std::string_view alternative) {
+                AddAlternative(translations[*known], alternative);
+            });
         }
-        Row& first = rows[*known];
-        found.Warning(file, entry.line,
-                      "\"" + Cp1251ToUtf8(row.word) + "\" is already on line " +
-                          std::to_string(first.line) + ": translations joined");
-        ForEachAlternative(row.translation, [&](std::string_view alternative) {
-            AddAlternative(first.translation, alternative);
-        });
+        words.pop_back();
+        translations.pop_back();
     }
-    return rows;
 }
 
 // The given text's lines, converted, with messages named by `file` from line `line` on.
@@ -244,10 +196,7 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 Diagnostics& found) {
     RowConverter rowConverter(folder, file, found);
     DictionaryLines lines;
-    for (Row& row : ConvertRows(input, options.swap, rowConverter, file, found)) {
-        lines.names.push_back(std::move(row.word));
-        lines.names2.push_back(std::move(row.translation));
-    }
+    ConvertRows(input, options.swap, rowConverter, file, found, lines);
 
     const std::string titleFile = options.title ? "--title" : file;
     RowConverter titleConverter(folder, titleFile, found);

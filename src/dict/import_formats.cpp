@@ -54,7 +54,7 @@ bool IsHeaderTitle(std::string_view cell) {
     return std::find(kHeaderTitles.begin(), kHeaderTitles.end(), lower) != kHeaderTitles.end();
 }
 
-bool IsHeaderRow(const std::vector<std::string>& fields) {
+bool IsHeaderRow(const std::vector<std::string_view>& fields) {
     return fields.size() >= 2 && IsHeaderTitle(fields[0]) && IsHeaderTitle(fields[1]);
 }
 
@@ -77,29 +77,30 @@ char AnkiSeparator(std::string_view value) {
     return value.size() == 1 ? value[0] : '\t';
 }
 
-bool IsBlankRow(const std::vector<std::string>& fields) {
+bool IsBlankRow(const std::vector<std::string_view>& fields) {
     return std::all_of(fields.begin(), fields.end(),
-                       [](const std::string& field) { return Trimmed(field).empty(); });
+                       [](std::string_view field) { return Trimmed(field).empty(); });
 }
 
 // The word and translation of a row: the first two columns not taken by Anki's note data.
-void AddRow(ParsedInput& input, size_t line, std::string_view raw, std::vector<std::string>& fields,
-            const std::set<size_t>& skipped, bool html) {
+void AddRow(ParsedInput& input, size_t line, std::string_view raw,
+            const std::vector<std::string_view>& fields, const std::set<size_t>& skipped,
+            bool html) {
     if (IsBlankRow(fields)) return;
     SourceEntry entry{line, raw, {}, {}};
     size_t taken = 0;
     for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
         if (skipped.contains(i + 1)) continue;
-        std::string& text = taken++ == 0 ? entry.word : entry.translation;
-        text = html ? ReduceHtml(fields[i]) : fields[i];
+        std::string_view& text = taken++ == 0 ? entry.word : entry.translation;
+        text = html ? input.kept.emplace_back(ReduceHtml(fields[i])) : fields[i];
     }
-    input.entries.push_back(std::move(entry));
+    input.entries.push_back(entry);
 }
 
 void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowAllowed,
                     const std::set<size_t>& skipped, bool html, bool comments) {
     bool first = headerRowAllowed;
-    std::vector<std::string> fields;
+    std::vector<std::string_view> fields;
     while (!reader.AtEnd()) {
         if (comments && reader.RestOfLine().starts_with("#")) {
             reader.SkipLine();
@@ -107,7 +108,7 @@ void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowA
         }
         const size_t line = reader.Line();
         std::string_view raw;
-        reader.ReadRecord(fields, raw);
+        reader.ReadRecord(fields, raw, input.kept);
         if (std::exchange(first, false) && IsHeaderRow(fields)) continue;
         AddRow(input, line, raw, fields, skipped, html);
     }
@@ -145,10 +146,8 @@ void ParseAnki(std::string_view utf8, ParsedInput& input) {
     }
     const size_t offset = static_cast<size_t>(headers.RestOfLine().data() - utf8.data());
     DelimitedReader rows(utf8.substr(offset), separator);
-    ParsedInput body;
-    ParseDelimited(rows, body, false, skipped, html, true);
-    for (SourceEntry& entry : body.entries) entry.line += headers.Line() - 1;
-    input.entries = std::move(body.entries);
+    ParseDelimited(rows, input, false, skipped, html, true);
+    for (SourceEntry& entry : input.entries) entry.line += headers.Line() - 1;
 }
 
 void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
@@ -158,7 +157,7 @@ void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
         const std::string_view line = reader.RestOfLine();
         if (Trimmed(line).empty()) continue;
         if (format == InputFormat::Words) {
-            input.entries.push_back({reader.Line(), line, std::string(line), {}});
+            input.entries.push_back({reader.Line(), line, line, {}});
             continue;
         }
         if (line.starts_with("#")) continue;
@@ -167,8 +166,8 @@ void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
             found.Error(file, reader.Line(), "expected \"word = translation, translation\"");
             continue;
         }
-        input.entries.push_back({reader.Line(), line, std::string(line.substr(0, equals)),
-                                 std::string(line.substr(equals + 1))});
+        input.entries.push_back(
+            {reader.Line(), line, line.substr(0, equals), line.substr(equals + 1)});
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,22 +24,31 @@ InputFormat DetectFormat(std::string_view utf8);
 struct SourceEntry {
     size_t line = 1;
     std::string_view raw;  // the input text the row was read from
-    std::string word;
-    std::string translation;
+    std::string_view word;
+    std::string_view translation;
 };
 
 // What an input holds besides its rows: a title (Anki's #deck:) and description lines
-// (#about:, which `export` writes) with the line each came from.
+// (#about:, which `export` writes) with the line each came from. Entries are views into the
+// text read and into `kept`, so that a large input costs no string per field; the text must
+// outlive them, and a ParsedInput is moved, never copied.
 struct ParsedInput {
+    ParsedInput() = default;
+    ParsedInput(ParsedInput&&) = default;
+    ParsedInput& operator=(ParsedInput&&) = default;
+    ParsedInput(const ParsedInput&) = delete;
+    ParsedInput& operator=(const ParsedInput&) = delete;
+
     std::vector<SourceEntry> entries;
+    std::deque<std::string> kept;  // fields that quoting or HTML changed
     std::optional<std::string> title;
     size_t titleLine = 0;
     std::vector<std::string> about;
     size_t aboutLine = 0;
 };
 
-// Reads the rows of the text. Malformed rows (a pairs line without "=") are errors in `found`,
-// named by `file` and line; the other rows are still read.
+// Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without
+// "=") are errors in `found`, named by `file` and line; the other rows are still read.
 ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::string& file,
                        Diagnostics& found);
 
