@@ -51,24 +51,25 @@ protected:
 
     // The engine's picture once `ready` holds for it, asked for again until the deadline.
     std::optional<test::RgbImage> EnginePicture(
-        const std::function<bool(const test::RgbImage&)>& ready) {
-        const auto deadline = std::chrono::steady_clock::now() + 15s;
-        while (std::chrono::steady_clock::now() < deadline) {
-            auto path = game.PrintScreen([this] { desktop.NudgePointer(); });
-            auto picture = path ? test::ReadBmp(*path) : std::nullopt;
-            if (picture && ready(*picture)) return picture;
-        }
-        return std::nullopt;
+        Window main, const std::function<bool(const test::RgbImage&)>& ready) {
+        std::optional<test::RgbImage> picture;
+        PollUntil(15s, [&] {
+            auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
+            picture = path ? test::ReadBmp(*path) : std::nullopt;
+            return picture && ready(*picture);
+        });
+        return picture && ready(*picture) ? picture : std::nullopt;
     }
 
     // Maximised, the panel shows the whole field scaled to the largest size that fits, centred
     // between dark margins, and the screen shows just that; restored, the field is as it was.
     void ExpectAMaximisedPanelShowsTheWholeField(Window main) {
         auto isField = [](const test::RgbImage& p) { return p.width == 802 && p.height == 511; };
-        const auto field = EnginePicture(isField);
+        const auto field = EnginePicture(main, isField);
         ASSERT_TRUE(field) << game.Stderr();
         desktop.Maximise(main, true);
-        const auto shown = EnginePicture([](const test::RgbImage& p) { return p.width > 1600; });
+        const auto shown =
+            EnginePicture(main, [](const test::RgbImage& p) { return p.width > 1600; });
         ASSERT_TRUE(shown) << game.Stderr();
         int width = shown->width, height = shown->width * 511 / 802;
         if (height > shown->height) {
@@ -96,7 +97,7 @@ protected:
             EXPECT_EQ(screen.At(x, seen), shown->At(x, seen)) << "at " << x << "," << seen;
         }
         desktop.Maximise(main, false);
-        EXPECT_TRUE(EnginePicture(isField)) << "the field at its own size again";
+        EXPECT_TRUE(EnginePicture(main, isField)) << "the field at its own size again";
     }
 
     Desktop desktop;
