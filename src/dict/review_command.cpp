@@ -96,7 +96,8 @@ int RunReview(const std::vector<std::string>& args) {
     }
     size_t due = 0;
     for (const ReviewWord& word : words) due += IsDue(word, today);
-    std::cout << out << ": " << lines.names.size() << " words, " << due << " of them due today\n";
+    std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
+              << ", " << due << " due today\n";
     return kSuccess;
 }
 

@@ -1,9 +1,8 @@
 #include "history/review_schedule.h"
 
 #include <algorithm>
-#include <map>
-#include <functional>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace lexo {
@@ -15,9 +14,9 @@ using namespace std::chrono;
 // reached in practice, and the shift stays defined.
 constexpr int kTopBox = 16;
 
-// By dictionary, then by word; looked up without copying the texts.
-using Words = std::map<std::string, ReviewWord, std::less<>>;
-using WordsByDictionary = std::map<std::string, Words, std::less<>>;
+// By dictionary, then by word; the order comes from the final sort.
+using Words = std::unordered_map<std::string, ReviewWord>;
+using WordsByDictionary = std::unordered_map<std::string, Words>;
 
 void Play(const HistoryGame& game, WordsByDictionary& byDictionary) {
     Words& words = byDictionary[game.dictionary];
