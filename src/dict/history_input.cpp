@@ -1,5 +1,6 @@
 #include "dict/history_input.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -11,6 +12,11 @@
 #include "text/text_file.h"
 
 namespace lexo::dict {
+namespace {
+
+constexpr size_t kSkipsShown = 20;
+
+}  // namespace
 
 std::optional<History> LoadHistory(const Arguments& arguments, const std::string& command,
                                    int& status) {
@@ -37,10 +43,17 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
         return std::nullopt;
     }
     History history = ReadHistory(text);
-    for (const HistorySkip& skip : history.skipped) {
+    // A file that is not a history at all would give a warning for each of its lines.
+    const size_t shown = std::min(history.skipped.size(), kSkipsShown);
+    for (size_t i = 0; i < shown; ++i) {
+        const HistorySkip& skip = history.skipped[i];
         std::cerr << FormatDiagnostic({*path, skip.line, Severity::Warning,
                                        "skipped, " + skip.reason})
                   << '\n';
+    }
+    if (history.skipped.size() > shown) {
+        std::cerr << *path << ": " << history.skipped.size() - shown
+                  << " more lines skipped that are not games\n";
     }
     status = kSuccess;
     return history;

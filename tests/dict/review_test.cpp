@@ -23,10 +23,10 @@ using std::chrono::sys_days;
 using std::chrono::sys_seconds;
 
 std::string Game(const std::string& time, const std::string& dictionary, const std::string& shot,
-                 const std::string& missed) {
+                 const std::string& missed, int score = 3) {
     return R"({"time":")" + time + R"(","dictionary":")" + dictionary +
-           R"(","mode":"words","pace":40,"words_complete":1,"score":3,"shot":[)" + shot +
-           R"(],"missed":[)" + missed + "]}\n";
+           R"(","mode":"words","pace":40,"words_complete":1,"score":)" + std::to_string(score) +
+           R"(,"shot":[)" + shot + R"(],"missed":[)" + missed + "]}\n";
 }
 
 // Five games, the last one played first; the third written in New York late on the 3rd.
@@ -34,12 +34,12 @@ const std::string kHistory =
     Game("2026-12-01T10:00:00+01:00", "animals", R"("cat")",
          R"({"word":"fish","translation":"рыба"},{"word":"dog","translation":"собака"})") +
     Game("2026-12-02T10:00:00+01:00", "animals", R"("fish")",
-         R"({"word":"dog","translation":"пёс"})") +
+         R"({"word":"dog","translation":"пёс"})", 9) +
     Game("2026-12-03T23:30:00-05:00", "colours", "",
          R"({"word":"red","translation":"красный"})") +
-    Game("2026-12-04T08:00:00+01:00", "animals", R"("dog","fish")", "") +
+    Game("2026-12-04T08:00:00+01:00", "animals", R"("dog","fish")", "", 5) +
     Game("2026-11-30T12:00:00Z", "animals", R"("fish")",
-         R"({"word":"bird","translation":"птица"})");
+         R"({"word":"bird","translation":"птица"})", 7);
 
 struct ScheduleCase {
     const char* today;
@@ -143,7 +143,7 @@ TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
     EXPECT_EQ(StatsTable(stats),
               "dictionary  mode   games  best  latest  shot  missed  most missed\n"
               "<i>&\"'      words      1     3       3     0       1  <script> 1\n"
-              "animals     words      4     3       3     5       4  dog 2, bird 1, fish 1\n"
+              "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
               "colours     words      1     3       3     0       1  red 1\n");
     const std::string page = StatsPage(stats, "h<.jsonl");
     EXPECT_EQ(page.find("<i>"), std::string::npos);
