@@ -36,8 +36,13 @@ std::string MakeHistory() {
     uint32_t next = 1;
     auto pick = [&] { return (next = next * 1103515245u + 12345u) / 65536u % kWordsPerDictionary; };
     for (size_t i = 0; i < kGames; ++i) {
-        GameRecord game{"dictionary-" + std::to_string(i % 5), static_cast<uint8_t>(1 + i % 2), 40,
-                        0, 0, {}, {}};
+        GameRecord game{"dictionary-" + std::to_string(i % 5),
+                        static_cast<uint8_t>(1 + i % 2),
+                        40,
+                        0,
+                        0,
+                        {},
+                        {}};
         for (size_t shot = pick() % 12; shot > 0; --shot) game.shot.push_back(words[pick()]);
         for (size_t missed = 1 + pick() % 4; missed > 0; --missed) {
             const size_t word = pick();
@@ -66,9 +71,8 @@ void Review(const std::string& input, const std::string& out) {
 
 void ParseWithJsonAlone(const std::string& input) {
     size_t objects = 0;
-    ForEachLine(ReadWholeFile(input), LineEnds::CrLfOrLf, [&](std::string_view line) {
-        objects += nlohmann::json::parse(line).is_object();
-    });
+    ForEachLine(ReadWholeFile(input), LineEnds::CrLfOrLf,
+                [&](std::string_view line) { objects += nlohmann::json::parse(line).is_object(); });
     if (objects != kGames) std::abort();
 }
 

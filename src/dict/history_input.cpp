@@ -21,9 +21,8 @@ constexpr size_t kSkipsShown = 20;
 std::optional<History> LoadHistory(const Arguments& arguments, const std::string& command,
                                    int& status) {
     status = kUsageOrFiles;
-    const std::optional<std::string> path = arguments.Value("--history").has_value()
-                                                ? arguments.Value("--history")
-                                                : HistoryFilePath();
+    const std::optional<std::string> path =
+        arguments.Value("--history").has_value() ? arguments.Value("--history") : HistoryFilePath();
     if (!path) {
         std::cerr << "lexodrome-dict " << command
                   << ": no history file (LEXODROME_HISTORY=off, or no home folder); "
@@ -47,8 +46,8 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
     const size_t shown = std::min(history.skipped.size(), kSkipsShown);
     for (size_t i = 0; i < shown; ++i) {
         const HistorySkip& skip = history.skipped[i];
-        std::cerr << FormatDiagnostic({*path, skip.line, Severity::Warning,
-                                       "skipped, " + skip.reason})
+        std::cerr << FormatDiagnostic(
+                         {*path, skip.line, Severity::Warning, "skipped, " + skip.reason})
                   << '\n';
     }
     if (history.skipped.size() > shown) {

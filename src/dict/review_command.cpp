@@ -14,7 +14,8 @@ namespace {
 
 constexpr size_t kDefaultMax = 60;
 
-constexpr const char* kUsage = R"(usage: lexodrome-dict review --out FOLDER [--max N] [--force] [--history FILE]
+constexpr const char* kUsage =
+    R"(usage: lexodrome-dict review --out FOLDER [--max N] [--force] [--history FILE]
 
 Makes a dictionary folder of the words to practise, from the games kept in the history.
 Every word a game left on the field is scheduled by the Leitner method: a word missed goes
@@ -38,8 +39,7 @@ exit status: 0 written, 2 usage or file error, 3 no word is due today (nothing w
 std::optional<size_t> ParseMax(const std::string& text) {
     size_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value == 0)
-        return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
     return value;
 }
 
@@ -81,7 +81,8 @@ int RunReview(const std::vector<std::string>& args) {
     const std::vector<ReviewWord> words = ScheduleReview(history->games, today, max);
     if (words.empty() || !IsDue(words.front(), today)) {
         std::cout << "lexodrome-dict review: no word is due today";
-        if (!words.empty()) std::cout << " (the next on " << FormatHistoryDay(words.front().dueDay) << ")";
+        if (!words.empty())
+            std::cout << " (the next on " << FormatHistoryDay(words.front().dueDay) << ")";
         std::cout << "; nothing written\n";
         return kNothingDue;
     }

@@ -13,8 +13,7 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 
 // "Из словарей: english-basics (8), animals (4)." in CP1251, the most used first.
 std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
-    std::vector<std::pair<std::string, size_t>> sources(perDictionary.begin(),
-                                                        perDictionary.end());
+    std::vector<std::pair<std::string, size_t>> sources(perDictionary.begin(), perDictionary.end());
     std::stable_sort(sources.begin(), sources.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     std::string line = Utf8ToCp1251(sources.size() == 1 ? "Из словаря: " : "Из словарей: ");
@@ -35,7 +34,8 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
         const std::string cp1251 = Utf8ToCp1251(word.word);
         if (IsBlank(cp1251)) continue;
         ++perDictionary[word.dictionary];
-        const auto [known, added] = lineOfWord.try_emplace(Cp1251ToLower(cp1251), lines.names.size());
+        const auto [known, added] =
+            lineOfWord.try_emplace(Cp1251ToLower(cp1251), lines.names.size());
         if (added) {
             lines.names.push_back(cp1251);
             lines.names2.emplace_back();
@@ -45,8 +45,7 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
             AddAlternative(translation, alternative);
         });
     }
-    lines.about = {Utf8ToCp1251("Повторение"),
-                   Utf8ToCp1251("Пропущенные слова прошлых игр."),
+    lines.about = {Utf8ToCp1251("Повторение"), Utf8ToCp1251("Пропущенные слова прошлых игр."),
                    SourcesLine(perDictionary), WordCountLine(lines.names.size())};
     return lines;
 }

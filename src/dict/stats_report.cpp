@@ -10,14 +10,17 @@
 namespace lexo::dict {
 namespace {
 
-constexpr std::array<const char*, 7> kHeadings = {"dictionary", "mode",   "games",      "best",
+constexpr std::array<const char*, 7> kHeadings = {"dictionary", "mode", "games", "best",
                                                   "latest",     "shot", "missed"};
 
 // A row's cells; the most-missed words go after them.
 std::array<std::string, kHeadings.size()> Cells(const PlayStats& row) {
-    return {row.dictionary,           row.mode,
-            std::to_string(row.games), std::to_string(row.best),
-            std::to_string(row.latest), std::to_string(row.shot),
+    return {row.dictionary,
+            row.mode,
+            std::to_string(row.games),
+            std::to_string(row.best),
+            std::to_string(row.latest),
+            std::to_string(row.shot),
             std::to_string(row.missed)};
 }
 
@@ -98,10 +101,11 @@ std::string Chart(const std::string& dictionary, const std::vector<const PlaySta
         return kMargin + (games > 1 ? plotWidth * game / (games - 1) : plotWidth / 2);
     };
     auto y = [&](int64_t score) {
-        return kMargin + plotHeight - plotHeight * static_cast<double>(std::max<int64_t>(score, 0)) / top;
+        return kMargin + plotHeight -
+               plotHeight * static_cast<double>(std::max<int64_t>(score, 0)) / top;
     };
-    std::string svg = "<svg width=\"" +
-                      std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) +
+    std::string svg = "<svg width=\"" + std::to_string(kChartWidth) + "\" height=\"" +
+                      std::to_string(kChartHeight) +
                       "\" role=\"img\" aria-label=\"score over games, " + EscapeHtml(dictionary) +
                       "\">\n";
     svg += "<line x1=\"" + Number(kMargin) + "\" y1=\"" + Number(y(0)) + "\" x2=\"" +
@@ -124,8 +128,7 @@ std::string Chart(const std::string& dictionary, const std::vector<const PlaySta
         // A single game is a line of no length, which round caps show as a dot.
         if (modes[m]->scores.size() == 1) points += points;
         svg += "<polyline fill=\"none\" stroke=\"" + std::string(colour) +
-               "\" stroke-width=\"2\" stroke-linecap=\"round\" points=\"" + points +
-               "\"><title>" +
+               "\" stroke-width=\"2\" stroke-linecap=\"round\" points=\"" + points + "\"><title>" +
                EscapeHtml(modes[m]->mode) + "</title></polyline>\n";
         svg += "<text x=\"" + Number(kMargin + 10 + 130 * m) + "\" y=\"20\" fill=\"" + colour +
                "\">" + EscapeHtml(modes[m]->mode) + "</text>\n";
@@ -155,7 +158,8 @@ std::string StatsPage(const std::vector<PlayStats>& stats, const std::string& so
         page += "<tr>";
         const auto cells = Cells(row);
         for (size_t column = 0; column < cells.size(); ++column)
-            page += (column < 2 ? "<td>" : "<td class=\"n\">") + EscapeHtml(cells[column]) + "</td>";
+            page +=
+                (column < 2 ? "<td>" : "<td class=\"n\">") + EscapeHtml(cells[column]) + "</td>";
         page += "<td>" + EscapeHtml(MostMissed(row)) + "</td></tr>\n";
         byDictionary[row.dictionary].push_back(&row);
     }

@@ -105,8 +105,7 @@ bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day) {
     const std::string_view zone = text.substr(19);
     if (zone != "Z") {
         const auto oh = Digits(zone, 1, 2), om = Digits(zone, 4, 2);
-        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh ||
-            !om)
+        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh || !om)
             return false;
         offsetMinutes = (zone[0] == '-' ? -1 : 1) * (*oh * 60 + *om);
     }

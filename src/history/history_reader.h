@@ -17,11 +17,11 @@ struct MissedWord {
 
 // One game of the history, as its line tells it. Texts are UTF-8.
 struct HistoryGame {
-    size_t line = 0;                       // in the history file, from 1
-    std::chrono::sys_seconds when;         // the moment, in UTC
-    std::chrono::sys_days day;             // the calendar day the player saw (local to the game)
+    size_t line = 0;                // in the history file, from 1
+    std::chrono::sys_seconds when;  // the moment, in UTC
+    std::chrono::sys_days day;      // the calendar day the player saw (local to the game)
     std::string dictionary;
-    std::string mode;                      // "words" or "translations"
+    std::string mode;  // "words" or "translations"
     int64_t pace = 0;
     int64_t wordsComplete = 0;
     int64_t score = 0;

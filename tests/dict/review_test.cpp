@@ -35,11 +35,10 @@ const std::string kHistory =
          R"({"word":"fish","translation":"рыба"},{"word":"dog","translation":"собака"})") +
     Game("2026-12-02T10:00:00+01:00", "animals", R"("fish")",
          R"({"word":"dog","translation":"пёс"})", 9) +
-    Game("2026-12-03T23:30:00-05:00", "colours", "",
-         R"({"word":"red","translation":"красный"})") +
+    Game("2026-12-03T23:30:00-05:00", "colours", "", R"({"word":"red","translation":"красный"})") +
     Game("2026-12-04T08:00:00+01:00", "animals", R"("dog","fish")", "", 5) +
-    Game("2026-11-30T12:00:00Z", "animals", R"("fish")",
-         R"({"word":"bird","translation":"птица"})", 7);
+    Game("2026-11-30T12:00:00Z", "animals", R"("fish")", R"({"word":"bird","translation":"птица"})",
+         7);
 
 struct ScheduleCase {
     const char* today;
@@ -65,7 +64,8 @@ TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
         ASSERT_TRUE(ParseHistoryTime(std::string(test.today) + "T12:00:00Z", unused, today));
         std::vector<std::string> got;
         for (const ReviewWord& word : ScheduleReview(history.games, today, test.limit))
-            got.push_back(word.word + ":" + std::to_string(word.box) + (IsDue(word, today) ? "!" : ""));
+            got.push_back(word.word + ":" + std::to_string(word.box) +
+                          (IsDue(word, today) ? "!" : ""));
         EXPECT_EQ(got, test.expected) << test.today;
     }
     const auto words = ScheduleReview(history.games, sys_days(), 60);
@@ -89,8 +89,8 @@ TEST(ReadHistory, SkipsTornAndGarbageLinesNamingThem) {
 }
 
 // Runs a command, keeping what it printed.
-int RunCommand(int (*command)(const std::vector<std::string>&), const std::vector<std::string>& args,
-        std::string& out, std::string& errors) {
+int RunCommand(int (*command)(const std::vector<std::string>&),
+               const std::vector<std::string>& args, std::string& out, std::string& errors) {
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
     const int status = command(args);
@@ -120,11 +120,13 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
     EXPECT_EQ(summary.words, 2u);
     EXPECT_EQ(summary.errors + summary.warnings, 0u) << FormatDiagnostic(found.All().at(0));
 
-    EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors), kUsageOrFiles)
+    EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors),
+              kUsageOrFiles)
         << "an existing folder stays without --force";
-    EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder, "--force", "--max", "1"}, out,
-                  errors),
-              kSuccess);
+    EXPECT_EQ(
+        RunCommand(RunReview, {"--history", history, "--out", folder, "--force", "--max", "1"}, out,
+                   errors),
+        kSuccess);
     EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "cat\r\n");
 
     const std::string today = FormatHistoryDay(HistoryToday()) + "T12:00:00+00:00";

@@ -173,7 +173,8 @@ TEST_F(PlayThrough, AReviewDictionaryOfMissedWordsIsPlayed) {
     const std::string history = game.Folder() + "/old-history.jsonl";
     std::ofstream(history) << R"({"time":")" << day << R"(T12:00:00+00:00","dictionary":"c-mice",)"
                            << R"("mode":"words","pace":40,"words_complete":0,"score":0,"shot":[],)"
-                           << R"("missed":[{"word":"mouse","translation":"мышь  мышка"}]})" << "\n";
+                           << R"("missed":[{"word":"mouse","translation":"мышь  мышка"}]})"
+                           << "\n";
     const std::string review = game.Folder() + "/lexodrome-dict review --history " + history +
                                " --out " + game.Folder() + "/review";
     ASSERT_EQ(std::system(review.c_str()), 0) << review;

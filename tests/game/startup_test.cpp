@@ -82,7 +82,8 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
 }
 
 TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
-    const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog"}, {"pets", "cat", "кот  кошка"}};
+    const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog", 1, 1, {}, {}},
+                                           {"pets", "cat", "кот  кошка", 1, 1, {}, {}}};
     dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
                       dict::ExistingFolder::Keep);
     windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
