@@ -9,7 +9,18 @@
 namespace lexo::dict {
 namespace {
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+// CP1251 text for one line of a dictionary file. The game's own words never hold a control
+// character, but a history edited by hand may ("\n" in JSON): a line end inside a word would
+// part names.txt from names2.txt, so every control character becomes a space.
+std::string LineText(std::string_view utf8) {
+    std::string cp1251 = Utf8ToCp1251(utf8);
+    for (char& c : cp1251) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return cp1251;
+}
 
 // "Из словарей: english-basics (8), animals (4)." in CP1251, the most used first.
 std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
@@ -19,7 +30,7 @@ std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
     std::string line = Utf8ToCp1251(sources.size() == 1 ? "Из словаря: " : "Из словарей: ");
     for (size_t i = 0; i < sources.size(); ++i) {
         if (i > 0) line += ", ";
-        line += Utf8ToCp1251(sources[i].first) + " (" + std::to_string(sources[i].second) + ")";
+        line += LineText(sources[i].first) + " (" + std::to_string(sources[i].second) + ")";
     }
     return line + ".";
 }
@@ -31,7 +42,7 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
     std::unordered_map<std::string, size_t> lineOfWord;  // lowered word -> line
     std::map<std::string, size_t> perDictionary;
     for (const ReviewWord& word : words) {
-        const std::string cp1251 = Utf8ToCp1251(word.word);
+        const std::string cp1251 = LineText(word.word);
         if (IsBlank(cp1251)) continue;
         ++perDictionary[word.dictionary];
         const auto [known, added] =
@@ -41,7 +52,7 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
             lines.names2.emplace_back();
         }
         std::string& translation = lines.names2[known->second];
-        ForEachAlternative(Utf8ToCp1251(word.translation), [&](std::string_view alternative) {
+        ForEachAlternative(LineText(word.translation), [&](std::string_view alternative) {
             AddAlternative(translation, alternative);
         });
     }
