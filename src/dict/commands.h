@@ -9,10 +9,13 @@ namespace lexo::dict {
 inline constexpr int kSuccess = 0;       // warnings allowed
 inline constexpr int kInputErrors = 1;   // the input has errors
 inline constexpr int kUsageOrFiles = 2;  // usage, or the file system failed
+inline constexpr int kNothingDue = 3;    // review: no word is due, nothing written
 
 // Each takes the arguments after its subcommand's name.
 int RunImport(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunReview(const std::vector<std::string>& args);
+int RunStats(const std::vector<std::string>& args);
 
 }  // namespace lexo::dict

@@ -41,12 +41,6 @@ bool HoldsAlternative(std::string_view joined, std::string_view alternative) {
     return holds;
 }
 
-void AddAlternative(std::string& joined, std::string_view alternative) {
-    if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
-    if (!joined.empty()) joined += kTwoSpaces;
-    joined += alternative;
-}
-
 // Where a row's character is, for messages: "column N: " of the row's first line that holds it.
 std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
     std::string utf8;
@@ -172,6 +166,12 @@ bool IsWordCountLine(std::string_view cp1251) {
 }
 
 }  // namespace
+
+void AddAlternative(std::string& joined, std::string_view alternative) {
+    if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
+    if (!joined.empty()) joined += kTwoSpaces;
+    joined += alternative;
+}
 
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
     auto crLf = [](const std::vector<std::string>& text) {

@@ -39,6 +39,9 @@ void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternat
     }
 }
 
+// Adds an alternative to ones joined by two spaces, unless it is empty or already there.
+void AddAlternative(std::string& joined, std::string_view alternative);
+
 // The three files as the game reads them: each line ended by CR LF.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
 

@@ -10,4 +10,7 @@ namespace lexo::dict {
 // become their characters. An unknown reference stays as it is written.
 std::string ReduceHtml(std::string_view html);
 
+// Text made safe inside an HTML element or a quoted attribute: & < > " ' as references.
+std::string EscapeHtml(std::string_view text);
+
 }  // namespace lexo::dict

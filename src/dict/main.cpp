@@ -16,6 +16,8 @@ commands:
   import INPUT --out FOLDER   make a dictionary folder from a TSV, CSV, Anki or plain list
   check FOLDER...             report everything in dictionary folders that would surprise a player
   export FOLDER [--out FILE]  write a dictionary folder as UTF-8 TSV
+  review --out FOLDER         make a dictionary of the words your games missed, when due
+  stats [--html FILE]         show your progress by dictionary and mode
 
 "lexodrome-dict COMMAND --help" tells more about each.
 )";
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
         if (command == "import") return RunImport(args);
         if (command == "check") return RunCheck(args);
         if (command == "export") return RunExport(args);
+        if (command == "review") return RunReview(args);
+        if (command == "stats") return RunStats(args);
     } catch (const std::exception& error) {
         std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;

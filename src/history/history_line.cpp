@@ -53,4 +53,13 @@ std::string HistoryTimeNow() {
     return std::string(time.substr(0, time.size() - 2)) + ":" + std::string(time.substr(time.size() - 2));
 }
 
+std::chrono::sys_days HistoryToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::sys_days(std::chrono::year(local.tm_year + 1900) /
+                                 std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)) /
+                                 std::chrono::day(static_cast<unsigned>(local.tm_mday)));
+}
+
 }  // namespace lexo

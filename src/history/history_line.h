@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "game/game_record.h"
@@ -15,5 +16,8 @@ std::string HistoryLine(const GameRecord& game, const std::string& time);
 
 // Now, in the local time zone, as the history writes it.
 std::string HistoryTimeNow();
+
+// Today in the local time zone: the calendar day the history's times of today are written on.
+std::chrono::sys_days HistoryToday();
 
 }  // namespace lexo

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+
 #include "bmp_image.h"
 #include "desktop.h"
 #include "game_process.h"
@@ -71,18 +75,26 @@ protected:
         return *frame;
     }
 
+    // Starts the game and waits for its window and the dictionary dialog.
+    void StartToTheDialog() {
+        ASSERT_TRUE(game.Start(desktop.DisplayName()));
+        main = desktop.WaitForWindow("Lexodrome");
+        dialog = desktop.WaitForWindow(kDialog);
+        ASSERT_TRUE(main && dialog) << game.Stderr();
+        // The field before any monster: the background and the player.
+        emptyField = Frame(*main);
+        ASSERT_TRUE(emptyField) << game.Stderr();
+    }
+
     Desktop desktop;
     GameProcess game;
+    std::optional<Window> main;
+    std::optional<Window> dialog;
+    std::optional<test::RgbImage> emptyField;
 };
 
 TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
-    ASSERT_TRUE(game.Start(desktop.DisplayName()));
-    auto main = desktop.WaitForWindow("Lexodrome");
-    auto dialog = desktop.WaitForWindow(kDialog);
-    ASSERT_TRUE(main && dialog) << game.Stderr();
-    // The field before any monster: the background and the player.
-    const auto emptyField = Frame(*main);
-    ASSERT_TRUE(emptyField) << game.Stderr();
+    ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
 
     // First game: the cats, typing translations (the dialog's default mode), default speed.
     desktop.Activate(*dialog);
@@ -148,6 +160,38 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
                               R"("missed":[{"word":"cat","translation":"кот  кошка"}]})"),
               std::string::npos)
         << history[0];
+}
+
+// The words a game left on the field come back as a dictionary of their own, written by
+// lexodrome-dict review from a history whose game was three days ago.
+TEST_F(PlayThrough, AReviewDictionaryOfMissedWordsIsPlayed) {
+    const std::time_t threeDaysAgo = std::time(nullptr) - 3 * 24 * 3600;
+    std::tm local{};
+    localtime_r(&threeDaysAgo, &local);
+    char day[16];
+    std::strftime(day, sizeof day, "%Y-%m-%d", &local);
+    const std::string history = game.Folder() + "/old-history.jsonl";
+    std::ofstream(history) << R"({"time":")" << day << R"(T12:00:00+00:00","dictionary":"c-mice",)"
+                           << R"("mode":"words","pace":40,"words_complete":0,"score":0,"shot":[],)"
+                           << R"("missed":[{"word":"mouse","translation":"мышь  мышка"}]})"
+                           << "\n";
+    const std::string review = game.Folder() + "/lexodrome-dict review --history " + history +
+                               " --out " + game.Folder() + "/review";
+    ASSERT_EQ(std::system(review.c_str()), 0) << review;
+
+    ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
+    // a-cats, b-dogs, review: the third, typing translations; only the review has the mouse.
+    desktop.Activate(*dialog);
+    for (int i = 0; i < 3; ++i) desktop.Key("Down");
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+    desktop.Activate(*main);
+    ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    Answer("мышка");
+    EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:5."))
+        << desktop.Title(*main);
+    desktop.Close(*main);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }
 
 }  // namespace

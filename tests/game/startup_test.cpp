@@ -1,3 +1,5 @@
+#include "dict/folder_writer.h"
+#include "dict/review_dictionary.h"
 #include "errors/message_box.h"
 #include "errors/run_time_error.h"
 #include "game/engine_callbacks.h"
@@ -77,6 +79,18 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
     }
     EXPECT_FALSE(windows.timers[TimerId::TimerDethAnimat].enabled);
     EXPECT_EQ(windows.caption, "Lexodrome");
+}
+
+TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
+    const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog", 1, 1, {}, {}},
+                                           {"pets", "cat", "кот  кошка", 1, 1, {}, {}}};
+    dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
+                      dict::ExistingFolder::Keep);
+    windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
+    ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
+    ASSERT_EQ(state.WordList.Count(), 2u);
+    EXPECT_EQ(state.WordList[0], Utf8ToCp1251("ёж"));
+    EXPECT_EQ(state.TranslationList[1], Utf8ToCp1251("кот  кошка"));
 }
 
 TEST_F(StartUp, LoadingAssetsTwiceLeavesTheSameStateAsOnce) {

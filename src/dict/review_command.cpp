@@ -1,0 +1,105 @@
+#include <charconv>
+#include <iostream>
+#include <optional>
+
+#include "dict/command_line.h"
+#include "dict/commands.h"
+#include "dict/folder_writer.h"
+#include "dict/history_input.h"
+#include "dict/review_dictionary.h"
+#include "history/history_line.h"
+
+namespace lexo::dict {
+namespace {
+
+constexpr size_t kDefaultMax = 60;
+
+constexpr const char* kUsage =
+    R"(usage: lexodrome-dict review --out FOLDER [--max N] [--force] [--history FILE]
+
+Makes a dictionary folder of the words to practise, from the games kept in the history.
+Every word a game left on the field is scheduled by the Leitner method: a word missed goes
+to box 1, a word shot moves up one box, and a word in box k is due again 2^(k-1) days after
+the last game it was in (box 1: the next day, box 2: two days later, box 3: four …). The
+words due today come first, the most-missed first, then the others, the soonest due first.
+The folder is written whole or not at all; placed beside the game, it is a dictionary like
+any other.
+
+options:
+  --out FOLDER     the dictionary folder to make (required)
+  --max N          at most N words (default 60)
+  --force          replace FOLDER if it exists
+  --history FILE   read FILE instead of the game's history
+                   ($XDG_STATE_HOME/lexodrome/history.jsonl)
+  --help           this text
+
+exit status: 0 written, 2 usage or file error, 3 no word is due today (nothing written)
+)";
+
+std::optional<size_t> ParseMax(const std::string& text) {
+    size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
+    return value;
+}
+
+// The arguments, or nothing after printing what is wrong with them (or the help).
+std::optional<Arguments> ReviewArguments(const std::vector<std::string>& args, size_t& max,
+                                         int& status) {
+    std::string problem;
+    auto parsed = ParseArguments(args, {"--out", "--max", "--history"}, {"--force"}, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << kUsage;
+        status = kSuccess;
+        return std::nullopt;
+    }
+    if (parsed && !parsed->positional.empty()) problem = "unexpected " + parsed->positional[0];
+    if (parsed && problem.empty() && !parsed->Value("--out")) problem = "--out FOLDER is needed";
+    const auto maxText = parsed ? parsed->Value("--max") : std::nullopt;
+    const auto parsedMax = maxText ? ParseMax(*maxText) : std::optional<size_t>(kDefaultMax);
+    if (problem.empty() && !parsedMax) problem = "--max needs a whole number above 0";
+    if (problem.empty()) {
+        max = *parsedMax;
+        return parsed;
+    }
+    std::cerr << "lexodrome-dict review: " << problem << "\n" << kUsage;
+    status = kUsageOrFiles;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunReview(const std::vector<std::string>& args) {
+    int status = kSuccess;
+    size_t max = kDefaultMax;
+    const std::optional<Arguments> parsed = ReviewArguments(args, max, status);
+    if (!parsed) return status;
+    const std::optional<History> history = LoadHistory(*parsed, "review", status);
+    if (!history) return status;
+
+    const std::chrono::sys_days today = HistoryToday();
+    const std::vector<ReviewWord> words = ScheduleReview(history->games, today, max);
+    if (words.empty() || !IsDue(words.front(), today)) {
+        std::cout << "lexodrome-dict review: no word is due today";
+        if (!words.empty())
+            std::cout << " (the next on " << FormatHistoryDay(words.front().dueDay) << ")";
+        std::cout << "; nothing written\n";
+        return kNothingDue;
+    }
+    const DictionaryLines lines = ReviewDictionary(words);
+    const std::string out = *parsed->Value("--out");
+    try {
+        WriteFolder(out, DictionaryFolderFiles(lines),
+                    parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
+    } catch (const std::exception& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
+        return kUsageOrFiles;
+    }
+    size_t due = 0;
+    for (const ReviewWord& word : words) due += IsDue(word, today);
+    std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
+              << ", " << due << " due today\n";
+    return kSuccess;
+}
+
+}  // namespace lexo::dict

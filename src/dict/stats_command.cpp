@@ -1,0 +1,69 @@
+#include <fstream>
+#include <iostream>
+#include <optional>
+
+#include "dict/command_line.h"
+#include "dict/commands.h"
+#include "dict/history_input.h"
+#include "dict/stats_report.h"
+#include "history/history_file.h"
+
+namespace lexo::dict {
+namespace {
+
+constexpr const char* kUsage = R"(usage: lexodrome-dict stats [--html FILE] [--history FILE]
+
+Prints the progress kept in the history, one row per dictionary and mode: the games, the best
+and the latest score, the words shot and missed over all games, and the ten most-missed words
+with how often each was missed.
+
+options:
+  --html FILE      also write the table to FILE as one self-contained HTML page, with a
+                   chart of the score over the games of each dictionary
+  --history FILE   read FILE instead of the game's history
+                   ($XDG_STATE_HOME/lexodrome/history.jsonl)
+  --help           this text
+
+exit status: 0 shown, 2 usage or file error
+)";
+
+bool WritePage(const std::string& file, const std::string& page) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << page;
+    out.close();
+    if (out) return true;
+    std::cerr << "lexodrome-dict: " << file << ": cannot write\n";
+    return false;
+}
+
+}  // namespace
+
+int RunStats(const std::vector<std::string>& args) {
+    std::string problem;
+    const auto parsed = ParseArguments(args, {"--html", "--history"}, {}, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << kUsage;
+        return kSuccess;
+    }
+    if (parsed && !parsed->positional.empty()) problem = "unexpected " + parsed->positional[0];
+    if (!problem.empty()) {
+        std::cerr << "lexodrome-dict stats: " << problem << "\n" << kUsage;
+        return kUsageOrFiles;
+    }
+    int status = kSuccess;
+    const std::optional<History> history = LoadHistory(*parsed, "stats", status);
+    if (!history) return status;
+
+    const std::vector<PlayStats> stats = SummariseHistory(history->games);
+    if (stats.empty()) {
+        std::cout << "no game kept yet\n";
+    } else {
+        std::cout << StatsTable(stats);
+    }
+    const auto html = parsed->Value("--html");
+    const std::string source = parsed->Value("--history").value_or(HistoryFilePath().value_or(""));
+    if (html && !WritePage(*html, StatsPage(stats, source))) return kUsageOrFiles;
+    return kSuccess;
+}
+
+}  // namespace lexo::dict

@@ -1,0 +1,157 @@
+#include "history/history_reader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "text/text_lines.h"
+
+namespace lexo {
+
+using namespace std::chrono;
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The number of `digits` digits at text[at], or nothing.
+std::optional<int> Digits(std::string_view text, size_t at, size_t digits) {
+    if (at + digits > text.size()) return std::nullopt;
+    int value = 0;
+    const char* first = text.data() + at;
+    const auto [end, error] = std::from_chars(first, first + digits, value);
+    if (error != std::errc() || end != first + digits || *first == '+' || *first == '-')
+        return std::nullopt;
+    return value;
+}
+
+// Text, or nothing when the field is missing or not a string.
+const std::string* TextField(const Json& game, const char* name) {
+    const auto found = game.find(name);
+    return found != game.end() && found->is_string() ? found->get_ptr<const std::string*>()
+                                                     : nullptr;
+}
+
+bool NumberField(const Json& game, const char* name, int64_t& value) {
+    const auto found = game.find(name);
+    if (found == game.end() || !found->is_number_integer()) return false;
+    value = found->get<int64_t>();
+    return true;
+}
+
+// The words are moved out of the parsed line, which is thrown away after.
+bool ReadShot(Json& game, std::vector<std::string>& shot) {
+    const auto found = game.find("shot");
+    if (found == game.end() || !found->is_array()) return false;
+    shot.reserve(found->size());
+    for (Json& word : *found) {
+        if (!word.is_string()) return false;
+        shot.push_back(std::move(word.get_ref<std::string&>()));
+    }
+    return true;
+}
+
+bool ReadMissed(const Json& game, std::vector<MissedWord>& missed) {
+    const auto found = game.find("missed");
+    if (found == game.end() || !found->is_array()) return false;
+    for (const Json& entry : *found) {
+        if (!entry.is_object()) return false;
+        const std::string* word = TextField(entry, "word");
+        const std::string* translation = TextField(entry, "translation");
+        if (word == nullptr || translation == nullptr) return false;
+        missed.push_back({*word, *translation});
+    }
+    return true;
+}
+
+// The game a parsed line holds, or the reason it holds none.
+std::string ReadGame(Json& line, HistoryGame& game) {
+    if (!line.is_object()) return "not a game: the line is no JSON object";
+    const std::string* time = TextField(line, "time");
+    if (time == nullptr || !ParseHistoryTime(*time, game.when, game.day))
+        return "not a game: no \"time\" such as 2026-12-07T18:20:05+01:00";
+    const std::string* dictionary = TextField(line, "dictionary");
+    const std::string* mode = TextField(line, "mode");
+    if (dictionary == nullptr || mode == nullptr)
+        return "not a game: \"dictionary\" or \"mode\" is missing";
+    game.dictionary = *dictionary;
+    game.mode = *mode;
+    if (!NumberField(line, "pace", game.pace) ||
+        !NumberField(line, "words_complete", game.wordsComplete) ||
+        !NumberField(line, "score", game.score))
+        return "not a game: \"pace\", \"words_complete\" or \"score\" is not a whole number";
+    if (!ReadShot(line, game.shot)) return "not a game: \"shot\" is not a list of words";
+    if (!ReadMissed(line, game.missed))
+        return "not a game: \"missed\" is not a list of words with translations";
+    return {};
+}
+
+}  // namespace
+
+bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day) {
+    // 2026-12-07T18:20:05+01:00
+    if (text.size() < 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
+        text[13] != ':' || text[16] != ':')
+        return false;
+    const auto y = Digits(text, 0, 4), mo = Digits(text, 5, 2), d = Digits(text, 8, 2);
+    const auto h = Digits(text, 11, 2), mi = Digits(text, 14, 2), s = Digits(text, 17, 2);
+    if (!y || !mo || !d || !h || !mi || !s || *h > 23 || *mi > 59 || *s > 60) return false;
+    const year_month_day date{year(*y), month(static_cast<unsigned>(*mo)),
+                              std::chrono::day(static_cast<unsigned>(*d))};
+    if (!date.ok()) return false;
+    int offsetMinutes = 0;
+    const std::string_view zone = text.substr(19);
+    if (zone != "Z") {
+        const auto oh = Digits(zone, 1, 2), om = Digits(zone, 4, 2);
+        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh || !om)
+            return false;
+        offsetMinutes = (zone[0] == '-' ? -1 : 1) * (*oh * 60 + *om);
+    }
+    day = sys_days(date);
+    when = day + hours(*h) + minutes(*mi) + seconds(*s) - minutes(offsetMinutes);
+    return true;
+}
+
+std::string FormatHistoryDay(sys_days day) {
+    const year_month_day date(day);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+std::vector<const HistoryGame*> InPlayOrder(const std::vector<HistoryGame>& games) {
+    std::vector<const HistoryGame*> played;
+    played.reserve(games.size());
+    for (const HistoryGame& game : games) played.push_back(&game);
+    std::stable_sort(played.begin(), played.end(),
+                     [](const auto* a, const auto* b) { return a->when < b->when; });
+    return played;
+}
+
+History ReadHistory(std::string_view text) {
+    History history;
+    size_t number = 0;
+    ForEachLine(text, LineEnds::CrLfOrLf, [&](std::string_view line) {
+        ++number;
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos) return;
+        Json parsed = Json::parse(line, nullptr, false);
+        if (parsed.is_discarded()) {
+            history.skipped.push_back({number, "not JSON (a torn or damaged line)"});
+            return;
+        }
+        HistoryGame game;
+        game.line = number;
+        std::string reason = ReadGame(parsed, game);
+        if (reason.empty()) {
+            history.games.push_back(std::move(game));
+        } else {
+            history.skipped.push_back({number, std::move(reason)});
+        }
+    });
+    return history;
+}
+
+}  // namespace lexo

@@ -1,0 +1,58 @@
+#include "history/history_stats.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace lexo {
+namespace {
+
+struct Tally {
+    PlayStats stats;
+    std::map<std::string, size_t, std::less<>> misses;
+};
+
+void AddGame(const HistoryGame& game, Tally& tally) {
+    PlayStats& stats = tally.stats;
+    stats.best = stats.games == 0 ? game.score : std::max(stats.best, game.score);
+    ++stats.games;
+    stats.latest = game.score;
+    stats.shot += game.shot.size();
+    stats.missed += game.missed.size();
+    stats.scores.push_back(game.score);
+    for (const MissedWord& missed : game.missed) ++tally.misses[missed.word];
+}
+
+std::vector<std::pair<std::string, size_t>> MostMissed(
+    const std::map<std::string, size_t, std::less<>>& misses) {
+    std::vector<std::pair<std::string, size_t>> words(misses.begin(), misses.end());
+    const size_t shown = std::min(words.size(), kMostMissedShown);
+    std::partial_sort(words.begin(), words.begin() + shown, words.end(),
+                      [](const auto& a, const auto& b) {
+                          return a.second != b.second ? a.second > b.second : a.first < b.first;
+                      });
+    words.resize(shown);
+    return words;
+}
+
+}  // namespace
+
+std::vector<PlayStats> SummariseHistory(const std::vector<HistoryGame>& games) {
+    const std::vector<const HistoryGame*> played = InPlayOrder(games);
+
+    std::map<std::pair<std::string, std::string>, Tally> tallies;
+    for (const HistoryGame* game : played) {
+        Tally& tally = tallies[{game->dictionary, game->mode}];
+        AddGame(*game, tally);
+    }
+    std::vector<PlayStats> summary;
+    for (auto& [key, tally] : tallies) {
+        tally.stats.dictionary = key.first;
+        tally.stats.mode = key.second;
+        tally.stats.mostMissed = MostMissed(tally.misses);
+        summary.push_back(std::move(tally.stats));
+    }
+    return summary;
+}
+
+}  // namespace lexo

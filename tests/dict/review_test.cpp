@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "dict/commands.h"
+#include "dict/dictionary_check.h"
+#include "dict/stats_report.h"
+#include "history/history_line.h"
+#include "history/review_schedule.h"
+#include "temp_dir.h"
+#include "text/cp1251.h"
+#include "text/text_file.h"
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::sys_seconds;
+
+std::string Game(const std::string& time, const std::string& dictionary, const std::string& shot,
+                 const std::string& missed, int score = 3) {
+    return R"({"time":")" + time + R"(","dictionary":")" + dictionary +
+           R"(","mode":"words","pace":40,"words_complete":1,"score":)" + std::to_string(score) +
+           R"(,"shot":[)" + shot + R"(],"missed":[)" + missed + "]}\n";
+}
+
+// Five games, the last one played first; the third written in New York late on the 3rd.
+const std::string kHistory =
+    Game("2026-12-01T10:00:00+01:00", "animals", R"("cat")",
+         R"({"word":"fish","translation":"рыба"},{"word":"dog","translation":"собака"})") +
+    Game("2026-12-02T10:00:00+01:00", "animals", R"("fish")",
+         R"({"word":"dog","translation":"пёс"})", 9) +
+    Game("2026-12-03T23:30:00-05:00", "colours", "", R"({"word":"red","translation":"красный"})") +
+    Game("2026-12-04T08:00:00+01:00", "animals", R"("dog","fish")", "", 5) +
+    Game("2026-11-30T12:00:00Z", "animals", R"("fish")", R"({"word":"bird","translation":"птица"})",
+         7);
+
+struct ScheduleCase {
+    const char* today;
+    size_t limit;
+    std::vector<std::string> expected;  // word:box, "!" after the due ones
+};
+
+TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
+    const History history = ReadHistory(kHistory);
+    ASSERT_EQ(history.games.size(), 5u);
+    const std::vector<ScheduleCase> cases = {
+        // bird missed on 11-30 (the fish shot then is not yet scheduled), red on the 3rd in its
+        // own day; dog back to box 1 on the 2nd, up to 2 on the 4th; fish up to 3.
+        {"2026-12-04", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
+        {"2026-12-06", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3"}},
+        {"2026-12-08", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3!"}},
+        {"2026-11-30", 60, {"dog:2", "bird:1", "red:1", "fish:3"}},
+        {"2026-12-06", 2, {"dog:2!", "bird:1!"}},
+    };
+    for (const ScheduleCase& test : cases) {
+        sys_seconds unused;
+        sys_days today;
+        ASSERT_TRUE(ParseHistoryTime(std::string(test.today) + "T12:00:00Z", unused, today));
+        std::vector<std::string> got;
+        for (const ReviewWord& word : ScheduleReview(history.games, today, test.limit))
+            got.push_back(word.word + ":" + std::to_string(word.box) +
+                          (IsDue(word, today) ? "!" : ""));
+        EXPECT_EQ(got, test.expected) << test.today;
+    }
+    const auto words = ScheduleReview(history.games, sys_days(), 60);
+    EXPECT_EQ(words[0].translation, "пёс") << "the latest translation is kept";
+    EXPECT_EQ(words[0].misses, 2);
+}
+
+TEST(ReadHistory, SkipsTornAndGarbageLinesNamingThem) {
+    const std::string text = Game("2026-12-01T10:00:00+01:00", "a", "", "") + "\n" +
+                             "}{ garbage\n" + "[1,2]\n" +
+                             R"({"time":"yesterday","dictionary":"a"})" + "\n" +
+                             Game("2026-12-02T10:00:00+01:00", "b", R"("x")", "") +
+                             R"({"time":"2026-12-03T10:00:00+01:00","dictionary":"a","mo)";
+    const History history = ReadHistory(text);
+    ASSERT_EQ(history.games.size(), 2u);
+    EXPECT_EQ(history.games[1].line, 6u);
+    EXPECT_EQ(history.games[1].shot, std::vector<std::string>{"x"});
+    std::vector<size_t> skipped;
+    for (const HistorySkip& skip : history.skipped) skipped.push_back(skip.line);
+    EXPECT_EQ(skipped, (std::vector<size_t>{3, 4, 5, 7}));
+}
+
+// Runs a command, keeping what it printed.
+int RunCommand(int (*command)(const std::vector<std::string>&),
+               const std::vector<std::string>& args, std::string& out, std::string& errors) {
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = command(args);
+    out = ::testing::internal::GetCapturedStdout();
+    errors = ::testing::internal::GetCapturedStderr();
+    return status;
+}
+
+TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
+    test::TempDir dir;
+    const std::string history = dir.File("history.jsonl");
+    const std::string folder = dir.File("review");
+    const std::string threeDaysAgo = FormatHistoryDay(HistoryToday() - days(3)) + "T12:00:00+03:00";
+    std::ofstream(history, std::ios::binary)
+        << Game(threeDaysAgo, "animals", "", R"({"word":"cat","translation":"кот"})")
+        << Game(threeDaysAgo, "pets", "", R"({"word":"Cat","translation":"кошка  кот"})")
+        << "not json\n"
+        << Game(threeDaysAgo, "z<b>", "", R"({"word":"ёж","translation":"hedgehog"})");
+    std::string out, errors;
+    ASSERT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors), kSuccess)
+        << errors;
+    EXPECT_EQ(errors, history + ":3: warning: skipped, not JSON (a torn or damaged line)\n");
+    EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), Utf8ToCp1251("cat\r\nёж\r\n"));
+    EXPECT_EQ(ReadWholeFile(folder + "/names2.txt"), Utf8ToCp1251("кот  кошка\r\nhedgehog\r\n"));
+    Diagnostics found;
+    const CheckSummary summary = CheckDictionary(folder, nullptr, found);
+    EXPECT_EQ(summary.words, 2u);
+    EXPECT_EQ(summary.errors + summary.warnings, 0u) << FormatDiagnostic(found.All().at(0));
+
+    EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors),
+              kUsageOrFiles)
+        << "an existing folder stays without --force";
+    EXPECT_EQ(
+        RunCommand(RunReview, {"--history", history, "--out", folder, "--force", "--max", "1"}, out,
+                   errors),
+        kSuccess);
+    EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "cat\r\n");
+
+    const std::string today = FormatHistoryDay(HistoryToday()) + "T12:00:00+00:00";
+    std::ofstream(history, std::ios::binary)
+        << Game(today, "animals", "", R"({"word":"cat","translation":"кот"})");
+    EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", dir.File("none")}, out, errors),
+              kNothingDue);
+    EXPECT_NE(out.find("no word is due today"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.File("none")));
+}
+
+TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
+    History history = ReadHistory(kHistory + Game("2026-12-05T10:00:00Z", "<i>&\\\"'", "",
+                                                  R"({"word":"<script>","translation":"x"})"));
+    const std::vector<PlayStats> stats = SummariseHistory(history.games);
+    EXPECT_EQ(StatsTable(stats),
+              "dictionary  mode   games  best  latest  shot  missed  most missed\n"
+              "<i>&\"'      words      1     3       3     0       1  <script> 1\n"
+              "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
+              "colours     words      1     3       3     0       1  red 1\n");
+    const std::string page = StatsPage(stats, "h<.jsonl");
+    EXPECT_EQ(page.find("<i>"), std::string::npos);
+    EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_EQ(page.find("h<."), std::string::npos);
+    EXPECT_NE(page.find("&lt;i&gt;&amp;&quot;&#39;"), std::string::npos);
+    EXPECT_EQ(page.find("http"), std::string::npos) << "no outside resource";
+    EXPECT_NE(page.find("<polyline"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexo::dict
