@@ -6,6 +6,7 @@ set(CPACK_PACKAGE_VENDOR "The Lexodrome developers")
 set(CPACK_PACKAGE_CONTACT "${LEXO_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian-layout.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
@@ -18,13 +19,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Monsters carrying dictionary words walk in from the edges of the field toward
- the wizard in the middle. Type the word, or its translation, and press Enter
- to shoot. When a monster reaches the wizard the game is over and the words
- left unanswered are listed with their translations.
- .
- Dictionaries for Russian speakers learning English and German are included;
- players add their own as folders of text files in ~/.local/share/lexodrome.")
+# The extended description; cpack puts the summary above it and indents every line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Monsters carrying dictionary words walk in from the edges of the field toward
+the wizard in the middle. Type the word, or its translation, and press Enter
+to shoot. When a monster reaches the wizard the game is over and the words
+left unanswered are listed with their translations.
+.
+Dictionaries for Russian speakers learning English and German are included;
+players add their own as folders of text files in ~/.local/share/lexodrome.")
 
 include(CPack)
