@@ -7,8 +7,9 @@ namespace lexo::e2e {
 
 Installation::Installation() {
     std::filesystem::create_directories(Home());
+    // Naming the (one) component keeps the player's install_manifest.txt in the build folder.
     const std::string command = "DESTDIR='" + dir_.File("root") + "' '" LEXO_CMAKE "' --install '" +
-                                LEXO_BUILD_DIR "' --prefix /usr 2>&1";
+                                LEXO_BUILD_DIR "' --prefix /usr --component Unspecified 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return;
     char buffer[4096];
