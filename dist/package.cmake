@@ -6,16 +6,15 @@ set(CPACK_PACKAGE_VENDOR "The Lexodrome developers")
 set(CPACK_PACKAGE_CONTACT "${LEXO_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian-layout.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian-staging.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LEXO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# dpkg-shlibdeps sees what zarnik and DGLEngine.so link; the engine opens SDL2_mixer only at
-# run time, and the windows want a sans font.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# debian-staging.cmake adds what dpkg-shlibdeps finds zarnik and DGLEngine.so linking; the
+# engine opens SDL2_mixer only at run time, and the windows want a sans font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")

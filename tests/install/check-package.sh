@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a folder of its own and checks what Debian checks: the fields
-# a player's apt relies on, the launcher where Debian keeps games, and no lintian error.
+# a player's apt relies on, the launcher where Debian keeps games, no maintainer scripts, and
+# no lintian error or warning.
 # Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -14,4 +15,6 @@ field() { dpkg-deb --field "$deb" "$1"; }
   { echo "depends: $(field Depends)"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 [[ $contents$'\n' == *' ./usr/games/lexodrome'$'\n'* ]] || { echo "no /usr/games/lexodrome"; exit 1; }
-lintian --fail-on error "$deb"
+# Without maintainer scripts a removed package leaves nothing behind, not even in dpkg's list.
+[[ $(dpkg-deb --info "$deb") != *post* ]] || { echo "maintainer scripts:"; dpkg-deb --info "$deb"; exit 1; }
+lintian --fail-on error,warning "$deb"
