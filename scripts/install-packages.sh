@@ -5,15 +5,15 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev libpng-dev
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev
   # running: a sans font for the windows
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox xclip
-  # the installed desktop files and the Debian package
-  desktop-file-utils appstream lintian dpkg-dev
   clang libclang-rt-14-dev
+  # the icons, the installed desktop files and the Debian package
+  libpng-dev desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()
