@@ -1,20 +1,19 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
-#include <sys/wait.h>
 
+#include "art/png_writer.h"
 #include "desktop.h"
 #include "game_process.h"
 #include "installation.h"
 #include "text/cp1251.h"
 #include "text/text_lines.h"
-#include "art/png_writer.h"
 
 namespace lexo::e2e {
 namespace {
