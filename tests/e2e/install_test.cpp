@@ -61,7 +61,8 @@ protected:
     }
 
     // The descriptions the dictionary dialog shows, entry by entry from the top, read through
-    // the clipboard; the last entry stays selected.
+    // the clipboard; the last entry stays selected. A slow game may not have copied yet, so
+    // each entry is read until it shows a new description; the list ends where none comes.
     std::vector<std::string> ListedDescriptions(Window dialog) {
         std::vector<std::string> shown;
         desktop.Activate(dialog);
@@ -69,13 +70,17 @@ protected:
             desktop.Key("Down");
             desktop.Key("Tab");
             desktop.Key("Tab");
-            desktop.Key("ctrl+a");
-            desktop.Key("ctrl+c");
-            std::string description = desktop.Clipboard();
+            std::string description;
+            const auto deadline = std::chrono::steady_clock::now() + 5s;
+            do {
+                desktop.Key("ctrl+a");
+                desktop.Key("ctrl+c");
+                description = desktop.Clipboard();
+            } while ((description.empty() || (!shown.empty() && description == shown.back())) &&
+                     std::chrono::steady_clock::now() < deadline);
             desktop.Key("shift+Tab");
             desktop.Key("shift+Tab");
-            // Down on the last entry changes nothing.
-            if (!shown.empty() && description == shown.back()) break;
+            if (description.empty() || (!shown.empty() && description == shown.back())) break;
             shown.push_back(description);
         }
         return shown;
