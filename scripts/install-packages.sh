@@ -11,8 +11,10 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils openbox
+  xvfb xauth xdotool x11-utils openbox xclip
   clang libclang-rt-14-dev
+  # the icons, the installed desktop files and the Debian package
+  libpng-dev desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()

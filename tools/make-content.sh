@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates all of the game's own content into game/ from the content tools:
 #   tools/art    -> game/data/fon.bmp, player.bmp, dethplayer.bmp, the monster sheets and
-#                   .mon files, and game/monsters.txt
+#                   .mon files, and game/monsters.txt; the application's icons in dist/icons
 #   tools/sound  -> game/data/fire.wav, die.wav, and the music loop, encoded here with lame
 #                   to game/data/music.mp3
 #   tools/fontmaker/make-fonts.sh -> game/data/font.dft, font2.dft
@@ -21,7 +21,7 @@ fi
 cmake --build "$build" --target lexo_art lexo_sound
 
 mkdir -p "$root/game/data"
-"$build/tools/art/lexo_art" "$root/game"
+"$build/tools/art/lexo_art" "$root/game" "$root/dist/icons"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

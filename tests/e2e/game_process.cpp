@@ -55,11 +55,19 @@ void GameProcess::AddDictionary(const std::string& name, const std::string& abou
     std::ofstream(folder / "names2.txt", std::ios::binary) << Cp1251Lines(translations);
 }
 
-bool GameProcess::Start(const std::string& display) {
+bool GameProcess::Start(const std::string& display) { return Spawn(display, folder_, "./zarnik", ""); }
+
+bool GameProcess::StartLauncher(const std::string& display, const std::string& launcher,
+                                const std::string& home) {
+    return Spawn(display, home, launcher, home);
+}
+
+bool GameProcess::Spawn(const std::string& display, const std::string& folder,
+                        const std::string& program, const std::string& home) {
     pid_ = fork();
     if (pid_ < 0) return false;
     if (pid_ == 0) {
-        if (chdir(folder_.c_str()) != 0) _exit(126);
+        if (chdir(folder.c_str()) != 0) _exit(126);
         int err = open((dir_.File("stderr.txt")).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) dup2(err, STDERR_FILENO);
         setenv("DISPLAY", display.c_str(), 1);
@@ -72,7 +80,11 @@ bool GameProcess::Start(const std::string& display) {
         setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
         setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
-        execl("./zarnik", "./zarnik", static_cast<char*>(nullptr));
+        if (!home.empty()) {
+            setenv("HOME", home.c_str(), 1);
+            unsetenv("XDG_DATA_HOME");
+        }
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     return true;

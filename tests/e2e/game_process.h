@@ -33,6 +33,11 @@ public:
                        const std::string& words, const std::string& translations);
 
     bool Start(const std::string& display);
+    // Starts an installed launcher instead, as a player does, with home as HOME and the XDG
+    // folders left to their defaults under it.
+    bool StartLauncher(const std::string& display, const std::string& launcher,
+                       const std::string& home);
+    pid_t Pid() const { return pid_; }
     // The exit code once the process has ended, or nothing when it is still running after
     // timeout. A death by a signal is 128 + the signal.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 15s);
@@ -51,6 +56,10 @@ public:
                                            std::chrono::milliseconds timeout = 5s);
 
 private:
+    // Starts program in folder, with the display, sound and picture settings of the tests.
+    bool Spawn(const std::string& display, const std::string& folder, const std::string& program,
+               const std::string& home);
+
     test::TempDir dir_;
     std::string folder_;
     pid_t pid_ = -1;

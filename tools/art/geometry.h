@@ -29,7 +29,8 @@ inline Vec2 Limb(Vec2 origin, float length, float degrees) {
 }
 
 // An affine map from drawing coordinates to frame coordinates. Only rigid maps (rotation,
-// reflection, translation) are built, so distances keep their meaning after the map.
+// reflection, translation) and uniform scales are built, so a distance measured in drawing
+// coordinates keeps its meaning, in drawing units, after the map.
 struct Transform {
     float a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
 
@@ -60,6 +61,9 @@ struct Transform {
     }
 
     static Transform Translation(Vec2 offset) { return {1, 0, 0, 1, offset.x, offset.y}; }
+
+    // Enlarges by k around the origin, as when a sprite is drawn at an icon's size.
+    static Transform Scaling(float k) { return {k, 0, 0, k, 0, 0}; }
 
     // Turns clockwise on screen (y grows downward) by `degrees` around `pivot`.
     static Transform Rotation(Vec2 pivot, float degrees) {

@@ -38,4 +38,12 @@ private:
     std::vector<Rgb> pixels_;
 };
 
+// A picture with coverage, for icons: 8-bit red, green, blue, alpha per pixel, rows top to
+// bottom, colours not premultiplied.
+struct RgbaImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
+
 }  // namespace lexo

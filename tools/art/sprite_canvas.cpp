@@ -88,34 +88,56 @@ void SpriteCanvas::Fill(const Shape& shape, const Paint& paint) {
     }
 }
 
+SpriteCanvas::Coverage SpriteCanvas::CoverageAt(int x, int y) const {
+    Coverage coverage;
+    const int sw = width_ * kSamples;
+    for (int j = 0; j < kSamples; ++j) {
+        for (int i = 0; i < kSamples; ++i) {
+            const size_t index = static_cast<std::size_t>(y * kSamples + j) * sw + (x * kSamples + i);
+            if (covered_[index] != 0) {
+                ++coverage.count;
+                coverage.r += colour_[index].r;
+                coverage.g += colour_[index].g;
+                coverage.b += colour_[index].b;
+            }
+        }
+    }
+    return coverage;
+}
+
+Rgb SpriteCanvas::Coverage::Average() const {
+    return {static_cast<uint8_t>(r / count), static_cast<uint8_t>(g / count),
+            static_cast<uint8_t>(b / count)};
+}
+
 Image SpriteCanvas::Resolve() const {
     Image image(width_, height_);
-    const int sw = width_ * kSamples;
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            int count = 0;
-            int r = 0, g = 0, b = 0;
-            for (int j = 0; j < kSamples; ++j) {
-                for (int i = 0; i < kSamples; ++i) {
-                    const size_t index =
-                        static_cast<std::size_t>(y * kSamples + j) * sw + (x * kSamples + i);
-                    if (covered_[index] != 0) {
-                        ++count;
-                        r += colour_[index].r;
-                        g += colour_[index].g;
-                        b += colour_[index].b;
-                    }
-                }
-            }
-            if (count * 2 >= kSamples * kSamples) {
-                Rgb pixel{static_cast<uint8_t>(r / count), static_cast<uint8_t>(g / count),
-                          static_cast<uint8_t>(b / count)};
+            const Coverage coverage = CoverageAt(x, y);
+            if (coverage.count * 2 >= kSamples * kSamples) {
+                Rgb pixel = coverage.Average();
                 // A visible pixel must never read as transparent.
                 if (pixel == kKeyColour) {
                     pixel.b = 254;
                 }
                 image.At(x, y) = pixel;
             }
+        }
+    }
+    return image;
+}
+
+RgbaImage SpriteCanvas::ResolveSmooth() const {
+    RgbaImage image{width_, height_, {}};
+    image.rgba.reserve(static_cast<std::size_t>(width_) * height_ * 4);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Coverage coverage = CoverageAt(x, y);
+            const Rgb pixel = coverage.count > 0 ? coverage.Average() : Rgb{};
+            const int alpha = coverage.count * 255 / (kSamples * kSamples);
+            image.rgba.insert(image.rgba.end(),
+                              {pixel.r, pixel.g, pixel.b, static_cast<uint8_t>(alpha)});
         }
     }
     return image;

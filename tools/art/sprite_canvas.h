@@ -30,7 +30,7 @@ class SpriteCanvas {
 public:
     SpriteCanvas(int width, int height);
 
-    // Maps the coordinates of later shapes onto the frame; rigid maps only.
+    // Maps the coordinates of later shapes onto the frame; rigid maps and uniform scales only.
     void SetTransform(const Transform& transform);
     void ResetTransform() { SetTransform(Transform{}); }
 
@@ -38,8 +38,21 @@ public:
 
     // Each pixel covered by at least half its samples becomes their average colour.
     Image Resolve() const;
+    // Each pixel as the average colour of its covered samples, as opaque as it is covered:
+    // smooth edges for pictures shown outside the game.
+    RgbaImage ResolveSmooth() const;
 
 private:
+    // The samples of one pixel that shapes cover, and their summed colour.
+    struct Coverage {
+        int count = 0;
+        int r = 0;
+        int g = 0;
+        int b = 0;
+        Rgb Average() const;
+    };
+    Coverage CoverageAt(int x, int y) const;
+
     int width_;
     int height_;
     Transform toDrawing_;

@@ -1,0 +1,30 @@
+# `cpack -G DEB` in the build folder: lexodrome_<version>_<arch>.deb installing under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lexodrome)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Lexodrome developers")
+set(CPACK_PACKAGE_CONTACT "${LEXO_MAINTAINER}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/debian-staging.cmake)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LEXO_HOMEPAGE}")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# debian-staging.cmake adds what dpkg-shlibdeps finds zarnik and DGLEngine.so linking; the
+# engine opens SDL2_mixer only at run time, and the windows want a sans font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
+# The extended description; cpack puts the summary above it and indents every line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Monsters carrying dictionary words walk in from the edges of the field toward
+the wizard in the middle. Type the word, or its translation, and press Enter
+to shoot. When a monster reaches the wizard the game is over and the words
+left unanswered are listed with their translations.
+.
+Dictionaries for Russian speakers learning English and German are included;
+players add their own as folders of text files in ~/.local/share/lexodrome.")
+
+include(CPack)

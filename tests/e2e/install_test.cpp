@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "art/png_writer.h"
+#include "desktop.h"
+#include "game_process.h"
+#include "installation.h"
+#include "text/cp1251.h"
+#include "text/text_lines.h"
+
+namespace lexo::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDialog = "Выберите словарь:";
+const std::string kList = "Список непереведённых слов:";
+const std::string kPlayersOwn = "my-words";
+const char* const kWords = "cat\r\ndog\r\nhouse\r\ntree\r\nbird\r\n";
+const char* const kAnswers[] = {"кот", "собака", "дом", "дерево", "птица"};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// What the dialog shows below a dictionary's title: the lines of about.txt after the first.
+std::string Description(const fs::path& folder) {
+    std::string text;
+    int line = 0;
+    ForEachLine(ReadFile(folder / "about.txt"), LineEnds::AnyAndNulEnds, [&](std::string_view l) {
+        if (line++ > 0) text += (line > 2 ? "\n" : "") + Cp1251ToUtf8(l);
+    });
+    return text;
+}
+
+// A player's screenshot for the metainfo, written into the build folder.
+void SaveScreenshot(const test::RgbImage& screen) {
+    RgbaImage image{screen.width, screen.height, {}};
+    for (uint32_t pixel : screen.pixels) {
+        image.rgba.insert(image.rgba.end(), {static_cast<uint8_t>(pixel >> 16),
+                                             static_cast<uint8_t>(pixel >> 8),
+                                             static_cast<uint8_t>(pixel), 255});
+    }
+    WritePng(LEXO_BUILD_DIR "/screenshot.png", image);
+}
+
+// A player who installed the game: starts it from the launcher on a desktop of the test's own.
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop.Ready()) << desktop.Error();
+        ASSERT_TRUE(installation.Installed()) << installation.Output();
+    }
+
+    // The descriptions the dictionary dialog shows, entry by entry from the top, read through
+    // the clipboard; the last entry stays selected. A slow game may not have copied yet, so
+    // each entry is read until it shows a new description; the list ends where none comes.
+    std::vector<std::string> ListedDescriptions(Window dialog) {
+        std::vector<std::string> shown;
+        desktop.Activate(dialog);
+        for (int entry = 0; entry < 10; ++entry) {
+            desktop.Key("Down");
+            desktop.Key("Tab");
+            desktop.Key("Tab");
+            std::string description;
+            const auto deadline = std::chrono::steady_clock::now() + 5s;
+            do {
+                desktop.Key("ctrl+a");
+                desktop.Key("ctrl+c");
+                description = desktop.Clipboard();
+            } while ((description.empty() || (!shown.empty() && description == shown.back())) &&
+                     std::chrono::steady_clock::now() < deadline);
+            desktop.Key("shift+Tab");
+            desktop.Key("shift+Tab");
+            if (description.empty() || (!shown.empty() && description == shown.back())) break;
+            shown.push_back(description);
+        }
+        return shown;
+    }
+
+    std::vector<std::string> ExpectedDescriptions(const std::vector<fs::path>& folders) {
+        std::vector<std::string> expected;
+        for (const fs::path& folder : folders) expected.push_back(Description(folder));
+        return expected;
+    }
+
+    // Starts the installed launcher and waits for the main window and the dialog.
+    std::pair<Window, Window> Start(GameProcess& game) {
+        EXPECT_TRUE(game.StartLauncher(desktop.DisplayName(), installation.Path("bin/lexodrome"),
+                                       installation.Home()));
+        auto main = desktop.WaitForWindow("Lexodrome");
+        auto dialog = desktop.WaitForWindow(kDialog);
+        EXPECT_TRUE(main && dialog) << game.Stderr();
+        return {main.value_or(0), dialog.value_or(0)};
+    }
+
+    // Answers every translation in turn until a monster has been shot.
+    bool ShootOneMonster(Window main) {
+        desktop.Activate(main);
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            for (const char* answer : kAnswers) {
+                desktop.Type(answer);
+                desktop.Key("Return");
+                if (desktop.Title(main).rfind("Lexodrome. Words complete: 1. ", 0) == 0) return true;
+            }
+        }
+        return false;
+    }
+
+    // Closes the main window and returns the game's exit code. A monster that reached the
+    // wizard meanwhile brings up the game-over windows, which ask before the game can close.
+    std::optional<int> CloseGame(GameProcess& game, Window main) {
+        desktop.Close(main);
+        if (auto code = game.WaitForExit(5s)) return code;
+        if (auto list = desktop.WaitForWindow(kList, 10s)) desktop.Close(*list);
+        if (auto dialog = desktop.WaitForWindow(kDialog, 10s)) {
+            desktop.Activate(*dialog);
+            desktop.Key("Return");
+            desktop.WaitUntilGone(kDialog);
+        }
+        desktop.Close(main);
+        return game.WaitForExit();
+    }
+
+    Desktop desktop;
+    Installation installation;
+};
+
+void WriteDictionary(const fs::path& folder, const std::string& description) {
+    fs::create_directories(folder);
+    std::ofstream(folder / "about.txt", std::ios::binary)
+        << Utf8ToCp1251("Мои слова\r\n" + description + "\r\n");
+    std::ofstream(folder / "names.txt", std::ios::binary) << kWords;
+    std::string translations;
+    for (const char* answer : kAnswers) translations += answer + std::string("\r\n");
+    std::ofstream(folder / "names2.txt", std::ios::binary) << Utf8ToCp1251(translations);
+}
+
+TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
+    const fs::path share = installation.Path("share/lexodrome");
+    const fs::path folder = installation.GameFolder();
+    const fs::path own = folder / kPlayersOwn;
+    WriteDictionary(own, "Свой словарь.");
+    // The player's own folder with a shipped dictionary's name, and a link of the player's,
+    // are kept and used; a link the launcher made to a piece no longer installed goes.
+    WriteDictionary(folder / "english-basics", "Своя основа.");
+    WriteDictionary(installation.Home() + "/elsewhere", "Словарь по ссылке.");
+    fs::create_directory_symlink(installation.Home() + "/elsewhere", folder / "linked words");
+    fs::create_directory_symlink("/old/share/lexodrome/retired", folder / "retired");
+    {
+        GameProcess game;
+        auto [main, dialog] = Start(game);
+        ASSERT_TRUE(main && dialog);
+        // The game runs under its own name, not the launcher's.
+        EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(game.Pid()) + "/exe").filename(), "zarnik");
+        EXPECT_EQ(ListedDescriptions(dialog),
+                  ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
+                                        share / "english-travel", folder / "linked words", own}));
+        desktop.Key("Return");  // the player's own dictionary, the last entry
+        ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
+        EXPECT_TRUE(ShootOneMonster(main)) << desktop.Title(main) << game.Stderr();
+        // Only for the picture: more monsters walk in with their words.
+        std::this_thread::sleep_for(3s);
+        SaveScreenshot(desktop.Grab(main));
+        EXPECT_EQ(CloseGame(game, main), 0) << game.Stderr();
+    }
+    for (const char* piece : {"zarnik", "DGLEngine.so"}) {
+        EXPECT_EQ(fs::read_symlink(folder / piece), installation.Path(std::string("lib/lexodrome/") + piece));
+    }
+    for (const char* piece : {"monsters.txt", "data", "deutsch-grundwortschatz", "english-travel"}) {
+        EXPECT_EQ(fs::read_symlink(folder / piece), share / piece);
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "retired")));
+    EXPECT_EQ(fs::symlink_status(folder / "english-basics").type(), fs::file_type::directory);
+
+    // A dictionary taken out of the installation leaves the player's folder at the next start.
+    fs::remove_all(share / "english-travel");
+    {
+        GameProcess game;
+        auto [main, dialog] = Start(game);
+        ASSERT_TRUE(main && dialog);
+        EXPECT_EQ(ListedDescriptions(dialog),
+                  ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
+                                        folder / "linked words", own}));
+        desktop.Key("Return");
+        ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
+        EXPECT_EQ(CloseGame(game, main), 0) << game.Stderr();
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "english-travel")));
+    EXPECT_EQ(ReadFile(own / "names.txt"), kWords);
+    EXPECT_TRUE(fs::is_symlink(folder / "linked words"));
+}
+
+struct LauncherRun {
+    int exitCode = -1;
+    std::string output;
+};
+
+// Runs the installed launcher with the installation's home; as another user when asked, since
+// no permission stops root.
+LauncherRun RunLauncher(const Installation& installation, bool asAnotherUser) {
+    std::string command = "env -u XDG_DATA_HOME HOME='" + installation.Home() + "' ";
+    if (asAnotherUser) command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    command += "'" + installation.Path("bin/lexodrome") + "' 2>&1";
+    LauncherRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
+    struct Case {
+        const char* what;
+        std::function<void(const Installation&)> prepare;
+        bool asAnotherUser;
+    };
+    const Case cases[] = {
+        {"a file in its place",
+         [](const Installation& i) {
+             fs::create_directories(i.Home() + "/.local/share");
+             std::ofstream(i.GameFolder()) << "not a folder";
+         },
+         false},
+        {"a file in place of a folder above it",
+         [](const Installation& i) { std::ofstream(i.Home() + "/.local") << "not a folder"; }, false},
+        {"no permission to write in the home folder",
+         [](const Installation& i) { fs::permissions(i.Home(), fs::perms(0555)); }, geteuid() == 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Installation installation;
+        ASSERT_TRUE(installation.Installed()) << installation.Output();
+        c.prepare(installation);
+        const LauncherRun run = RunLauncher(installation, c.asAnotherUser);
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_EQ(run.output.rfind("lexodrome: cannot make the game folder " + installation.GameFolder() + ": ", 0), 0u)
+            << run.output;
+        EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "one line: " << run.output;
+    }
+}
+
+}  // namespace
+}  // namespace lexo::e2e
