@@ -140,6 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.Random.seed(7);
     state.GameMode = lexo::kModeWords;
     state.DictionaryDir = "dict";
+    // The dictionary dialog after the game over chooses the same folder again.
+    windows.choice = lexo::DictionaryChoice{"dict", lexo::kModeWords, 40};
 
     game.LoadAssets();
     std::optional<std::string> error;

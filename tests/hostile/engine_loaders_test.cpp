@@ -88,7 +88,6 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         shown = picture->Count(0) != kWidth * kHeight;
     } else {
         e.DirectSoundInit();
-        const double before = device.Seconds();
         if (kind == "wav") {
             handle = e.LoadSample(path.c_str(), 0, 0);
             e.SetSampleVolume(handle, 100);
@@ -96,9 +95,10 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         } else {
             e.PlayMusic(path.c_str(), 1);
         }
-        // Playing opens the device only for a file it can play; then the device plays 0.4 s,
-        // however busy the machine is.
-        if (device.Exists()) device.WaitFor(before + 0.4);
+        // Playing opens the device only for a file it can play; then the device plays 0.4 s
+        // more after the play was asked for, however long loading took and however busy the
+        // machine is.
+        if (device.Exists()) device.WaitFor(device.Seconds() + 0.4);
         e.QuitEngine();
         const std::string played = ReadFile(sound);
         shown = played.find_first_not_of('\0') != std::string::npos;
