@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binding/engine_entries.h"
+#include "engine_contract/engine_entries.h"
 
 namespace lexo::bench {
 

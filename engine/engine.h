@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "binding/engine_api.h"
+#include "engine_contract/engine_api.h"
 #include "font.h"
 #include "frame.h"
 #include "handle_table.h"

@@ -1,10 +1,10 @@
-// The library's C entries: exactly the calling forms of binding/engine_api.h, each handing its
+// The library's C entries: exactly the calling forms of engine_contract/engine_api.h, each handing its
 // arguments to the engine. Nothing else of the library is visible.
 
 #include <new>
 #include <type_traits>
 
-#include "binding/engine_api.h"
+#include "engine_contract/engine_api.h"
 #include "engine.h"
 
 #define LEXO_EXPORT extern "C" __attribute__((visibility("default")))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binding/engine_api.h"
+#include "engine_contract/engine_api.h"
 
 namespace lexo {
 

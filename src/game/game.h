@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "binding/engine_entries.h"
+#include "engine_contract/engine_entries.h"
 #include "game/game_record.h"
 #include "game/game_state.h"
 #include "game/game_windows.h"

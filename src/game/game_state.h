@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "binding/engine_api.h"
+#include "engine_contract/engine_api.h"
 #include "game/monster_tables.h"
 #include "game/sprite_catalogue.h"
 #include "text/string_list.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "binding/engine_api.h"
+#include "engine_contract/engine_api.h"
 
 namespace lexo {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "binding/engine_entries.h"
+#include "engine_contract/engine_entries.h"
 #include "errors/message_box.h"
 
 namespace lexo::test {

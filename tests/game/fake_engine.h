@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "binding/engine_entries.h"
+#include "engine_contract/engine_entries.h"
 
 namespace lexo::testing {
 
