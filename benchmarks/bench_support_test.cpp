@@ -29,9 +29,8 @@ TEST(BenchReport, MedianOfOddAndEvenCounts) {
 TEST(BenchReport, LeastOfRoundsKeepsEachFiguresLeast) {
     const std::vector<std::vector<double>> rounds = {{5, 1, 9}, {3, 4, 9}, {6, 2, 8}};
     size_t measured = 0;
-    const std::vector<double> least = LeastOfRounds(3, std::chrono::milliseconds(1), [&] {
-        return rounds[measured++];
-    });
+    const std::vector<double> least =
+        LeastOfRounds(3, std::chrono::milliseconds(1), [&] { return rounds[measured++]; });
     EXPECT_EQ(measured, 3u);
     EXPECT_EQ(least, (std::vector<double>{3, 1, 8}));
 }

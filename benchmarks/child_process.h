@@ -3,9 +3,9 @@
 #include <sys/types.h>
 
 #include <map>
-#include <vector>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lexo::bench {
 

@@ -1,12 +1,12 @@
 // The game logic's busiest handlers and the dictionary load, each against the plain work it
 // cannot avoid: walking 10,000 monsters, spawning beside 10,000, splitting a million lines.
 
-#include <algorithm>
 #include <fcntl.h>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>

@@ -154,7 +154,9 @@ bool Answer(X11Watch& watch, Window main) {
     for (const char* vowel : {"о", "а", "е", "и"}) {
         Type(main, vowel);
         Keys(main, {"Return"});
-        if (WaitFor(0.2, [&] { return WordsShot(watch.Title(main)) > before; }, 20ms)) return true;
+        if (WaitFor(
+                0.2, [&] { return WordsShot(watch.Title(main)) > before; }, 20ms))
+            return true;
     }
     return false;
 }
@@ -202,7 +204,8 @@ std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting, pid_t serv
     Play play;
     for (int move = 1;; ++move) {
         const double next = std::min(start + kAnswerPeriod * move, start + kPlaySeconds);
-        WaitFor(next - Now(), [&] { return !game.Running(); }, 20ms);
+        WaitFor(
+            next - Now(), [&] { return !game.Running(); }, 20ms);
         if (!game.Running() || Now() - start >= kPlaySeconds) break;
         PlayerMove(watch, *main, play);
     }

@@ -29,8 +29,8 @@ struct PeerState {
 PeerState* g_peer = nullptr;
 
 SDL_Texture* AtlasTexture(const DftFont& font, const std::vector<uint8_t>& plane, uint32_t rgb) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, font.atlasWidth, font.atlasHeight,
-                                                          32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, font.atlasWidth, font.atlasHeight, 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) return nullptr;
     for (int y = 0; y < font.atlasHeight; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
@@ -90,15 +90,14 @@ void Begin2D() {
 
 void End2D() { SDL_RenderPresent(g_peer->renderer); }
 
-void DrawTexture(EngineHandle texture, int32_t x, int32_t y, int32_t width, int32_t height,
-                 int32_t, int32_t) {
+void DrawTexture(EngineHandle texture, int32_t x, int32_t y, int32_t width, int32_t height, int32_t,
+                 int32_t) {
     const SDL_Rect to{x, y, width, height};
     if (SDL_Texture* t = TextureOf(texture)) SDL_RenderCopy(g_peer->renderer, t, nullptr, &to);
 }
 
-void DrawSprite(EngineHandle texture, int32_t x, int32_t y, int32_t frameWidth,
-                int32_t frameHeight, int32_t columns, int32_t rows, int32_t frame, bool mirror,
-                int32_t) {
+void DrawSprite(EngineHandle texture, int32_t x, int32_t y, int32_t frameWidth, int32_t frameHeight,
+                int32_t columns, int32_t rows, int32_t frame, bool mirror, int32_t) {
     SDL_Texture* t = TextureOf(texture);
     int width = 0, height = 0;
     if (t == nullptr || columns <= 0 || rows <= 0 || frame < 1 || frame > columns * rows) return;

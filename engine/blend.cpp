@@ -131,12 +131,9 @@ struct RowVersions {
 
     void Lay(Pixel* dst, const Pixel* src, size_t count, BlendPath path) const {
         switch (path) {
-            case BlendPath::Best:
-                return best(dst, src, count);
-            case BlendPath::Portable:
-                return portable(dst, src, count);
-            case BlendPath::Plain:
-                return plain(dst, src, count);
+            case BlendPath::Best: return best(dst, src, count);
+            case BlendPath::Portable: return portable(dst, src, count);
+            case BlendPath::Plain: return plain(dst, src, count);
         }
     }
 };

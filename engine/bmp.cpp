@@ -109,16 +109,14 @@ bool CheckFormat(Layout& layout) {
         case 8:
             if (layout.paletteEntries == 0) layout.paletteEntries = 1u << layout.bitsPerPixel;
             return layout.compression == kBiRgb;
-        case 24:
-            return layout.compression == kBiRgb;
+        case 24: return layout.compression == kBiRgb;
         case 16:
             if (layout.compression == kBiRgb) layout.masks = {0x7C00, 0x03E0, 0x001F};
             return true;
         case 32:
             if (layout.compression == kBiRgb) layout.masks = {0xFF0000, 0x00FF00, 0x0000FF};
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -208,16 +206,12 @@ std::optional<Image> DecodeBmp(std::span<const uint8_t> file) {
         const uint8_t* src = file.data() + layout->dataOffset + layout->stride * stored;
         Pixel* dst = image.Row(y);
         switch (layout->bitsPerPixel) {
-            case 24:
-                DecodeRgbRow(src, dst, image.width);
-                break;
+            case 24: DecodeRgbRow(src, dst, image.width); break;
             case 16:
             case 32:
                 DecodeMaskedRow(src, dst, image.width, layout->bitsPerPixel / 8, channels);
                 break;
-            default:
-                DecodeIndexedRow(src, dst, image.width, layout->bitsPerPixel, palette);
-                break;
+            default: DecodeIndexedRow(src, dst, image.width, layout->bitsPerPixel, palette); break;
         }
     }
     return image;

@@ -72,8 +72,8 @@ using Blit = std::variant<CellBlit, TextBlit>;
 // stored, which stalls.
 void AddBlit(std::vector<Blit>& blits, const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
-        blits.emplace_back(std::in_place_type<CellBlit>, *command.texture, command.cell,
-                           command.at, command.spans.get());
+        blits.emplace_back(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
+                           command.spans.get());
         return;
     }
     blits.emplace_back(std::in_place_type<TextBlit>, *command.font, command.x, command.y,

@@ -58,8 +58,8 @@ class Engine {
     int32_t height_ = 0;
     bool started_ = false;
     bool inMainDraw_ = false;
-    Frame frame_;  // the scene, of the size SetEngineInitParametrs gave
-    View view_;    // the scene as the panel shows it
+    Frame frame_;                    // the scene, of the size SetEngineInitParametrs gave
+    View view_;                      // the scene as the panel shows it
     std::vector<Rect> unpresented_;  // panel pixels changed since the last presenting
     HandleTable<Texture> textures_;
     HandleTable<Font> fonts_;

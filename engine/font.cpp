@@ -12,7 +12,8 @@ constexpr size_t kMaxKeptPixels = 4u << 20;
 }  // namespace
 
 Font::Font(DftFont data) : data_(std::move(data)) {
-    for (const DftGlyph& glyph : data_.glyphs) reachLeft_ = std::min<int64_t>(reachLeft_, glyph.left);
+    for (const DftGlyph& glyph : data_.glyphs)
+        reachLeft_ = std::min<int64_t>(reachLeft_, glyph.left);
 }
 
 std::string_view Font::ShownPart(const char* text, double scale, int64_t x, int64_t right) const {

@@ -56,9 +56,9 @@ void Frame::End() {
     std::optional<Underlay> underlay;
     if (const Texture* layer = KeepLayer()) {
         const CellRect all{0, 0, width_, height_};
-        underlay = Underlay{DrawCommand::MakeCell(*layer, all, {0, 0, width_, height_, false},
-                                                  Bounds()),
-                            layer_.draws.size()};
+        underlay =
+            Underlay{DrawCommand::MakeCell(*layer, all, {0, 0, width_, height_, false}, Bounds()),
+                     layer_.draws.size()};
     }
     const Underlay* under = underlay ? &*underlay : nullptr;
     const std::vector<Rect> areas =
@@ -72,8 +72,9 @@ void Frame::End() {
 
 const Texture* Frame::KeepLayer() {
     const size_t kept = layer_.draws.size();
-    const bool stillShown = layer_.picture && kept <= recording_.size() &&
-                            std::equal(layer_.draws.begin(), layer_.draws.end(), recording_.begin());
+    const bool stillShown =
+        layer_.picture && kept <= recording_.size() &&
+        std::equal(layer_.draws.begin(), layer_.draws.end(), recording_.begin());
     // What this list shares with the last picture's lasts; a layer is made of it when it has
     // grown by a few draws (a corpse more lies on the field) or the layer no longer fits.
     constexpr size_t kRemadeForMore = 4;

@@ -9,7 +9,7 @@ std::shared_ptr<const MixerLibrary> MixerLibrary::Open(const std::string& name) 
     if (module == nullptr) return nullptr;
     auto library = std::make_shared<MixerLibrary>();
     bool complete = true;
-#define LEXO_MIXER_FIND(entry)                                                     \
+#define LEXO_MIXER_FIND(entry)                                                    \
     library->entry = reinterpret_cast<decltype(&::entry)>(dlsym(module, #entry)); \
     complete = complete && library->entry != nullptr;
     LEXO_MIXER_ENTRIES(LEXO_MIXER_FIND)

@@ -8,10 +8,19 @@
 namespace lexo {
 
 // The SDL2_mixer entries the engine uses, one list for the table and its lookup.
-#define LEXO_MIXER_ENTRIES(X)                                                                   \
-    X(Mix_OpenAudio) X(Mix_CloseAudio) X(Mix_AllocateChannels) X(Mix_LoadWAV_RW)                \
-    X(Mix_FreeChunk) X(Mix_VolumeChunk) X(Mix_PlayChannelTimed) X(Mix_HaltChannel)              \
-    X(Mix_LoadMUSType_RW) X(Mix_PlayMusic) X(Mix_HaltMusic) X(Mix_FreeMusic)
+#define LEXO_MIXER_ENTRIES(X) \
+    X(Mix_OpenAudio)          \
+    X(Mix_CloseAudio)         \
+    X(Mix_AllocateChannels)   \
+    X(Mix_LoadWAV_RW)         \
+    X(Mix_FreeChunk)          \
+    X(Mix_VolumeChunk)        \
+    X(Mix_PlayChannelTimed)   \
+    X(Mix_HaltChannel)        \
+    X(Mix_LoadMUSType_RW)     \
+    X(Mix_PlayMusic)          \
+    X(Mix_HaltMusic)          \
+    X(Mix_FreeMusic)
 
 // SDL2_mixer opened at run time instead of linked: it brings a few dozen codec libraries
 // (FLAC, Opus, Vorbis, MP3, MIDI with glib, JACK, ...) whose loading would otherwise hold up

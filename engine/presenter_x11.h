@@ -9,8 +9,9 @@
 namespace lexo {
 
 // Shows finished frames in an X11 window through a connection of its own: XShmPutImage where
-// the server offers shared memory, XPutImage otherwise, each time only what changed. X errors on this connection (a
-// window destroyed under it, say) are swallowed and stop the presenting, never the process.
+// the server offers shared memory, XPutImage otherwise, each time only what changed. X errors on
+// this connection (a window destroyed under it, say) are swallowed and stop the presenting, never
+// the process.
 class X11Presenter {
   public:
     X11Presenter();

@@ -30,9 +30,10 @@ __attribute__((target("avx2"))) inline __m256i Lerp8(__m256i a, __m256i b, __m25
 
 // The byte pair (128 - w, w) of each of eight weights, twice in each 32-bit lane.
 __attribute__((target("avx2"))) inline __m256i WeightPairs(const uint16_t* weight) {
-    const __m256i w = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(weight)));
-    const __m256i pair = _mm256_or_si256(_mm256_sub_epi32(_mm256_set1_epi32(kLerpOne), w),
-                                         _mm256_slli_epi32(w, 8));
+    const __m256i w =
+        _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(weight)));
+    const __m256i pair =
+        _mm256_or_si256(_mm256_sub_epi32(_mm256_set1_epi32(kLerpOne), w), _mm256_slli_epi32(w, 8));
     return _mm256_or_si256(pair, _mm256_slli_epi32(pair, 16));
 }
 

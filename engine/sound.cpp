@@ -60,7 +60,8 @@ Sound::Device Sound::OpenDevice(const std::string& mixerLibrary) {
     // stopped by them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return device;
-    if (device.mixer->Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
+    if (device.mixer->Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) !=
+        0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return device;
     }
@@ -88,7 +89,6 @@ void Sound::DecodeWaitingSamples() {
         if (device_.open && !wav.empty()) Decode(sample, wav);
     });
 }
-
 
 bool Sound::IsPlayableWav(const std::vector<uint8_t>& bytes) {
     SDL_AudioSpec format;

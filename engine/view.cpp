@@ -24,7 +24,8 @@ View::Samples View::MapSamples(int source, int shown, int whole) {
         int64_t weight = 0;
         if (whole == 0) {
             // The scene position of the panel pixel's centre, in 128ths of a scene pixel.
-            const int64_t at = std::max<int64_t>((2 * int64_t{d} + 1) * source * 64 / shown - 64, 0);
+            const int64_t at =
+                std::max<int64_t>((2 * int64_t{d} + 1) * source * 64 / shown - 64, 0);
             index = at >> 7;
             weight = at & (kLerpOne - 1);
         }

@@ -52,7 +52,7 @@ class View {
     bool fitted_ = false;
     bool identity_ = true;
     int whole_ = 0;  // the whole-number scale, or 0 when it is not one
-    Rect placed_;  // where the scene lies in the panel
+    Rect placed_;    // where the scene lies in the panel
     Samples columns_;
     Samples rows_;
     Image shown_;

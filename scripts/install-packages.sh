@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev
   nlohmann-json3-dev libicu-dev
   # running: a sans font for the windows

@@ -14,18 +14,18 @@ namespace lexo {
 using EngineHandle = uint32_t;
 using EngineProcedure = void (*)();  // a callback the engine calls: kind 0 draw, kind 2 load
 
-using DLL_verFn = uint8_t (*)();                                    // library version, 1 or more
+using DLL_verFn = uint8_t (*)();  // library version, 1 or more
 using RegProcedureFn = void (*)(int32_t kind, EngineProcedure procedure);
-using PleaseNoLogoFn = void (*)();                                  // no start-up logo
+using PleaseNoLogoFn = void (*)();  // no start-up logo
 using SetEngineInitParametrsFn = void (*)(int32_t width, int32_t height, int32_t bitsPerPixel,
                                           int32_t, int32_t, int32_t, int32_t, int32_t);
 using StartEngine_DrawToPanelFn = void (*)(unsigned long window);  // X11 window id, 0: none
 using UpdateRenderRectFn = void (*)(int32_t width, int32_t height);
-using EngineMainDrawFn = void (*)();                                // draws and presents a frame
+using EngineMainDrawFn = void (*)();  // draws and presents a frame
 using QuitEngineFn = void (*)();
 using DirectSoundInitFn = void (*)();
 using LoadTextureFromFileFn = EngineHandle (*)(const char* path, int32_t flags, int32_t colourKey);
-using LoadFontFromFileFn = EngineHandle (*)(const char* path);     // a .dft bitmap font
+using LoadFontFromFileFn = EngineHandle (*)(const char* path);              // a .dft bitmap font
 using LoadSampleFn = EngineHandle (*)(const char* path, int32_t, int32_t);  // a WAV file
 using SetSampleVolumeFn = void (*)(EngineHandle sample, int32_t percent);
 using PlaySampleFn = void (*)(EngineHandle sample);

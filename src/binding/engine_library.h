@@ -14,7 +14,7 @@ inline constexpr const char* kBindingCaption = "DGLEngine header";
 // The engine library loaded by name at run time: its module handle and its bound entries.
 // Messages go through ShowMessageBox with the caption "DGLEngine header".
 class EngineLibrary {
-public:
+  public:
     // Loads the library (a path without a slash is taken from the working directory), checks
     // that it exports DLL_ver and, when DLL_ver returns 1 or more, binds all 198 entries.
     // True when the library was loaded and exports DLL_ver.
@@ -32,7 +32,7 @@ public:
     // The names of the entries the game calls that are not bound, in LEXO_GAME_ENTRIES order.
     std::vector<std::string> MissingGameEntries() const;
 
-private:
+  private:
     void BindEngineEntries();
 
     void* module_ = nullptr;

@@ -26,24 +26,15 @@ std::string ToUtf8(UChar32 c) { return ToUtf8(icu::UnicodeString(c)); }
 // German spelling without umlauts, which a plain removal of the dots would get wrong.
 const char* GermanSpelling(UChar32 c) {
     switch (c) {
-        case 0x00E4:
-            return "ae";
-        case 0x00F6:
-            return "oe";
-        case 0x00FC:
-            return "ue";
-        case 0x00DF:
-            return "ss";
-        case 0x00C4:
-            return "Ae";
-        case 0x00D6:
-            return "Oe";
-        case 0x00DC:
-            return "Ue";
-        case 0x1E9E:
-            return "SS";
-        default:
-            return nullptr;
+        case 0x00E4: return "ae";
+        case 0x00F6: return "oe";
+        case 0x00FC: return "ue";
+        case 0x00DF: return "ss";
+        case 0x00C4: return "Ae";
+        case 0x00D6: return "Oe";
+        case 0x00DC: return "Ue";
+        case 0x1E9E: return "SS";
+        default: return nullptr;
     }
 }
 

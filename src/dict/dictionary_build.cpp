@@ -25,10 +25,8 @@ size_t AlternativeEnd(std::string_view utf8, size_t start) {
             case '|':
             case '/':
             case '\n':
-            case '\r':
-                return i;
-            default:
-                break;
+            case '\r': return i;
+            default: break;
         }
     }
     return utf8.size();

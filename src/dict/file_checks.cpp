@@ -21,14 +21,10 @@ enum class LineEnd { None, CrLf, Lf, Cr };
 
 const char* LineEndName(LineEnd end) {
     switch (end) {
-        case LineEnd::CrLf:
-            return "CR LF";
-        case LineEnd::Lf:
-            return "LF";
-        case LineEnd::Cr:
-            return "CR";
-        default:
-            return "nothing";
+        case LineEnd::CrLf: return "CR LF";
+        case LineEnd::Lf: return "LF";
+        case LineEnd::Cr: return "CR";
+        default: return "nothing";
     }
 }
 

@@ -10,7 +10,7 @@ namespace lexo {
 // player reads in the "zarnik" box (the box appends the full stop), e.g. "File not found" or
 // "'12 ' is not a valid integer value".
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
     // An error about a file whose name the classic text leaves out ("File not found"): the box
     // keeps that text, the standard-error line names the file too.
@@ -19,7 +19,7 @@ public:
 
     const std::string& File() const { return file_; }
 
-private:
+  private:
     std::string file_;
 };
 

@@ -46,7 +46,8 @@ void Game::CheckAnswer(const std::string& answer) {
         // and may be absurd, so the sum is taken wide and held to the field's integer range.
         const int64_t corpseY = int64_t{y} + state_.Sprites.Alive(kind).FrameHeight -
                                 state_.Sprites.Dead(kind).FrameHeight;
-        AddCorpse(kind, x, static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
+        AddCorpse(kind, x,
+                  static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
         state_.WordsComplete += 1;
         state_.Score += static_cast<int32_t>(answer.size());
         windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +

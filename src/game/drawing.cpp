@@ -5,8 +5,8 @@
 namespace lexo {
 namespace {
 
-constexpr int32_t kWordColour = 0xFF0000;   // blue
-constexpr int32_t kBannerColour = 0xFF;     // red
+constexpr int32_t kWordColour = 0xFF0000;  // blue
+constexpr int32_t kBannerColour = 0xFF;    // red
 constexpr int32_t kBannerX = 145;
 constexpr int32_t kBannerY = 200;
 constexpr int32_t kTextAlpha = 255;
@@ -43,9 +43,9 @@ void Game::DrawCorpses() const {
         if (!state_.Sprites.HasKind(corpses.Kind[row])) continue;
         const SpriteSpec& sheet = state_.Sprites.Dead(corpses.Kind[row]);
         // Corpses lie unmirrored on either side of the player.
-        engine_.DrawSprite2D_Simple(sheet.Texture, corpses.X[row], corpses.Y[row],
-                                    sheet.FrameWidth, sheet.FrameHeight, sheet.SheetColumns,
-                                    sheet.SheetRows, corpses.Frame[row], false, 0);
+        engine_.DrawSprite2D_Simple(sheet.Texture, corpses.X[row], corpses.Y[row], sheet.FrameWidth,
+                                    sheet.FrameHeight, sheet.SheetColumns, sheet.SheetRows,
+                                    corpses.Frame[row], false, 0);
     }
 }
 

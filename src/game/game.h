@@ -15,7 +15,7 @@ namespace lexo {
 // asset and catalogue loading, and the picture of each frame. It reaches the windows through
 // GameWindows and the engine through the bound entry table only, and reads no clock.
 class Game {
-public:
+  public:
     // history, when given, keeps every finished game.
     Game(GameState& state, const EngineEntries& engine, GameWindows& windows,
          GameHistory* history = nullptr);
@@ -71,7 +71,7 @@ public:
 
     bool EngineStarted() const { return engineStarted_; }
 
-private:
+  private:
     void ApplyDictionaryChoice(const DictionaryChoice& choice);
     void EndOfGame();
     void RecordGame() const;

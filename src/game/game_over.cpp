@@ -59,7 +59,8 @@ void Game::EndOfGame() {
     windows_.EnableTimer(TimerId::TimerGame, false);
     const LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {
-        windows_.AddUntranslatedWord(UntranslatedLine(monsters.Word[row], monsters.Translation[row]));
+        windows_.AddUntranslatedWord(
+            UntranslatedLine(monsters.Word[row], monsters.Translation[row]));
     }
     RecordGame();
     windows_.ShowUntranslatedWords();
@@ -74,7 +75,7 @@ void Game::EndOfGame() {
 
 void Game::RecordGame() const {
     if (history_ == nullptr) return;
-    GameRecord record{state_.DictionaryDir, state_.GameMode,   state_.Pace, state_.WordsComplete,
+    GameRecord record{state_.DictionaryDir, state_.GameMode,  state_.Pace, state_.WordsComplete,
                       state_.Score,         state_.WordsShot, {}};
     const LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {

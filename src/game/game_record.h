@@ -22,7 +22,7 @@ struct GameRecord {
 // Where finished games go. Keeping one never disturbs the game: an implementation reports its
 // own failures and returns.
 class GameHistory {
-public:
+  public:
     virtual ~GameHistory() = default;
     virtual void Record(const GameRecord& game) = 0;
 };

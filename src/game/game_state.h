@@ -31,7 +31,7 @@ struct AssetHandles {
 struct GameState {
     // Chosen in the dictionary dialog; kept across games.
     uint8_t GameMode = kModeNone;
-    std::string DictionaryDir;  // folder name as the file system reports it
+    std::string DictionaryDir;   // folder name as the file system reports it
     StringList WordList;         // lines of names.txt
     StringList TranslationList;  // lines of names2.txt, parallel to WordList
 

@@ -27,7 +27,7 @@ struct PanelSurface {
 // setting the interval of a running timer restarts its period; enabling an enabled timer
 // changes nothing.
 class GameWindows {
-public:
+  public:
     virtual ~GameWindows() = default;
 
     virtual void EnableTimer(TimerId timer, bool enabled) = 0;

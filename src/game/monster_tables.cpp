@@ -15,7 +15,9 @@ void LiveMonsterTable::Append(int32_t kind, int32_t x, int32_t y, std::string wo
 }
 
 void LiveMonsterTable::Remove(size_t row) {
-    auto erase = [row](auto& column) { column.erase(column.begin() + static_cast<ptrdiff_t>(row)); };
+    auto erase = [row](auto& column) {
+        column.erase(column.begin() + static_cast<ptrdiff_t>(row));
+    };
     erase(Kind);
     erase(Frame);
     erase(X);

@@ -10,10 +10,10 @@ namespace lexo {
 // The monsters still walking: parallel columns, row i is entry i of every column. Rows are
 // always visited from row 0 upward: drawing, collision and answer matching follow that order.
 struct LiveMonsterTable {
-    std::vector<int32_t> Kind;    // 1-based index into AliveSprites and DeadSprites
-    std::vector<int32_t> Frame;   // walking frame, from 1
-    std::vector<int32_t> X;       // left edge of the sprite
-    std::vector<int32_t> Y;       // top edge of the sprite
+    std::vector<int32_t> Kind;             // 1-based index into AliveSprites and DeadSprites
+    std::vector<int32_t> Frame;            // walking frame, from 1
+    std::vector<int32_t> X;                // left edge of the sprite
+    std::vector<int32_t> Y;                // top edge of the sprite
     std::vector<std::string> Word;         // CP1251, drawn above the monster
     std::vector<std::string> Translation;  // CP1251, the matching translation line
 

@@ -11,12 +11,12 @@ struct SpawnZone {
     int32_t xMin, xMax, yMin, yMax;
 };
 constexpr std::array<SpawnZone, 6> kSpawnZones = {{
-    {-7, -7, 2, 510},       // left edge
-    {807, 807, 2, 510},     // right edge
-    {220, 235, -32, -17},   // above the top edge, left of centre
-    {800, 815, 311, 530},   // right edge, lower part
-    {-32, -17, -32, -17},   // above the top-left corner
-    {600, 819, -32, -17},   // above the top edge, right part
+    {-7, -7, 2, 510},      // left edge
+    {807, 807, 2, 510},    // right edge
+    {220, 235, -32, -17},  // above the top edge, left of centre
+    {800, 815, 311, 530},  // right edge, lower part
+    {-32, -17, -32, -17},  // above the top-left corner
+    {600, 819, -32, -17},  // above the top edge, right part
 }};
 
 int32_t Uniform(std::mt19937& random, int32_t low, int32_t high) {
@@ -35,13 +35,15 @@ int32_t StepToward(int32_t value, int32_t target) {
 void Game::SpawnMonster() {
     // Kind 2 is the common monster.
     const int32_t kind = Uniform(state_.Random, 0, 99) < 70 ? 2 : 1;
-    const SpawnZone& zone = kSpawnZones[Uniform(state_.Random, 0, static_cast<int32_t>(kSpawnZones.size()) - 1)];
+    const SpawnZone& zone =
+        kSpawnZones[Uniform(state_.Random, 0, static_cast<int32_t>(kSpawnZones.size()) - 1)];
     const int32_t x = Uniform(state_.Random, zone.xMin, zone.xMax);
     const int32_t y = Uniform(state_.Random, zone.yMin, zone.yMax);
 
     // A catalogue without this kind, or a dictionary without words, brings no monster.
     if (!state_.Sprites.HasKind(kind) || state_.WordList.Empty()) return;
-    const size_t index = Uniform(state_.Random, 0, static_cast<int32_t>(state_.WordList.Count()) - 1);
+    const size_t index =
+        Uniform(state_.Random, 0, static_cast<int32_t>(state_.WordList.Count()) - 1);
     const std::string_view word = state_.WordList[index];
 
     for (const std::string& walking : state_.LiveMonsters.Word) {

@@ -33,10 +33,12 @@ struct SpriteCatalogue {
 
     // The sheets of a kind; an all-zero sheet for a kind outside the catalogue, which never
     // animates, collides or draws.
-    const SpriteSpec& Alive(int32_t kind) const { return HasKind(kind) ? AliveSprites[kind] : kNone; }
+    const SpriteSpec& Alive(int32_t kind) const {
+        return HasKind(kind) ? AliveSprites[kind] : kNone;
+    }
     const SpriteSpec& Dead(int32_t kind) const { return HasKind(kind) ? DeadSprites[kind] : kNone; }
 
-private:
+  private:
     static constexpr SpriteSpec kNone{};
 };
 

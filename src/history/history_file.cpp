@@ -63,8 +63,10 @@ std::optional<std::string> AppendHistoryLine(const std::string& path, const std:
 void FileHistory::Record(const GameRecord& game) {
     const std::optional<std::string> path = HistoryFilePath();
     if (!path) return;
-    if (std::optional<std::string> failure = AppendHistoryLine(*path, HistoryLine(game, HistoryTimeNow()))) {
-        const std::string message = "lexodrome: the game is not kept in the history " + *path + ": " + *failure + "\n";
+    if (std::optional<std::string> failure =
+            AppendHistoryLine(*path, HistoryLine(game, HistoryTimeNow()))) {
+        const std::string message =
+            "lexodrome: the game is not kept in the history " + *path + ": " + *failure + "\n";
         std::fputs(message.c_str(), stderr);
     }
 }

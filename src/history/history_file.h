@@ -20,7 +20,7 @@ std::optional<std::string> AppendHistoryLine(const std::string& path, const std:
 // The history as the game keeps it: every finished game appended to the history file. A
 // failure is one line on standard error, and the game goes on.
 class FileHistory : public GameHistory {
-public:
+  public:
     void Record(const GameRecord& game) override;
 };
 

@@ -1,8 +1,8 @@
 #include "history/history_line.h"
 
 #include <ctime>
-#include <string_view>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "game/game_state.h"
 #include "text/cp1251.h"
@@ -23,7 +23,8 @@ const char* ModeName(uint8_t mode) {
 std::string HistoryLine(const GameRecord& game, const std::string& time) {
     nlohmann::ordered_json missed = nlohmann::ordered_json::array();
     for (const auto& [word, translation] : game.missed) {
-        missed.push_back({{"word", Cp1251ToUtf8(word)}, {"translation", Cp1251ToUtf8(translation)}});
+        missed.push_back(
+            {{"word", Cp1251ToUtf8(word)}, {"translation", Cp1251ToUtf8(translation)}});
     }
     nlohmann::ordered_json shot = nlohmann::ordered_json::array();
     for (const std::string& word : game.shot) shot.push_back(Cp1251ToUtf8(word));
@@ -50,7 +51,8 @@ std::string HistoryTimeNow() {
     size_t length = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
     const std::string_view time(text, length);
     if (time.size() < 2) return std::string(time);
-    return std::string(time.substr(0, time.size() - 2)) + ":" + std::string(time.substr(time.size() - 2));
+    return std::string(time.substr(0, time.size() - 2)) + ":" +
+           std::string(time.substr(time.size() - 2));
 }
 
 std::chrono::sys_days HistoryToday() {

@@ -41,12 +41,13 @@ void StringList::SetText(std::string text) {
     size_t end = buffer_.size();  // or where a NUL ends the text
     for (size_t from = 0; from < end; from += kChunk) {
         if (ends_.size() < count + kChunkRoom) ends_.resize(2 * ends_.size());
-        count += ScanChunk(buffer_, from, LineEnds::AnyAndNulEnds, crBefore, end,
-                           ends_.data() + count);
+        count +=
+            ScanChunk(buffer_, from, LineEnds::AnyAndNulEnds, crBefore, end, ends_.data() + count);
     }
     ends_.resize(count);
     // The last line may end with the text rather than with a line end.
-    const size_t lastStart = ends_.empty() ? 0 : line_scan::StartAfter(buffer_, ends_.back().Offset());
+    const size_t lastStart =
+        ends_.empty() ? 0 : line_scan::StartAfter(buffer_, ends_.back().Offset());
     if (lastStart < end) ends_.emplace_back(end);
 }
 

@@ -13,14 +13,15 @@ namespace lexo {
 // one buffer and the list keeps only where each line ends, as the splitter finds it, so a list
 // of a million words loads in one pass over the text.
 class StringList {
-public:
+  public:
     size_t Count() const { return ends_.size(); }
     bool Empty() const { return ends_.empty(); }
 
     // The view is valid until the list is next changed.
     std::string_view operator[](size_t index) const {
         const std::string_view text(buffer_);
-        const size_t start = index == 0 ? 0 : line_scan::StartAfter(text, ends_[index - 1].Offset());
+        const size_t start =
+            index == 0 ? 0 : line_scan::StartAfter(text, ends_[index - 1].Offset());
         return text.substr(start, ends_[index].Offset() - start);
     }
 
@@ -30,8 +31,7 @@ public:
     // Replaces the whole content by the lines of text (CR LF, LF or CR; a NUL ends the text).
     void SetText(std::string text);
 
-private:
-
+  private:
     std::string buffer_;
     std::vector<line_scan::LineEnd> ends_;
 };

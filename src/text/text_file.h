@@ -11,13 +11,13 @@ namespace lexo {
 // run-time library's texts: "File not found", "Invalid filename" (the folder does not exist),
 // "File access denied", "Too many open files" or "I/O error <errno>".
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& path);
 
     bool Eof() const { return next_ >= lines_.size(); }
     std::string ReadLn();
 
-private:
+  private:
     std::vector<std::string> lines_;
     size_t next_ = 0;
 };

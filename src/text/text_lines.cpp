@@ -51,7 +51,8 @@ __attribute__((target("avx2"))) inline Masks BlockMasksAvx2(const char* from) {
     const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
     const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + 32));
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i nul = _mm256_or_si256(_mm256_cmpeq_epi8(low, zero), _mm256_cmpeq_epi8(high, zero));
+    const __m256i nul =
+        _mm256_or_si256(_mm256_cmpeq_epi8(low, zero), _mm256_cmpeq_epi8(high, zero));
     return {Matches32(from, '\r'), Matches32(from, '\n'),
             _mm256_testz_si256(nul, nul) ? 0 : Matches32(from, '\0')};
 }
@@ -81,7 +82,8 @@ __attribute__((always_inline)) inline size_t BlockLineEnds(const Masks& m, uint6
     uint64_t found = kAnyEnds ? (m.cr | m.lf) & ~pairedLf : m.lf;
     const auto count = static_cast<size_t>(std::popcount(found));
     for (size_t i = 0; i < kScanSlack; ++i) {
-        out[i] = LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found | uint64_t{1} << 63)));
+        out[i] =
+            LineEnd(offset + static_cast<uint64_t>(std::countr_zero(found | uint64_t{1} << 63)));
         found &= found - 1;
     }
     for (size_t i = kScanSlack; found != 0; ++i, found &= found - 1) {
@@ -92,8 +94,7 @@ __attribute__((always_inline)) inline size_t BlockLineEnds(const Masks& m, uint6
 
 template <bool kAnyEnds, Masks (*kMasks)(const char*)>
 __attribute__((always_inline)) inline size_t ScanBlocks(std::string_view text, size_t from,
-                                                        bool& crBefore, size_t& end,
-                                                        LineEnd* out) {
+                                                        bool& crBefore, size_t& end, LineEnd* out) {
     const size_t chunkEnd = std::min(from + kChunk, text.size());
     size_t count = 0;
     for (size_t block = from; block < chunkEnd; block += kBlock) {
@@ -133,9 +134,10 @@ size_t ScanChunkPortable(std::string_view text, size_t from, LineEnds ends, bool
 }
 
 #ifdef LEXO_X86
-__attribute__((target("avx2,bmi,lzcnt,popcnt"))) size_t ScanChunkAvx2(
-    std::string_view text, size_t from, LineEnds ends, bool& crBefore, size_t& end,
-    LineEnd* out) {
+__attribute__((target("avx2,bmi,lzcnt,popcnt"))) size_t ScanChunkAvx2(std::string_view text,
+                                                                      size_t from, LineEnds ends,
+                                                                      bool& crBefore, size_t& end,
+                                                                      LineEnd* out) {
     if (ends == LineEnds::AnyAndNulEnds) {
         return ScanBlocks<true, BlockMasksAvx2>(text, from, crBefore, end, out);
     }

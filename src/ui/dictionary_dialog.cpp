@@ -36,7 +36,6 @@ constexpr int kItemHeight = 13;
 // huge file is read no further, so selecting it stays instant.
 constexpr size_t kAboutShownBytes = 4096;
 
-
 // Folder names sort case-insensitively by Unicode case folding, so Latin names come before
 // Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
 // keep a fixed order by their exact text.
@@ -310,9 +309,10 @@ void TForm3::ListClick() {
     QListWidgetItem* item = selected.front();
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
-    bool read = RunGuarded(
-        [&] { about = ReadFileStart(DictionaryFilePath(workingDir_, folder, kAboutFile),
-                              kAboutShownBytes); });
+    bool read = RunGuarded([&] {
+        about =
+            ReadFileStart(DictionaryFilePath(workingDir_, folder, kAboutFile), kAboutShownBytes);
+    });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {
         RestoreSelection();

@@ -52,8 +52,7 @@ EnginePanel::EnginePanel(QWidget* parent) : QWidget(parent) {
 }
 
 TForm1::TForm1(GameState& state, EngineLibrary& library)
-    : library_(library),
-      game_(state, library.Entries(), *this, &history_) {
+    : library_(library), game_(state, library.Entries(), *this, &history_) {
     setWindowTitle("Lexodrome");
     setFont(WindowFont(11));
     setMinimumSize(kClientWidth, kClientHeight);
@@ -77,8 +76,9 @@ void TForm1::CreateTimers() {
         auto* timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(setup.interval);
-        connect(timer, &QTimer::timeout, this,
-                [this, handler = setup.handler] { RunGuarded([this, handler] { (game_.*handler)(); }); });
+        connect(timer, &QTimer::timeout, this, [this, handler = setup.handler] {
+            RunGuarded([this, handler] { (game_.*handler)(); });
+        });
         timers_[static_cast<size_t>(setup.id)] = timer;
         if (setup.enabledAtCreation) timer->start();
     }
@@ -207,7 +207,8 @@ void TForm1::AddUntranslatedWord(const std::string& line) { UntranslatedWindow()
 
 void TForm1::ShowUntranslatedWords() {
     TForm2& window = UntranslatedWindow();
-    if (window.isVisible()) throw std::logic_error("the list of untranslated words is already open");
+    if (window.isVisible())
+        throw std::logic_error("the list of untranslated words is already open");
     window.exec();
 }
 

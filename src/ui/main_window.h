@@ -20,18 +20,18 @@ class TForm3;
 
 // The surface the engine presents into: a native X11 child window that Qt never paints.
 class EnginePanel : public QWidget {
-public:
+  public:
     explicit EnginePanel(QWidget* parent);
     QPaintEngine* paintEngine() const override { return nullptr; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {}
 };
 
 // The main window: the engine's panel, the answer line and the six game timers. It runs the
 // start-up sequence when first shown and hands every idle moment to the engine.
 class TForm1 : public QWidget, public GameWindows {
-public:
+  public:
     TForm1(GameState& state, EngineLibrary& library);
     ~TForm1() override;
 
@@ -61,13 +61,13 @@ public:
     EnginePanel* Panel1Widget() const { return panel1_; }
     QLineEdit* Edit1() const { return edit1_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateTimers();
     void FormShow();
     bool LoadEngine();

@@ -13,7 +13,7 @@ using Message = std::pair<std::string, std::string>;  // caption, text
 
 // Collects the message boxes shown during its scope instead of presenting them.
 class MessageRecorder {
-public:
+  public:
     MessageRecorder();
     ~MessageRecorder();
     MessageRecorder(const MessageRecorder&) = delete;
@@ -22,7 +22,7 @@ public:
     const std::vector<Message>& Messages() const { return messages_; }
     void Clear() { messages_.clear(); }
 
-private:
+  private:
     std::vector<Message> messages_;
     MessageBoxPresenter previous_;
 };

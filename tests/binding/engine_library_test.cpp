@@ -1,12 +1,11 @@
 #include "binding/engine_library.h"
 
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include <gtest/gtest.h>
 
 #include "binding_test_support.h"
 #include "temp_dir.h"
@@ -47,7 +46,7 @@ std::vector<std::string> AllGameEntries() {
 }
 
 class EngineLibraryTest : public testing::Test {
-protected:
+  protected:
     MessageRecorder recorder;
     TempDir dir;
     EngineLibrary library;
@@ -57,9 +56,10 @@ TEST_F(EngineLibraryTest, MissingFileIsReportedWithThePathAsGiven) {
     test::ScopedWorkingDirectory cwd(dir.Path());
     EXPECT_FALSE(library.LoadEngineLibrary("DGLEngine.so"));
     EXPECT_FALSE(library.LoadEngineLibrary("sub/DGLEngine.so"));
-    EXPECT_EQ(recorder.Messages(),
-              (std::vector<Message>{BindingMessage("DGLEngine DLL (\"DGLEngine.so\") not found!"),
-                                    BindingMessage("DGLEngine DLL (\"sub/DGLEngine.so\") not found!")}));
+    EXPECT_EQ(
+        recorder.Messages(),
+        (std::vector<Message>{BindingMessage("DGLEngine DLL (\"DGLEngine.so\") not found!"),
+                              BindingMessage("DGLEngine DLL (\"sub/DGLEngine.so\") not found!")}));
     EXPECT_EQ(library.ModuleHandle(), nullptr);
     EXPECT_EQ(BoundCount(library.Entries()), 0u);
 }
@@ -85,8 +85,9 @@ TEST_F(EngineLibraryTest, FileThatIsNoLibraryFailsToLoadWithTheLoadersReasonOnSt
     std::string stderrText = testing::internal::GetCapturedStderr();
 
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(recorder.Messages(),
-              std::vector<Message>{BindingMessage("Couldn't load DGLEngine DLL for unknown reason!")});
+    EXPECT_EQ(
+        recorder.Messages(),
+        std::vector<Message>{BindingMessage("Couldn't load DGLEngine DLL for unknown reason!")});
     EXPECT_EQ(library.ModuleHandle(), nullptr);
     std::string boxLine = "DGLEngine header: Couldn't load DGLEngine DLL for unknown reason!\n";
     ASSERT_EQ(stderrText.substr(0, boxLine.size()), boxLine);
@@ -96,7 +97,8 @@ TEST_F(EngineLibraryTest, FileThatIsNoLibraryFailsToLoadWithTheLoadersReasonOnSt
 
 TEST_F(EngineLibraryTest, LibraryWithoutVersionIsCorruptAndStaysLoadedUnbound) {
     EXPECT_FALSE(library.LoadEngineLibrary(LEXO_ENGINE_UNVERSIONED));
-    EXPECT_EQ(recorder.Messages(), std::vector<Message>{BindingMessage("Corrupted DGLEngine DLL!")});
+    EXPECT_EQ(recorder.Messages(),
+              std::vector<Message>{BindingMessage("Corrupted DGLEngine DLL!")});
     EXPECT_NE(library.ModuleHandle(), nullptr);
     EXPECT_TRUE(IsLoaded(LEXO_ENGINE_UNVERSIONED));
     EXPECT_EQ(BoundCount(library.Entries()), 0u);
@@ -170,7 +172,8 @@ TEST_F(EngineLibraryTest, UnloadingWithoutALoadedLibraryFailsAndClearsTheHandle)
     EXPECT_FALSE(library.LoadEngineLibrary(dir.File("DGLEngine.so")));
     recorder.Clear();
     library.FreeEngineLibrary("");
-    EXPECT_EQ(recorder.Messages(), std::vector<Message>{BindingMessage("Couldn't free DGLEngine DLL!")});
+    EXPECT_EQ(recorder.Messages(),
+              std::vector<Message>{BindingMessage("Couldn't free DGLEngine DLL!")});
     EXPECT_EQ(library.ModuleHandle(), nullptr);
 }
 
@@ -185,7 +188,8 @@ TEST_F(EngineLibraryTest, EachLoadNeedsItsOwnUnloadAndOneMoreFails) {
 
     // The handle still holds the closed library's value; it must not reach the loader again.
     library.FreeEngineLibrary("");
-    EXPECT_EQ(recorder.Messages(), std::vector<Message>{BindingMessage("Couldn't free DGLEngine DLL!")});
+    EXPECT_EQ(recorder.Messages(),
+              std::vector<Message>{BindingMessage("Couldn't free DGLEngine DLL!")});
     EXPECT_EQ(library.ModuleHandle(), nullptr);
 }
 

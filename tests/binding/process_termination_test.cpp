@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,8 +13,6 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
-
-#include <gtest/gtest.h>
 
 #include "binding/engine_library.h"
 #include "binding/process_list.h"
@@ -32,8 +31,9 @@ constexpr uid_t kNobody = 65534;
 // A running copy of sleep, started from the given file, optionally as another user. Whatever
 // the test leaves of it is killed and reaped at the end of the scope.
 class SleepingChild {
-public:
-    explicit SleepingChild(const std::string& executable, std::optional<uid_t> user = std::nullopt) {
+  public:
+    explicit SleepingChild(const std::string& executable,
+                           std::optional<uid_t> user = std::nullopt) {
         int ready[2];
         if (pipe2(ready, O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
         pid_ = fork();
@@ -77,7 +77,7 @@ public:
         return status;
     }
 
-private:
+  private:
     [[noreturn]] static void RunChild(const std::string& executable, std::optional<uid_t> user,
                                       int ready) {
         if (user && (setgroups(0, nullptr) != 0 || setgid(*user) != 0 || setuid(*user) != 0)) {
@@ -105,7 +105,7 @@ std::string LatinCapitals(std::string text) {
 
 // A copy of sleep under a name no other process has.
 class TerminateProcessesTest : public testing::Test {
-protected:
+  protected:
     TempDir dir;
     std::string name = test::UniqueProcessName();
     std::string executable = dir.File(name);

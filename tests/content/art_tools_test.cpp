@@ -28,7 +28,8 @@ TEST(ArtBmpWriter, PadsRowsAndKeepsEveryPixelInPlace) {
     ASSERT_EQ(read->width, 5);
     ASSERT_EQ(read->height, 3);
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(read->At(x, y), Packed(image.At(x, y))) << x << "," << y;
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(read->At(x, y), Packed(image.At(x, y))) << x << "," << y;
     }
 }
 

@@ -65,7 +65,8 @@ TEST(ShippedContent, HasTheSoundsTheSoundToolMakesToday) {
         SCOPED_TRACE(file);
         const std::string made = Bytes(dir.File(file));
         ASSERT_FALSE(made.empty());
-        EXPECT_TRUE(made == Bytes(GamePath("data/" + file))) << "regenerate with tools/make-content.sh";
+        EXPECT_TRUE(made == Bytes(GamePath("data/" + file)))
+            << "regenerate with tools/make-content.sh";
     }
 }
 

@@ -21,7 +21,9 @@ SheetGeometry ReadSheet(LineReader& reader) {
 
 }  // namespace
 
-std::string GamePath(const std::string& relative) { return std::string(LEXO_GAME_SOURCE_DIR) + "/" + relative; }
+std::string GamePath(const std::string& relative) {
+    return std::string(LEXO_GAME_SOURCE_DIR) + "/" + relative;
+}
 
 std::vector<std::string> ReadCatalogueNames() {
     LineReader reader(GamePath("monsters.txt"));
@@ -43,7 +45,8 @@ MonsterKindFile ReadMonsterKindFile(const std::string& name) {
 }
 
 std::vector<SheetGeometry> AllShippedSheets() {
-    std::vector<SheetGeometry> sheets = {{"player.bmp", 78, 84, 3, 1, 3}, {"dethplayer.bmp", 78, 84, 7, 1, 7}};
+    std::vector<SheetGeometry> sheets = {{"player.bmp", 78, 84, 3, 1, 3},
+                                         {"dethplayer.bmp", 78, 84, 7, 1, 7}};
     for (const std::string& name : ReadCatalogueNames()) {
         const MonsterKindFile kind = ReadMonsterKindFile(name);
         sheets.push_back(kind.walk);

@@ -30,7 +30,7 @@ std::pair<int, int> FirstOpaquePixel(const test::RgbImage& sheet, int width, int
 }
 
 class ShippedFrame : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_TRUE(engine_.Loaded()) << engine_.Error();

@@ -38,12 +38,14 @@ TEST(Sounds, DeathSoundLastsAboutAsLongAsTheFall) {
 }
 
 // Bit rates of MPEG-1 Layer III frames, in kbit/s, by the header's bit-rate index.
-constexpr int kLayer3Kbps[16] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
+constexpr int kLayer3Kbps[16] = {0,   32,  40,  48,  56,  64,  80,  96,
+                                 112, 128, 160, 192, 224, 256, 320, 0};
 constexpr int kMpeg1Rates[4] = {44100, 48000, 32000, 0};
 
 TEST(Music, IsAnMp3OfAtLeastHalfAMinute) {
     std::ifstream file(GamePath("data/music.mp3"), std::ios::binary);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)),
+                                 std::istreambuf_iterator<char>());
     ASSERT_GT(b.size(), 10u);
     EXPECT_LT(b.size(), 1500u * 1024u);
 

@@ -57,7 +57,8 @@ TEST(Music, LoopsWithoutAJumpWhereItsEndMeetsItsStart) {
         }
         std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
         const float usual = steps[steps.size() * 99 / 100];
-        EXPECT_LE(std::abs(music[channel] - music[2 * (frames - 1) + channel]), usual) << "channel " << channel;
+        EXPECT_LE(std::abs(music[channel] - music[2 * (frames - 1) + channel]), usual)
+            << "channel " << channel;
     }
 }
 

@@ -18,8 +18,8 @@ struct Cell {
 };
 
 Cell CellOf(const SheetGeometry& sheet, int frame) {
-    return {(frame - 1) % sheet.columns * sheet.frameWidth, (frame - 1) / sheet.columns * sheet.frameHeight,
-            sheet.frameWidth, sheet.frameHeight};
+    return {(frame - 1) % sheet.columns * sheet.frameWidth,
+            (frame - 1) / sheet.columns * sheet.frameHeight, sheet.frameWidth, sheet.frameHeight};
 }
 
 int OpaquePixels(const RgbImage& image, const Cell& c) {
@@ -57,7 +57,8 @@ RgbImage LoadSheet(const SheetGeometry& sheet) {
         return {};
     }
     // Cells are only looked at in a sheet of the right size.
-    if (image->width != sheet.columns * sheet.frameWidth || image->height != sheet.rows * sheet.frameHeight) {
+    if (image->width != sheet.columns * sheet.frameWidth ||
+        image->height != sheet.rows * sheet.frameHeight) {
         ADD_FAILURE() << sheet.image << " does not match its geometry";
         return {};
     }
@@ -65,7 +66,9 @@ RgbImage LoadSheet(const SheetGeometry& sheet) {
 }
 
 // The frames the timers can show that exist in the sheet.
-int UsableFrames(const SheetGeometry& sheet) { return std::min(sheet.frameCount, sheet.columns * sheet.rows); }
+int UsableFrames(const SheetGeometry& sheet) {
+    return std::min(sheet.frameCount, sheet.columns * sheet.rows);
+}
 
 TEST(PlayerSheets, HaveTheSizesTheGameDraws) {
     const std::optional<RgbImage> player = ReadBmp(GamePath("data/player.bmp"));
@@ -139,7 +142,8 @@ TEST(SpriteSheets, AnimationsChangeFromFrameToFrame) {
             EXPECT_FALSE(SameCells(image, CellOf(sheet, frame - 1), CellOf(sheet, frame)))
                 << sheet.image << " frames " << frame - 1 << " and " << frame;
         }
-        EXPECT_FALSE(SameCells(image, CellOf(sheet, 1), CellOf(sheet, UsableFrames(sheet)))) << sheet.image;
+        EXPECT_FALSE(SameCells(image, CellOf(sheet, 1), CellOf(sheet, UsableFrames(sheet))))
+            << sheet.image;
     }
 }
 
@@ -148,7 +152,8 @@ double Luminance(uint32_t rgb) {
         const double v = c / 255.0;
         return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(rgb >> 16 & 0xFF) + 0.7152 * linear(rgb >> 8 & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+    return 0.2126 * linear(rgb >> 16 & 0xFF) + 0.7152 * linear(rgb >> 8 & 0xFF) +
+           0.0722 * linear(rgb & 0xFF);
 }
 
 TEST(Background, FillsTheFieldAsAPlainPicture) {

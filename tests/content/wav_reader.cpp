@@ -13,7 +13,9 @@ uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
 }
 
-uint16_t U16(const std::vector<uint8_t>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+uint16_t U16(const std::vector<uint8_t>& b, size_t at) {
+    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+}
 
 }  // namespace
 
@@ -37,8 +39,10 @@ double WavSound::Rms() const {
 
 std::optional<WavSound> ReadWav(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) {
+    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(file)),
+                                 std::istreambuf_iterator<char>());
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 ||
+        std::memcmp(b.data() + 8, "WAVE", 4) != 0) {
         return std::nullopt;
     }
     WavSound sound;
@@ -56,7 +60,8 @@ std::optional<WavSound> ReadWav(const std::string& path) {
         } else if (std::memcmp(b.data() + at, "data", 4) == 0) {
             if (!haveFormat) return std::nullopt;
             if (sound.bitsPerSample == 16) {
-                for (size_t i = 0; i + 1 < size; i += 2) sound.samples.push_back(static_cast<int16_t>(U16(b, body + i)));
+                for (size_t i = 0; i + 1 < size; i += 2)
+                    sound.samples.push_back(static_cast<int16_t>(U16(b, body + i)));
             }
             return sound;
         }

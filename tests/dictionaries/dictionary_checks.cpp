@@ -23,13 +23,9 @@ std::string Where(const DictionaryFiles& dictionary, std::string_view file, size
     return dictionary.folder + "/" + std::string(file) + " line " + std::to_string(index + 1);
 }
 
-std::string Quoted(std::string_view cp1251) {
-    return "\"" + Cp1251ToUtf8(cp1251) + "\"";
-}
+std::string Quoted(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
 
-bool IsLatinLetter(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+bool IsLatinLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // CP1251 а-я (ё is a byte of its own, outside this range).
 bool IsSmallRussianLetter(unsigned char c) {
@@ -70,7 +66,7 @@ bool LooksLikeUtf8(std::string_view line) {
             continue;
         }
         high = true;
-        size_t extra = lead >= 0xC2 && lead <= 0xDF ? 1
+        size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
                        : lead >= 0xE0 && lead <= 0xEF ? 2
                        : lead >= 0xF0 && lead <= 0xF4 ? 3
                                                       : 0;
@@ -186,8 +182,9 @@ std::vector<std::string> CheckWords(const DictionaryFiles& dictionary) {
         if (!OnlyHolds(word, [](unsigned char c) {
                 return IsLatinLetter(c) || c == ' ' || c == '-' || c == '\'';
             })) {
-            faults.push_back(prefix + "holds a character other than a Latin letter, a space, "
-                                      "a hyphen or an apostrophe");
+            faults.push_back(prefix +
+                             "holds a character other than a Latin letter, a space, "
+                             "a hyphen or an apostrophe");
         }
         auto [first, added] = firstLine.emplace(word, i);
         if (!added) {
@@ -208,8 +205,9 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
         if (!OnlyHolds(translation, [](unsigned char c) {
                 return IsSmallRussianLetter(c) || c == ' ' || c == '-';
             })) {
-            faults.push_back(prefix + "holds a character other than a small Russian letter, "
-                                      "a space or a hyphen");
+            faults.push_back(prefix +
+                             "holds a character other than a small Russian letter, "
+                             "a space or a hyphen");
         }
     }
     return faults;

@@ -12,9 +12,7 @@
 namespace lexo {
 namespace {
 
-std::string Cp(std::string_view utf8) {
-    return Utf8ToCp1251(utf8);
-}
+std::string Cp(std::string_view utf8) { return Utf8ToCp1251(utf8); }
 
 std::string AllFaults(const std::vector<std::string>& faults) {
     std::string all;
@@ -45,9 +43,9 @@ TEST(DictionaryChecks, AcceptAWellFormedDictionary) {
 }
 
 TEST(DictionaryChecks, EveryWordNeedsExactlyOneTranslationLine) {
-    EXPECT_THAT(AllFaults(CheckLineCounts(MakeDictionaryFiles("d", "", "cat\r\ndog\r\n",
-                                                              Cp("кот\r\n")))),
-                HasSubstr("d/names2.txt: has 1 lines, names.txt has 2"));
+    EXPECT_THAT(
+        AllFaults(CheckLineCounts(MakeDictionaryFiles("d", "", "cat\r\ndog\r\n", Cp("кот\r\n")))),
+        HasSubstr("d/names2.txt: has 1 lines, names.txt has 2"));
     EXPECT_THAT(AllFaults(CheckLineCounts(MakeDictionaryFiles("d", "", "cat", Cp("кот\nпес")))),
                 HasSubstr("d/names2.txt: has 2 lines, names.txt has 1"));
     EXPECT_THAT(AllFaults(CheckLineCounts(MakeDictionaryFiles("d", "", "", ""))),
@@ -67,9 +65,9 @@ TEST(DictionaryChecks, WordFaultsNameFolderFileAndLine) {
 }
 
 TEST(DictionaryChecks, TranslationsMustBeTypeableAnswers) {
-    auto dictionary = MakeDictionaryFiles(
-        "t", "", "a\nb\nc\nd\ne\nf\ng",
-        Cp("Кот\nёж\nкот   кошка\ncat\nкoт\nкот \nжелезная дорога  поезд"));
+    auto dictionary =
+        MakeDictionaryFiles("t", "", "a\nb\nc\nd\ne\nf\ng",
+                            Cp("Кот\nёж\nкот   кошка\ncat\nкoт\nкот \nжелезная дорога  поезд"));
     std::string faults = AllFaults(CheckTranslations(dictionary));
     // The shipped translations are small Russian letters; "ё" is one of them.
     EXPECT_THAT(faults, HasSubstr("t/names2.txt line 1 \"Кот\": holds a character other than"));

@@ -32,25 +32,15 @@ TEST(ShippedDictionaries, ThreeOrMoreWithFourHundredWordsInAll) {
     EXPECT_GE(words, 400u);
 }
 
-TEST(ShippedDictionaries, EveryWordHasItsTranslation) {
-    ExpectNoFaults(CheckLineCounts);
-}
+TEST(ShippedDictionaries, EveryWordHasItsTranslation) { ExpectNoFaults(CheckLineCounts); }
 
-TEST(ShippedDictionaries, WordsAreShortUniqueAndLatin) {
-    ExpectNoFaults(CheckWords);
-}
+TEST(ShippedDictionaries, WordsAreShortUniqueAndLatin) { ExpectNoFaults(CheckWords); }
 
-TEST(ShippedDictionaries, TranslationsCanBeTypedAsAnswers) {
-    ExpectNoFaults(CheckTranslations);
-}
+TEST(ShippedDictionaries, TranslationsCanBeTypedAsAnswers) { ExpectNoFaults(CheckTranslations); }
 
-TEST(ShippedDictionaries, FilesAreCp1251) {
-    ExpectNoFaults(CheckEncoding);
-}
+TEST(ShippedDictionaries, FilesAreCp1251) { ExpectNoFaults(CheckEncoding); }
 
-TEST(ShippedDictionaries, AboutFitsTheDictionaryDialog) {
-    ExpectNoFaults(CheckAbout);
-}
+TEST(ShippedDictionaries, AboutFitsTheDictionaryDialog) { ExpectNoFaults(CheckAbout); }
 
 TEST(ShippedDictionaries, EachOffersAlternativeTranslations) {
     ASSERT_FALSE(Shipped().empty());

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <array>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <thread>
 
 #include "x11_windows.h"
@@ -182,8 +182,10 @@ void Desktop::Maximise(Window window, bool maximised) {
     event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = maximised ? 1 : 0;  // add or remove
-    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
-    event.xclient.data.l[2] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    event.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    event.xclient.data.l[2] =
+        static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
     event.xclient.data.l[3] = 2;  // a request from the user
     XSendEvent(display_, DefaultRootWindow(display_), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &event);

@@ -24,7 +24,7 @@ bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& c
 // close requests and focus work as a player's desktop does. Input goes through xdotool, the
 // clipboard through xclip; pictures are read back with XGetImage.
 class Desktop {
-public:
+  public:
     Desktop();
     ~Desktop();
     Desktop(const Desktop&) = delete;
@@ -71,7 +71,7 @@ public:
     // The window's client area as it is on the screen, in 0xRRGGBB.
     test::RgbImage Grab(Window window);
 
-private:
+  private:
     bool Run(const std::vector<std::string>& command, std::string* output = nullptr);
     std::vector<Window> ClientWindows();
 

@@ -2,8 +2,8 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -42,7 +42,8 @@ void GameProcess::RemoveFile(const std::string& relativePath) {
 
 void GameProcess::RemoveShippedDictionaries() {
     for (const auto& entry : fs::directory_iterator(folder_)) {
-        if (entry.is_directory() && fs::exists(entry.path() / "names.txt")) fs::remove_all(entry.path());
+        if (entry.is_directory() && fs::exists(entry.path() / "names.txt"))
+            fs::remove_all(entry.path());
     }
 }
 
@@ -55,7 +56,9 @@ void GameProcess::AddDictionary(const std::string& name, const std::string& abou
     std::ofstream(folder / "names2.txt", std::ios::binary) << Cp1251Lines(translations);
 }
 
-bool GameProcess::Start(const std::string& display) { return Spawn(display, folder_, "./zarnik", ""); }
+bool GameProcess::Start(const std::string& display) {
+    return Spawn(display, folder_, "./zarnik", "");
+}
 
 bool GameProcess::StartLauncher(const std::string& display, const std::string& launcher,
                                 const std::string& home) {

@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 // in it on the test's display. Sound goes to a file (SDL's disk audio driver); the engine writes
 // its PrintScreen picture when asked with SIGUSR1.
 class GameProcess {
-public:
+  public:
     GameProcess();
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
@@ -29,8 +29,8 @@ public:
     void RemoveFile(const std::string& relativePath);
     void RemoveShippedDictionaries();
     // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends.
-    void AddDictionary(const std::string& name, const std::string& about,
-                       const std::string& words, const std::string& translations);
+    void AddDictionary(const std::string& name, const std::string& about, const std::string& words,
+                       const std::string& translations);
 
     bool Start(const std::string& display);
     // Starts an installed launcher instead, as a player does, with home as HOME and the XDG
@@ -55,7 +55,7 @@ public:
     std::optional<std::string> PrintScreen(const std::function<void()>& wake,
                                            std::chrono::milliseconds timeout = 5s);
 
-private:
+  private:
     // Starts program in folder, with the display, sound and picture settings of the tests.
     bool Spawn(const std::string& display, const std::string& folder, const std::string& program,
                const std::string& home);

@@ -45,16 +45,16 @@ std::string Description(const fs::path& folder) {
 void SaveScreenshot(const test::RgbImage& screen) {
     RgbaImage image{screen.width, screen.height, {}};
     for (uint32_t pixel : screen.pixels) {
-        image.rgba.insert(image.rgba.end(), {static_cast<uint8_t>(pixel >> 16),
-                                             static_cast<uint8_t>(pixel >> 8),
-                                             static_cast<uint8_t>(pixel), 255});
+        image.rgba.insert(image.rgba.end(),
+                          {static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
+                           static_cast<uint8_t>(pixel), 255});
     }
     WritePng(LEXO_BUILD_DIR "/screenshot.png", image);
 }
 
 // A player who installed the game: starts it from the launcher on a desktop of the test's own.
 class Installed : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(desktop.Ready()) << desktop.Error();
         ASSERT_TRUE(installation.Installed()) << installation.Output();
@@ -110,7 +110,8 @@ protected:
             for (const char* answer : kAnswers) {
                 desktop.Type(answer);
                 desktop.Key("Return");
-                if (desktop.Title(main).rfind("Lexodrome. Words complete: 1. ", 0) == 0) return true;
+                if (desktop.Title(main).rfind("Lexodrome. Words complete: 1. ", 0) == 0)
+                    return true;
             }
         }
         return false;
@@ -161,10 +162,12 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         auto [main, dialog] = Start(game);
         ASSERT_TRUE(main && dialog);
         // The game runs under its own name, not the launcher's.
-        EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(game.Pid()) + "/exe").filename(), "zarnik");
-        EXPECT_EQ(ListedDescriptions(dialog),
-                  ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
-                                        share / "english-travel", folder / "linked words", own}));
+        EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(game.Pid()) + "/exe").filename(),
+                  "zarnik");
+        EXPECT_EQ(
+            ListedDescriptions(dialog),
+            ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
+                                  share / "english-travel", folder / "linked words", own}));
         desktop.Key("Return");  // the player's own dictionary, the last entry
         ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
         EXPECT_TRUE(ShootOneMonster(main)) << desktop.Title(main) << game.Stderr();
@@ -174,9 +177,11 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         EXPECT_EQ(CloseGame(game, main), 0) << game.Stderr();
     }
     for (const char* piece : {"zarnik", "DGLEngine.so"}) {
-        EXPECT_EQ(fs::read_symlink(folder / piece), installation.Path(std::string("lib/lexodrome/") + piece));
+        EXPECT_EQ(fs::read_symlink(folder / piece),
+                  installation.Path(std::string("lib/lexodrome/") + piece));
     }
-    for (const char* piece : {"monsters.txt", "data", "deutsch-grundwortschatz", "english-travel"}) {
+    for (const char* piece :
+         {"monsters.txt", "data", "deutsch-grundwortschatz", "english-travel"}) {
         EXPECT_EQ(fs::read_symlink(folder / piece), share / piece);
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "retired")));
@@ -189,8 +194,8 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         auto [main, dialog] = Start(game);
         ASSERT_TRUE(main && dialog);
         EXPECT_EQ(ListedDescriptions(dialog),
-                  ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
-                                        folder / "linked words", own}));
+                  ExpectedDescriptions({share / "deutsch-grundwortschatz",
+                                        folder / "english-basics", folder / "linked words", own}));
         desktop.Key("Return");
         ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
         EXPECT_EQ(CloseGame(game, main), 0) << game.Stderr();
@@ -236,7 +241,8 @@ TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
          },
          false},
         {"a file in place of a folder above it",
-         [](const Installation& i) { std::ofstream(i.Home() + "/.local") << "not a folder"; }, false},
+         [](const Installation& i) { std::ofstream(i.Home() + "/.local") << "not a folder"; },
+         false},
         {"no permission to write in the home folder",
          [](const Installation& i) { fs::permissions(i.Home(), fs::perms(0555)); }, geteuid() == 0},
     };
@@ -247,7 +253,10 @@ TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
         c.prepare(installation);
         const LauncherRun run = RunLauncher(installation, c.asAnotherUser);
         EXPECT_EQ(run.exitCode, 1) << run.output;
-        EXPECT_EQ(run.output.rfind("lexodrome: cannot make the game folder " + installation.GameFolder() + ": ", 0), 0u)
+        EXPECT_EQ(
+            run.output.rfind(
+                "lexodrome: cannot make the game folder " + installation.GameFolder() + ": ", 0),
+            0u)
             << run.output;
         EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "one line: " << run.output;
     }

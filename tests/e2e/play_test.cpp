@@ -17,7 +17,7 @@ const std::string kDialog = "Выберите словарь:";
 const std::string kList = "Список непереведённых слов:";
 
 class Play : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(desktop.Ready()) << desktop.Error(); }
 
     Window Start() {
@@ -174,7 +174,8 @@ TEST_F(Play, ABrokenMonsterKindIsReportedAndTheFieldStaysOpen) {
     desktop.Key("Return");
     auto box = desktop.WaitForWindow("zarnik");
     ASSERT_TRUE(box) << game.Stderr();
-    EXPECT_NE(game.Stderr().find("zarnik: '4 8' is not a valid integer value.\n"), std::string::npos)
+    EXPECT_NE(game.Stderr().find("zarnik: '4 8' is not a valid integer value.\n"),
+              std::string::npos)
         << game.Stderr();
     desktop.Activate(*box);
     desktop.Key("Return");

@@ -23,7 +23,7 @@ bool IsBannerRed(uint32_t rgb) {
 // One player's session: two games on two one-word dictionaries, so that the word on the field
 // is always known. Without music, the sound file is silent except for the game's own samples.
 class PlayThrough : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(desktop.Ready()) << desktop.Error();
         game.RemoveShippedDictionaries();

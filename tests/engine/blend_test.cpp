@@ -2,13 +2,14 @@
 // does, and the wide row versions lay exactly what the plain one lays, only where asked.
 
 #include "blend.h"
-#include "scale_rows.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 #include <vector>
+
+#include "scale_rows.h"
 
 namespace lexo {
 namespace {
@@ -90,7 +91,6 @@ TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
         }
     }
 }
-
 
 TEST(ScaleRows, WideRowsInterpolateAsThePlainOnesDo) {
     std::mt19937 random(7);

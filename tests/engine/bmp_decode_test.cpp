@@ -38,7 +38,8 @@ std::vector<uint8_t> Build(const BmpShape& shape) {
         Put(info, shape.bitsPerPixel, 2);
         for (uint32_t v : {shape.compression, 0u, 0u, 0u, shape.coloursUsed, 0u}) Put(info, v, 4);
         for (uint32_t mask : shape.masks) Put(info, mask, 4);
-        info.resize(shape.headerSize - 4 + (shape.headerSize == 40 ? shape.masks.size() * 4 : 0), 0);
+        info.resize(shape.headerSize - 4 + (shape.headerSize == 40 ? shape.masks.size() * 4 : 0),
+                    0);
     }
     std::vector<uint8_t> table;
     for (uint32_t colour : shape.palette) Put(table, colour, shape.headerSize == 12 ? 3 : 4);

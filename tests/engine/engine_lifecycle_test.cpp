@@ -86,20 +86,21 @@ TEST_F(EngineLifecycle, UpdateRenderRectShowsTheWholeSceneScaledToFitThePanel) {
     struct Case {
         int panelWidth, panelHeight;
         int left, top, width, height;  // where the scene lies in the panel
-        bool crisp;                     // only the scene's own colours and the margin
+        bool crisp;                    // only the scene's own colours and the margin
     };
     const Case cases[] = {
-        {40, 30, 0, 0, 40, 30, true},     // the start size: shown as it is
-        {100, 60, 10, 0, 80, 60, true},   // twice as large, margins left and right
-        {100, 100, 0, 12, 100, 75, false}, // 2.5 times, margins above and below
-        {20, 30, 0, 7, 20, 15, false},    // half as large
+        {40, 30, 0, 0, 40, 30, true},       // the start size: shown as it is
+        {100, 60, 10, 0, 80, 60, true},     // twice as large, margins left and right
+        {100, 100, 0, 12, 100, 75, false},  // 2.5 times, margins above and below
+        {20, 30, 0, 7, 20, 15, false},      // half as large
     };
     Start(40, 30);
     const uint32_t texture = LoadPicture(scene, -1);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.panelWidth << " x " << c.panelHeight);
         e.UpdateRenderRect(c.panelWidth, c.panelHeight);
-        const RgbImage shown = Picture([&] { e.DrawTexture2D_Simple(texture, 0, 0, 40, 30, 0, 0); });
+        const RgbImage shown =
+            Picture([&] { e.DrawTexture2D_Simple(texture, 0, 0, 40, 30, 0, 0); });
         ASSERT_EQ(shown.width, c.panelWidth);
         ASSERT_EQ(shown.height, c.panelHeight);
         // Each corner of the scene where it should be, the margin just outside it.

@@ -135,9 +135,10 @@ TEST_F(FrameDamage, EveryPictureEqualsOnePaintedFromScratch) {
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
                 if (before.Row(y)[x] == frame.Completed().Row(y)[x]) continue;
-                ASSERT_TRUE(std::ranges::any_of(changes, [&](const Rect& r) {
-                    return r.x0 <= x && x < r.x1 && r.y0 <= y && y < r.y1;
-                })) << "step " << step << " pixel " << x << ", " << y;
+                ASSERT_TRUE(std::ranges::any_of(
+                    changes,
+                    [&](const Rect& r) { return r.x0 <= x && x < r.x1 && r.y0 <= y && y < r.y1; }))
+                    << "step " << step << " pixel " << x << ", " << y;
             }
         }
         previous = std::move(list);
@@ -150,7 +151,8 @@ TEST_F(FrameDamage, ALastingBeginningIsKeptPaintedAndFollowsItsChanges) {
     std::mt19937 random(5);
     auto position = [&](int range) { return static_cast<int>(random() % (range + 20)) - 10; };
     std::vector<Item> lying;
-    for (int i = 0; i < 8; ++i) lying.push_back({1, position(kWidth), position(kHeight), 4, false, ""});
+    for (int i = 0; i < 8; ++i)
+        lying.push_back({1, position(kWidth), position(kHeight), 4, false, ""});
     std::vector<Item> moving;
     for (int i = 0; i < 6; ++i) {
         moving.push_back({1, position(kWidth), position(kHeight), 1, i % 2 == 0, ""});

@@ -12,11 +12,12 @@ namespace lexo {
 namespace {
 
 class ErrorGuardTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        previous_ = SetMessageBoxPresenter([this](const std::string& caption, const std::string& text) {
-            boxes_.push_back(caption + "|" + text);
-        });
+        previous_ =
+            SetMessageBoxPresenter([this](const std::string& caption, const std::string& text) {
+                boxes_.push_back(caption + "|" + text);
+            });
     }
     void TearDown() override { SetMessageBoxPresenter(previous_); }
 

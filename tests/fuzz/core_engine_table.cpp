@@ -86,9 +86,9 @@ EngineEntries MakeEntries() {
         const Texture* found = core.Find(texture);
         if (found == nullptr) return;
         const Image& picture = found->Picture();
-        core.frame.Record(DrawCommand::MakeCell(*found, CellRect{0, 0, picture.width, picture.height},
-                                                Placement{x, y, width, height, false},
-                                                core.frame.Bounds()));
+        core.frame.Record(
+            DrawCommand::MakeCell(*found, CellRect{0, 0, picture.width, picture.height},
+                                  Placement{x, y, width, height, false}, core.frame.Bounds()));
     };
     e.DrawSprite2D_Simple = [](EngineHandle texture, int32_t x, int32_t y, int32_t frameWidth,
                                int32_t frameHeight, int32_t columns, int32_t rows, int32_t frame,

@@ -41,15 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string& text;
     };
     const Draw draws[] = {
-        {0, 0, 1.0, 255, all},       {-40, 10, 1.0, 128, word}, {30, -5, 2.5, 255, word},
-        {10, 20, 0.5, 300, all},     {90, 40, 1.0, 255, word},  {-2147483647, 5, 1.0, 255, word},
+        {0, 0, 1.0, 255, all},        {-40, 10, 1.0, 128, word},
+        {30, -5, 2.5, 255, word},     {10, 20, 0.5, 300, all},
+        {90, 40, 1.0, 255, word},     {-2147483647, 5, 1.0, 255, word},
         {5, 2147483647, 3.0, 1, all}, {-100, -100, 64.0, 255, word},
     };
     frame.Begin();
     for (const Draw& draw : draws) {
         const lexo::TextStyle style{0x00FF00, draw.alpha, draw.scale};
-        frame.Record(lexo::DrawCommand::MakeText(font, draw.x, draw.y, draw.text, style,
-                                                 frame.Bounds()));
+        frame.Record(
+            lexo::DrawCommand::MakeText(font, draw.x, draw.y, draw.text, style, frame.Bounds()));
     }
     frame.End();
     return 0;

@@ -37,8 +37,8 @@ std::optional<int64_t> Expected(const std::string& text) {
     const size_t significant = rest.find_first_not_of('0');
     const std::string digits = significant == std::string::npos ? "0" : rest.substr(significant);
     for (char c : rest) {
-        const bool digit = base == 16 ? std::isxdigit(static_cast<unsigned char>(c)) != 0
-                                      : c >= '0' && c <= '9';
+        const bool digit =
+            base == 16 ? std::isxdigit(static_cast<unsigned char>(c)) != 0 : c >= '0' && c <= '9';
         if (!digit) return std::nullopt;
     }
     if (digits.size() > 10) return std::nullopt;

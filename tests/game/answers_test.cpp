@@ -4,7 +4,7 @@ namespace lexo::testing {
 namespace {
 
 class Answers : public GameTest {
-protected:
+  protected:
     void Type(const std::string& utf8) {
         windows.editText = Utf8ToCp1251(utf8);
         game.Edit1KeyUp(Game::kEnterKey);

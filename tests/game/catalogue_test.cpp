@@ -5,7 +5,7 @@ namespace lexo::testing {
 namespace {
 
 class Catalogue : public GameTest {
-protected:
+  protected:
     std::string ErrorOfLoading() {
         try {
             game.LoadMonsterKinds();
@@ -18,12 +18,14 @@ protected:
     TemporaryWorkingDirectory folder;
 };
 
-const char* const kGoblin = "goblin.bmp\r\n64\r\n70\r\n4\r\n2\r\n7\r\ngoblin_dead.bmp\r\n80\r\n50\r\n5\r\n1\r\n5\r\n";
+const char* const kGoblin =
+    "goblin.bmp\r\n64\r\n70\r\n4\r\n2\r\n7\r\ngoblin_dead.bmp\r\n80\r\n50\r\n5\r\n1\r\n5\r\n";
 
 TEST_F(Catalogue, LinesFillTheRecordsInTheirOrder) {
     folder.Write("monsters.txt", "goblin\r\nslime");
     folder.Write("data/goblin.mon", kGoblin);
-    folder.Write("data/slime.mon", "s.bmp\n  +32\n$20\n0x1\n1\n-1\nsd.bmp\n32\n16\n1\n1\n1\nignored\nlines\n");
+    folder.Write("data/slime.mon",
+                 "s.bmp\n  +32\n$20\n0x1\n1\n-1\nsd.bmp\n32\n16\n1\n1\n1\nignored\nlines\n");
     EXPECT_EQ(ErrorOfLoading(), "no error");
     const auto& alive = state.Sprites.AliveSprites;
     const auto& dead = state.Sprites.DeadSprites;

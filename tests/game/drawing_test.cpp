@@ -6,7 +6,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 class Drawing : public GameTest {
-protected:
+  protected:
     Calls Frame() {
         engine.calls.clear();
         game.DrawFrame();

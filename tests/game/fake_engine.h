@@ -12,7 +12,7 @@ namespace lexo::testing {
 // "DrawSprite2D_Simple(3,400,200,78,84,3,1,1,0,0)". Loads hand out handles counting up from 1
 // per path, so a test can ask which handle a file got. One instance at a time.
 class RecordingEngine {
-public:
+  public:
     RecordingEngine();
     ~RecordingEngine();
 
@@ -30,7 +30,7 @@ public:
 
     static RecordingEngine* current;
 
-private:
+  private:
     EngineEntries entries_;
 };
 

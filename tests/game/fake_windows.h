@@ -15,7 +15,7 @@ namespace lexo::testing {
 // showing runs a scripted reaction. While a modal window is open, whileModal runs: the game's
 // timers go on ticking there, as they do under a real modal window.
 class FakeWindows : public GameWindows {
-public:
+  public:
     struct TimerState {
         bool enabled = false;
         int32_t interval = 0;
@@ -79,7 +79,7 @@ public:
     int nestedModals = 0;  // modal windows shown while another was open
     int closeRequests = 0;
 
-private:
+  private:
     struct Modal {
         explicit Modal(FakeWindows& w) : windows(w) {
             if (windows.modalsOpen++ > 0) ++windows.nestedModals;

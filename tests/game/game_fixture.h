@@ -18,7 +18,7 @@ namespace lexo::testing {
 // A fresh temporary folder, with a data/ folder, as the working directory for one test; the
 // game reads its content files relative to it.
 class TemporaryWorkingDirectory {
-public:
+  public:
     TemporaryWorkingDirectory() : inside_(dir_.Path()) {
         std::filesystem::create_directories(dir_.File("data"));
     }
@@ -30,7 +30,7 @@ public:
         std::ofstream(path, std::ios::binary) << content;
     }
 
-private:
+  private:
     test::TempDir dir_;
     test::ScopedWorkingDirectory inside_;
 };
@@ -39,7 +39,7 @@ private:
 // kind 1 walks on a 50 x 60 sheet of 4 frames and dies on a 70 x 40 sheet of 3 frames;
 // kind 2 walks on a 64 x 64 sheet of 6 frames (3 x 2 cells) and dies on a 64 x 80 sheet of 5.
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     GameTest() : game(state, engine.Entries(), windows) {
         state.Sprites.AliveSprites = {{}, {101, 50, 60, 4, 4, 1}, {201, 64, 64, 6, 3, 2}};
         state.Sprites.DeadSprites = {{}, {102, 70, 40, 3, 3, 1}, {202, 64, 80, 5, 5, 1}};

@@ -7,12 +7,12 @@ namespace {
 TEST(Overlaps, SharedInteriorOnlyTouchingIsNot) {
     // The player's box: 406 <= x < 459, 200 <= y < 284.
     EXPECT_TRUE(Overlaps(406, 200, 53, 84, 458, 283, 10, 10));
-    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 459, 200, 10, 10));   // touches the right edge
-    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 396, 200, 10, 10));   // touches the left edge
+    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 459, 200, 10, 10));  // touches the right edge
+    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 396, 200, 10, 10));  // touches the left edge
     EXPECT_TRUE(Overlaps(406, 200, 53, 84, 397, 200, 10, 10));
-    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 420, 284, 10, 10));   // touches the bottom
-    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 420, 190, 10, 10));   // touches the top
-    EXPECT_TRUE(Overlaps(406, 200, 53, 84, 0, 0, 1000, 1000));    // encloses the box
+    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 420, 284, 10, 10));  // touches the bottom
+    EXPECT_FALSE(Overlaps(406, 200, 53, 84, 420, 190, 10, 10));  // touches the top
+    EXPECT_TRUE(Overlaps(406, 200, 53, 84, 0, 0, 1000, 1000));   // encloses the box
     EXPECT_FALSE(Overlaps(0, 0, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 1));
 }
 
@@ -28,7 +28,7 @@ TEST(UntranslatedLine, DoubleSpacesInTheTranslationBecomeCommas) {
 }
 
 class GameOver : public GameTest {
-protected:
+  protected:
     void RunningGame() {
         for (TimerId timer : {TimerId::TimerAdd, TimerId::TimerMove, TimerId::TimerAnimat,
                               TimerId::TimerDethAnimat}) {
@@ -104,7 +104,8 @@ TEST_F(GameOver, DeathAnimationContinuesFromTheCurrentFrameThenListsAndRestarts)
     EXPECT_EQ(windows.shownUntranslated[0],
               (std::vector<std::string>{Utf8ToCp1251("first - первый, начальный"),
                                         Utf8ToCp1251("second - второй")}));
-    for (const auto& [timer, timerState] : windows.timersWhileListed) EXPECT_FALSE(timerState.enabled);
+    for (const auto& [timer, timerState] : windows.timersWhileListed)
+        EXPECT_FALSE(timerState.enabled);
     EXPECT_EQ(windows.dictionaryDialogs, 1);
 
     // The restart: new dictionary, clear field, timers running, counters at zero.

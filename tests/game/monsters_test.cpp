@@ -68,7 +68,8 @@ TEST_F(Monsters, NoWordsOrNoSheetsMeanNoMonster) {
     ASSERT_GT(state.LiveMonsters.Count(), 0u);
     for (int32_t kind : state.LiveMonsters.Kind) EXPECT_EQ(kind, 1);
     // Translations missing for every word: each monster carries an empty one.
-    for (const std::string& translation : state.LiveMonsters.Translation) EXPECT_EQ(translation, "");
+    for (const std::string& translation : state.LiveMonsters.Translation)
+        EXPECT_EQ(translation, "");
 }
 
 TEST_F(Monsters, WalkOnePixelPerAxisTowardThePlayerThenStop) {

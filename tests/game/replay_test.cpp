@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <deque>
-
 #include <nlohmann/json.hpp>
 
 #include "errors/message_box.h"
@@ -55,8 +54,8 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     EXPECT_EQ(state.LiveMonsters.Count(), 2u);
     EXPECT_EQ(windows.caption, "Lexodrome");
     type(firstWord);
-    EXPECT_EQ(windows.caption, "Lexodrome. Words complete: 1. Score:" +
-                                   std::to_string(firstWord.size()) + ".");
+    EXPECT_EQ(windows.caption,
+              "Lexodrome. Words complete: 1. Score:" + std::to_string(firstWord.size()) + ".");
     ASSERT_EQ(state.Corpses.Count(), 1u);
     EXPECT_EQ(state.LiveMonsters.Word[0], secondWord);
 
@@ -64,7 +63,8 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     ASSERT_TRUE(clock.RunUntil([&] { return state.GameOver; }));
     std::vector<std::string> expectedList;
     for (size_t row = 0; row < state.LiveMonsters.Count(); ++row) {
-        expectedList.push_back(UntranslatedLine(state.LiveMonsters.Word[row], state.LiveMonsters.Translation[row]));
+        expectedList.push_back(
+            UntranslatedLine(state.LiveMonsters.Word[row], state.LiveMonsters.Translation[row]));
     }
     EXPECT_NE(std::find(expectedList.begin(), expectedList.end(),
                         UntranslatedLine(secondWord, state.LiveMonsters.Translation[0])),
@@ -73,11 +73,14 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     EXPECT_EQ(state.Corpses.Frame[0], state.Sprites.Dead(state.Corpses.Kind[0]).FrameCount);
     ASSERT_TRUE(clock.RunUntil([&] { return !windows.shownUntranslated.empty(); }));
     EXPECT_EQ(windows.shownUntranslated[0], expectedList);
-    EXPECT_EQ(engine.CallsStartingWith("PlaySample(" + std::to_string(state.Assets.DieSample)).size(), 1u);
+    EXPECT_EQ(
+        engine.CallsStartingWith("PlaySample(" + std::to_string(state.Assets.DieSample)).size(),
+        1u);
 
     // The game is kept in the history: its line names what was shot and what was left.
     ASSERT_EQ(history.games.size(), 1u);
-    const auto line = nlohmann::json::parse(HistoryLine(history.games[0], "2026-12-07T18:20:05+01:00"));
+    const auto line =
+        nlohmann::json::parse(HistoryLine(history.games[0], "2026-12-07T18:20:05+01:00"));
     EXPECT_EQ(line["time"], "2026-12-07T18:20:05+01:00");
     EXPECT_EQ(line["dictionary"], "animals");
     EXPECT_EQ(line["mode"], "words");
@@ -99,8 +102,8 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     ASSERT_TRUE(clock.RunUntil([&] { return state.LiveMonsters.Count() >= 1; }));
     const std::string word = Cp1251ToUtf8(state.LiveMonsters.Word[0]);
     ASSERT_TRUE(word == "red" || word == "blue") << word;
-    EXPECT_EQ(windows.caption, "Lexodrome. Words complete: 1. Score:" +
-                                   std::to_string(firstWord.size()) + ".");
+    EXPECT_EQ(windows.caption,
+              "Lexodrome. Words complete: 1. Score:" + std::to_string(firstWord.size()) + ".");
     type(word == "red" ? "КРАСНЫЙ" : "голубой");
     EXPECT_EQ(state.WordsComplete, 1);
     EXPECT_EQ(state.Corpses.Count(), 1u);
@@ -130,8 +133,10 @@ TEST_P(FailedDictionaryReplay, LeavesNothingBehindAndThePlayerChoosesAgainOrQuit
     folder.Write("good/names.txt", "cat\r\ndog\r\n");
     folder.Write("good/names2.txt", "c\r\nd\r\n");
     if (failure.words != nullptr) folder.Write("bad/names.txt", failure.words);
-    if (failure.translations != nullptr) folder.Write("bad/names2.txt", failure.translations);
-    else std::filesystem::create_directories("bad/names2.txt");
+    if (failure.translations != nullptr)
+        folder.Write("bad/names2.txt", failure.translations);
+    else
+        std::filesystem::create_directories("bad/names2.txt");
 
     for (bool quit : {false, true}) {
         SCOPED_TRACE(quit ? "the player quits" : "the player chooses again");
@@ -146,7 +151,8 @@ TEST_P(FailedDictionaryReplay, LeavesNothingBehindAndThePlayerChoosesAgainOrQuit
             [&](const std::string&, const std::string& text) { boxes.push_back(text); });
 
         const DictionaryChoice good{"good", kModeWords, 5};
-        std::deque<std::optional<DictionaryChoice>> answers = {DictionaryChoice{"bad", kModeWords, 5}};
+        std::deque<std::optional<DictionaryChoice>> answers = {
+            DictionaryChoice{"bad", kModeWords, 5}};
         if (failure.atRestart) answers.push_front(good);
         answers.push_back(quit ? std::nullopt : std::optional(good));
         windows.whileModal = [&] { clock.RunUntil([] { return false; }, 5000); };
@@ -197,14 +203,19 @@ TEST_P(FailedDictionaryReplay, LeavesNothingBehindAndThePlayerChoosesAgainOrQuit
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Replay, FailedDictionaryReplay,
-    ::testing::Values(
-        FailedDictionary{"StartUpWordsOfOnlyLineEnds", false, "\r\n\n\r", "x\r\ny\r\n", "bad/names.txt"},
-        FailedDictionary{"StartUpTranslationsUnreadable", false, "cat\r\n", nullptr, "bad/names2.txt"},
-        FailedDictionary{"RestartWordsRemoved", true, nullptr, "x\r\n", "bad/names.txt"},
-        FailedDictionary{"RestartWordsOfOnlyLineEnds", true, "\n\n", "y\n", "bad/names.txt"}),
-    [](const ::testing::TestParamInfo<FailedDictionary>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Replay, FailedDictionaryReplay,
+                         ::testing::Values(FailedDictionary{"StartUpWordsOfOnlyLineEnds", false,
+                                                            "\r\n\n\r", "x\r\ny\r\n",
+                                                            "bad/names.txt"},
+                                           FailedDictionary{"StartUpTranslationsUnreadable", false,
+                                                            "cat\r\n", nullptr, "bad/names2.txt"},
+                                           FailedDictionary{"RestartWordsRemoved", true, nullptr,
+                                                            "x\r\n", "bad/names.txt"},
+                                           FailedDictionary{"RestartWordsOfOnlyLineEnds", true,
+                                                            "\n\n", "y\n", "bad/names.txt"}),
+                         [](const ::testing::TestParamInfo<FailedDictionary>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace lexo::testing

@@ -23,7 +23,7 @@ const Calls kLoadAssetsCalls = {
 };
 
 class StartUp : public GameTest {
-protected:
+  protected:
     StartUp() {
         folder.Write("monsters.txt", "goblin\r\n");
         folder.Write("data/goblin.mon", "g.bmp\n64\n64\n4\n1\n4\ngd.bmp\n64\n64\n4\n1\n4\n");
@@ -50,7 +50,8 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
 
     // The field is drawn once before the dialog covers it.
     Calls expected = {"RegProcedure(0)", "RegProcedure(2)", "PleaseNoLogo()",
-                      "SetEngineInitParametrs(802,511,32,0,0,0,0,1)", "StartEngine_DrawToPanel(4242)"};
+                      "SetEngineInitParametrs(802,511,32,0,0,0,0,1)",
+                      "StartEngine_DrawToPanel(4242)"};
     expected.insert(expected.end(), kLoadAssetsCalls.begin(), kLoadAssetsCalls.end());
     expected.insert(expected.end(), {"EngineMainDraw()", "Begin2D()"});
     EXPECT_EQ(Calls(engine.calls.begin(), engine.calls.begin() + expected.size()), expected);

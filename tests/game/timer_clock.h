@@ -14,7 +14,7 @@ namespace lexo::testing {
 // the classic timer rules: a timer counts its period from when it was enabled or given a new
 // interval. Each handler runs under the error guard, as in the game.
 class TimerClock {
-public:
+  public:
     TimerClock(FakeWindows& windows, Game& game) : windows_(windows), game_(game) {}
 
     // Fires whatever is due at this millisecond; returns the timers fired.
@@ -22,7 +22,8 @@ public:
         std::vector<TimerId> due;
         for (auto& [id, timer] : windows_.timers) {
             Seen& seen = seen_[id];
-            if (!timer.enabled || !seen.enabled || timer.interval != seen.interval) seen.elapsed = 0;
+            if (!timer.enabled || !seen.enabled || timer.interval != seen.interval)
+                seen.elapsed = 0;
             seen.enabled = timer.enabled;
             seen.interval = timer.interval;
             if (timer.enabled && ++seen.elapsed >= timer.interval) {
@@ -44,7 +45,7 @@ public:
         return done();
     }
 
-private:
+  private:
     struct Seen {
         bool enabled = false;
         int32_t interval = 0;

@@ -61,7 +61,8 @@ TEST(BrokenContentPlay, TheGameStartsPlaysAGameToItsEndAndCloses) {
     const std::string listed = desktop.CopyText(*list);
     EXPECT_EQ(listed.substr(0, 100), hugeWord.substr(0, 100));
     EXPECT_LT(listed.size(), 2000u);
-    EXPECT_TRUE(listed.ends_with("…")) << listed.substr(listed.size() - std::min<size_t>(listed.size(), 20));
+    EXPECT_TRUE(listed.ends_with("…"))
+        << listed.substr(listed.size() - std::min<size_t>(listed.size(), 20));
     desktop.Close(*list);
 
     // The next game on the wordless dictionary: reported, and the dialog offers to leave.

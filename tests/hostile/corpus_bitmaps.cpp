@@ -181,7 +181,8 @@ Bytes Bitmap(const BitmapShape& shape) {
         PutU32(info, static_cast<uint32_t>(shape.height));
         PutU16(info, shape.planes);
         PutU16(info, shape.bits);
-        for (uint32_t v : {shape.compression, 0u, 2835u, 2835u, shape.coloursUsed, 0u}) PutU32(info, v);
+        for (uint32_t v : {shape.compression, 0u, 2835u, 2835u, shape.coloursUsed, 0u})
+            PutU32(info, v);
         info.resize(shape.headerSize, 0);
         for (uint32_t mask : shape.masks) PutU32(info, mask);
     }
@@ -203,7 +204,9 @@ Bytes Bitmap(const BitmapShape& shape) {
 }
 
 void AddBitmaps(Corpus& corpus) {
-    auto add = [&](const std::string& name, Bytes bytes) { corpus["bmp/" + name] = std::move(bytes); };
+    auto add = [&](const std::string& name, Bytes bytes) {
+        corpus["bmp/" + name] = std::move(bytes);
+    };
     AddReadable(add);
     AddTruncated(add);
     AddAbsurdSizes(add);

@@ -23,22 +23,28 @@ void AddMonsterKinds(Corpus& corpus) {
     add("non-numeric", Mon(3, "tall"));
     add("number-too-big", Mon(2, "2147483648"));
     add("number-huge", Mon(8, "99999999999999999999"));
-    add("largest-numbers", "beetle_walk.bmp\r\n2147483647\r\n2147483647\r\n2147483647\r\n"
-                           "2147483647\r\n2147483647\r\nbeetle_die.bmp\r\n-2147483648\r\n"
-                           "-2147483648\r\n-2147483648\r\n-2147483648\r\n-2147483648\r\n");
-    add("negative-sizes", "beetle_walk.bmp\r\n-64\r\n-48\r\n-6\r\n-1\r\n-6\r\n"
-                          "beetle_die.bmp\r\n-64\r\n-48\r\n-3\r\n-2\r\n-5\r\n");
-    add("zero-sizes", "beetle_walk.bmp\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
-                      "beetle_die.bmp\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-    add("hex", "beetle_walk.bmp\r\n$40\r\n0x30\r\n0X6\r\n$1\r\n-$0006\r\n"
-               "beetle_die.bmp\r\n$40\r\n$30\r\n$3\r\n$2\r\n$5\r\n");
+    add("largest-numbers",
+        "beetle_walk.bmp\r\n2147483647\r\n2147483647\r\n2147483647\r\n"
+        "2147483647\r\n2147483647\r\nbeetle_die.bmp\r\n-2147483648\r\n"
+        "-2147483648\r\n-2147483648\r\n-2147483648\r\n-2147483648\r\n");
+    add("negative-sizes",
+        "beetle_walk.bmp\r\n-64\r\n-48\r\n-6\r\n-1\r\n-6\r\n"
+        "beetle_die.bmp\r\n-64\r\n-48\r\n-3\r\n-2\r\n-5\r\n");
+    add("zero-sizes",
+        "beetle_walk.bmp\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+        "beetle_die.bmp\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    add("hex",
+        "beetle_walk.bmp\r\n$40\r\n0x30\r\n0X6\r\n$1\r\n-$0006\r\n"
+        "beetle_die.bmp\r\n$40\r\n$30\r\n$3\r\n$2\r\n$5\r\n");
     add("hex-without-digits", Mon(4, "$"));
     add("blank-number-line", Mon(5, ""));
     add("trailing-blank", Mon(2, "64 "));
     add("leading-blanks", Mon(2, "   64"));
     add("tab", Mon(2, "\t64"));
     add("sign-only", Mon(6, "-"));
-    add("nul-in-number", Mon(2, std::string("6\0" "4", 3)));
+    add("nul-in-number", Mon(2, std::string("6\0"
+                                            "4",
+                                            3)));
     add("lone-cr-line-ends", "beetle_walk.bmp\r64\r48\r6\r1\r6\rbeetle_die.bmp\r64\r48\r3\r2\r5\r");
     add("lf-line-ends", "beetle_walk.bmp\n64\n48\n6\n1\n6\nbeetle_die.bmp\n64\n48\n3\n2\n5");
     add("image-is-folder", Mon(1, ""));

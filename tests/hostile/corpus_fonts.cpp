@@ -51,7 +51,8 @@ Bytes ValidFont(bool outline) {
         const uint32_t x = outline ? 0 : 1;
         const uint32_t size = outline ? 2 : 0;
         for (uint32_t v : {x, x, shows ? 3 + size : 0, shows ? 5 + size : 0}) PutU16(font, v);
-        for (int v : {outline ? -1 : 0, 1, code >= 0x20 ? 4 : 0, 0}) PutU16(font, static_cast<uint32_t>(v));
+        for (int v : {outline ? -1 : 0, 1, code >= 0x20 ? 4 : 0, 0})
+            PutU16(font, static_cast<uint32_t>(v));
     }
     for (int y = 0; y < kAtlasSide; ++y) {
         for (int x = 0; x < kAtlasSide; ++x) {
@@ -65,7 +66,9 @@ Bytes ValidFont(bool outline) {
 
 void AddFonts(Corpus& corpus) {
     const Bytes good = ValidFont(false);
-    auto add = [&](const std::string& name, Bytes bytes) { corpus["dft/" + name] = std::move(bytes); };
+    auto add = [&](const std::string& name, Bytes bytes) {
+        corpus["dft/" + name] = std::move(bytes);
+    };
 
     add("valid.dft", good);
     add("valid-outline.dft", ValidFont(true));

@@ -50,8 +50,12 @@ Bytes With32(Bytes bytes, size_t at, uint32_t value) {
 }  // namespace
 
 void AddSounds(Corpus& corpus, const Bytes& validMp3) {
-    auto wav = [&](const std::string& name, Bytes bytes) { corpus["wav/" + name] = std::move(bytes); };
-    auto mp3 = [&](const std::string& name, Bytes bytes) { corpus["mp3/" + name] = std::move(bytes); };
+    auto wav = [&](const std::string& name, Bytes bytes) {
+        corpus["wav/" + name] = std::move(bytes);
+    };
+    auto mp3 = [&](const std::string& name, Bytes bytes) {
+        corpus["mp3/" + name] = std::move(bytes);
+    };
     const Bytes good = Wav({});
 
     wav("valid.wav", good);

@@ -109,7 +109,8 @@ TEST_F(EngineLimits, LoadedPicturesShareOneBudgetThatQuittingReturns) {
                   e.DrawTexture2D_Simple(1, 0, 0, 64, 48, 0, 0);
                   e.End2D();
                   e.PrintScreen(screen.c_str());
-                  loads += ReadFile(screen).find('\xFF') != std::string::npos ? " drawn " : " none ";
+                  loads +=
+                      ReadFile(screen).find('\xFF') != std::string::npos ? " drawn " : " none ";
                   e.QuitEngine();
                   e.StartEngine_DrawToPanel(0);
                   loads += std::to_string(e.LoadTextureFromFile(largest.c_str(), 0, -1) != 0);

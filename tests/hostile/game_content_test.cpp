@@ -22,13 +22,13 @@ using namespace std::chrono_literals;
 struct ContentCase {
     std::string name;
     std::function<void(GameFolder&)> prepare;
-    std::vector<std::string> messages;  // UTF-8, as "caption: text"
-    int kinds = 2;                      // the shipped catalogue: troll and beetle
-    int words = 3;                      // the dictionary "words"
-    bool plays = true;                  // monsters come
+    std::vector<std::string> messages;    // UTF-8, as "caption: text"
+    int kinds = 2;                        // the shipped catalogue: troll and beetle
+    int words = 3;                        // the dictionary "words"
+    bool plays = true;                    // monsters come
     std::optional<bool> gamesEnd = true;  // and reach the player; nothing: either may happen
     bool background = true;
-    std::string dictionary = "words";  // chosen first
+    std::string dictionary = "words";   // chosen first
     std::vector<std::string> fixtures;  // the corpus files it uses
 };
 
@@ -90,9 +90,11 @@ ContentCase Dictionary(const std::string& name, int words) {
 }
 
 std::vector<ContentCase> AssetCases() {
-    ContentCase background = Assets("background_truncated", {{"data/fon.bmp", "bmp/truncated-pixels.bmp"}});
+    ContentCase background =
+        Assets("background_truncated", {{"data/fon.bmp", "bmp/truncated-pixels.bmp"}});
     background.background = false;
-    ContentCase absurd = Assets("background_absurd_size", {{"data/fon.bmp", "bmp/width-0x7fffffff.bmp"}});
+    ContentCase absurd =
+        Assets("background_absurd_size", {{"data/fon.bmp", "bmp/width-0x7fffffff.bmp"}});
     absurd.background = false;
     ContentCase missing = Assets("every_picture_font_and_sound_missing", {});
     missing.prepare = [](GameFolder& folder) {
@@ -106,16 +108,16 @@ std::vector<ContentCase> AssetCases() {
     return {
         background,
         absurd,
-        Assets("player_sheets_broken", {{"data/player.bmp", "bmp/garbage.bmp"},
-                                        {"data/dethplayer.bmp", "bmp/rle8.bmp"}}),
+        Assets("player_sheets_broken",
+               {{"data/player.bmp", "bmp/garbage.bmp"}, {"data/dethplayer.bmp", "bmp/rle8.bmp"}}),
         Assets("monster_sheets_broken", {{"data/troll_walk.bmp", "bmp/height-int-min.bmp"},
                                          {"data/beetle_die.bmp", "bmp/depth-64.bmp"}}),
         Assets("fonts_broken", {{"data/font.dft", "dft/garbage.dft"},
                                 {"data/font2.dft", "dft/truncated-atlas.dft"}}),
         Assets("fonts_extreme", {{"data/font.dft", "dft/valid-extreme-placement.dft"},
                                  {"data/font2.dft", "dft/valid-outline.dft"}}),
-        Assets("samples_broken", {{"data/fire.wav", "wav/truncated-fmt.wav"},
-                                  {"data/die.wav", "wav/empty.wav"}}),
+        Assets("samples_broken",
+               {{"data/fire.wav", "wav/truncated-fmt.wav"}, {"data/die.wav", "wav/empty.wav"}}),
         Assets("music_garbage", {{"data/music.mp3", "mp3/frame-sync-then-garbage.mp3"}}),
         missing,
     };
@@ -212,12 +214,18 @@ ContentCase LongWord() {
 
 std::vector<ContentCase> DictionaryCases() {
     return {
-        Dictionary("binary-garbage", 5), Dictionary("utf8-text", 2),
-        Dictionary("utf16-with-bom", 1), Dictionary("nul-bytes", 2),
-        Dictionary("only-line-ends", 0), Dictionary("cr-only", 3),
-        Dictionary("mixed-line-ends", 4), Dictionary("missing-names2-lines", 4),
-        Dictionary("empty-names2", 2),   Dictionary("empty-names", 0),
-        Dictionary("blank-lines-only", 0), Dictionary("spaces-only", 2),
+        Dictionary("binary-garbage", 5),
+        Dictionary("utf8-text", 2),
+        Dictionary("utf16-with-bom", 1),
+        Dictionary("nul-bytes", 2),
+        Dictionary("only-line-ends", 0),
+        Dictionary("cr-only", 3),
+        Dictionary("mixed-line-ends", 4),
+        Dictionary("missing-names2-lines", 4),
+        Dictionary("empty-names2", 2),
+        Dictionary("empty-names", 0),
+        Dictionary("blank-lines-only", 0),
+        Dictionary("spaces-only", 2),
         LongWord(),
     };
 }
@@ -231,8 +239,8 @@ TEST_P(BrokenContent, ShowsItsMessageAndPlaysAsFarAsItCan) {
     const ContentCase& c = GetParam();
     GameFolder folder;
     c.prepare(folder);
-    const ChildResult result = RunIsolated(
-        [&] { return PlaySession(folder.Path(), c.dictionary, 12).Serialise(); }, 120s);
+    const ChildResult result =
+        RunIsolated([&] { return PlaySession(folder.Path(), c.dictionary, 12).Serialise(); }, 120s);
     ASSERT_TRUE(result.ExitedCleanly()) << result.Describe();
     const SessionReport report = SessionReport::Parse(result.report);
 
@@ -253,9 +261,11 @@ std::string CaseName(const ::testing::TestParamInfo<ContentCase>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, BrokenContent, ::testing::ValuesIn(AssetCases()), CaseName);
-INSTANTIATE_TEST_SUITE_P(Catalogues, BrokenContent, ::testing::ValuesIn(CatalogueCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Catalogues, BrokenContent, ::testing::ValuesIn(CatalogueCases()),
+                         CaseName);
 INSTANTIATE_TEST_SUITE_P(MonsterKinds, BrokenContent, ::testing::ValuesIn(KindCases()), CaseName);
-INSTANTIATE_TEST_SUITE_P(Dictionaries, BrokenContent, ::testing::ValuesIn(DictionaryCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Dictionaries, BrokenContent, ::testing::ValuesIn(DictionaryCases()),
+                         CaseName);
 
 TEST(BrokenContentCases, UseEveryCatalogueAndDictionaryFileOfTheCorpus) {
     std::set<std::string> used;

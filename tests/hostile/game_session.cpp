@@ -10,10 +10,10 @@
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "fake_windows.h"
-#include "timer_clock.h"
 #include "game/game.h"
 #include "hostile_fixtures.h"
 #include "text/cp1251.h"
+#include "timer_clock.h"
 
 namespace lexo::hostile {
 namespace {
@@ -109,7 +109,8 @@ SessionReport PlaySession(const std::string& folder, const std::string& dictiona
     const EngineEntries engine = EngineTable();
     Game game(state, engine, windows);
     windows.onDictionaryDialog = [&] {
-        return DictionaryChoice{windows.dictionaryDialogs == 1 ? dictionary : "words", kModeWords, 1};
+        return DictionaryChoice{windows.dictionaryDialogs == 1 ? dictionary : "words", kModeWords,
+                                1};
     };
     game.FormCreate(20240601);
     RunGuarded([&] { game.FormShow([] { return true; }); });
@@ -120,7 +121,8 @@ SessionReport PlaySession(const std::string& folder, const std::string& dictiona
     for (int ms = 1; ms <= seconds * 1000; ++ms) {
         const size_t walking = state.LiveMonsters.Count();
         for (TimerId fired : clock.Step()) {
-            if (fired == TimerId::TimerAdd && state.LiveMonsters.Count() > walking) ++report.spawned;
+            if (fired == TimerId::TimerAdd && state.LiveMonsters.Count() > walking)
+                ++report.spawned;
         }
         if (ms % kCycleMs < kShootingMs && ms % kTypingMs == 0 && state.LiveMonsters.Count() > 0) {
             const int32_t before = state.WordsComplete;

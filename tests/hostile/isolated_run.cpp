@@ -53,7 +53,8 @@ bool ReadSome(int fd, std::string& out, int timeoutMs) {
 
 std::string ChildResult::Describe() const {
     if (!finished) return "still running at the time limit, killed";
-    if (signal != 0) return "killed by signal " + std::to_string(signal) + " (" + strsignal(signal) + ")";
+    if (signal != 0)
+        return "killed by signal " + std::to_string(signal) + " (" + strsignal(signal) + ")";
     return "exit code " + std::to_string(exitCode) + (report.empty() ? "" : ": " + report);
 }
 

@@ -20,10 +20,13 @@ TEST(Cp1251, ConvertsRussianBothWays) {
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC" "b"), "a\x88" "b");  // the euro sign exists
+    EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC"
+                           "b"),
+              "a\x88"
+              "b");  // the euro sign exists
     EXPECT_EQ(Utf8ToCp1251("日本"), "??");
-    EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y");        // a stray byte
-    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");            // a cut sequence
+    EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y");  // a stray byte
+    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");      // a cut sequence
 }
 
 TEST(Cp1251, LowerCasesLatinCyrillicAndYo) {

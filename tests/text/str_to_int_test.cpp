@@ -34,8 +34,8 @@ TEST(StrToInt, CoversTheSigned32BitRangeExactly) {
 }
 
 TEST(StrToInt, RejectsEverythingElse) {
-    for (const char* text : {"", " ", "12 ", "1 2", "+", "-", "$", "0x", "12a", "a12", "\t5",
-                             "--5", "+-5", "$-5", "5\r", "1e3", "0x-1", "1.0"}) {
+    for (const char* text : {"", " ", "12 ", "1 2", "+", "-", "$", "0x", "12a", "a12", "\t5", "--5",
+                             "+-5", "$-5", "5\r", "1e3", "0x-1", "1.0"}) {
         EXPECT_FALSE(TryStrToInt(text)) << '"' << text << '"';
     }
 }

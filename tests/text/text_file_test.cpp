@@ -12,9 +12,8 @@
 namespace lexo {
 namespace {
 
-
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     std::string Write(const std::string& name, const std::string& content) {
         std::ofstream(dir_.File(name), std::ios::binary) << content;
         return dir_.File(name);
@@ -44,8 +43,7 @@ TEST_F(TextFileTest, LineReaderReadsEmptyLinesPastTheEnd) {
 
 TEST_F(TextFileTest, LineReaderOpenErrorsUseTheRunTimeTexts) {
     EXPECT_EQ(ErrorOf([&] { LineReader(dir_.File("missing.txt")); }), "File not found");
-    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.File("nofolder/x.mon")); }),
-              "Invalid filename");
+    EXPECT_EQ(ErrorOf([&] { LineReader(dir_.File("nofolder/x.mon")); }), "Invalid filename");
     EXPECT_EQ(ErrorOf([&] { LineReader(dir_.Path()); }), "File access denied");
     if (geteuid() != 0) {
         std::string locked = Write("locked.txt", "x");
@@ -60,8 +58,7 @@ TEST_F(TextFileTest, ReadWholeFileKeepsBytesAndNamesTheFullPathOnFailure) {
 
     const std::string missing = dir_.File("gone/../names2.txt");
     EXPECT_EQ(ErrorOf([&] { ReadWholeFile(missing); }),
-              "Cannot open file \"" + dir_.File("names2.txt") +
-                  "\". No such file or directory");
+              "Cannot open file \"" + dir_.File("names2.txt") + "\". No such file or directory");
 }
 
 }  // namespace

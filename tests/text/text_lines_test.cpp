@@ -38,7 +38,8 @@ TEST(DictionaryLines, FinalLineEndAddsNoLine) {
 TEST(DictionaryLines, NulEndsTheTextAndNothingIsTrimmed) {
     EXPECT_EQ(Lines(std::string_view("a\nb\0c\nd", 7), LineEnds::AnyAndNulEnds), (V{"a", "b"}));
     EXPECT_EQ(Lines(std::string_view("\0a", 2), LineEnds::AnyAndNulEnds), V{});
-    EXPECT_EQ(Lines("\xEF\xBB\xBF  cat \t\n", LineEnds::AnyAndNulEnds), (V{"\xEF\xBB\xBF  cat \t"}));
+    EXPECT_EQ(Lines("\xEF\xBB\xBF  cat \t\n", LineEnds::AnyAndNulEnds),
+              (V{"\xEF\xBB\xBF  cat \t"}));
 }
 
 TEST(DictionaryLines, LineEndsAcrossTheSplittersBlocksCountOnce) {

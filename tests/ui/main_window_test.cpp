@@ -19,12 +19,11 @@ TEST(MainWindow, TheSixTimersStartWithTheirIntervalsAndStates) {
         int interval;
         bool running;
     };
-    for (const Expected& expected : {Expected{TimerId::TimerAdd, 2200, false},
-                                     Expected{TimerId::TimerMove, 40, false},
-                                     Expected{TimerId::TimerAnimat, 120, false},
-                                     Expected{TimerId::TimerDethAnimat, 140, false},
-                                     Expected{TimerId::TimerGame, 140, true},
-                                     Expected{TimerId::Game, 55, true}}) {
+    for (const Expected& expected :
+         {Expected{TimerId::TimerAdd, 2200, false}, Expected{TimerId::TimerMove, 40, false},
+          Expected{TimerId::TimerAnimat, 120, false},
+          Expected{TimerId::TimerDethAnimat, 140, false}, Expected{TimerId::TimerGame, 140, true},
+          Expected{TimerId::Game, 55, true}}) {
         const QTimer* timer = form.Timer(expected.id);
         SCOPED_TRACE(static_cast<int>(expected.id));
         ASSERT_NE(timer, nullptr);

@@ -64,11 +64,15 @@ RgbaImage MakeAppIcon(int size) {
 std::string MakeScalableAppIcon() {
     const std::string size = std::to_string(kScalableSize);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"" + size + "\" height=\"" + size +
-           "\" viewBox=\"0 0 " + size + " " + size + "\">\n"
+           "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+           "width=\"" +
+           size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size +
+           "\">\n"
            "  <title>Lexodrome</title>\n"
-           "  <image width=\"" + size + "\" height=\"" + size + "\" xlink:href=\"data:image/png;base64," +
-           Base64(EncodePng(MakeAppIcon(kScalableSize))) + "\"/>\n"
+           "  <image width=\"" +
+           size + "\" height=\"" + size + "\" xlink:href=\"data:image/png;base64," +
+           Base64(EncodePng(MakeAppIcon(kScalableSize))) +
+           "\"/>\n"
            "</svg>\n";
 }
 
@@ -76,7 +80,8 @@ std::vector<std::string> WriteAppIcons(const std::string& iconsDir, const std::s
     namespace fs = std::filesystem;
     std::vector<std::string> written;
     for (int size : kSizes) {
-        const std::string folder = "hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        const std::string folder =
+            "hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         fs::create_directories(iconsDir + "/" + folder);
         written.push_back(folder + "/" + id + ".png");
         WritePng(iconsDir + "/" + written.back(), MakeAppIcon(size));

@@ -42,7 +42,8 @@ float Wear(Vec2 p) {
             continue;
         }
         // The paths meander: their centre line drifts sideways, most in the middle.
-        const float drift = (FractalNoise(kSeed + 12, p.x, p.y, 150.0f, 2) - 0.5f) * 110.0f * t * (1.0f - t);
+        const float drift =
+            (FractalNoise(kSeed + 12, p.x, p.y, 150.0f, 2) - 0.5f) * 110.0f * t * (1.0f - t);
         const Vec2 rel = p - end;
         const float side = (rel.x * ab.y - rel.y * ab.x) / Length(ab);
         const float off = std::abs(side + drift + wobble * 0.3f);
@@ -52,7 +53,7 @@ float Wear(Vec2 p) {
 }
 
 class Painting {
-public:
+  public:
     Painting() : pixels_(static_cast<size_t>(kWidth) * kHeight) {}
 
     Colour& At(int x, int y) { return pixels_[static_cast<size_t>(y) * kWidth + x]; }
@@ -88,14 +89,16 @@ public:
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
                 const Colour& c = pixels_[static_cast<size_t>(y) * kWidth + x];
-                auto channel = [](float v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); };
+                auto channel = [](float v) {
+                    return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+                };
                 image.At(x, y) = {channel(c.r), channel(c.g), channel(c.b)};
             }
         }
         return image;
     }
 
-private:
+  private:
     std::vector<Colour> pixels_;
 };
 
@@ -150,7 +153,8 @@ void PaintFlowers(Painting& art, Random& random) {
             art.Stroke(at + Vec2{0, 2.5f}, at + Vec2{0.6f, 6.0f}, 0.4f, {118, 160, 80}, 0.6f);
             for (int p = 0; p < 5; ++p) {
                 const float a = Radians(72.0f * static_cast<float>(p));
-                art.Stroke(at, at + Vec2{std::cos(a) * 1.6f, std::sin(a) * 1.6f}, 0.9f, petal, 0.9f);
+                art.Stroke(at, at + Vec2{std::cos(a) * 1.6f, std::sin(a) * 1.6f}, 0.9f, petal,
+                           0.9f);
             }
             art.Stroke(at, at, 0.7f, {226, 170, 60}, 0.9f);
         }
@@ -167,7 +171,8 @@ void PaintPebbles(Painting& art, Random& random) {
         const float tone = random.Range(0.78f, 0.9f);
         art.Stroke(at + Vec2{0.6f, 0.8f}, at + Vec2{0.6f, 0.8f}, r, {150, 136, 104}, 0.35f);
         art.Stroke(at, at, r, {226 * tone, 214 * tone, 184 * tone}, 0.85f);
-        art.Stroke(at - Vec2{r * 0.3f, r * 0.3f}, at - Vec2{r * 0.3f, r * 0.3f}, r * 0.4f, {248, 242, 224}, 0.6f);
+        art.Stroke(at - Vec2{r * 0.3f, r * 0.3f}, at - Vec2{r * 0.3f, r * 0.3f}, r * 0.4f,
+                   {248, 242, 224}, 0.6f);
     }
 }
 

@@ -23,8 +23,10 @@ Vec2 Knee(Vec2 hip, Vec2 foot, Vec2 bend) {
     const float cosA = (kFemur * kFemur + reach * reach - kTibia * kTibia) / (2 * kFemur * reach);
     const float a = std::acos(std::clamp(cosA, -1.0f, 1.0f));
     const Vec2 dir = span * (1.0f / std::max(Length(span), 1e-3f));
-    const Vec2 left{dir.x * std::cos(a) - dir.y * std::sin(a), dir.x * std::sin(a) + dir.y * std::cos(a)};
-    const Vec2 right{dir.x * std::cos(a) + dir.y * std::sin(a), -dir.x * std::sin(a) + dir.y * std::cos(a)};
+    const Vec2 left{dir.x * std::cos(a) - dir.y * std::sin(a),
+                    dir.x * std::sin(a) + dir.y * std::cos(a)};
+    const Vec2 right{dir.x * std::cos(a) + dir.y * std::sin(a),
+                     -dir.x * std::sin(a) + dir.y * std::cos(a)};
     const Vec2 k1 = hip + left * kFemur;
     const Vec2 k2 = hip + right * kFemur;
     return Dot(k1 - hip, bend) > Dot(k2 - hip, bend) ? k1 : k2;
@@ -33,7 +35,8 @@ Vec2 Knee(Vec2 hip, Vec2 foot, Vec2 bend) {
 void DrawLeg(SpriteCanvas& canvas, int leg, Vec2 hip, Vec2 foot, Rgb colour) {
     const Vec2 bends[] = {{1.0f, -1.0f}, {0.0f, -1.0f}, {-1.0f, -1.0f}};
     const Vec2 knee = Knee(hip, foot, bends[leg % 3]);
-    canvas.Fill(Union({Capsule(hip, knee, 2.2f, 1.8f), Capsule(knee, foot, 1.8f, 1.2f)}), Body(colour, 1.5f));
+    canvas.Fill(Union({Capsule(hip, knee, 2.2f, 1.8f), Capsule(knee, foot, 1.8f, 1.2f)}),
+                Body(colour, 1.5f));
 }
 
 void DrawHead(SpriteCanvas& canvas, const BeetlePose& pose) {
@@ -42,16 +45,20 @@ void DrawHead(SpriteCanvas& canvas, const BeetlePose& pose) {
     const Vec2 base{51.0f, 22.0f + b};
     const Vec2 tip = Limb(base, 12.0f, 165.0f - pose.antennaSwing);
     const Vec2 mid = Lerp(base, tip, 0.5f) + Vec2{1.5f, 0};
-    canvas.Fill(Union({Capsule(base, mid, 1.1f), Capsule(mid, tip, 1.1f), Circle(tip, 2.0f)}), Body(chitin, 1.0f));
+    canvas.Fill(Union({Capsule(base, mid, 1.1f), Capsule(mid, tip, 1.1f), Circle(tip, 2.0f)}),
+                Body(chitin, 1.0f));
 
-    canvas.Fill(Ellipse({58.0f, 33.0f + b}, 3.8f, 1.8f, 25.0f), Body(Tone({120, 80, 50}, pose), 1.0f));
+    canvas.Fill(Ellipse({58.0f, 33.0f + b}, 3.8f, 1.8f, 25.0f),
+                Body(Tone({120, 80, 50}, pose), 1.0f));
     canvas.Fill(Ellipse({51.0f, 29.0f + b}, 8.0f, 7.5f), Body(chitin, 4.0f));
 
     const Vec2 eye{53.5f, 26.5f + b};
     const Rgb ink = Tone({24, 18, 16}, pose);
     if (pose.face == BeetleFace::Dead) {
-        canvas.Fill(Capsule({eye.x - 2.0f, eye.y - 2.0f}, {eye.x + 2.0f, eye.y + 2.0f}, 0.7f), Flat({230, 220, 200}));
-        canvas.Fill(Capsule({eye.x - 2.0f, eye.y + 2.0f}, {eye.x + 2.0f, eye.y - 2.0f}, 0.7f), Flat({230, 220, 200}));
+        canvas.Fill(Capsule({eye.x - 2.0f, eye.y - 2.0f}, {eye.x + 2.0f, eye.y + 2.0f}, 0.7f),
+                    Flat({230, 220, 200}));
+        canvas.Fill(Capsule({eye.x - 2.0f, eye.y + 2.0f}, {eye.x + 2.0f, eye.y - 2.0f}, 0.7f),
+                    Flat({230, 220, 200}));
         return;
     }
     const float r = pose.face == BeetleFace::Hurt ? 3.8f : 3.3f;
@@ -71,7 +78,8 @@ void DrawShell(SpriteCanvas& canvas, const BeetlePose& pose) {
     canvas.Fill(Circle({20.0f, 17.0f + b}, 3.2f), Body(spot, 1.5f));
     canvas.Fill(Circle({33.0f, 14.0f + b}, 2.8f), Body(spot, 1.5f));
     canvas.Fill(Circle({13.0f, 28.0f + b}, 2.2f), Body(spot, 1.0f));
-    canvas.Fill(Ellipse({21.0f, 13.0f + b}, 6.0f, 2.0f, -18.0f), Flat(Mix(shell, {255, 240, 220}, 0.55f)));
+    canvas.Fill(Ellipse({21.0f, 13.0f + b}, 6.0f, 2.0f, -18.0f),
+                Flat(Mix(shell, {255, 240, 220}, 0.55f)));
 }
 
 }  // namespace

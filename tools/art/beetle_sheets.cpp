@@ -72,7 +72,8 @@ Image DeathFrame(int index) {
         pose.face = BeetleFace::Hurt;
         pose.feet = BackFeet(0.6f, 3.0f);
         pose.antennaSwing = 75.0f;
-        canvas.SetTransform(Transform::Translation({7.0f, 2.0f}).After(Transform::Rotation({12.0f, 44.0f}, -22.0f)));
+        canvas.SetTransform(Transform::Translation({7.0f, 2.0f})
+                                .After(Transform::Rotation({12.0f, 44.0f}, -22.0f)));
         DrawBeetle(canvas, pose);
         return canvas.Resolve();
     }

@@ -5,7 +5,8 @@
 namespace lexo {
 
 void DrawImpact(SpriteCanvas& canvas, Vec2 centre, float size, float degrees) {
-    canvas.Fill(Star(centre, size, size * 0.45f, 8, degrees), Paint{{255, 208, 90}, {232, 120, 40}, 1.0f, 0});
+    canvas.Fill(Star(centre, size, size * 0.45f, 8, degrees),
+                Paint{{255, 208, 90}, {232, 120, 40}, 1.0f, 0});
     canvas.Fill(Star(centre, size * 0.7f, size * 0.32f, 8, degrees + 22.5f), Flat({255, 238, 160}));
     canvas.Fill(Circle(centre, size * 0.26f), Flat({255, 255, 240}));
 }
@@ -24,7 +25,8 @@ void DrawDazeStars(SpriteCanvas& canvas, Vec2 centre, float radius, float degree
     for (int i = 0; i < 3; ++i) {
         const float a = Radians(degrees + 120.0f * static_cast<float>(i));
         const Vec2 at{centre.x + std::cos(a) * radius, centre.y + std::sin(a) * radius * 0.4f};
-        canvas.Fill(Star(at, 3.2f, 1.4f, 5, degrees), Paint{{255, 226, 90}, {196, 140, 30}, 0.8f, 0});
+        canvas.Fill(Star(at, 3.2f, 1.4f, 5, degrees),
+                    Paint{{255, 226, 90}, {196, 140, 30}, 0.8f, 0});
     }
 }
 

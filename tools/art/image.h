@@ -21,7 +21,7 @@ Rgb Mix(Rgb from, Rgb to, float t);
 
 // A plain 24-bit picture, rows top to bottom.
 class Image {
-public:
+  public:
     Image(int width, int height, Rgb fill = kKeyColour);
 
     int Width() const { return width_; }
@@ -32,7 +32,7 @@ public:
     // Copies `source` with its top-left corner at (x, y), leaving out key-coloured pixels.
     void Paste(const Image& source, int x, int y);
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<Rgb> pixels_;

@@ -1,9 +1,8 @@
-#include "monster_kind.h"
-
 #include <fstream>
 #include <stdexcept>
 
 #include "bmp_writer.h"
+#include "monster_kind.h"
 
 namespace lexo {
 

@@ -7,7 +7,8 @@ namespace lexo {
 namespace {
 
 float Lattice(uint64_t seed, int64_t ix, int64_t iy) {
-    Random r(seed ^ (static_cast<uint64_t>(ix) * 0x8DA6B343ULL) ^ (static_cast<uint64_t>(iy) * 0xD8163841ULL));
+    Random r(seed ^ (static_cast<uint64_t>(ix) * 0x8DA6B343ULL) ^
+             (static_cast<uint64_t>(iy) * 0xD8163841ULL));
     return r.Unit();
 }
 
@@ -24,9 +25,10 @@ float ValueNoise(uint64_t seed, float x, float y, float scale) {
     const auto iy = static_cast<int64_t>(y0);
     const float tx = Smooth(fx - x0);
     const float ty = Smooth(fy - y0);
-    const float top = Lattice(seed, ix, iy) + (Lattice(seed, ix + 1, iy) - Lattice(seed, ix, iy)) * tx;
-    const float bottom =
-        Lattice(seed, ix, iy + 1) + (Lattice(seed, ix + 1, iy + 1) - Lattice(seed, ix, iy + 1)) * tx;
+    const float top =
+        Lattice(seed, ix, iy) + (Lattice(seed, ix + 1, iy) - Lattice(seed, ix, iy)) * tx;
+    const float bottom = Lattice(seed, ix, iy + 1) +
+                         (Lattice(seed, ix + 1, iy + 1) - Lattice(seed, ix, iy + 1)) * tx;
     return top + (bottom - top) * ty;
 }
 

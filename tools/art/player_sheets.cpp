@@ -20,8 +20,8 @@ Image PlayerFrame(const WizardPose& pose) {
 }
 
 struct FallStep {
-    float lean;        // degrees; positive tips him backward, to the right
-    Vec2 slide;        // how far his feet have moved
+    float lean;  // degrees; positive tips him backward, to the right
+    Vec2 slide;  // how far his feet have moved
     WizardFace face;
     float flash;
 };
@@ -39,7 +39,7 @@ constexpr FallStep kFall[] = {
 
 void DrawDroppedThings(SpriteCanvas& canvas, int index) {
     // The hat flies off backward and lands on his chest; the staff falls forward.
-    const Vec2 hatAt[] = {{0, 0}, {48.0f, 17.0f}, {53.0f, 20.0f}, {54.0f, 24.0f},
+    const Vec2 hatAt[] = {{0, 0},         {48.0f, 17.0f}, {53.0f, 20.0f}, {54.0f, 24.0f},
                           {46.0f, 34.0f}, {38.0f, 58.0f}, {38.0f, 58.0f}};
     const float hatTilt[] = {0, 20.0f, 45.0f, 80.0f, 160.0f, -8.0f, -8.0f};
     if (index >= 1) {
@@ -58,7 +58,8 @@ Image FallFrame(int index) {
     if (index >= 3) {
         DrawWizardStaff(canvas, {58.0f, 79.5f}, {10.0f, 77.0f}, StaffGlow::None);
     }
-    canvas.SetTransform(Transform::Translation(step.slide).After(Transform::Rotation(kFeet, step.lean)));
+    canvas.SetTransform(
+        Transform::Translation(step.slide).After(Transform::Rotation(kFeet, step.lean)));
     WizardPose pose;
     pose.face = step.face;
     pose.flash = step.flash;

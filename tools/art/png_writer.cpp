@@ -15,7 +15,8 @@ std::vector<uint8_t> EncodePng(const RgbaImage& image) {
     description.format = PNG_FORMAT_RGBA;
     // The first call measures, the second writes.
     png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&description, nullptr, &size, 0, image.rgba.data(), 0, nullptr)) {
+    if (!png_image_write_to_memory(&description, nullptr, &size, 0, image.rgba.data(), 0,
+                                   nullptr)) {
         throw std::runtime_error(std::string("cannot encode a PNG: ") + description.message);
     }
     std::vector<uint8_t> bytes(size);
@@ -30,7 +31,8 @@ std::vector<uint8_t> EncodePng(const RgbaImage& image) {
 void WritePng(const std::string& path, const RgbaImage& image) {
     const std::vector<uint8_t> bytes = EncodePng(image);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     if (!file) {
         throw std::runtime_error("cannot write " + path);
     }

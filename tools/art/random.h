@@ -7,7 +7,7 @@ namespace lexo {
 // SplitMix64: tiny, fast and the same on every platform and library, so the content comes out
 // byte for byte the same wherever it is made.
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed) : state_(seed) {}
 
     uint64_t Next() {
@@ -22,7 +22,7 @@ public:
 
     float Range(float lo, float hi) { return lo + (hi - lo) * Unit(); }
 
-private:
+  private:
     uint64_t state_;
 };
 

@@ -93,7 +93,8 @@ SpriteCanvas::Coverage SpriteCanvas::CoverageAt(int x, int y) const {
     const int sw = width_ * kSamples;
     for (int j = 0; j < kSamples; ++j) {
         for (int i = 0; i < kSamples; ++i) {
-            const size_t index = static_cast<std::size_t>(y * kSamples + j) * sw + (x * kSamples + i);
+            const size_t index =
+                static_cast<std::size_t>(y * kSamples + j) * sw + (x * kSamples + i);
             if (covered_[index] != 0) {
                 ++coverage.count;
                 coverage.r += colour_[index].r;

@@ -27,7 +27,7 @@ Paint Flat(Rgb fill);
 // a pixel is either opaque or the key colour, never a blend with it, so no blue fringe shows
 // around a figure.
 class SpriteCanvas {
-public:
+  public:
     SpriteCanvas(int width, int height);
 
     // Maps the coordinates of later shapes onto the frame; rigid maps and uniform scales only.
@@ -42,7 +42,7 @@ public:
     // smooth edges for pictures shown outside the game.
     RgbaImage ResolveSmooth() const;
 
-private:
+  private:
     // The samples of one pixel that shapes cover, and their summed colour.
     struct Coverage {
         int count = 0;

@@ -32,8 +32,8 @@ Image WalkFrame(int frame) {
 }
 
 struct DeathStep {
-    float lean;      // degrees, negative falls backward
-    Vec2 slide;      // where the feet have slid to
+    float lean;  // degrees, negative falls backward
+    Vec2 slide;  // where the feet have slid to
     float flash;
     TrollFace face;
     float dim;
@@ -57,7 +57,8 @@ Image DeathFrame(int index) {
         DrawTrollClub(canvas, {38.0f, 64.0f}, {64.0f, 61.0f}, step.dim);
     }
     const Vec2 feet{30.0f, 70.0f};
-    canvas.SetTransform(Transform::Translation(step.slide).After(Transform::Rotation(feet, step.lean)));
+    canvas.SetTransform(
+        Transform::Translation(step.slide).After(Transform::Rotation(feet, step.lean)));
     TrollPose pose;
     pose.holdsClub = index == 0;
     pose.face = step.face;

@@ -21,21 +21,25 @@ void DrawFace(SpriteCanvas& canvas, Vec2 head, const WizardPose& pose) {
     const Rgb ink = Tone(kInk, pose.flash);
     const Vec2 eye{head.x - 4.5f, head.y - 1.5f};
     switch (pose.face) {
-    case WizardFace::Calm:
-    case WizardFace::Shout:
-        canvas.Fill(Ellipse(eye, 1.1f, 1.6f), Flat(ink));
-        break;
-    case WizardFace::Hurt:
-        canvas.Fill(Capsule({eye.x - 1.5f, eye.y - 1.2f}, {eye.x + 1.0f, eye.y}, 0.6f), Flat(ink));
-        canvas.Fill(Capsule({eye.x - 1.5f, eye.y + 1.2f}, {eye.x + 1.0f, eye.y}, 0.6f), Flat(ink));
-        break;
-    case WizardFace::Out:
-        canvas.Fill(Capsule({eye.x - 1.5f, eye.y - 1.5f}, {eye.x + 1.5f, eye.y + 1.5f}, 0.6f), Flat(ink));
-        canvas.Fill(Capsule({eye.x - 1.5f, eye.y + 1.5f}, {eye.x + 1.5f, eye.y - 1.5f}, 0.6f), Flat(ink));
-        break;
+        case WizardFace::Calm:
+        case WizardFace::Shout: canvas.Fill(Ellipse(eye, 1.1f, 1.6f), Flat(ink)); break;
+        case WizardFace::Hurt:
+            canvas.Fill(Capsule({eye.x - 1.5f, eye.y - 1.2f}, {eye.x + 1.0f, eye.y}, 0.6f),
+                        Flat(ink));
+            canvas.Fill(Capsule({eye.x - 1.5f, eye.y + 1.2f}, {eye.x + 1.0f, eye.y}, 0.6f),
+                        Flat(ink));
+            break;
+        case WizardFace::Out:
+            canvas.Fill(Capsule({eye.x - 1.5f, eye.y - 1.5f}, {eye.x + 1.5f, eye.y + 1.5f}, 0.6f),
+                        Flat(ink));
+            canvas.Fill(Capsule({eye.x - 1.5f, eye.y + 1.5f}, {eye.x + 1.5f, eye.y - 1.5f}, 0.6f),
+                        Flat(ink));
+            break;
     }
-    canvas.Fill(Capsule({eye.x - 2.2f, eye.y - 3.2f}, {eye.x + 1.8f, eye.y - 2.8f}, 0.8f), Flat(Tone(kBeard, pose.flash)));
-    canvas.Fill(Ellipse({head.x - 7.8f, head.y + 1.0f}, 2.2f, 1.8f), Body(Tone({232, 160, 130}, pose.flash), 1.0f));
+    canvas.Fill(Capsule({eye.x - 2.2f, eye.y - 3.2f}, {eye.x + 1.8f, eye.y - 2.8f}, 0.8f),
+                Flat(Tone(kBeard, pose.flash)));
+    canvas.Fill(Ellipse({head.x - 7.8f, head.y + 1.0f}, 2.2f, 1.8f),
+                Body(Tone({232, 160, 130}, pose.flash), 1.0f));
 }
 
 void DrawBeard(SpriteCanvas& canvas, Vec2 head, const WizardPose& pose) {
@@ -47,7 +51,8 @@ void DrawBeard(SpriteCanvas& canvas, Vec2 head, const WizardPose& pose) {
                          {head.x - 6.5f, head.y + 11.0f}}),
                 beard);
     if (pose.face == WizardFace::Shout || pose.face == WizardFace::Hurt) {
-        canvas.Fill(Ellipse({head.x - 5.0f, head.y + 4.5f}, 1.8f, 1.6f), Flat(Tone({110, 34, 40}, pose.flash)));
+        canvas.Fill(Ellipse({head.x - 5.0f, head.y + 4.5f}, 1.8f, 1.6f),
+                    Flat(Tone({110, 34, 40}, pose.flash)));
     }
 }
 
@@ -56,11 +61,17 @@ void DrawRobe(SpriteCanvas& canvas, const WizardPose& pose) {
     const Rgb gold = Tone(kGold, pose.flash);
     canvas.Fill(Ellipse({34.0f, 79.0f}, 6.5f, 3.5f), Body(Tone(kBoot, pose.flash), 2.0f));
     canvas.Fill(Ellipse({45.0f, 79.5f}, 6.0f, 3.2f), Body(Tone(kBoot, pose.flash), 2.0f));
-    canvas.Fill(Polygon({{31.0f, 36.0f}, {47.0f, 36.0f}, {52.0f, 58.0f}, {56.0f, 78.0f},
-                         {22.0f, 78.0f}, {26.0f, 58.0f}}),
+    canvas.Fill(Polygon({{31.0f, 36.0f},
+                         {47.0f, 36.0f},
+                         {52.0f, 58.0f},
+                         {56.0f, 78.0f},
+                         {22.0f, 78.0f},
+                         {26.0f, 58.0f}}),
                 Body(robe, 10.0f));
-    canvas.Fill(Polygon({{23.0f, 73.0f}, {55.0f, 73.0f}, {56.0f, 78.0f}, {22.0f, 78.0f}}), Body(gold, 1.5f));
-    canvas.Fill(Polygon({{27.0f, 53.0f}, {51.0f, 53.0f}, {51.5f, 56.0f}, {26.5f, 56.0f}}), Body(gold, 1.0f));
+    canvas.Fill(Polygon({{23.0f, 73.0f}, {55.0f, 73.0f}, {56.0f, 78.0f}, {22.0f, 78.0f}}),
+                Body(gold, 1.5f));
+    canvas.Fill(Polygon({{27.0f, 53.0f}, {51.0f, 53.0f}, {51.5f, 56.0f}, {26.5f, 56.0f}}),
+                Body(gold, 1.0f));
     canvas.Fill(Star({39.0f, 65.0f}, 3.2f, 1.4f, 5, 0), Flat(gold));
 }
 
@@ -89,7 +100,8 @@ void DrawWizardStaff(SpriteCanvas& canvas, Vec2 foot, Vec2 head, StaffGlow glow)
         canvas.Fill(Star(gem, 7.0f, 3.0f, 8, 22.5f), Flat({255, 246, 190}));
         canvas.Fill(Circle(gem, 3.6f), Flat({255, 255, 244}));
     } else if (glow == StaffGlow::Sparkle) {
-        canvas.Fill(Star(gem, 6.5f, 2.2f, 4, 45.0f), Paint{{255, 236, 140}, {246, 170, 60}, 0.8f, 0});
+        canvas.Fill(Star(gem, 6.5f, 2.2f, 4, 45.0f),
+                    Paint{{255, 236, 140}, {246, 170, 60}, 0.8f, 0});
         canvas.Fill(Circle(gem, 2.8f), Flat({255, 250, 210}));
         canvas.Fill(Star(gem + Vec2{-4.0f, 9.0f}, 2.6f, 1.0f, 4, 0), Flat({255, 230, 120}));
         canvas.Fill(Star(gem + Vec2{6.0f, -6.0f}, 2.2f, 0.9f, 4, 0), Flat({255, 230, 120}));
@@ -105,13 +117,15 @@ void DrawWizard(SpriteCanvas& canvas, const WizardPose& pose) {
     const float lean = pose.reach * 2.0f;
 
     // The back arm hangs behind the robe.
-    canvas.Fill(Union({Capsule({45.0f, 40.0f}, {50.0f, 56.0f}, 4.0f, 3.4f)}), Body(Scale(robe, 0.8f), 3.0f));
+    canvas.Fill(Union({Capsule({45.0f, 40.0f}, {50.0f, 56.0f}, 4.0f, 3.4f)}),
+                Body(Scale(robe, 0.8f), 3.0f));
     canvas.Fill(Circle({50.5f, 58.0f}, 2.8f), Body(skin, 1.5f));
 
     DrawRobe(canvas, pose);
 
     const Vec2 head{38.0f - lean, 28.0f};
-    canvas.Fill(Ellipse({head.x + 5.0f, head.y + 1.0f}, 5.5f, 6.5f), Body(Tone(kBeard, pose.flash), 3.0f));
+    canvas.Fill(Ellipse({head.x + 5.0f, head.y + 1.0f}, 5.5f, 6.5f),
+                Body(Tone(kBeard, pose.flash), 3.0f));
     canvas.Fill(Circle(head, 8.0f), Body(skin, 5.0f));
     DrawFace(canvas, head, pose);
     DrawBeard(canvas, head, pose);
@@ -124,12 +138,14 @@ void DrawWizard(SpriteCanvas& canvas, const WizardPose& pose) {
     const Vec2 foot = Lerp({22.0f, 80.0f}, {29.0f, 60.0f}, pose.reach);
     const Vec2 top = Lerp({23.0f, 15.0f}, {13.5f, 23.0f}, pose.reach);
     // The hand grips the staff a little below its middle, higher when thrusting.
-    const Vec2 hand = pose.holdsStaff ? Lerp(foot, top, 0.4f + 0.14f * pose.reach) : Vec2{26.0f, 55.0f};
+    const Vec2 hand =
+        pose.holdsStaff ? Lerp(foot, top, 0.4f + 0.14f * pose.reach) : Vec2{26.0f, 55.0f};
     const Vec2 elbow = Lerp(shoulder, hand, 0.5f) + Vec2{2.5f, 3.0f - 2.0f * pose.reach};
     if (pose.holdsStaff) {
         DrawWizardStaff(canvas, foot, top, pose.glow);
     }
-    canvas.Fill(Union({Capsule(shoulder, elbow, 4.4f, 3.8f), Capsule(elbow, hand, 3.8f, 3.6f)}), Body(robe, 3.0f));
+    canvas.Fill(Union({Capsule(shoulder, elbow, 4.4f, 3.8f), Capsule(elbow, hand, 3.8f, 3.6f)}),
+                Body(robe, 3.0f));
     canvas.Fill(Circle(hand, 3.0f), Body(skin, 1.5f));
 }
 

@@ -11,12 +11,12 @@ enum class StaffGlow { None, Flash, Sparkle };
 // One pose of the player's wizard, drawn facing left with his feet on y = 82 of a 78 x 84
 // box. The staff and hat are drawn by their own functions when they leave his hands.
 struct WizardPose {
-    float reach = 0;         // 0: staff held upright at his side, 1: staff thrust forward
+    float reach = 0;  // 0: staff held upright at his side, 1: staff thrust forward
     WizardFace face = WizardFace::Calm;
     bool hatOn = true;
     bool holdsStaff = true;
     StaffGlow glow = StaffGlow::None;
-    float flash = 0;         // 0 … 1 toward white, when he is hit
+    float flash = 0;  // 0 … 1 toward white, when he is hit
 };
 
 void DrawWizard(SpriteCanvas& canvas, const WizardPose& pose);

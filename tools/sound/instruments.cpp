@@ -25,7 +25,9 @@ void Put(LoopTrack& track, int64_t frame, float sample, float pan) {
     track.Add(frame, sample * std::cos(a), sample * std::sin(a));
 }
 
-int64_t StartFrame(const Note& note) { return static_cast<int64_t>(std::lround(note.start * kSampleRate)); }
+int64_t StartFrame(const Note& note) {
+    return static_cast<int64_t>(std::lround(note.start * kSampleRate));
+}
 
 int FramesFor(float seconds) { return static_cast<int>(seconds * kSampleRate); }
 
@@ -44,8 +46,10 @@ void AddFlute(LoopTrack& track, const Note& note) {
         const float depth = 0.0035f * std::clamp((t - 0.25f) / 0.3f, 0.0f, 1.0f);
         phase += kTau * hz * (1.0f + depth * std::sin(kTau * 5.2f * t)) / kSampleRate;
         const float env = Envelope(t, note.length, 0.06f, release);
-        const float tone = std::sin(phase) + 0.16f * std::sin(2 * phase) + 0.05f * std::sin(3 * phase);
-        const float chiff = breathTone.Process(breath.Next()) * (0.35f * std::exp(-t / 0.05f) + 0.04f);
+        const float tone =
+            std::sin(phase) + 0.16f * std::sin(2 * phase) + 0.05f * std::sin(3 * phase);
+        const float chiff =
+            breathTone.Process(breath.Next()) * (0.35f * std::exp(-t / 0.05f) + 0.04f);
         Put(track, start + i, (tone + chiff) * env * note.gain, note.pan);
     }
 }
@@ -85,7 +89,8 @@ void AddBass(LoopTrack& track, const Note& note) {
     const int64_t start = StartFrame(note);
     for (int i = 0, n = FramesFor(note.length + release); i < n; ++i) {
         const float t = static_cast<float>(i) / kSampleRate;
-        const float env = Envelope(t, note.length, 0.008f, release) * (0.55f + 0.45f * std::exp(-t / 0.18f));
+        const float env =
+            Envelope(t, note.length, 0.008f, release) * (0.55f + 0.45f * std::exp(-t / 0.18f));
         const float a = kTau * hz * t;
         const float tone = std::sin(a) + 0.3f * std::sin(2 * a) + 0.08f * std::sin(3 * a);
         Put(track, start + i, tone * env * note.gain, note.pan);

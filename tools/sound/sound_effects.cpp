@@ -32,7 +32,8 @@ std::vector<float> MakeFireSound(float peak) {
         phase += kTau * hz / kSampleRate;
         const float zap = (std::sin(phase) + 0.2f * std::sin(2 * phase)) * std::exp(-t / 0.075f);
         const float shimmer = 1.0f + 0.5f * std::sin(kTau * 31.0f * t);
-        const float sparkle = 0.16f * (std::sin(kTau * 2637.0f * t) + 0.5f * std::sin(kTau * 3951.0f * t)) *
+        const float sparkle = 0.16f *
+                              (std::sin(kTau * 2637.0f * t) + 0.5f * std::sin(kTau * 3951.0f * t)) *
                               std::exp(-t / 0.06f) * shimmer;
         const float air = 0.25f * whoosh.Process(noise.Next()) * std::exp(-t / 0.03f);
         out[i] = (zap + sparkle + air) * attack;
@@ -48,7 +49,8 @@ std::vector<float> MakeDieSound(float peak) {
     struct Step {
         float start, length, note;
     };
-    const Step steps[] = {{0.05f, 0.2f, 58}, {0.27f, 0.2f, 57}, {0.49f, 0.2f, 56}, {0.71f, 0.62f, 55}};
+    const Step steps[] = {
+        {0.05f, 0.2f, 58}, {0.27f, 0.2f, 57}, {0.49f, 0.2f, 56}, {0.71f, 0.62f, 55}};
     float phases[4] = {};
     Noise noise(0xD1Eu);
     OnePole thud(400.0f);
@@ -66,11 +68,13 @@ std::vector<float> MakeDieSound(float peak) {
             const float bend = -0.6f * std::max(0.0f, (u - s.length * 0.5f) / s.length);
             const float wobble = s.length > 0.5f ? 0.15f * std::sin(kTau * 5.5f * u) : 0.0f;
             phase += kTau * MidiToHz(s.note + bend + wobble) / kSampleRate;
-            const float env = std::min(1.0f, u / 0.02f) * std::clamp((s.length + 0.08f - u) / 0.08f, 0.0f, 1.0f);
+            const float env =
+                std::min(1.0f, u / 0.02f) * std::clamp((s.length + 0.08f - u) / 0.08f, 0.0f, 1.0f);
             // The "wah": brightness opens and closes over each note.
             const float open = std::sin(0.5f * kTau * std::clamp(u / s.length, 0.0f, 1.0f));
             const float tone = std::sin(phase) + 0.45f * open * std::sin(2 * phase) +
-                               0.22f * open * std::sin(3 * phase) + 0.1f * open * std::sin(4 * phase);
+                               0.22f * open * std::sin(3 * phase) +
+                               0.1f * open * std::sin(4 * phase);
             sample += 0.55f * tone * env;
         }
         kickPhase += kTau * (45.0f + 70.0f * std::exp(-t / 0.04f)) / kSampleRate;

@@ -22,7 +22,8 @@ float OnePole::Process(float x) {
     return y_;
 }
 
-LoopTrack::LoopTrack(int frames) : left_(static_cast<size_t>(frames)), right_(static_cast<size_t>(frames)) {}
+LoopTrack::LoopTrack(int frames)
+    : left_(static_cast<size_t>(frames)), right_(static_cast<size_t>(frames)) {}
 
 void LoopTrack::Add(int64_t frame, float left, float right) {
     const int64_t n = Frames();
@@ -44,7 +45,7 @@ std::vector<float> LoopTrack::Interleaved() const {
 namespace {
 
 class Comb {
-public:
+  public:
     Comb(int length, float feedback) : buffer_(static_cast<size_t>(length)), feedback_(feedback) {}
     float Process(float x) {
         const float out = buffer_[at_];
@@ -55,7 +56,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::vector<float> buffer_;
     float feedback_;
     float store_ = 0;
@@ -63,7 +64,7 @@ private:
 };
 
 class AllPass {
-public:
+  public:
     explicit AllPass(int length) : buffer_(static_cast<size_t>(length)) {}
     float Process(float x) {
         const float delayed = buffer_[at_];
@@ -73,7 +74,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::vector<float> buffer_;
     size_t at_ = 0;
 };

@@ -12,21 +12,21 @@ float MidiToHz(float note);
 
 // Deterministic white noise in -1 … 1, the same on every machine.
 class Noise {
-public:
+  public:
     explicit Noise(uint32_t seed) : state_(seed) {}
     float Next();
 
-private:
+  private:
     uint32_t state_;
 };
 
 // A one-pole low-pass filter.
 class OnePole {
-public:
+  public:
     explicit OnePole(float cutoffHz);
     float Process(float x);
 
-private:
+  private:
     float k_;
     float y_ = 0;
 };
@@ -34,7 +34,7 @@ private:
 // A stereo track that loops: sound that runs past its end comes back in at its start, so the
 // end joins the start without a seam.
 class LoopTrack {
-public:
+  public:
     explicit LoopTrack(int frames);
 
     int Frames() const { return static_cast<int>(left_.size()); }
@@ -45,7 +45,7 @@ public:
 
     std::vector<float> Interleaved() const;
 
-private:
+  private:
     std::vector<float> left_;
     std::vector<float> right_;
 };

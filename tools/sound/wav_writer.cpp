@@ -20,7 +20,8 @@ void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), 
 
 }  // namespace
 
-void WriteWav(const std::string& path, int sampleRate, int channels, const std::vector<float>& samples) {
+void WriteWav(const std::string& path, int sampleRate, int channels,
+              const std::vector<float>& samples) {
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     const uint32_t blockAlign = static_cast<uint32_t>(channels) * 2;
     std::vector<uint8_t> out;
