@@ -60,17 +60,12 @@ fs::path DefaultGameDir() {
 }  // namespace
 
 int RunCheck(const std::vector<std::string>& args) {
-    std::string problem;
-    const auto parsed = ParseArguments(args, {"--game"}, {}, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << kCheckUsage;
-        return kSuccess;
-    }
-    if (parsed && parsed->positional.empty()) problem = "give at least one FOLDER";
-    if (!problem.empty()) {
-        std::cerr << "lexodrome-dict check: " << problem << "\n" << kCheckUsage;
-        return kUsageOrFiles;
-    }
+    int status = kSuccess;
+    const auto parsed = ReadCommandLine(
+        {"check", kCheckUsage, {"--game"}, {}}, args,
+        [](const Arguments& a) { return a.positional.empty() ? "give at least one FOLDER" : ""; },
+        status);
+    if (!parsed) return status;
     const fs::path gameDir = parsed->Value("--game").value_or(DefaultGameDir().string());
     std::string unmeasured;
     const auto metrics = LoadGameMetrics(gameDir, unmeasured);
@@ -94,17 +89,12 @@ int RunCheck(const std::vector<std::string>& args) {
 }
 
 int RunExport(const std::vector<std::string>& args) {
-    std::string problem;
-    const auto parsed = ParseArguments(args, {"--out"}, {}, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << kExportUsage;
-        return kSuccess;
-    }
-    if (parsed && parsed->positional.size() != 1) problem = "give one FOLDER";
-    if (!problem.empty()) {
-        std::cerr << "lexodrome-dict export: " << problem << "\n" << kExportUsage;
-        return kUsageOrFiles;
-    }
+    int status = kSuccess;
+    const auto parsed = ReadCommandLine(
+        {"export", kExportUsage, {"--out"}, {}}, args,
+        [](const Arguments& a) { return a.positional.size() != 1 ? "give one FOLDER" : ""; },
+        status);
+    if (!parsed) return status;
     Diagnostics found;
     std::string tsv;
     try {

@@ -1,5 +1,9 @@
 #include "dict/command_line.h"
 
+#include <iostream>
+
+#include "dict/commands.h"
+
 namespace lexo::dict {
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
@@ -8,6 +12,11 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
     return found->second;
 }
 
+namespace {
+
+// Reads args against the options a subcommand knows: those in `withValue` take the next
+// argument (or "--name=value"), those in `flags` stand alone; "--help" is always a flag. Nothing,
+// with `problem` set, for an unknown option or a missing value.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
                                         const std::set<std::string>& withValue,
                                         const std::set<std::string>& flags, std::string& problem) {
@@ -42,6 +51,30 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
         }
     }
     return parsed;
+}
+
+}  // namespace
+
+std::string NoPositionalArguments(const Arguments& parsed) {
+    return parsed.positional.empty() ? "" : "unexpected " + parsed.positional[0];
+}
+
+std::optional<Arguments> ReadCommandLine(const CommandOptions& command,
+                                         const std::vector<std::string>& args,
+                                         const ArgumentCheck& check, int& status) {
+    std::string problem;
+    std::optional<Arguments> parsed =
+        ParseArguments(args, command.withValue, command.flags, problem);
+    if (parsed && parsed->Flag("--help")) {
+        std::cout << command.usage;
+        status = kSuccess;
+        return std::nullopt;
+    }
+    if (parsed) problem = check(*parsed);
+    if (problem.empty()) return parsed;
+    std::cerr << "lexodrome-dict " << command.name << ": " << problem << "\n" << command.usage;
+    status = kUsageOrFiles;
+    return std::nullopt;
 }
 
 }  // namespace lexo::dict

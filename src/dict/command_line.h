@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -18,11 +19,24 @@ struct Arguments {
     bool Flag(const std::string& name) const { return flags.contains(name); }
 };
 
-// Reads args against the options a subcommand knows: those in `withValue` take the next
-// argument (or "--name=value"), those in `flags` stand alone; "--help" is always a flag. Nothing,
-// with `problem` set, for an unknown option or a missing value.
-std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
-                                        const std::set<std::string>& withValue,
-                                        const std::set<std::string>& flags, std::string& problem);
+// What a subcommand takes: its name, its help text and its options.
+struct CommandOptions {
+    const char* name;
+    const char* usage;
+    std::set<std::string> withValue;
+    std::set<std::string> flags;
+};
+
+// Gives a problem with arguments already read ("give one FOLDER"), or "" when there is none.
+using ArgumentCheck = std::function<std::string(const Arguments&)>;
+
+// The check of a subcommand that takes options only.
+std::string NoPositionalArguments(const Arguments& parsed);
+
+// A subcommand's arguments, or nothing with `status` set after printing the help (success) or
+// the problem and the help (a usage error).
+std::optional<Arguments> ReadCommandLine(const CommandOptions& command,
+                                         const std::vector<std::string>& args,
+                                         const ArgumentCheck& check, int& status);
 
 }  // namespace lexo::dict

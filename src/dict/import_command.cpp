@@ -45,24 +45,13 @@ exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage 
 
 namespace {
 
-// The arguments, or nothing after printing what is wrong with them (or the help).
-std::optional<Arguments> ImportArguments(const std::vector<std::string>& args, int& status) {
-    std::string problem;
-    auto parsed = ParseArguments(args, {"--out", "--title", "--about", "--format"},
-                                 {"--swap", "--force"}, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << kUsage;
-        status = kSuccess;
-        return std::nullopt;
-    }
-    if (parsed && parsed->positional.size() != 1) problem = "give one INPUT file";
-    if (parsed && problem.empty() && !parsed->Value("--out")) problem = "--out FOLDER is needed";
-    const auto named = parsed ? parsed->Value("--format") : std::nullopt;
-    if (named && !FormatNamed(*named)) problem = "unknown --format " + *named;
-    if (problem.empty()) return parsed;
-    std::cerr << "lexodrome-dict import: " << problem << "\n" << kUsage;
-    status = kUsageOrFiles;
-    return std::nullopt;
+// What is wrong with the arguments, or "".
+std::string ImportProblem(const Arguments& parsed) {
+    if (parsed.positional.size() != 1) return "give one INPUT file";
+    if (!parsed.Value("--out")) return "--out FOLDER is needed";
+    const auto named = parsed.Value("--format");
+    if (named && !FormatNamed(*named)) return "unknown --format " + *named;
+    return "";
 }
 
 // The input's text as UTF-8, or nothing after printing why not.
@@ -103,7 +92,9 @@ int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool forc
 
 int RunImport(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const std::optional<Arguments> parsed = ImportArguments(args, status);
+    const std::optional<Arguments> parsed = ReadCommandLine(
+        {"import", kUsage, {"--out", "--title", "--about", "--format"}, {"--swap", "--force"}},
+        args, ImportProblem, status);
     if (!parsed) return status;
     const std::string& file = parsed->positional[0];
     const std::optional<std::string> utf8 = ReadInput(file, status);

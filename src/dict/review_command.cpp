@@ -43,37 +43,26 @@ std::optional<size_t> ParseMax(const std::string& text) {
     return value;
 }
 
-// The arguments, or nothing after printing what is wrong with them (or the help).
-std::optional<Arguments> ReviewArguments(const std::vector<std::string>& args, size_t& max,
-                                         int& status) {
-    std::string problem;
-    auto parsed = ParseArguments(args, {"--out", "--max", "--history"}, {"--force"}, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << kUsage;
-        status = kSuccess;
-        return std::nullopt;
-    }
-    if (parsed && !parsed->positional.empty()) problem = "unexpected " + parsed->positional[0];
-    if (parsed && problem.empty() && !parsed->Value("--out")) problem = "--out FOLDER is needed";
-    const auto maxText = parsed ? parsed->Value("--max") : std::nullopt;
-    const auto parsedMax = maxText ? ParseMax(*maxText) : std::optional<size_t>(kDefaultMax);
-    if (problem.empty() && !parsedMax) problem = "--max needs a whole number above 0";
-    if (problem.empty()) {
-        max = *parsedMax;
-        return parsed;
-    }
-    std::cerr << "lexodrome-dict review: " << problem << "\n" << kUsage;
-    status = kUsageOrFiles;
-    return std::nullopt;
+// What is wrong with the arguments, or "".
+std::string ReviewProblem(const Arguments& parsed) {
+    const std::string unexpected = NoPositionalArguments(parsed);
+    if (!unexpected.empty()) return unexpected;
+    if (!parsed.Value("--out")) return "--out FOLDER is needed";
+    const auto maxText = parsed.Value("--max");
+    if (maxText && !ParseMax(*maxText)) return "--max needs a whole number above 0";
+    return "";
 }
 
 }  // namespace
 
 int RunReview(const std::vector<std::string>& args) {
     int status = kSuccess;
-    size_t max = kDefaultMax;
-    const std::optional<Arguments> parsed = ReviewArguments(args, max, status);
+    const std::optional<Arguments> parsed =
+        ReadCommandLine({"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args,
+                        ReviewProblem, status);
     if (!parsed) return status;
+    const auto maxText = parsed->Value("--max");
+    const size_t max = maxText ? *ParseMax(*maxText) : kDefaultMax;
     const std::optional<History> history = LoadHistory(*parsed, "review", status);
     if (!history) return status;
 

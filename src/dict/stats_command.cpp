@@ -39,18 +39,10 @@ bool WritePage(const std::string& file, const std::string& page) {
 }  // namespace
 
 int RunStats(const std::vector<std::string>& args) {
-    std::string problem;
-    const auto parsed = ParseArguments(args, {"--html", "--history"}, {}, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << kUsage;
-        return kSuccess;
-    }
-    if (parsed && !parsed->positional.empty()) problem = "unexpected " + parsed->positional[0];
-    if (!problem.empty()) {
-        std::cerr << "lexodrome-dict stats: " << problem << "\n" << kUsage;
-        return kUsageOrFiles;
-    }
     int status = kSuccess;
+    const auto parsed = ReadCommandLine({"stats", kUsage, {"--html", "--history"}, {}}, args,
+                                        NoPositionalArguments, status);
+    if (!parsed) return status;
     const std::optional<History> history = LoadHistory(*parsed, "stats", status);
     if (!history) return status;
 

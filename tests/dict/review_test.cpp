@@ -99,6 +99,39 @@ int RunCommand(int (*command)(const std::vector<std::string>&),
     return status;
 }
 
+// Every command answers --help on standard output and a wrong command line with its problem and
+// its help on standard error, before it reads or writes anything.
+TEST(CommandLine, HelpAndUsageErrorsOfEveryCommand) {
+    using Command = int (*)(const std::vector<std::string>&);
+    const struct {
+        Command command;
+        std::vector<std::string> args;
+        std::string problem;
+    } cases[] = {
+        {RunImport, {}, "lexodrome-dict import: give one INPUT file\n"},
+        {RunImport, {"words.tsv"}, "lexodrome-dict import: --out FOLDER is needed\n"},
+        {RunImport,
+         {"a", "--out", "b", "--format", "xls"},
+         "lexodrome-dict import: unknown --format xls\n"},
+        {RunCheck, {"--game"}, "lexodrome-dict check: --game needs a value\n"},
+        {RunCheck, {}, "lexodrome-dict check: give at least one FOLDER\n"},
+        {RunExport, {"a", "b"}, "lexodrome-dict export: give one FOLDER\n"},
+        {RunReview,
+         {"--out", "r", "--max", "0"},
+         "lexodrome-dict review: --max needs a whole number above 0\n"},
+        {RunReview, {"--out", "r", "x"}, "lexodrome-dict review: unexpected x\n"},
+        {RunStats, {"--verbose"}, "lexodrome-dict stats: unknown option --verbose\n"},
+    };
+    for (const auto& c : cases) {
+        std::string out, errors, help, none;
+        EXPECT_EQ(RunCommand(c.command, c.args, out, errors), kUsageOrFiles) << c.problem;
+        EXPECT_EQ(out, "");
+        ASSERT_EQ(RunCommand(c.command, {"--help"}, help, none), kSuccess) << c.problem;
+        EXPECT_TRUE(help.starts_with("usage: lexodrome-dict ")) << help;
+        EXPECT_EQ(errors, c.problem + help);
+    }
+}
+
 TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
     test::TempDir dir;
     const std::string history = dir.File("history.jsonl");

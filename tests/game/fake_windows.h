@@ -71,8 +71,9 @@ class FakeWindows : public GameWindows {
     std::vector<std::vector<std::string>> shownUntranslated;
     int dictionaryDialogs = 0;
     std::vector<bool> quitOffered;
-    // What the dialog answers, unless onDictionaryDialog says otherwise; nothing means quit.
-    std::optional<DictionaryChoice> choice = DictionaryChoice{"words", kModeWords, 40};
+    // What the dialog answers, unless onDictionaryDialog says otherwise; nothing means quit, so
+    // a test that forgets to choose ends its game instead of being asked again for ever.
+    std::optional<DictionaryChoice> choice;
     std::function<std::optional<DictionaryChoice>()> onDictionaryDialog;
     std::function<void()> whileModal;
     int modalsOpen = 0;
