@@ -42,6 +42,11 @@ using DrawText2DFn = void (*)(EngineHandle font, int32_t x, int32_t y, const cha
                               int32_t colour, int32_t alpha, double scale);
 using PrintScreenFn = void (*)(const char* path);  // writes the last finished frame as a BMP
 
+// Optional entries: an engine may lack them; the game then keeps to the classic entries.
+// DrawText2D for UTF-8 text: characters the font has no glyph for draw as a replacement mark.
+using DrawText2D_UTF8Fn = void (*)(EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                   int32_t colour, int32_t alpha, double scale);
+
 // Entries the game binds but never calls.
 using UnusedEntryFn = void (*)();
 

@@ -233,10 +233,14 @@ namespace lexo {
     X(DrawSprite2D_Simple)     \
     X(DrawText2D)
 
+// Entries beyond the classic ones, bound when the library has them; the game runs without them.
+#define LEXO_OPTIONAL_ENTRIES(X) X(DrawText2D_UTF8)
+
 struct EngineEntries {
 #define LEXO_CALLED_ENTRY(name) name##Fn name = nullptr;
 #define LEXO_UNUSED_ENTRY(name) UnusedEntryFn name = nullptr;
     LEXO_ENGINE_ENTRIES(LEXO_CALLED_ENTRY, LEXO_UNUSED_ENTRY)
+    LEXO_OPTIONAL_ENTRIES(LEXO_CALLED_ENTRY)
 #undef LEXO_CALLED_ENTRY
 #undef LEXO_UNUSED_ENTRY
 };

@@ -55,6 +55,7 @@ void EngineLibrary::BindEngineEntries() {
 #define LEXO_BIND_ENTRY(name) \
     entries_.name = reinterpret_cast<decltype(entries_.name)>(dlsym(module_, #name));
     LEXO_ENGINE_ENTRIES(LEXO_BIND_ENTRY, LEXO_BIND_ENTRY)
+    LEXO_OPTIONAL_ENTRIES(LEXO_BIND_ENTRY)
 #undef LEXO_BIND_ENTRY
 }
 
