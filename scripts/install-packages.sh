@@ -15,6 +15,8 @@ packages=(
   clang libclang-rt-14-dev
   # the icons, the installed desktop files and the Debian package
   libpng-dev desktop-file-utils appstream lintian dpkg-dev
+  # every file's licence
+  reuse
 )
 
 missing=()
