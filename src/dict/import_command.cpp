@@ -58,7 +58,7 @@ std::string ImportProblem(const Arguments& parsed) {
 std::optional<std::string> ReadInput(const std::string& file, int& status) {
     std::string bytes;
     try {
-        bytes = ReadWholeFile(file);
+        bytes = ReadBoundedFile(file, kFileLimit);
     } catch (const RunTimeError& error) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
         status = kUsageOrFiles;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -46,8 +47,11 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
 TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
     test::TempDir dir;
     const fs::path target = dir.File("words");
+    const mode_t umask = ::umask(027);
     WriteFolder(target, {{"a.txt", "one"}, {"b.txt", "two"}}, ExistingFolder::Keep);
+    ::umask(umask);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0750)) << "as the umask says";
 
     EXPECT_THROW(WriteFolder(target, {{"a.txt", "new"}}, ExistingFolder::Keep), FolderWriteError);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
@@ -58,9 +62,17 @@ TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
         FolderWriteError);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
 
-    WriteFolder(target, {{"a.txt", "new"}}, ExistingFolder::Replace);
+    // A writer killed midway leaves its hidden folder, which the next one takes away.
+    fs::create_directory(dir.File(".words.new-Ab12Cd"));
+    WriteFolder(target, {{"a.txt", "new"}, {"b.txt", "two"}}, ExistingFolder::Replace);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "new");
-    EXPECT_FALSE(fs::exists(target / "b.txt"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0750)) << "kept when replaced";
+
+    // A folder holding anything else is not replaced, nor is anything in it touched.
+    std::ofstream(target / "mine.txt") << "mine";
+    EXPECT_THROW(WriteFolder(target, {{"a.txt", "x"}}, ExistingFolder::Replace), FolderWriteError);
+    EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "new");
+    fs::remove(target / "mine.txt");
     // Nothing is left beside it.
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.Path())) ++entries;
