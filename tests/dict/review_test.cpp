@@ -23,7 +23,7 @@ using std::chrono::sys_days;
 using std::chrono::sys_seconds;
 
 std::string Game(const std::string& time, const std::string& dictionary, const std::string& shot,
-                 const std::string& missed, int score = 3) {
+                 const std::string& missed, int64_t score = 3) {
     return R"({"time":")" + time + R"(","dictionary":")" + dictionary +
            R"(","mode":"words","pace":40,"words_complete":1,"score":)" + std::to_string(score) +
            R"(,"shot":[)" + shot + R"(],"missed":[)" + missed + "]}\n";
@@ -78,14 +78,17 @@ TEST(ReadHistory, SkipsTornAndGarbageLinesNamingThem) {
                              "}{ garbage\n" + "[1,2]\n" +
                              R"({"time":"yesterday","dictionary":"a"})" + "\n" +
                              Game("2026-12-02T10:00:00+01:00", "b", R"("x")", "") +
-                             R"({"time":"2026-12-03T10:00:00+01:00","dictionary":"a","mo)";
+                             R"({"time":"2026-12-03T10:00:00+01:00","dictionary":"a","mo)" + "\n" +
+                             Game("2026-12-01T10:00:00+99:99", "a", "", "") +
+                             Game("2026-12-01T10:00:00Z", "a", "", "", -1) +
+                             Game("2026-12-01T10:00:00Z", "a", "", "", 2147483648);
     const History history = ReadHistory(text);
     ASSERT_EQ(history.games.size(), 2u);
     EXPECT_EQ(history.games[1].line, 6u);
     EXPECT_EQ(history.games[1].shot, std::vector<std::string>{"x"});
     std::vector<size_t> skipped;
     for (const HistorySkip& skip : history.skipped) skipped.push_back(skip.line);
-    EXPECT_EQ(skipped, (std::vector<size_t>{3, 4, 5, 7}));
+    EXPECT_EQ(skipped, (std::vector<size_t>{3, 4, 5, 7, 8, 9, 10}));
 }
 
 // Runs a command, keeping what it printed.
@@ -172,17 +175,19 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
 }
 
 TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
-    History history = ReadHistory(kHistory + Game("2026-12-05T10:00:00Z", "<i>&\\\"'", "",
-                                                  R"({"word":"<script>","translation":"x"})"));
+    History history =
+        ReadHistory(kHistory + Game("2026-12-05T10:00:00Z", "<i>&\\\"'", "",
+                                    R"({"word":"<script>\u001b","translation":"x"})"));
     const std::vector<PlayStats> stats = SummariseHistory(history.games);
     EXPECT_EQ(StatsTable(stats),
               "dictionary  mode   games  best  latest  shot  missed  most missed\n"
-              "<i>&\"'      words      1     3       3     0       1  <script> 1\n"
+              "<i>&\"'      words      1     3       3     0       1  <script>\\x1B 1\n"
               "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
               "colours     words      1     3       3     0       1  red 1\n");
     const std::string page = StatsPage(stats, "h<.jsonl");
     EXPECT_EQ(page.find("<i>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_EQ(page.find('\x1B'), std::string::npos);
     EXPECT_EQ(page.find("h<."), std::string::npos);
     EXPECT_NE(page.find("&lt;i&gt;&amp;&quot;&#39;"), std::string::npos);
     EXPECT_EQ(page.find("http"), std::string::npos) << "no outside resource";

@@ -9,6 +9,7 @@
 #include "dict/dictionary_export.h"
 #include "dict/input_text.h"
 #include "temp_dir.h"
+#include "text/cp1251.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {
@@ -42,6 +43,33 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
         }
     }
     EXPECT_GE(folders, 3u);
+}
+
+TEST(RoundTrip, ImportOfAnExportGivesAnyCheckedFolderByteForByte) {
+    const struct {
+        const char* what;
+        std::string about, names, names2;
+    } cases[] = {
+        {"separators and blanks inside lines", "Deck::part \r\n  description  \r\n\r\nend\r\n",
+         "dog\r\n  cat\r\n\r\n\"quoted\"\r\n#hash\r\n",
+         "км/ч\r\na, b\r\nc  d   e \r\n\r\nx\ty\r\n"},
+        {"LF and CR line ends, the last line without one", "t\n", "a\rb\r", "x\ny"},
+        {"more translations than words", "", "a\r\n", "x\r\ny\r\n\r\n"},
+        {"no translations", "t\r\n", "a\r\nb\r\n", ""},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const fs::path folder = dir.File("d");
+        WriteFolder(folder,
+                    {{"about.txt", Utf8ToCp1251(c.about)},
+                     {"names.txt", Utf8ToCp1251(c.names)},
+                     {"names2.txt", Utf8ToCp1251(c.names2)}},
+                    ExistingFolder::Keep);
+        for (const FolderFile& file : ExportThenImport(folder)) {
+            EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string()))
+                << c.what << ": " << file.name;
+        }
+    }
 }
 
 TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
