@@ -33,10 +33,11 @@ exit status: 0 no errors (perhaps warnings), 1 errors found, 2 usage error
 
 constexpr const char* kExportUsage = R"(usage: lexodrome-dict export FOLDER [--out FILE]
 
-Writes a dictionary folder as UTF-8 TSV with LF line ends (word TAB translations joined
-by "; "), with Anki's headers on top (#separator:tab, #html:false, #deck: with the
-title, #about: lines with the description) so that Anki and `lexodrome-dict import`
-read it back. Standard output without --out.
+Writes a dictionary folder as UTF-8 TSV with LF line ends (one row "word TAB
+translations" for each line of names.txt and names2.txt), with Anki's headers on top
+(#separator:tab, #html:false, #lexodrome: with the files' line ends and line counts,
+#deck: with the title, #about: lines with the description), so that Anki reads it and
+`lexodrome-dict import` gives the same three files back. Standard output without --out.
 
 options:
   --out FILE   write to FILE instead

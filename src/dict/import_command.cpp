@@ -35,7 +35,7 @@ options:
   --about TEXT    the description; the word count is added below it
   --swap          take the second column as the word and the first as its translation
   --format NAME   tsv, csv, anki, pairs or words instead of telling by content
-  --force         replace FOLDER if it exists
+  --force         replace FOLDER if it exists and holds only a dictionary's files
   --help          this text
 
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error

@@ -30,7 +30,7 @@ any other.
 options:
   --out FOLDER     the dictionary folder to make (required)
   --max N          at most N words (default 60)
-  --force          replace FOLDER if it exists
+  --force          replace FOLDER if it exists and holds only a dictionary's files
   --history FILE   read FILE instead of the game's history
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
