@@ -17,12 +17,13 @@ namespace {
 constexpr std::string_view kTwoSpaces = "  ";
 
 // Where the alternative starting at `start` ends: at , ; | / or a line end. A "/" between "<"
-// and ">" belongs to a tag written as text ("<b>кошка</b>" where the input is not HTML).
-size_t AlternativeEnd(std::string_view utf8, size_t start) {
+// and ">" belongs to a tag written as text ("<b>кошка</b>" where the input is not HTML);
+// `lastClose` is where the text's last ">" is.
+size_t AlternativeEnd(std::string_view utf8, size_t start, size_t lastClose) {
     bool inTag = false;
     for (size_t i = start; i < utf8.size(); ++i) {
         switch (utf8[i]) {
-            case '<': inTag = utf8.find('>', i) != std::string_view::npos; break;
+            case '<': inTag = lastClose != std::string_view::npos && lastClose > i; break;
             case '>': inTag = false; break;
             case '/':
                 if (!inTag) return i;
@@ -86,8 +87,9 @@ class RowConverter {
     bool ConvertAlternatives(std::string_view utf8, size_t line, std::string_view raw,
                              std::string& joined) {
         bool converted = true;
+        const size_t lastClose = utf8.rfind('>');
         for (size_t start = 0; start <= utf8.size();) {
-            const size_t end = AlternativeEnd(utf8, start);
+            const size_t end = AlternativeEnd(utf8, start, lastClose);
             converted &= Convert(utf8.substr(start, end - start), line, raw, alternative_);
             AddAlternative(joined, alternative_);
             start = end + 1;
