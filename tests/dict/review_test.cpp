@@ -7,6 +7,7 @@
 
 #include "dict/commands.h"
 #include "dict/dictionary_check.h"
+#include "dict/folder_writer.h"
 #include "dict/stats_report.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
@@ -172,6 +173,37 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
               kNothingDue);
     EXPECT_NE(out.find("no word is due today"), std::string::npos) << out;
     EXPECT_FALSE(fs::exists(dir.File("none")));
+}
+
+TEST(Review, SaysWhereWordsComeFromWithinTheDialogsBoxAndCountsLinesAsWritten) {
+    test::TempDir dir;
+    const std::string history = dir.File("history.jsonl");
+    const std::string day = FormatHistoryDay(HistoryToday() - days(3)) + "T12:00:00+00:00";
+    std::ofstream file(history, std::ios::binary);
+    for (int i = 0; i < 40; ++i) {
+        file << Game(day, "dictionary-number-" + std::to_string(i), "",
+                     R"({"word":"w)" + std::to_string(i) + R"(","translation":"t"})");
+    }
+    file << Game(day, "other", "", R"({"word":"W0","translation":"t"})") << std::flush;
+    std::string out, errors;
+    const std::string folder = dir.File("review");
+    ASSERT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors),
+              kSuccess);
+    EXPECT_EQ(out, folder + ": 40 words, 40 due today\n");
+    Diagnostics found;
+    EXPECT_EQ(CheckDictionary(folder, nullptr, found).warnings, 0u)
+        << FormatDiagnostic(found.All().at(0));
+}
+
+TEST(Export, RefusesToWriteOverTheFolderItReads) {
+    test::TempDir dir;
+    const std::string folder = dir.File("d");
+    WriteFolder(folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
+                ExistingFolder::Keep);
+    std::string out, errors;
+    EXPECT_EQ(RunCommand(RunExport, {folder, "--out", folder + "/names.txt"}, out, errors),
+              kUsageOrFiles);
+    EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "a\r\n");
 }
 
 TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {

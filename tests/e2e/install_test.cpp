@@ -269,6 +269,29 @@ TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
     }
 }
 
+TEST(InstalledLauncher, TwoStartsAtOnceBothWork) {
+    Installation installation;
+    ASSERT_TRUE(installation.Installed()) << installation.Output();
+    // A program that only says it ran stands in for the game, so that nothing opens a window.
+    const std::string game = installation.Path("lib/lexodrome/zarnik");
+    fs::remove(game);
+    std::ofstream(game) << "#!/bin/sh\nexit 0\n";
+    fs::permissions(game, fs::perms(0755));
+    const std::string launcher = "'" + installation.Path("bin/lexodrome") + "'";
+    for (int round = 0; round < 10; ++round) {
+        // A fresh folder, then one whose links lead to a former installation to be refreshed.
+        const std::string prepare = round % 2 == 0 ? "rm -rf '" + installation.GameFolder() + "'"
+                                                   : "ln -sfn /old/lib/lexodrome/zarnik '" +
+                                                         installation.GameFolder() + "/zarnik'";
+        const CommandRun run = RunShell(
+            prepare + "; export HOME='" + installation.Home() + "'; unset XDG_DATA_HOME; " +
+            launcher + " & first=$!; " + launcher +
+            " & second=$!; wait $first || echo first failed; wait $second || echo second failed");
+        EXPECT_EQ(run.output, "") << "round " << round;
+        EXPECT_TRUE(fs::is_symlink(installation.GameFolder() + "/zarnik"));
+    }
+}
+
 TEST(InstalledTool, ChecksWithTheInstalledWordFontFromAnyFolder) {
     Installation installation;
     ASSERT_TRUE(installation.Installed()) << installation.Output();
