@@ -49,10 +49,11 @@ class OpenFile {
         ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
     }
 
-    // Returns once the bytes are on the disk.
+    // Returns once the bytes are on the disk. A pipe or a terminal (--out /dev/stdout) has no
+    // disk to wait for.
     void Sync() {
         const int fd = std::exchange(fd_, -1);
-        if (::fsync(fd) != 0) {
+        if (::fsync(fd) != 0 && errno != EINVAL) {
             const int error = errno;
             ::close(fd);
             Fail(path_, "cannot write", error);
