@@ -228,6 +228,12 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
             {"names2.txt", join(lines.names2, lines.files[2])}};
 }
 
+size_t WordsIn(const DictionaryLines& lines) {
+    return static_cast<size_t>(
+        std::count_if(lines.names.begin(), lines.names.end(),
+                      [](const std::string& word) { return !word.empty(); }));
+}
+
 std::string WordCountLine(size_t words) {
     return Utf8ToCp1251("Слов: " + std::to_string(words) + ".");
 }
@@ -253,9 +259,7 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
     if (options.title || options.about) {
         // Given on the command line, the title or the description replaces the exported one.
         DictionaryLines given = BuildDictionary({}, options, file, folder, found);
-        given.about.back() = WordCountLine(static_cast<size_t>(
-            std::count_if(lines.names.begin(), lines.names.end(),
-                          [](const std::string& word) { return !word.empty(); })));
+        given.about.back() = WordCountLine(WordsIn(lines));
         if (!options.title && !lines.about.empty()) given.about[0] = lines.about[0];
         if (!options.about) {
             given.about.resize(1);

@@ -47,6 +47,9 @@ void AddAlternative(std::string& joined, std::string_view alternative);
 // The three files as the game reads them: each line ended as `lines.files` says.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
 
+// The lines of names.txt that hold a word (an export's empty lines come back as they were).
+size_t WordsIn(const DictionaryLines& lines);
+
 // The description line import ends about.txt with, CP1251: "Слов: 40."
 std::string WordCountLine(size_t words);
 

@@ -121,7 +121,7 @@ int RunImport(const std::vector<std::string>& args) {
     const fs::path out = *parsed->Value("--out");
     status = WriteDictionary(out, lines, parsed->Flag("--force"));
     if (status == kSuccess) {
-        std::cout << out.string() << ": " << lines.names.size() << " words (read as "
+        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as "
                   << FormatName(format) << ")\n";
     }
     return status;
