@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <tuple>
 
@@ -8,6 +7,7 @@
 #include "dict/commands.h"
 #include "dict/dictionary_check.h"
 #include "dict/dictionary_export.h"
+#include "dict/folder_writer.h"
 #include "errors/run_time_error.h"
 #include "text/cp1251.h"
 
@@ -33,10 +33,11 @@ exit status: 0 no errors (perhaps warnings), 1 errors found, 2 usage error
 
 constexpr const char* kExportUsage = R"(usage: lexodrome-dict export FOLDER [--out FILE]
 
-Writes a dictionary folder as UTF-8 TSV with LF line ends (word TAB translations joined
-by "; "), with Anki's headers on top (#separator:tab, #html:false, #deck: with the
-title, #about: lines with the description) so that Anki and `lexodrome-dict import`
-read it back. Standard output without --out.
+Writes a dictionary folder as UTF-8 TSV with LF line ends (one row "word TAB
+translations" for each line of names.txt and names2.txt), with Anki's headers on top
+(#separator:tab, #html:false, #lexodrome: with the files' line ends and line counts,
+#deck: with the title, #about: lines with the description), so that Anki reads it and
+`lexodrome-dict import` gives the same three files back. Standard output without --out.
 
 options:
   --out FILE   write to FILE instead
@@ -47,11 +48,11 @@ or file error
 )";
 
 // Where the game's data is: beside this program (the game folder it was built into), in the
-// installed content two levels up (lib/lexodrome/ beside share/lexodrome/), else here.
+// content installed with it (share/lexodrome/ as seen from bin/), else here.
 fs::path DefaultGameDir() {
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error).parent_path();
-    for (const fs::path& dir : {program, program / ".." / ".." / "share" / "lexodrome"}) {
+    for (const fs::path& dir : {program, program / LEXO_BIN_TO_CONTENT}) {
         if (!error && fs::exists(dir / "data" / "font.dft", error)) return dir.lexically_normal();
     }
     return fs::current_path();
@@ -95,6 +96,15 @@ int RunExport(const std::vector<std::string>& args) {
         [](const Arguments& a) { return a.positional.size() != 1 ? "give one FOLDER" : ""; },
         status);
     if (!parsed) return status;
+    const auto out = parsed->Value("--out");
+    for (const char* name : {"about.txt", "names.txt", "names2.txt"}) {
+        std::error_code error;
+        if (out && fs::equivalent(*out, fs::path(parsed->positional[0]) / name, error)) {
+            std::cerr << "lexodrome-dict export: " << *out << " is the folder's own " << name
+                      << ": give --out another file\n";
+            return kUsageOrFiles;
+        }
+    }
     Diagnostics found;
     std::string tsv;
     try {
@@ -105,16 +115,14 @@ int RunExport(const std::vector<std::string>& args) {
     }
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) return kInputErrors;
-    const auto out = parsed->Value("--out");
     if (!out) {
         std::cout << tsv << std::flush;
         return std::cout ? kSuccess : kUsageOrFiles;
     }
-    std::ofstream file(*out, std::ios::binary | std::ios::trunc);
-    file << tsv;
-    file.close();
-    if (!file) {
-        std::cerr << "lexodrome-dict: " << *out << ": cannot write\n";
+    try {
+        WriteWholeFile(*out, tsv);
+    } catch (const FolderWriteError& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;
     }
     return kSuccess;

@@ -14,6 +14,8 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
 
 namespace {
 
+const std::set<std::string> kNamesAFile = {"--out", "--html", "--history", "--game"};
+
 // Reads args against the options a subcommand knows: those in `withValue` take the next
 // argument (or "--name=value"), those in `flags` stand alone; "--help" is always a flag. Nothing,
 // with `problem` set, for an unknown option or a missing value.
@@ -41,6 +43,10 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
                 parsed.values[name] = args[++i];
             } else {
                 problem = name + " needs a value";
+                return std::nullopt;
+            }
+            if (kNamesAFile.contains(name) && parsed.values[name].empty()) {
+                problem = name + " needs a file or folder name, not an empty one";
                 return std::nullopt;
             }
         } else if ((flags.contains(arg) || arg == "--help")) {

@@ -30,6 +30,7 @@ void DelimitedReader::SkipLine() {
 // a copy.
 std::string_view DelimitedReader::ReadQuoted(std::deque<std::string>& kept) {
     const size_t start = pos_;
+    const size_t openedOn = line_;
     std::string* copy = nullptr;
     size_t copied = start;  // the text before this is in *copy
     auto copyUpTo = [&](size_t end) {
@@ -59,6 +60,7 @@ std::string_view DelimitedReader::ReadQuoted(std::deque<std::string>& kept) {
             ++pos_;
         }
     }
+    if (end == text_.size()) unclosedLine_ = openedOn;
     if (!copy) return text_.substr(start, end - start);
     copyUpTo(end);
     return *copy;

@@ -27,6 +27,8 @@ class DelimitedReader {
     // `kept`, which must outlive the views.
     void ReadRecord(std::vector<std::string_view>& fields, std::string_view& raw,
                     std::deque<std::string>& kept);
+    // The line of a quote the last record opened and the text never closed, or 0.
+    size_t UnclosedQuoteLine() const { return unclosedLine_; }
 
   private:
     bool AtLineEnd() const;
@@ -37,6 +39,7 @@ class DelimitedReader {
     char separator_;
     size_t pos_ = 0;
     size_t line_ = 1;
+    size_t unclosedLine_ = 0;
 };
 
 }  // namespace lexo::dict

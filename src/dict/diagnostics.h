@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexo::dict {
@@ -37,5 +38,23 @@ class Diagnostics {
 
 // One line each, in order.
 void PrintDiagnostics(const Diagnostics& found, std::ostream& out);
+
+// Warnings of one kind past the first few are counted rather than listed, so that a list of
+// 100,000 duplicates does not bury everything else; Finish adds one warning with the count.
+class WarningCap {
+  public:
+    void Warning(Diagnostics& found, const std::string& file, size_t line, std::string text);
+    // "N more WHAT" at the line of the last one held back.
+    void Finish(Diagnostics& found, const std::string& file, const std::string& what) const;
+
+  private:
+    static constexpr size_t kShown = 20;
+    size_t count_ = 0;
+    size_t lastLine_ = 0;
+};
+
+// UTF-8 text from a file or a history made fit for a terminal and a message: control
+// characters as \xNN, and cut after `characters` characters with "…".
+std::string Printable(std::string_view utf8, size_t characters = 60);
 
 }  // namespace lexo::dict

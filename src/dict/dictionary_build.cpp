@@ -16,14 +16,21 @@ namespace {
 
 constexpr std::string_view kTwoSpaces = "  ";
 
-// Where the alternative starting at `start` ends: at , ; | / or a line end.
-size_t AlternativeEnd(std::string_view utf8, size_t start) {
+// Where the alternative starting at `start` ends: at , ; | / or a line end. A "/" between "<"
+// and ">" belongs to a tag written as text ("<b>кошка</b>" where the input is not HTML);
+// `lastClose` is where the text's last ">" is.
+size_t AlternativeEnd(std::string_view utf8, size_t start, size_t lastClose) {
+    bool inTag = false;
     for (size_t i = start; i < utf8.size(); ++i) {
         switch (utf8[i]) {
+            case '<': inTag = lastClose != std::string_view::npos && lastClose > i; break;
+            case '>': inTag = false; break;
+            case '/':
+                if (!inTag) return i;
+                break;
             case ',':
             case ';':
             case '|':
-            case '/':
             case '\n':
             case '\r': return i;
             default: break;
@@ -80,8 +87,9 @@ class RowConverter {
     bool ConvertAlternatives(std::string_view utf8, size_t line, std::string_view raw,
                              std::string& joined) {
         bool converted = true;
+        const size_t lastClose = utf8.rfind('>');
         for (size_t start = 0; start <= utf8.size();) {
-            const size_t end = AlternativeEnd(utf8, start);
+            const size_t end = AlternativeEnd(utf8, start, lastClose);
             converted &= Convert(utf8.substr(start, end - start), line, raw, alternative_);
             AddAlternative(joined, alternative_);
             start = end + 1;
@@ -97,6 +105,24 @@ class RowConverter {
     std::string alternative_;
 };
 
+// A word without a translation in a list that has them is a row whose separator went missing
+// (a comma where a tab belongs) more often than a word meant to have none.
+void WarnUntranslated(const DictionaryLines& lines, const std::vector<size_t>& firstLines,
+                      const std::string& file, Diagnostics& found) {
+    const auto& translations = lines.names2;
+    if (std::all_of(translations.begin(), translations.end(),
+                    [](const std::string& translation) { return translation.empty(); }))
+        return;
+    WarningCap untranslated;
+    for (size_t i = 0; i < translations.size(); ++i) {
+        if (!translations[i].empty()) continue;
+        untranslated.Warning(found, file, firstLines[i],
+                             "\"" + Printable(Cp1251ToUtf8(lines.names[i])) +
+                                 "\" has no translation: is the separator on this line missing?");
+    }
+    untranslated.Finish(found, file, "words without a translation");
+}
+
 // Converts the rows into `lines`' names and names2, a row whose word is already there joining
 // its translations to the first one's. The word's place in the index is fetched while its
 // translations are converted.
@@ -109,6 +135,7 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
     translations.reserve(input.entries.size());
     firstLines.reserve(input.entries.size());
     WordIndex byWord(input.entries.size());
+    WarningCap duplicates;
     for (const SourceEntry& entry : input.entries) {
         const std::string_view word = swap ? entry.translation : entry.word;
         const std::string_view translation = swap ? entry.word : entry.translation;
@@ -130,9 +157,9 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
             continue;
         }
         if (known) {
-            found.Warning(file, entry.line,
-                          "\"" + Cp1251ToUtf8(newWord) + "\" is already on line " +
-                              std::to_string(firstLines[*known]) + ": translations joined");
+            duplicates.Warning(found, file, entry.line,
+                               "\"" + Printable(Cp1251ToUtf8(newWord)) + "\" is already on line " +
+                                   std::to_string(firstLines[*known]) + ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
             });
@@ -140,6 +167,8 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         words.pop_back();
         translations.pop_back();
     }
+    duplicates.Finish(found, file, "words already on an earlier line: translations joined");
+    WarnUntranslated(lines, firstLines, file, found);
 }
 
 // The given text's lines, converted, with messages named by `file` from line `line` on.
@@ -153,6 +182,19 @@ std::vector<std::string> ConvertLines(std::string_view utf8, size_t line, RowCon
         start = end + 1;
     }
     return lines;
+}
+
+// The line as it stands when CP1251 has each of its characters, else converted as a row is.
+std::string ExactLine(std::string_view utf8, size_t line, std::string_view raw,
+                      RowConverter& converter) {
+    std::string cp1251 = Utf8ToCp1251(utf8);
+    if (Cp1251ToUtf8(cp1251) != utf8) converter.Convert(utf8, line, raw, cp1251);
+    return cp1251;
+}
+
+// Lines at the end beyond `count` are dropped only when empty: rows added since stay.
+void KeepLines(std::vector<std::string>& lines, size_t count) {
+    while (lines.size() > count && lines.back().empty()) lines.pop_back();
 }
 
 bool IsWordCountLine(std::string_view cp1251) {
@@ -172,33 +214,78 @@ void AddAlternative(std::string& joined, std::string_view alternative) {
 }
 
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
-    auto crLf = [](const std::vector<std::string>& text) {
+    auto join = [](const std::vector<std::string>& text, const FileEnd& ends) {
         size_t size = 0;
-        for (const std::string& line : text) size += line.size() + 2;
+        for (const std::string& line : text) size += line.size() + ends.end.size();
         std::string joined;
         joined.reserve(size);
-        for (const std::string& line : text) joined.append(line).append("\r\n");
+        for (const std::string& line : text) joined.append(line).append(ends.end);
+        if (!ends.lastEnded && !text.empty()) joined.resize(joined.size() - ends.end.size());
         return joined;
     };
-    return {{"about.txt", crLf(lines.about)},
-            {"names.txt", crLf(lines.names)},
-            {"names2.txt", crLf(lines.names2)}};
+    return {{"about.txt", join(lines.about, lines.files[0])},
+            {"names.txt", join(lines.names, lines.files[1])},
+            {"names2.txt", join(lines.names2, lines.files[2])}};
+}
+
+size_t WordsIn(const DictionaryLines& lines) {
+    return static_cast<size_t>(
+        std::count_if(lines.names.begin(), lines.names.end(),
+                      [](const std::string& word) { return !word.empty(); }));
 }
 
 std::string WordCountLine(size_t words) {
     return Utf8ToCp1251("Слов: " + std::to_string(words) + ".");
 }
 
+DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& options,
+                             const std::string& file, const Cp1251Folder& folder,
+                             Diagnostics& found) {
+    RowConverter converter(folder, file, found);
+    DictionaryLines lines;
+    lines.files = input.exact->files;
+    for (const SourceEntry& entry : input.entries) {
+        const std::string_view word = options.swap ? entry.translation : entry.word;
+        const std::string_view translation = options.swap ? entry.word : entry.translation;
+        lines.names.push_back(ExactLine(word, entry.line, entry.raw, converter));
+        lines.names2.push_back(ExactLine(translation, entry.line, entry.raw, converter));
+    }
+    KeepLines(lines.names, input.exact->names);
+    KeepLines(lines.names2, input.exact->names2);
+    if (input.title) lines.about.push_back(ExactLine(*input.title, input.titleLine, {}, converter));
+    size_t line = input.aboutLine;
+    for (const std::string& text : input.about)
+        lines.about.push_back(ExactLine(text, line++, {}, converter));
+    if (options.title || options.about) {
+        // Given on the command line, the title or the description replaces the exported one.
+        DictionaryLines given = BuildDictionary({}, options, file, folder, found);
+        given.about.back() = WordCountLine(WordsIn(lines));
+        if (!options.title && !lines.about.empty()) given.about[0] = lines.about[0];
+        if (!options.about) {
+            given.about.resize(1);
+            given.about.insert(given.about.end(),
+                               lines.about.begin() + std::min<size_t>(1, lines.about.size()),
+                               lines.about.end());
+        }
+        lines.about = std::move(given.about);
+    }
+    return lines;
+}
+
 DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found) {
+    if (input.exact) return BuildExactly(input, options, file, folder, found);
     RowConverter rowConverter(folder, file, found);
     DictionaryLines lines;
     ConvertRows(input, options.swap, rowConverter, file, found, lines);
 
     const std::string titleFile = options.title ? "--title" : file;
     RowConverter titleConverter(folder, titleFile, found);
-    const std::string title = options.title.value_or(input.title.value_or(options.fallbackTitle));
+    std::string title = options.title.value_or(input.title.value_or(options.fallbackTitle));
+    // The title is one line of about.txt: a line end given in it becomes a space.
+    std::replace_if(
+        title.begin(), title.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     lines.about = ConvertLines(title, std::max<size_t>(1, input.titleLine), titleConverter);
     lines.about.resize(1);
 

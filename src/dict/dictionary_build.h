@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@ struct DictionaryLines {
     std::vector<std::string> about;
     std::vector<std::string> names;
     std::vector<std::string> names2;
+    std::array<FileEnd, 3> files;  // about.txt, names.txt, names2.txt: CR LF unless exported
 };
 
 struct BuildOptions {
@@ -42,11 +44,20 @@ void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternat
 // Adds an alternative to ones joined by two spaces, unless it is empty or already there.
 void AddAlternative(std::string& joined, std::string_view alternative);
 
-// The three files as the game reads them: each line ended by CR LF.
+// The three files as the game reads them: each line ended as `lines.files` says.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
+
+// The lines of names.txt that hold a word (an export's empty lines come back as they were).
+size_t WordsIn(const DictionaryLines& lines);
 
 // The description line import ends about.txt with, CP1251: "Слов: 40."
 std::string WordCountLine(size_t words);
+
+// An export's rows and description lines as they stand, the files' lines ended as they were;
+// only a character CP1251 lacks (an edit since) is converted as any row's is.
+DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& options,
+                             const std::string& file, const Cp1251Folder& folder,
+                             Diagnostics& found);
 
 // Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
 // two spaces), merges rows whose words are the same after lowering, and makes about.txt's

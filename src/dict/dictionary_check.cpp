@@ -18,14 +18,18 @@ namespace fs = std::filesystem;
 constexpr size_t kBoxColumns = 24;
 constexpr size_t kBoxRows = 8;
 
-std::string Quoted(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
+std::string Quoted(std::string_view cp1251) {
+    return "\"" + Printable(Cp1251ToUtf8(cp1251)) + "\"";
+}
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Rows of the box a line takes when wrapped at spaces (a longer word is cut).
-size_t WrappedRows(std::string_view line) {
+}  // namespace
+
+// A word longer than a row is cut.
+size_t DescriptionRows(std::string_view line) {
     size_t rows = 1;
     size_t column = 0;
     for (size_t start = 0; start < line.size();) {
@@ -42,17 +46,21 @@ size_t WrappedRows(std::string_view line) {
     return rows;
 }
 
+namespace {
+
 void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSummary& summary,
                 Diagnostics& found) {
     std::unordered_map<std::string, size_t> firstLine;
+    WarningCap duplicates;
     for (size_t i = 0; i < names.lines.size(); ++i) {
         const std::string_view word = names.lines[i];
         if (IsBlank(word)) continue;
         ++summary.words;
-        const auto [known, added] = firstLine.try_emplace(Cp1251ToLower(word), i + 1);
+        const auto [known, added] = firstLine.try_emplace(Cp1251MatchForm(word), i + 1);
         if (!added) {
-            found.Warning(names.name, i + 1,
-                          Quoted(word) + " is already on line " + std::to_string(known->second));
+            duplicates.Warning(
+                found, names.name, i + 1,
+                Quoted(word) + " is already on line " + std::to_string(known->second));
         }
         if (!metrics) continue;
         const int32_t width = DrawnWidth(metrics->wordFont, word);
@@ -64,6 +72,7 @@ void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSumma
                               std::to_string(metrics->wordRoom) + " px)");
         }
     }
+    duplicates.Finish(found, names.name, "words already on an earlier line");
     if (names.readable && summary.words == 0) {
         found.Error(names.name, 1, "no word: the game cannot start with this dictionary");
     }
@@ -111,7 +120,7 @@ void CheckAbout(const CheckedFile& about, Diagnostics& found) {
     }
     size_t rows = 0;
     for (size_t i = 1; i < about.lines.size(); ++i) {
-        rows += WrappedRows(about.lines[i]);
+        rows += DescriptionRows(about.lines[i]);
         if (rows > kBoxRows) {
             found.Warning(about.name, i + 1,
                           "the description needs scrolling from this line "

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "dict/diagnostics.h"
 #include "dict/game_metrics.h"
@@ -20,6 +21,9 @@ struct CheckSummary {
 // Word widths are measured when `metrics` is given.
 CheckSummary CheckDictionary(const std::filesystem::path& folder, const GameMetrics* metrics,
                              Diagnostics& found);
+
+// Rows of the dialog's description box a line of about.txt takes, wrapped at spaces.
+size_t DescriptionRows(std::string_view cp1251);
 
 // "FOLDER: 40 words, 40 translations, 0 errors, 1 warning"
 std::string FormatSummary(const std::string& folder, const CheckSummary& summary);

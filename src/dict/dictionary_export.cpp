@@ -2,10 +2,13 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "dict/commands.h"
 #include "dict/cp1251_fold.h"
 #include "dict/dictionary_build.h"
+#include "dict/import_formats.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 
@@ -15,6 +18,18 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kHeader = "#separator:tab\n#html:false\n";
+
+// "crlf", "lf" or "cr" after the first line's end (CR LF for a file of one line without
+// one), and "-open" when the last line has no end.
+std::string LineEndName(std::string_view text) {
+    const size_t end = text.find_first_of("\r\n");
+    std::string name = "crlf";
+    if (end != std::string_view::npos && text[end] == '\n') name = "lf";
+    if (end != std::string_view::npos && text[end] == '\r' && text.substr(end, 2) != "\r\n")
+        name = "cr";
+    const bool open = !text.empty() && text.back() != '\n' && text.back() != '\r';
+    return open ? name + "-open" : name;
+}
 
 std::vector<std::string_view> GameLines(const std::string& text) {
     std::vector<std::string_view> lines;
@@ -66,27 +81,20 @@ std::string Field(std::string text) {
     return quoted + "\"";
 }
 
-std::string Alternatives(std::string_view translation) {
-    std::string joined;
-    ForEachAlternative(translation, [&](std::string_view alternative) {
-        if (alternative.empty() || alternative == " ") return;
-        if (!joined.empty()) joined += "; ";
-        joined += alternative;
-    });
-    return joined;
-}
-
 }  // namespace
 
 std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
-    const std::string aboutText = ReadWholeFile((folder / "about.txt").string());
-    const std::string namesText = ReadWholeFile((folder / "names.txt").string());
-    const std::string names2Text = ReadWholeFile((folder / "names2.txt").string());
+    const std::string aboutText = ReadBoundedFile((folder / "about.txt").string(), kFileLimit);
+    const std::string namesText = ReadBoundedFile((folder / "names.txt").string(), kFileLimit);
+    const std::string names2Text = ReadBoundedFile((folder / "names2.txt").string(), kFileLimit);
     const std::vector<std::string_view> about = GameLines(aboutText);
     const std::vector<std::string_view> names = GameLines(namesText);
     const std::vector<std::string_view> names2 = GameLines(names2Text);
 
     std::string tsv(kHeader);
+    tsv += std::string(kExactMark) + LineEndName(aboutText) + " " + LineEndName(namesText) + " " +
+           LineEndName(names2Text) + " " + std::to_string(names.size()) + " " +
+           std::to_string(names2.size()) + "\n";
     Converter aboutConverter((folder / "about.txt").string(), found);
     for (size_t i = 0; i < about.size(); ++i) {
         tsv += i == 0 ? "#deck:" : "#about:";
@@ -94,11 +102,11 @@ std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
     }
     Converter wordConverter((folder / "names.txt").string(), found);
     Converter translationConverter((folder / "names2.txt").string(), found);
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i].empty()) continue;
+    for (size_t i = 0; i < std::max(names.size(), names2.size()); ++i) {
+        const std::string_view word = i < names.size() ? names[i] : std::string_view();
         const std::string_view translation = i < names2.size() ? names2[i] : std::string_view();
-        tsv += Field(wordConverter.ToUtf8(names[i], i + 1)) + "\t" +
-               Field(translationConverter.ToUtf8(Alternatives(translation), i + 1)) + "\n";
+        tsv += Field(wordConverter.ToUtf8(word, i + 1)) + "\t" +
+               Field(translationConverter.ToUtf8(translation, i + 1)) + "\n";
     }
     return tsv;
 }

@@ -8,10 +8,11 @@
 namespace lexo::dict {
 
 // A dictionary folder as UTF-8 TSV with LF line ends: Anki's headers (#separator:tab,
-// #html:false, #deck: with the title, which `import` reads back, and one #about: line for each
-// description line), then one "word TAB translations" row per word, alternatives joined by
-// "; ". Lines are read as the game reads them. Unconvertible bytes are errors in `found`; the
-// text is then incomplete. Throws RunTimeError when a file cannot be read.
+// #html:false, a #lexodrome: line with the files' line ends and line counts, #deck: with the
+// title, and one #about: line for each description line), then one "word TAB translation" row
+// for each line of names.txt and names2.txt, as the game reads them, so that `import` gives
+// the same files back. Unconvertible bytes are errors in `found`; the text is then incomplete.
+// Throws RunTimeError when a file cannot be read.
 std::string ExportDictionary(const std::filesystem::path& folder, Diagnostics& found);
 
 }  // namespace lexo::dict

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "dict/commands.h"
 #include "dict/cp1251_fold.h"
 #include "errors/run_time_error.h"
 #include "text/cp1251.h"
@@ -99,7 +100,12 @@ size_t LinesBefore(std::string_view text) {
 }
 
 bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
-    const fs::file_status status = fs::status(path);
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        found.Error(file.name, 1, "cannot be read: " + error.message());
+        return false;
+    }
     if (!fs::exists(status)) {
         found.Error(file.name, 1,
                     "missing: the game lists a folder only when it holds about.txt, "
@@ -111,7 +117,7 @@ bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
         return false;
     }
     try {
-        file.bytes = ReadWholeFile(path);
+        file.bytes = ReadBoundedFile(path, kFileLimit);
     } catch (const RunTimeError& error) {
         found.Error(file.name, 1, "cannot be read: " + Cp1251ToUtf8(error.what()));
         return false;

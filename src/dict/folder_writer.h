@@ -19,6 +19,9 @@ class FolderWriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Writes one file (an export, a page), replacing it; throws FolderWriteError.
+void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
+
 enum class ExistingFolder { Keep, Replace };
 
 // Writes a whole folder or nothing. The files go into a hidden folder beside the target (the

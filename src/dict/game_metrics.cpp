@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "dict/commands.h"
 #include "errors/run_time_error.h"
 #include "game/field_geometry.h"
 #include "text/cp1251.h"
@@ -15,7 +16,7 @@ std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
     const std::filesystem::path path = gameDir / "data" / "font.dft";
     std::string font;
     try {
-        font = ReadWholeFile(path.string());
+        font = ReadBoundedFile(path.string(), kFileLimit);
     } catch (const RunTimeError& error) {
         problem = Cp1251ToUtf8(error.what());
         return std::nullopt;

@@ -29,14 +29,15 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
                      "name one with --history FILE\n";
         return std::nullopt;
     }
-    if (!std::filesystem::exists(*path)) {
+    std::error_code missing;
+    if (!std::filesystem::exists(*path, missing) && !missing) {
         std::cerr << "lexodrome-dict " << command << ": " << *path
                   << ": no such file (no game has been kept there yet)\n";
         return std::nullopt;
     }
     std::string text;
     try {
-        text = ReadWholeFile(*path);
+        text = ReadBoundedFile(*path, kFileLimit, true);
     } catch (const RunTimeError& error) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
         return std::nullopt;

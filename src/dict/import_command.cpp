@@ -35,7 +35,7 @@ options:
   --about TEXT    the description; the word count is added below it
   --swap          take the second column as the word and the first as its translation
   --format NAME   tsv, csv, anki, pairs or words instead of telling by content
-  --force         replace FOLDER if it exists
+  --force         replace FOLDER if it exists and holds only a dictionary's files
   --help          this text
 
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
@@ -58,7 +58,7 @@ std::string ImportProblem(const Arguments& parsed) {
 std::optional<std::string> ReadInput(const std::string& file, int& status) {
     std::string bytes;
     try {
-        bytes = ReadWholeFile(file);
+        bytes = ReadBoundedFile(file, kFileLimit);
     } catch (const RunTimeError& error) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
         status = kUsageOrFiles;
@@ -121,7 +121,7 @@ int RunImport(const std::vector<std::string>& args) {
     const fs::path out = *parsed->Value("--out");
     status = WriteDictionary(out, lines, parsed->Flag("--force"));
     if (status == kSuccess) {
-        std::cout << out.string() << ": " << lines.names.size() << " words (read as "
+        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as "
                   << FormatName(format) << ")\n";
     }
     return status;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <set>
 #include <utility>
 
@@ -29,10 +30,10 @@ constexpr std::array<std::string_view, 24> kHeaderTitles{
 
 // The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
 // `export` writes.
-constexpr std::array<std::string_view, 13> kAnkiHeaderKeys{
+constexpr std::array<std::string_view, 14> kAnkiHeaderKeys{
     "separator",  "html",        "columns",     "deck",        "tags",
     "notetype",   "guid column", "deck column", "tags column", "notetype column",
-    "if matches", "match scope", "about",
+    "if matches", "match scope", "about",       "lexodrome",
 };
 
 std::string LowerAscii(std::string_view text) {
@@ -77,6 +78,45 @@ char AnkiSeparator(std::string_view value) {
     return value.size() == 1 ? value[0] : '\t';
 }
 
+std::optional<FileEnd> FileEndNamed(std::string_view name) {
+    FileEnd file;
+    file.lastEnded = !name.ends_with("-open");
+    if (!file.lastEnded) name.remove_suffix(5);
+    if (name == "lf") file.end = "\n";
+    if (name == "cr") file.end = "\r";
+    if (name != "crlf" && name != "lf" && name != "cr") return std::nullopt;
+    return file;
+}
+
+std::optional<size_t> Count(std::string_view digits) {
+    size_t count = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return count;
+}
+
+// "crlf crlf lf-open 5 3", or nothing when the line is not as export writes it.
+std::optional<ExactLayout> ReadExactLayout(std::string_view value) {
+    std::vector<std::string_view> words;
+    for (size_t start = 0; start <= value.size();) {
+        const size_t end = std::min(value.find(' ', start), value.size());
+        words.push_back(value.substr(start, end - start));
+        start = end + 1;
+    }
+    if (words.size() != 5) return std::nullopt;
+    ExactLayout layout;
+    for (size_t i = 0; i < layout.files.size(); ++i) {
+        const std::optional<FileEnd> file = FileEndNamed(words[i]);
+        if (!file) return std::nullopt;
+        layout.files[i] = *file;
+    }
+    const std::optional<size_t> names = Count(words[3]), names2 = Count(words[4]);
+    if (!names || !names2) return std::nullopt;
+    layout.names = *names;
+    layout.names2 = *names2;
+    return layout;
+}
+
 bool IsBlankRow(const std::vector<std::string_view>& fields) {
     return std::all_of(fields.begin(), fields.end(),
                        [](std::string_view field) { return Trimmed(field).empty(); });
@@ -86,7 +126,8 @@ bool IsBlankRow(const std::vector<std::string_view>& fields) {
 void AddRow(ParsedInput& input, size_t line, std::string_view raw,
             const std::vector<std::string_view>& fields, const std::set<size_t>& skipped,
             bool html) {
-    if (IsBlankRow(fields)) return;
+    // An export's rows are its files' lines, empty ones too.
+    if (!input.exact && IsBlankRow(fields)) return;
     SourceEntry entry{line, raw, {}, {}};
     size_t taken = 0;
     for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
@@ -98,7 +139,8 @@ void AddRow(ParsedInput& input, size_t line, std::string_view raw,
 }
 
 void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowAllowed,
-                    const std::set<size_t>& skipped, bool html, bool comments) {
+                    const std::set<size_t>& skipped, bool html, bool comments,
+                    const std::string& file, Diagnostics& found) {
     bool first = headerRowAllowed;
     std::vector<std::string_view> fields;
     while (!reader.AtEnd()) {
@@ -109,13 +151,21 @@ void ParseDelimited(DelimitedReader& reader, ParsedInput& input, bool headerRowA
         const size_t line = reader.Line();
         std::string_view raw;
         reader.ReadRecord(fields, raw, input.kept);
+        if (reader.UnclosedQuoteLine() > 0) {
+            found.Error(file, reader.UnclosedQuoteLine(),
+                        "a quote opens a field here and nothing closes it: the rest of the file "
+                        "would be that one field");
+            return;
+        }
         if (std::exchange(first, false) && IsHeaderRow(fields)) continue;
         AddRow(input, line, raw, fields, skipped, html);
     }
 }
 
 // Anki's "Notes in Plain Text": headers at the top, then rows; "#" lines are comments.
-void ParseAnki(std::string_view utf8, ParsedInput& input) {
+void ParseAnki(std::string_view utf8, ParsedInput& input, const std::string& file,
+               Diagnostics& found) {
+    std::optional<std::string> deck;
     char separator = '\t';
     bool html = false;
     std::set<size_t> skipped;
@@ -133,7 +183,15 @@ void ParseAnki(std::string_view utf8, ParsedInput& input) {
                 column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
             if (column > 0) skipped.insert(column);
         }
+        if (key == "lexodrome") {
+            input.exact = ReadExactLayout(value);
+            if (!input.exact)
+                found.Warning(file, headers.Line(),
+                              "not a #lexodrome: line as export writes it: the rows are read as "
+                              "a word list");
+        }
         if (key == "deck") {
+            deck = value;
             const size_t last = value.rfind("::");
             input.title = std::string(
                 Trimmed(last == std::string_view::npos ? value : value.substr(last + 2)));
@@ -144,10 +202,14 @@ void ParseAnki(std::string_view utf8, ParsedInput& input) {
             input.about.emplace_back(value);
         }
     }
+    if (input.exact && deck) input.title = *deck;
     const size_t offset = static_cast<size_t>(headers.RestOfLine().data() - utf8.data());
     DelimitedReader rows(utf8.substr(offset), separator);
-    ParseDelimited(rows, input, false, skipped, html, true);
+    Diagnostics rowFindings;
+    ParseDelimited(rows, input, false, skipped, html, true, file, rowFindings);
     for (SourceEntry& entry : input.entries) entry.line += headers.Line() - 1;
+    for (const Diagnostic& finding : rowFindings.All())
+        found.Error(finding.file, finding.line + headers.Line() - 1, finding.text);
 }
 
 void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
@@ -218,10 +280,10 @@ ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::str
                        Diagnostics& found) {
     ParsedInput input;
     if (format == InputFormat::Anki) {
-        ParseAnki(utf8, input);
+        ParseAnki(utf8, input, file, found);
     } else if (format == InputFormat::Tsv || format == InputFormat::Csv) {
         DelimitedReader reader(utf8, format == InputFormat::Tsv ? '\t' : ',');
-        ParseDelimited(reader, input, true, {}, false, false);
+        ParseDelimited(reader, input, true, {}, false, false, file, found);
     } else {
         ParseLines(utf8, format, input, file, found);
     }

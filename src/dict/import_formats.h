@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -28,6 +29,24 @@ struct SourceEntry {
     std::string_view translation;
 };
 
+// The header line `export` writes above its rows: after it the three files' line ends
+// ("crlf", "lf" or "cr", "-open" when the last line has none) and the lines of names.txt and
+// names2.txt. Rows under it are lines as they stand, for import to split and merge nothing.
+inline constexpr std::string_view kExactMark = "#lexodrome:";
+
+// How a file of a dictionary folder ends its lines.
+struct FileEnd {
+    std::string end = "\r\n";
+    bool lastEnded = true;
+};
+
+// What the line after kExactMark records: about.txt, names.txt, names2.txt.
+struct ExactLayout {
+    std::array<FileEnd, 3> files;
+    size_t names = 0;
+    size_t names2 = 0;
+};
+
 // What an input holds besides its rows: a title (Anki's #deck:) and description lines
 // (#about:, which `export` writes) with the line each came from. Entries are views into the
 // text read and into `kept`, so that a large input costs no string per field; the text must
@@ -45,6 +64,7 @@ struct ParsedInput {
     size_t titleLine = 0;
     std::vector<std::string> about;
     size_t aboutLine = 0;
+    std::optional<ExactLayout> exact;  // an export of a folder
 };
 
 // Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without

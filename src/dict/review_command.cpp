@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <iterator>
 #include <optional>
 
 #include "dict/command_line.h"
@@ -28,7 +30,7 @@ any other.
 options:
   --out FOLDER     the dictionary folder to make (required)
   --max N          at most N words (default 60)
-  --force          replace FOLDER if it exists
+  --force          replace FOLDER if it exists and holds only a dictionary's files
   --history FILE   read FILE instead of the game's history
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
@@ -84,8 +86,11 @@ int RunReview(const std::vector<std::string>& args) {
         std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;
     }
-    size_t due = 0;
-    for (const ReviewWord& word : words) due += IsDue(word, today);
+    // Counted as the folder holds them: words two dictionaries share are one line.
+    std::vector<ReviewWord> dueWords;
+    std::copy_if(words.begin(), words.end(), std::back_inserter(dueWords),
+                 [&](const ReviewWord& word) { return IsDue(word, today); });
+    const size_t due = ReviewDictionary(dueWords).names.size();
     std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
               << ", " << due << " due today\n";
     return kSuccess;

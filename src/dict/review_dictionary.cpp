@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "dict/dictionary_check.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {
@@ -22,15 +23,29 @@ std::string LineText(std::string_view utf8) {
     return cp1251;
 }
 
-// "Из словарей: english-basics (8), animals (4)." in CP1251, the most used first.
+// Rows of the dialog's description box left to the sources beside the other two lines.
+constexpr size_t kSourceRows = 5;
+constexpr size_t kNameBytes = 24;
+
+std::string MoreLine(size_t more) {
+    return more == 0 ? "." : Utf8ToCp1251(" и ещё " + std::to_string(more) + ".");
+}
+
+// "Из словарей: english-basics (8), animals (4)." in CP1251, the most used first, as many as the
+// dialog shows without scrolling, then how many more.
 std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
     std::vector<std::pair<std::string, size_t>> sources(perDictionary.begin(), perDictionary.end());
     std::stable_sort(sources.begin(), sources.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     std::string line = Utf8ToCp1251(sources.size() == 1 ? "Из словаря: " : "Из словарей: ");
     for (size_t i = 0; i < sources.size(); ++i) {
-        if (i > 0) line += ", ";
-        line += LineText(sources[i].first) + " (" + std::to_string(sources[i].second) + ")";
+        std::string name = LineText(sources[i].first);
+        if (name.size() > kNameBytes) name = name.substr(0, kNameBytes - 1) + Utf8ToCp1251("…");
+        const std::string next =
+            line + (i > 0 ? ", " : "") + name + " (" + std::to_string(sources[i].second) + ")";
+        if (i > 0 && DescriptionRows(next + MoreLine(sources.size() - i - 1)) > kSourceRows)
+            return line + MoreLine(sources.size() - i);
+        line = next;
     }
     return line + ".";
 }
@@ -46,7 +61,7 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
         if (IsBlank(cp1251)) continue;
         ++perDictionary[word.dictionary];
         const auto [known, added] =
-            lineOfWord.try_emplace(Cp1251ToLower(cp1251), lines.names.size());
+            lineOfWord.try_emplace(Cp1251MatchForm(cp1251), lines.names.size());
         if (added) {
             lines.names.push_back(cp1251);
             lines.names2.emplace_back();

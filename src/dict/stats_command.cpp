@@ -1,9 +1,9 @@
-#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
+#include "dict/folder_writer.h"
 #include "dict/history_input.h"
 #include "dict/stats_report.h"
 #include "history/history_file.h"
@@ -28,12 +28,13 @@ exit status: 0 shown, 2 usage or file error
 )";
 
 bool WritePage(const std::string& file, const std::string& page) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << page;
-    out.close();
-    if (out) return true;
-    std::cerr << "lexodrome-dict: " << file << ": cannot write\n";
-    return false;
+    try {
+        WriteWholeFile(file, page);
+    } catch (const FolderWriteError& error) {
+        std::cerr << "lexodrome-dict: " << error.what() << '\n';
+        return false;
+    }
+    return true;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "dict/diagnostics.h"
 #include "dict/html_text.h"
 
 namespace lexo::dict {
@@ -15,12 +16,8 @@ constexpr std::array<const char*, 7> kHeadings = {"dictionary", "mode", "games",
 
 // A row's cells; the most-missed words go after them.
 std::array<std::string, kHeadings.size()> Cells(const PlayStats& row) {
-    return {row.dictionary,
-            row.mode,
-            std::to_string(row.games),
-            std::to_string(row.best),
-            std::to_string(row.latest),
-            std::to_string(row.shot),
+    return {Printable(row.dictionary), Printable(row.mode),        std::to_string(row.games),
+            std::to_string(row.best),  std::to_string(row.latest), std::to_string(row.shot),
             std::to_string(row.missed)};
 }
 
@@ -28,7 +25,7 @@ std::string MostMissed(const PlayStats& row) {
     std::string text;
     for (const auto& [word, times] : row.mostMissed) {
         if (!text.empty()) text += ", ";
-        text += word + " " + std::to_string(times);
+        text += Printable(word) + " " + std::to_string(times);
     }
     return text;
 }
@@ -129,9 +126,9 @@ std::string Chart(const std::string& dictionary, const std::vector<const PlaySta
         if (modes[m]->scores.size() == 1) points += points;
         svg += "<polyline fill=\"none\" stroke=\"" + std::string(colour) +
                "\" stroke-width=\"2\" stroke-linecap=\"round\" points=\"" + points + "\"><title>" +
-               EscapeHtml(modes[m]->mode) + "</title></polyline>\n";
+               EscapeHtml(Printable(modes[m]->mode)) + "</title></polyline>\n";
         svg += "<text x=\"" + Number(kMargin + 10 + 130 * m) + "\" y=\"20\" fill=\"" + colour +
-               "\">" + EscapeHtml(modes[m]->mode) + "</text>\n";
+               "\">" + EscapeHtml(Printable(modes[m]->mode)) + "</text>\n";
     }
     return svg + "</svg>\n";
 }
@@ -165,7 +162,8 @@ std::string StatsPage(const std::vector<PlayStats>& stats, const std::string& so
     }
     page += "</table>\n";
     for (const auto& [dictionary, modes] : byDictionary) {
-        page += "<h2>" + EscapeHtml(dictionary) + "</h2>\n" + Chart(dictionary, modes);
+        page += "<h2>" + EscapeHtml(Printable(dictionary)) + "</h2>\n" +
+                Chart(Printable(dictionary), modes);
     }
     return page + "</body>\n</html>\n";
 }

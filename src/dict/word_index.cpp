@@ -9,12 +9,14 @@
 namespace lexo::dict {
 namespace {
 
-// Cp1251ToLower of every byte, looked up rather than called for each byte of each word.
+// Cp1251ToLower of every byte, and "ё" as "е", as the game compares answers; looked up rather
+// than called for each byte of each word.
 const std::array<uint8_t, 256>& Lower() {
     static const std::array<uint8_t, 256> lower = [] {
         std::array<uint8_t, 256> table{};
         for (size_t byte = 0; byte < table.size(); ++byte) {
-            table[byte] = static_cast<uint8_t>(Cp1251ToLower(static_cast<char>(byte)));
+            const char lowered = Cp1251ToLower(static_cast<char>(byte));
+            table[byte] = static_cast<uint8_t>(lowered == kSmallYo ? kSmallYe : lowered);
         }
         return table;
     }();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -34,10 +35,13 @@ const std::string* TextField(const Json& game, const char* name) {
                                                      : nullptr;
 }
 
+// A count the game keeps in 32 bits, so never negative nor above that.
 bool NumberField(const Json& game, const char* name, int64_t& value) {
     const auto found = game.find(name);
-    if (found == game.end() || !found->is_number_integer()) return false;
-    value = found->get<int64_t>();
+    if (found == game.end() || !found->is_number_unsigned()) return false;
+    const uint64_t number = found->get<uint64_t>();
+    if (number > INT32_MAX) return false;
+    value = static_cast<int64_t>(number);
     return true;
 }
 
@@ -81,7 +85,8 @@ std::string ReadGame(Json& line, HistoryGame& game) {
     if (!NumberField(line, "pace", game.pace) ||
         !NumberField(line, "words_complete", game.wordsComplete) ||
         !NumberField(line, "score", game.score))
-        return "not a game: \"pace\", \"words_complete\" or \"score\" is not a whole number";
+        return "not a game: \"pace\", \"words_complete\" or \"score\" is not a count the game "
+               "keeps";
     if (!ReadShot(line, game.shot)) return "not a game: \"shot\" is not a list of words";
     if (!ReadMissed(line, game.missed))
         return "not a game: \"missed\" is not a list of words with translations";
@@ -105,7 +110,8 @@ bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day) {
     const std::string_view zone = text.substr(19);
     if (zone != "Z") {
         const auto oh = Digits(zone, 1, 2), om = Digits(zone, 4, 2);
-        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh || !om)
+        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh ||
+            !om || *oh > 23 || *om > 59)
             return false;
         offsetMinutes = (zone[0] == '-' ? -1 : 1) * (*oh * 60 + *om);
     }

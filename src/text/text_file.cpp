@@ -91,13 +91,18 @@ std::string LineReader::ReadLn() {
     return std::move(lines_[next_++]);
 }
 
+namespace {
+
+RunTimeError CannotOpen(const std::string& path, const std::string& reason) {
+    // File names are UTF-8 on this system; the message is game text, CP1251.
+    std::string full = Utf8ToCp1251(std::filesystem::absolute(path).lexically_normal().string());
+    return RunTimeError("Cannot open file \"" + full + "\". " + reason);
+}
+
+}  // namespace
+
 std::string ReadFileStart(const std::string& path, size_t limit) {
-    auto fail = [&path](int error) {
-        // File names are UTF-8 on this system; the message is game text, CP1251.
-        std::string full =
-            Utf8ToCp1251(std::filesystem::absolute(path).lexically_normal().string());
-        return RunTimeError("Cannot open file \"" + full + "\". " + std::strerror(error));
-    };
+    auto fail = [&path](int error) { return CannotOpen(path, std::strerror(error)); };
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw fail(errno);
     std::string text;
@@ -108,5 +113,16 @@ std::string ReadFileStart(const std::string& path, size_t limit) {
 }
 
 std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+
+std::string ReadBoundedFile(const std::string& path, size_t limit, bool pipesToo) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) throw CannotOpen(path, std::strerror(errno));
+    if (!S_ISREG(info.st_mode) && !(pipesToo && S_ISFIFO(info.st_mode)))
+        throw CannotOpen(path, "Not a regular file");
+    std::string text = ReadFileStart(path, limit + 1);
+    if (text.size() > limit)
+        throw CannotOpen(path, "Longer than " + std::to_string(limit >> 20) + " MB");
+    return text;
+}
 
 }  // namespace lexo

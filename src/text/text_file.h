@@ -29,4 +29,9 @@ std::string ReadWholeFile(const std::string& path);
 // The same for the first `limit` bytes of a file, for a box that shows only so much of it.
 std::string ReadFileStart(const std::string& path, size_t limit);
 
+// The whole of a regular file of at most `limit` bytes, or with `pipesToo` of a pipe such as
+// /dev/stdin, for the content tools, which must neither wait on a FIFO nor read a device
+// forever. Anything else throws the same RunTimeError with the reason.
+std::string ReadBoundedFile(const std::string& path, size_t limit, bool pipesToo = false);
+
 }  // namespace lexo

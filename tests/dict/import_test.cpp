@@ -36,6 +36,16 @@ std::string Utf16Le(std::u16string_view text) {
     return bytes;
 }
 
+// The same word on 25 lines: 20 warnings, then one that counts the rest.
+ImportCase ManyDuplicates() {
+    ImportCase test{"ManyDuplicatesCounted", "", {"w"}, {"t"}, {}};
+    for (size_t line = 1; line <= 25; ++line) test.input += "w\tt\n";
+    for (size_t line = 2; line <= 21; ++line)
+        test.found.push_back(std::to_string(line) + ":warning");
+    test.found.push_back("25:warning");
+    return test;
+}
+
 const std::vector<ImportCase>& Cases() {
     static const std::vector<ImportCase> cases = {
         {"TsvWithBomHeaderAndCrLf",
@@ -89,6 +99,23 @@ const std::vector<ImportCase>& Cases() {
          {}},
         {"DuplicatesMerged", "Cat\tкот\ncat\tкошка, кот\n", {"Cat"}, {"кот  кошка"}, {"2:warning"}},
         {"Swapped", "кот\tcat\n", {"cat"}, {"кот"}, {}, "list", true},
+        {"UnclosedQuote",
+         "word,translation\ndog,\"собака\ncat,кот\nbird,птица\n",
+         {},
+         {},
+         {"2:error"}},
+        {"CommaInATsv",
+         "dog\tсобака\ncat,кот\n",
+         {"dog", "cat,кот"},
+         {"собака", ""},
+         {"2:warning"}},
+        {"YoIsYe", "ёж\thedgehog\nеж\tёжик\n", {"ёж"}, {"hedgehog  ёжик"}, {"2:warning"}},
+        {"TagsAsText",
+         "#separator:tab\n#html:false\ncat\t<b>кошка</b>/кот\n",
+         {"cat"},
+         {"<b>кошка</b>  кот"},
+         {}},
+        ManyDuplicates(),
     };
     return cases;
 }

@@ -7,6 +7,7 @@
 
 #include "dict/commands.h"
 #include "dict/dictionary_check.h"
+#include "dict/folder_writer.h"
 #include "dict/stats_report.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
@@ -23,7 +24,7 @@ using std::chrono::sys_days;
 using std::chrono::sys_seconds;
 
 std::string Game(const std::string& time, const std::string& dictionary, const std::string& shot,
-                 const std::string& missed, int score = 3) {
+                 const std::string& missed, int64_t score = 3) {
     return R"({"time":")" + time + R"(","dictionary":")" + dictionary +
            R"(","mode":"words","pace":40,"words_complete":1,"score":)" + std::to_string(score) +
            R"(,"shot":[)" + shot + R"(],"missed":[)" + missed + "]}\n";
@@ -78,14 +79,17 @@ TEST(ReadHistory, SkipsTornAndGarbageLinesNamingThem) {
                              "}{ garbage\n" + "[1,2]\n" +
                              R"({"time":"yesterday","dictionary":"a"})" + "\n" +
                              Game("2026-12-02T10:00:00+01:00", "b", R"("x")", "") +
-                             R"({"time":"2026-12-03T10:00:00+01:00","dictionary":"a","mo)";
+                             R"({"time":"2026-12-03T10:00:00+01:00","dictionary":"a","mo)" + "\n" +
+                             Game("2026-12-01T10:00:00+99:99", "a", "", "") +
+                             Game("2026-12-01T10:00:00Z", "a", "", "", -1) +
+                             Game("2026-12-01T10:00:00Z", "a", "", "", 2147483648);
     const History history = ReadHistory(text);
     ASSERT_EQ(history.games.size(), 2u);
     EXPECT_EQ(history.games[1].line, 6u);
     EXPECT_EQ(history.games[1].shot, std::vector<std::string>{"x"});
     std::vector<size_t> skipped;
     for (const HistorySkip& skip : history.skipped) skipped.push_back(skip.line);
-    EXPECT_EQ(skipped, (std::vector<size_t>{3, 4, 5, 7}));
+    EXPECT_EQ(skipped, (std::vector<size_t>{3, 4, 5, 7, 8, 9, 10}));
 }
 
 // Runs a command, keeping what it printed.
@@ -113,6 +117,9 @@ TEST(CommandLine, HelpAndUsageErrorsOfEveryCommand) {
         {RunImport,
          {"a", "--out", "b", "--format", "xls"},
          "lexodrome-dict import: unknown --format xls\n"},
+        {RunImport,
+         {"a", "--out", ""},
+         "lexodrome-dict import: --out needs a file or folder name, not an empty one\n"},
         {RunCheck, {"--game"}, "lexodrome-dict check: --game needs a value\n"},
         {RunCheck, {}, "lexodrome-dict check: give at least one FOLDER\n"},
         {RunExport, {"a", "b"}, "lexodrome-dict export: give one FOLDER\n"},
@@ -171,18 +178,51 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
     EXPECT_FALSE(fs::exists(dir.File("none")));
 }
 
+TEST(Review, SaysWhereWordsComeFromWithinTheDialogsBoxAndCountsLinesAsWritten) {
+    test::TempDir dir;
+    const std::string history = dir.File("history.jsonl");
+    const std::string day = FormatHistoryDay(HistoryToday() - days(3)) + "T12:00:00+00:00";
+    std::ofstream file(history, std::ios::binary);
+    for (int i = 0; i < 40; ++i) {
+        file << Game(day, "dictionary-number-" + std::to_string(i), "",
+                     R"({"word":"w)" + std::to_string(i) + R"(","translation":"t"})");
+    }
+    file << Game(day, "other", "", R"({"word":"W0","translation":"t"})") << std::flush;
+    std::string out, errors;
+    const std::string folder = dir.File("review");
+    ASSERT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors),
+              kSuccess);
+    EXPECT_EQ(out, folder + ": 40 words, 40 due today\n");
+    Diagnostics found;
+    EXPECT_EQ(CheckDictionary(folder, nullptr, found).warnings, 0u)
+        << FormatDiagnostic(found.All().at(0));
+}
+
+TEST(Export, RefusesToWriteOverTheFolderItReads) {
+    test::TempDir dir;
+    const std::string folder = dir.File("d");
+    WriteFolder(folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
+                ExistingFolder::Keep);
+    std::string out, errors;
+    EXPECT_EQ(RunCommand(RunExport, {folder, "--out", folder + "/names.txt"}, out, errors),
+              kUsageOrFiles);
+    EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "a\r\n");
+}
+
 TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
-    History history = ReadHistory(kHistory + Game("2026-12-05T10:00:00Z", "<i>&\\\"'", "",
-                                                  R"({"word":"<script>","translation":"x"})"));
+    History history =
+        ReadHistory(kHistory + Game("2026-12-05T10:00:00Z", "<i>&\\\"'", "",
+                                    R"({"word":"<script>\u001b","translation":"x"})"));
     const std::vector<PlayStats> stats = SummariseHistory(history.games);
     EXPECT_EQ(StatsTable(stats),
               "dictionary  mode   games  best  latest  shot  missed  most missed\n"
-              "<i>&\"'      words      1     3       3     0       1  <script> 1\n"
+              "<i>&\"'      words      1     3       3     0       1  <script>\\x1B 1\n"
               "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
               "colours     words      1     3       3     0       1  red 1\n");
     const std::string page = StatsPage(stats, "h<.jsonl");
     EXPECT_EQ(page.find("<i>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_EQ(page.find('\x1B'), std::string::npos);
     EXPECT_EQ(page.find("h<."), std::string::npos);
     EXPECT_NE(page.find("&lt;i&gt;&amp;&quot;&#39;"), std::string::npos);
     EXPECT_EQ(page.find("http"), std::string::npos) << "no outside resource";

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include "dict/dictionary_export.h"
 #include "dict/input_text.h"
 #include "temp_dir.h"
+#include "text/cp1251.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {
@@ -43,11 +45,41 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
     EXPECT_GE(folders, 3u);
 }
 
+TEST(RoundTrip, ImportOfAnExportGivesAnyCheckedFolderByteForByte) {
+    const struct {
+        const char* what;
+        std::string about, names, names2;
+    } cases[] = {
+        {"separators and blanks inside lines", "Deck::part \r\n  description  \r\n\r\nend\r\n",
+         "dog\r\n  cat\r\n\r\n\"quoted\"\r\n#hash\r\n",
+         "км/ч\r\na, b\r\nc  d   e \r\n\r\nx\ty\r\n"},
+        {"LF and CR line ends, the last line without one", "t\n", "a\rb\r", "x\ny"},
+        {"more translations than words", "", "a\r\n", "x\r\ny\r\n\r\n"},
+        {"no translations", "t\r\n", "a\r\nb\r\n", ""},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const fs::path folder = dir.File("d");
+        WriteFolder(folder,
+                    {{"about.txt", Utf8ToCp1251(c.about)},
+                     {"names.txt", Utf8ToCp1251(c.names)},
+                     {"names2.txt", Utf8ToCp1251(c.names2)}},
+                    ExistingFolder::Keep);
+        for (const FolderFile& file : ExportThenImport(folder)) {
+            EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string()))
+                << c.what << ": " << file.name;
+        }
+    }
+}
+
 TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
     test::TempDir dir;
     const fs::path target = dir.File("words");
+    const mode_t umask = ::umask(027);
     WriteFolder(target, {{"a.txt", "one"}, {"b.txt", "two"}}, ExistingFolder::Keep);
+    ::umask(umask);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0750)) << "as the umask says";
 
     EXPECT_THROW(WriteFolder(target, {{"a.txt", "new"}}, ExistingFolder::Keep), FolderWriteError);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
@@ -58,9 +90,17 @@ TEST(FolderWriter, WritesWholeFoldersAndReplacesOnlyWhenAsked) {
         FolderWriteError);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "one");
 
-    WriteFolder(target, {{"a.txt", "new"}}, ExistingFolder::Replace);
+    // A writer killed midway leaves its hidden folder, which the next one takes away.
+    fs::create_directory(dir.File(".words.new-Ab12Cd"));
+    WriteFolder(target, {{"a.txt", "new"}, {"b.txt", "two"}}, ExistingFolder::Replace);
     EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "new");
-    EXPECT_FALSE(fs::exists(target / "b.txt"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0750)) << "kept when replaced";
+
+    // A folder holding anything else is not replaced, nor is anything in it touched.
+    std::ofstream(target / "mine.txt") << "mine";
+    EXPECT_THROW(WriteFolder(target, {{"a.txt", "x"}}, ExistingFolder::Replace), FolderWriteError);
+    EXPECT_EQ(ReadWholeFile((target / "a.txt").string()), "new");
+    fs::remove(target / "mine.txt");
     // Nothing is left beside it.
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.Path())) ++entries;

@@ -152,11 +152,13 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
     const fs::path own = folder / kPlayersOwn;
     WriteDictionary(own, "Свой словарь.");
     // The player's own folder with a shipped dictionary's name, and a link of the player's,
-    // are kept and used; a link the launcher made to a piece no longer installed goes.
+    // are kept and used; a link the launcher made to a piece no longer installed goes, a
+    // player's link that leads nowhere stays.
     WriteDictionary(folder / "english-basics", "Своя основа.");
     WriteDictionary(installation.Home() + "/elsewhere", "Словарь по ссылке.");
     fs::create_directory_symlink(installation.Home() + "/elsewhere", folder / "linked words");
-    fs::create_directory_symlink("/old/share/lexodrome/retired", folder / "retired");
+    fs::create_directory_symlink(share / "retired", folder / "retired");
+    fs::create_directory_symlink("/media/usb/share/lexodrome/mine", folder / "mine");
     {
         GameProcess game;
         auto [main, dialog] = Start(game);
@@ -185,6 +187,7 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         EXPECT_EQ(fs::read_symlink(folder / piece), share / piece);
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "retired")));
+    EXPECT_TRUE(fs::is_symlink(folder / "mine"));
     EXPECT_EQ(fs::symlink_status(folder / "english-basics").type(), fs::file_type::directory);
 
     // A dictionary taken out of the installation leaves the player's folder at the next start.
@@ -205,18 +208,14 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
     EXPECT_TRUE(fs::is_symlink(folder / "linked words"));
 }
 
-struct LauncherRun {
+struct CommandRun {
     int exitCode = -1;
     std::string output;
 };
 
-// Runs the installed launcher with the installation's home; as another user when asked, since
-// no permission stops root.
-LauncherRun RunLauncher(const Installation& installation, bool asAnotherUser) {
-    std::string command = "env -u XDG_DATA_HOME HOME='" + installation.Home() + "' ";
-    if (asAnotherUser) command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
-    command += "'" + installation.Path("bin/lexodrome") + "' 2>&1";
-    LauncherRun run;
+// Runs a shell command, keeping what it printed.
+CommandRun RunShell(const std::string& command) {
+    CommandRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
     char buffer[4096];
@@ -225,6 +224,14 @@ LauncherRun RunLauncher(const Installation& installation, bool asAnotherUser) {
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// Runs the installed launcher with the installation's home; as another user when asked, since
+// no permission stops root.
+CommandRun RunLauncher(const Installation& installation, bool asAnotherUser) {
+    std::string command = "env -u XDG_DATA_HOME HOME='" + installation.Home() + "' ";
+    if (asAnotherUser) command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    return RunShell(command + "'" + installation.Path("bin/lexodrome") + "' 2>&1");
 }
 
 TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
@@ -251,7 +258,7 @@ TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
         Installation installation;
         ASSERT_TRUE(installation.Installed()) << installation.Output();
         c.prepare(installation);
-        const LauncherRun run = RunLauncher(installation, c.asAnotherUser);
+        const CommandRun run = RunLauncher(installation, c.asAnotherUser);
         EXPECT_EQ(run.exitCode, 1) << run.output;
         EXPECT_EQ(
             run.output.rfind(
@@ -260,6 +267,40 @@ TEST(InstalledLauncher, SaysWhichGameFolderItCannotMakeAndStops) {
             << run.output;
         EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "one line: " << run.output;
     }
+}
+
+TEST(InstalledLauncher, TwoStartsAtOnceBothWork) {
+    Installation installation;
+    ASSERT_TRUE(installation.Installed()) << installation.Output();
+    // A program that only says it ran stands in for the game, so that nothing opens a window.
+    const std::string game = installation.Path("lib/lexodrome/zarnik");
+    fs::remove(game);
+    std::ofstream(game) << "#!/bin/sh\nexit 0\n";
+    fs::permissions(game, fs::perms(0755));
+    const std::string launcher = "'" + installation.Path("bin/lexodrome") + "'";
+    for (int round = 0; round < 10; ++round) {
+        // A fresh folder, then one whose links lead to a former installation to be refreshed.
+        const std::string prepare = round % 2 == 0 ? "rm -rf '" + installation.GameFolder() + "'"
+                                                   : "ln -sfn /old/lib/lexodrome/zarnik '" +
+                                                         installation.GameFolder() + "/zarnik'";
+        const CommandRun run = RunShell(
+            prepare + "; export HOME='" + installation.Home() + "'; unset XDG_DATA_HOME; " +
+            launcher + " & first=$!; " + launcher +
+            " & second=$!; wait $first || echo first failed; wait $second || echo second failed");
+        EXPECT_EQ(run.output, "") << "round " << round;
+        EXPECT_TRUE(fs::is_symlink(installation.GameFolder() + "/zarnik"));
+    }
+}
+
+TEST(InstalledTool, ChecksWithTheInstalledWordFontFromAnyFolder) {
+    Installation installation;
+    ASSERT_TRUE(installation.Installed()) << installation.Output();
+    const CommandRun run =
+        RunShell("cd / && '" + installation.Path("bin/lexodrome-dict") + "' check '" +
+                 installation.Path("share/lexodrome/english-basics") + "' 2>&1");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output.find("not measured"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(" 0 errors, 0 warnings"), std::string::npos) << run.output;
 }
 
 }  // namespace

@@ -61,5 +61,30 @@ TEST_F(TextFileTest, ReadWholeFileKeepsBytesAndNamesTheFullPathOnFailure) {
               "Cannot open file \"" + dir_.File("names2.txt") + "\". No such file or directory");
 }
 
+TEST_F(TextFileTest, ReadBoundedFileTakesRegularFilesAndPipesUpToTheLimit) {
+    const std::string fifo = dir_.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        bool pipesToo;
+        std::string error;  // the reason after the path
+    } cases[] = {
+        {Write("small.txt", "1234"), false, "no error"},
+        {Write("large.txt", "12345"), false, "Longer than 0 MB"},
+        {fifo, false, "Not a regular file"},
+        {"/dev/zero", true, "Not a regular file"},
+        {dir_.Path(), true, "Not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const std::string error = ErrorOf([&] { ReadBoundedFile(c.path, 4, c.pipesToo); });
+        const size_t reason = error.rfind("\". ");
+        EXPECT_EQ(reason == std::string::npos ? error : error.substr(reason + 3), c.error)
+            << c.path;
+    }
+    FILE* pipe = popen(("printf 1234 > " + fifo).c_str(), "r");
+    EXPECT_EQ(ReadBoundedFile(fifo, 4, true), "1234") << "a pipe, such as /dev/stdin";
+    pclose(pipe);
+}
+
 }  // namespace
 }  // namespace lexo
