@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "dict/input_text.h"
 #include "dict/word_index.h"
 #include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -53,12 +55,42 @@ std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
     return "column " + std::to_string(before.countChar32() + 1) + ": ";
 }
 
+// The words kept so far, found by their lowered form: CP1251 as the game lowers it, UTF-8 by
+// case folding.
+class KeptWords {
+  public:
+    KeptWords(size_t rows, bool utf8) : index_(utf8 ? 0 : rows), utf8_(utf8) {}
+
+    // Called once the word is known and before FindOrAdd, which it speeds up.
+    uint64_t Prepare(std::string_view word) const {
+        if (utf8_) return 0;
+        const uint64_t hash = WordIndex::Hash(word);
+        index_.Prefetch(hash);
+        return hash;
+    }
+
+    std::optional<size_t> FindOrAdd(const std::vector<std::string>& words, std::string_view word,
+                                    uint64_t hash, size_t number) {
+        if (!utf8_) return index_.FindOrAdd(words, word, hash, number);
+        const auto [known, added] = folded_.try_emplace(CaseFolded(word), number);
+        if (added) return std::nullopt;
+        return known->second;
+    }
+
+  private:
+    WordIndex index_;
+    std::unordered_map<std::string, size_t> folded_;
+    bool utf8_;
+};
+
 class RowConverter {
   public:
     RowConverter(const Cp1251Folder& folder, const std::string& file, Diagnostics& found)
         : folder_(folder), file_(file), found_(found) {}
 
-    // The CP1251 text; false when a character could not be converted.
+    bool Utf8() const { return folder_.Target() == FoldTarget::Unicode; }
+
+    // The converted text; false when a character could not be converted.
     bool Convert(std::string_view utf8, size_t line, std::string_view raw, std::string& out) {
         notes_.clear();
         folder_.Fold(utf8, notes_, out);
@@ -108,15 +140,14 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
     words.reserve(input.entries.size());
     translations.reserve(input.entries.size());
     firstLines.reserve(input.entries.size());
-    WordIndex byWord(input.entries.size());
+    KeptWords byWord(input.entries.size(), converter.Utf8());
     for (const SourceEntry& entry : input.entries) {
         const std::string_view word = swap ? entry.translation : entry.word;
         const std::string_view translation = swap ? entry.word : entry.translation;
         std::string& newWord = words.emplace_back();
         std::string& newTranslation = translations.emplace_back();
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
-        const uint64_t hash = WordIndex::Hash(newWord);
-        byWord.Prefetch(hash);
+        const uint64_t hash = byWord.Prepare(newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
         const bool wordless = newWord.empty();
@@ -131,8 +162,9 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         }
         if (known) {
             found.Warning(file, entry.line,
-                          "\"" + Cp1251ToUtf8(newWord) + "\" is already on line " +
-                              std::to_string(firstLines[*known]) + ": translations joined");
+                          "\"" + (converter.Utf8() ? newWord : Cp1251ToUtf8(newWord)) +
+                              "\" is already on line " + std::to_string(firstLines[*known]) +
+                              ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
             });
@@ -171,6 +203,18 @@ void AddAlternative(std::string& joined, std::string_view alternative) {
     joined += alternative;
 }
 
+void ChooseFolderEncoding(DictionaryLines& lines) {
+    auto fits = [](const std::vector<std::string>& text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](const std::string& l) { return FitsCp1251(l); });
+    };
+    lines.utf8 = !fits(lines.about) || !fits(lines.names) || !fits(lines.names2);
+    if (lines.utf8) return;
+    for (auto* text : {&lines.about, &lines.names, &lines.names2}) {
+        for (std::string& line : *text) line = Utf8ToCp1251(line);
+    }
+}
+
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
     auto crLf = [](const std::vector<std::string>& text) {
         size_t size = 0;
@@ -193,6 +237,11 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found) {
     RowConverter rowConverter(folder, file, found);
+    const bool utf8 = rowConverter.Utf8();
+    // The count line in the form of the lines converted.
+    auto countLine = [&](size_t words) {
+        return utf8 ? Cp1251ToUtf8(WordCountLine(words)) : WordCountLine(words);
+    };
     DictionaryLines lines;
     ConvertRows(input, options.swap, rowConverter, file, found, lines);
 
@@ -206,7 +255,7 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
     if (options.about) {
         RowConverter aboutConverter(folder, "--about", found);
         description = ConvertLines(*options.about, 1, aboutConverter);
-        description.push_back(WordCountLine(lines.names.size()));
+        description.push_back(countLine(lines.names.size()));
     } else if (!input.about.empty()) {
         // A description exported before comes back as it was; only a count import wrote at its
         // end is brought up to date.
@@ -215,12 +264,13 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
             description.emplace_back();
             rowConverter.Convert(text, line++, text, description.back());
         }
-        if (IsWordCountLine(description.back()))
-            description.back() = WordCountLine(lines.names.size());
+        if (IsWordCountLine(utf8 ? Utf8ToCp1251(description.back()) : description.back()))
+            description.back() = countLine(lines.names.size());
     } else {
-        description.push_back(WordCountLine(lines.names.size()));
+        description.push_back(countLine(lines.names.size()));
     }
     lines.about.insert(lines.about.end(), description.begin(), description.end());
+    if (utf8) ChooseFolderEncoding(lines);
     return lines;
 }
 

@@ -13,6 +13,7 @@
 
 #include "errors/run_time_error.h"
 #include "text/cp1251.h"
+#include "text/dictionary_text.h"
 #include "text/text_lines.h"
 
 namespace lexo {
@@ -108,5 +109,9 @@ std::string ReadFileStart(const std::string& path, size_t limit) {
 }
 
 std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+
+std::string ReadDictionaryFile(const std::string& path) {
+    return DictionaryFileText(ReadWholeFile(path));
+}
 
 }  // namespace lexo

@@ -15,7 +15,7 @@ class TForm2 : public QDialog {
 
     void ClearLines();
     // Appends one line of CP1251 text below the others.
-    void AddLine(const std::string& cp1251Line);
+    void AddLine(const std::string& line);
 
     void setVisible(bool visible) override;
 

@@ -6,7 +6,7 @@ namespace {
 class Answers : public GameTest {
   protected:
     void Type(const std::string& utf8) {
-        windows.editText = Utf8ToCp1251(utf8);
+        windows.editText = utf8;
         game.Edit1KeyUp(Game::kEnterKey);
     }
 };
@@ -91,7 +91,7 @@ TEST_F(Answers, CapitalsAndYoMatchTheWordAsShown) {
     AddMonster(2, 30, 20, "tree", "Елка");
     AddMonster(2, 50, 20, "haus", "дом");
     Type("ёлка");
-    EXPECT_EQ(windows.editHistory.front(), Utf8ToCp1251("елка")) << "the line shows е for ё";
+    EXPECT_EQ(windows.editHistory.front(), "елка") << "the line shows е for ё";
     EXPECT_EQ(state.LiveMonsters.Word[1], "haus");
     Type("ЕЖ");  // Caps Lock on
     EXPECT_EQ(state.LiveMonsters.Word[0], "haus");

@@ -1,0 +1,98 @@
+#include "text/unicode_text.h"
+
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <cstdint>
+
+namespace lexo {
+namespace {
+
+constexpr UChar32 kSmallShortI = 0x0439;  // й
+constexpr UChar32 kSmallShortU = 0x045E;  // ў
+
+bool IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+// Most answers and many words are plain Latin letters: they need no Unicode tables.
+std::string AsciiMatchForm(std::string_view ascii) {
+    std::string out(ascii);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    }
+    return out;
+}
+
+// Appends the character without its marks: its canonical decomposition less the nonspacing
+// marks in it.
+void AppendWithoutMarks(const icu::Normalizer2& nfd, UChar32 c, icu::UnicodeString& out) {
+    icu::UnicodeString decomposed;
+    if (c == kSmallShortI || c == kSmallShortU || !nfd.getDecomposition(c, decomposed)) {
+        if (u_charType(c) != U_NON_SPACING_MARK) out.append(c);
+        return;
+    }
+    for (int32_t i = 0; i < decomposed.length();) {
+        const UChar32 part = decomposed.char32At(i);
+        i += U16_LENGTH(part);
+        if (u_charType(part) != U_NON_SPACING_MARK) out.append(part);
+    }
+}
+
+}  // namespace
+
+std::string MatchForm(std::string_view utf8) {
+    if (IsAscii(utf8)) return AsciiMatchForm(utf8);
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    if (U_SUCCESS(status)) {
+        // Composed first, so that a "й" typed as "и" and a breve stays "й".
+        text = nfc->normalize(text, status);
+    }
+    text.foldCase();
+    icu::UnicodeString bare;
+    for (int32_t i = 0; i < text.length();) {
+        const UChar32 c = text.char32At(i);
+        i += U16_LENGTH(c);
+        if (U_SUCCESS(status)) {
+            AppendWithoutMarks(*nfd, c, bare);
+        } else {
+            bare.append(c);
+        }
+    }
+    std::string out;
+    bare.toUTF8String(out);
+    return out;
+}
+
+std::string CaseFolded(std::string_view utf8) {
+    if (IsAscii(utf8)) return AsciiMatchForm(utf8);
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    std::string out;
+    text.foldCase().toUTF8String(out);
+    return out;
+}
+
+size_t CharacterCount(std::string_view utf8) {
+    size_t count = 0;
+    for (char c : utf8) count += !U8_IS_TRAIL(static_cast<uint8_t>(c));
+    return count;
+}
+
+std::string_view FirstCharacters(std::string_view utf8, size_t count) {
+    const auto size = static_cast<int32_t>(utf8.size());
+    int32_t at = 0;
+    for (size_t i = 0; i < count && at < size; ++i) U8_FWD_1(utf8.data(), at, size);
+    return utf8.substr(0, static_cast<size_t>(at));
+}
+
+}  // namespace lexo
