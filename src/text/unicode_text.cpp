@@ -29,9 +29,24 @@ std::string AsciiMatchForm(std::string_view ascii) {
     return out;
 }
 
+// Letters whose mark is drawn through them, so that Unicode gives them no decomposition; a
+// player without the key types the letter under the stroke.
+UChar32 WithoutStroke(UChar32 c) {
+    switch (c) {
+        case 0x0142: return 'l';  // ł
+        case 0x00F8: return 'o';  // ø
+        case 0x0111: return 'd';  // đ
+        case 0x0127: return 'h';  // ħ
+        case 0x0167: return 't';  // ŧ
+        case 0x0131: return 'i';  // ı
+        default: return c;
+    }
+}
+
 // Appends the character without its marks: its canonical decomposition less the nonspacing
 // marks in it.
 void AppendWithoutMarks(const icu::Normalizer2& nfd, UChar32 c, icu::UnicodeString& out) {
+    c = WithoutStroke(c);
     icu::UnicodeString decomposed;
     if (c == kSmallShortI || c == kSmallShortU || !nfd.getDecomposition(c, decomposed)) {
         if (u_charType(c) != U_NON_SPACING_MARK) out.append(c);

@@ -8,7 +8,7 @@
 namespace lexo {
 
 // The form in which answers and dictionary entries are compared: case folded ("ß" as "ss"),
-// with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε"), so that a word is hit as
+// with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε", "ł" as "l"), so that a word is hit as
 // it is shown whether the player types capitals or the marks. The Cyrillic "й" and "ў" are
 // letters of their own and keep their breve.
 std::string MatchForm(std::string_view utf8);

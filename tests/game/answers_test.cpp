@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "text/unicode_text.h"
 
 namespace lexo::testing {
 namespace {
@@ -102,6 +103,45 @@ TEST_F(Answers, CapitalsAndYoMatchTheWordAsShown) {
     Type("Haus");
     EXPECT_EQ(state.LiveMonsters.Count(), 0u);
     EXPECT_EQ(state.Score, 10);
+}
+
+// Any language: case folded, marks ignored on both sides, "й" a letter of its own; the score
+// counts characters, not bytes.
+TEST_F(Answers, UnicodeAnswersFoldCaseAndIgnoreMarks) {
+    struct Case {
+        const char* typed;
+        const char* word;
+        bool hits;
+    };
+    const Case cases[] = {
+        {"strasse", "Straße", true},
+        {"STRASSE", "Straße", true},
+        {"cafe", "café", true},
+        {"CAFÉ", "café", true},
+        {"madchen", "Mädchen", true},
+        {"MÄDCHEN", "madchen", true},
+        {"ЕЖ", "ёж", true},
+        {"καλημερα", "καλημέρα", true},
+        {"ΚΑΛΗΜΈΡΑ", "καλημέρα", true},
+        {"иод", "йод", false},
+        {"йод", "иод", false},
+        {"й", "йод", true},
+        {"cafe\xCC\x81", "café", true},
+        {"zolw", "żółw", true},
+        {"сцена", "сцена", true},
+        {"strasse", "Strasze", false},
+    };
+    state.GameMode = kModeWords;
+    for (const Case& test : cases) {
+        state.LiveMonsters = LiveMonsterTable();
+        state.Score = 0;
+        AddMonster(2, 10, 20, test.word);
+        Type(test.typed);
+        EXPECT_EQ(state.LiveMonsters.Count(), test.hits ? 0u : 1u)
+            << test.typed << " against " << test.word;
+        const size_t characters = CharacterCount(test.typed);
+        EXPECT_EQ(state.Score, test.hits ? static_cast<int32_t>(characters) : 0) << test.typed;
+    }
 }
 
 TEST_F(Answers, TheCorpseKeepsTheBottomEdgeAndThePlayerFacesTheShot) {
