@@ -8,9 +8,9 @@
 namespace lexo {
 
 // The form in which answers and dictionary entries are compared: case folded ("ß" as "ss"),
-// with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε", "ł" as "l"), so that a word is hit as
-// it is shown whether the player types capitals or the marks. The Cyrillic "й" and "ў" are
-// letters of their own and keep their breve.
+// with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε", "ł" as "l"), so that a word
+// is hit as it is shown whether the player types capitals or the marks. The Cyrillic "й" and "ў"
+// are letters of their own and keep their breve.
 std::string MatchForm(std::string_view utf8);
 
 // Case folded only ("Straße" as "strasse"), for telling whether two entries are the same word.
