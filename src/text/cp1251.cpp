@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 
 namespace lexo {
@@ -80,19 +81,29 @@ void AppendNearest(UChar32 code, std::string& out) {
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-    std::string out;
-    out.reserve(cp1251.size() * 2);
-    for (char c : cp1251) {
-        const char32_t code = ToUnicode(static_cast<unsigned char>(c));
-        if (code < 0x80) {
-            out += c;
-            continue;
+    // A million-line dictionary is converted as it loads: each byte's UTF-8 is looked up.
+    static const auto kUtf8 = [] {
+        std::array<std::array<char, 4>, 256> table{};  // the bytes, then their count
+        for (int byte = 0; byte < 256; ++byte) {
+            const char32_t code = ToUnicode(static_cast<unsigned char>(byte));
+            size_t length = 0;
+            U8_APPEND_UNSAFE(table[static_cast<size_t>(byte)].data(), length,
+                             code == 0 && byte != 0 ? 0xFFFD : code);
+            table[static_cast<size_t>(byte)][3] = static_cast<char>(length);
         }
-        char bytes[U8_MAX_LENGTH];
+        return table;
+    }();
+    std::string out;
+    // Written straight into room made without filling it first.
+    out.resize_and_overwrite(cp1251.size() * 3, [&](char* to, size_t) {
         size_t length = 0;
-        U8_APPEND_UNSAFE(bytes, length, code == 0 ? 0xFFFD : code);
-        out.append(bytes, length);
-    }
+        for (char c : cp1251) {
+            const std::array<char, 4>& utf8 = kUtf8[static_cast<unsigned char>(c)];
+            std::memcpy(to + length, utf8.data(), 3);
+            length += static_cast<size_t>(utf8[3]);
+        }
+        return length;
+    });
     return out;
 }
 

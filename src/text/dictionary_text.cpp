@@ -51,8 +51,16 @@ size_t FirstInvalidUtf8(std::string_view text, size_t from) {
     const auto size = static_cast<int32_t>(text.size());
     auto at = static_cast<int32_t>(from);
     while (at < size) {
-        if (static_cast<unsigned char>(text[static_cast<size_t>(at)]) < 0x80) {
+        const auto byte = static_cast<uint8_t>(text[static_cast<size_t>(at)]);
+        if (byte < 0x80) {
             ++at;
+            continue;
+        }
+        // Latin letters with marks, Greek and Cyrillic take two bytes: most of what a
+        // dictionary holds beyond ASCII is read without ICU's general decoder.
+        if (byte >= 0xC2 && byte <= 0xDF && at + 1 < size &&
+            U8_IS_TRAIL(static_cast<uint8_t>(text[static_cast<size_t>(at) + 1]))) {
+            at += 2;
             continue;
         }
         const int32_t start = at;
