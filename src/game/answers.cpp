@@ -15,13 +15,12 @@ void Game::Edit1KeyUp(int key) {
     std::string text = windows_.EditText();
     constexpr std::string_view kSmallYo = "ё";
     constexpr std::string_view kSmallYe = "е";
-    if (text.find(kSmallYo) != std::string::npos) {
-        for (size_t at = text.find(kSmallYo); at != std::string::npos;
-             at = text.find(kSmallYo, at)) {
-            text.replace(at, kSmallYo.size(), kSmallYe);
-        }
-        windows_.SetEditText(text);
+    bool replaced = false;
+    for (size_t at = text.find(kSmallYo); at != std::string::npos; at = text.find(kSmallYo, at)) {
+        text.replace(at, kSmallYo.size(), kSmallYe);
+        replaced = true;
     }
+    if (replaced) windows_.SetEditText(text);
     CheckAnswer(text);
     windows_.SetEditText(std::string());
     windows_.FocusEdit();

@@ -3,6 +3,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
 #include <cstdint>
@@ -12,6 +13,9 @@ namespace {
 
 constexpr UChar32 kSmallShortI = 0x0439;  // й
 constexpr UChar32 kSmallShortU = 0x045E;  // ў
+// Private-use characters, which no dictionary holds and which nothing decomposes.
+constexpr UChar32 kKeptShortI = 0xE000;
+constexpr UChar32 kKeptShortU = 0xE001;
 
 bool IsAscii(std::string_view text) {
     for (char c : text) {
@@ -43,22 +47,6 @@ UChar32 WithoutStroke(UChar32 c) {
     }
 }
 
-// Appends the character without its marks: its canonical decomposition less the nonspacing
-// marks in it.
-void AppendWithoutMarks(const icu::Normalizer2& nfd, UChar32 c, icu::UnicodeString& out) {
-    c = WithoutStroke(c);
-    icu::UnicodeString decomposed;
-    if (c == kSmallShortI || c == kSmallShortU || !nfd.getDecomposition(c, decomposed)) {
-        if (u_charType(c) != U_NON_SPACING_MARK) out.append(c);
-        return;
-    }
-    for (int32_t i = 0; i < decomposed.length();) {
-        const UChar32 part = decomposed.char32At(i);
-        i += U16_LENGTH(part);
-        if (u_charType(part) != U_NON_SPACING_MARK) out.append(part);
-    }
-}
-
 }  // namespace
 
 std::string MatchForm(std::string_view utf8) {
@@ -68,23 +56,31 @@ std::string MatchForm(std::string_view utf8) {
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
-    if (U_SUCCESS(status)) {
-        // Composed first, so that a "й" typed as "и" and a breve stays "й".
-        text = nfc->normalize(text, status);
-    }
+    // Composed first, so that a "й" typed as "и" and a breve stays "й"; the letters that keep
+    // their breve stand aside as private characters while everything is decomposed.
+    text = nfc->normalize(text, status);
     text.foldCase();
-    icu::UnicodeString bare;
-    for (int32_t i = 0; i < text.length();) {
-        const UChar32 c = text.char32At(i);
-        i += U16_LENGTH(c);
-        if (U_SUCCESS(status)) {
-            AppendWithoutMarks(*nfd, c, bare);
-        } else {
-            bare.append(c);
-        }
-    }
+    text.findAndReplace(icu::UnicodeString(kSmallShortI), icu::UnicodeString(kKeptShortI));
+    text.findAndReplace(icu::UnicodeString(kSmallShortU), icu::UnicodeString(kKeptShortU));
+    text = nfd->normalize(text, status);
+    if (U_FAILURE(status)) return std::string(utf8);
+    // Written as UTF-8 straight from the decomposed text, four bytes at most for each unit.
+    const char16_t* units = text.getBuffer();
+    const int32_t length = text.length();
     std::string out;
-    bare.toUTF8String(out);
+    out.resize_and_overwrite(static_cast<size_t>(length) * 4, [&](char* to, size_t) {
+        size_t written = 0;
+        for (int32_t i = 0; i < length;) {
+            UChar32 c;
+            U16_NEXT(units, i, length, c);
+            if (u_charType(c) == U_NON_SPACING_MARK) continue;
+            c = c == kKeptShortI   ? kSmallShortI
+                : c == kKeptShortU ? kSmallShortU
+                                   : WithoutStroke(c);
+            U8_APPEND_UNSAFE(to, written, c);
+        }
+        return written;
+    });
     return out;
 }
 

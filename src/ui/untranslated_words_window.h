@@ -14,7 +14,7 @@ class TForm2 : public QDialog {
     explicit TForm2(QWidget* parent = nullptr);
 
     void ClearLines();
-    // Appends one line of CP1251 text below the others.
+    // Appends one line of text below the others.
     void AddLine(const std::string& line);
 
     void setVisible(bool visible) override;
