@@ -28,6 +28,8 @@ void ForEachLine(std::string_view text, LineEnds ends, OnLine&& onLine) {
     size_t start = 0;  // of the line being read
     for (size_t i = 0; i < end; ++i) {
         const char c = text[i];
+        // NUL, LF and CR are the bytes up to 13: one comparison passes over every other byte.
+        if (static_cast<unsigned char>(c) > '\r') continue;
         if (c == '\n') {
             // A catalogue's CR LF is found at the LF; its CR is no part of the line.
             const bool crLf = !any && i > start && text[i - 1] == '\r';
