@@ -7,6 +7,8 @@
 // conversions between it and the UTF-8 the game holds.
 namespace lexo {
 
+// Every byte as its character, control bytes and NUL included; the one byte CP1251 leaves
+// unassigned (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
 // Characters that CP1251 cannot hold become '?'. Malformed UTF-8 bytes become '?' too.
