@@ -7,8 +7,11 @@
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+
+#include "text/cp1251.h"
 
 namespace lexo::dict {
 namespace {
@@ -89,7 +92,18 @@ const std::array<char16_t, 256>& Cp1251Characters() {
     return characters;
 }
 
-Cp1251Folder::Cp1251Folder() {
+bool IsDrawnCharacter(UChar32 c) {
+    const bool latin = (c >= 0x00A0 && c <= 0x017F) || (c >= 0x0218 && c <= 0x021B);
+    const bool greek = c >= 0x0370 && c <= 0x03FF;
+    const bool cyrillic = c >= 0x0400 && c <= 0x04FF;
+    if ((latin || greek || cyrillic) && u_isdefined(c) && !u_iscntrl(c)) return true;
+    const auto& characters = Cp1251Characters();
+    return c >= 0x20 && c < 0x10000 &&
+           std::find(characters.begin(), characters.end(), static_cast<char16_t>(c)) !=
+               characters.end();
+}
+
+Cp1251Folder::Cp1251Folder(FoldTarget target) : target_(target) {
     const std::array<char16_t, 256>& characters = Cp1251Characters();
     for (size_t byte = 1; byte < characters.size(); ++byte) {
         if (characters[byte] != 0 && characters[byte] < kTableSize) {
@@ -109,7 +123,10 @@ Cp1251Folder::~Cp1251Folder() = default;
 void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes,
                         std::string& out) const {
     out.clear();
-    if (FoldDirectly(utf8, out)) return;
+    if (FoldDirectly(utf8, out)) {
+        if (target_ == FoldTarget::Unicode) out = Cp1251ToUtf8(out);
+        return;
+    }
 
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
@@ -126,7 +143,15 @@ void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes,
         } else {
             if (blankPending && !out.empty()) out += ' ';
             blankPending = false;
-            if (!AppendByte(c, out)) FoldOther(c, previous, out, notes);
+            if (target_ == FoldTarget::Unicode) {
+                if (!AppendDrawn(c, out)) {
+                    std::string folded;
+                    FoldOther(c, previous, folded, notes);
+                    out += Cp1251ToUtf8(folded);
+                }
+            } else if (!AppendByte(c, out)) {
+                FoldOther(c, previous, out, notes);
+            }
         }
         previous = c;
     }
@@ -174,6 +199,17 @@ bool Cp1251Folder::AppendByte(UChar32 c, std::string& out) const {
     return true;
 }
 
+// Appends the character as UTF-8 when the game draws it as it is. A stress mark stays out: the
+// game's fonts draw no marks of their own.
+bool Cp1251Folder::AppendDrawn(UChar32 c, std::string& out) const {
+    if (!IsDrawnCharacter(c) || u_charType(c) == U_NON_SPACING_MARK) return false;
+    char bytes[U8_MAX_LENGTH];
+    int32_t length = 0;
+    U8_APPEND_UNSAFE(bytes, length, c);
+    out.append(bytes, static_cast<size_t>(length));
+    return true;
+}
+
 void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,
                              std::vector<FoldNote>& notes) const {
     const std::string character = DescribeCharacter(c);
@@ -197,7 +233,11 @@ void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,
         notes.push_back({c, false, character + " written as \"" + ToUtf8(plain) + "\""});
         return;
     }
-    notes.push_back({c, true, "character " + character + " cannot be written in CP1251"});
+    notes.push_back({c, true,
+                     target_ == FoldTarget::Unicode
+                         ? "character " + character +
+                               " is outside the scripts the game draws (Latin, Greek, Cyrillic)"
+                         : "character " + character + " cannot be written in CP1251"});
 }
 
 // Appends the CP1251 form of text when every character of it has one.

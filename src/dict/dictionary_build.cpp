@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "dict/input_text.h"
 #include "dict/word_index.h"
 #include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -60,12 +62,42 @@ std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
     return "column " + std::to_string(before.countChar32() + 1) + ": ";
 }
 
+// The words kept so far, found by their lowered form: CP1251 as the game lowers it, UTF-8 by
+// case folding.
+class KeptWords {
+  public:
+    KeptWords(size_t rows, bool utf8) : index_(utf8 ? 0 : rows), utf8_(utf8) {}
+
+    // Called once the word is known and before FindOrAdd, which it speeds up.
+    uint64_t Prepare(std::string_view word) const {
+        if (utf8_) return 0;
+        const uint64_t hash = WordIndex::Hash(word);
+        index_.Prefetch(hash);
+        return hash;
+    }
+
+    std::optional<size_t> FindOrAdd(const std::vector<std::string>& words, std::string_view word,
+                                    uint64_t hash, size_t number) {
+        if (!utf8_) return index_.FindOrAdd(words, word, hash, number);
+        const auto [known, added] = folded_.try_emplace(CaseFolded(word), number);
+        if (added) return std::nullopt;
+        return known->second;
+    }
+
+  private:
+    WordIndex index_;
+    std::unordered_map<std::string, size_t> folded_;
+    bool utf8_;
+};
+
 class RowConverter {
   public:
     RowConverter(const Cp1251Folder& folder, const std::string& file, Diagnostics& found)
         : folder_(folder), file_(file), found_(found) {}
 
-    // The CP1251 text; false when a character could not be converted.
+    bool Utf8() const { return folder_.Target() == FoldTarget::Unicode; }
+
+    // The converted text; false when a character could not be converted.
     bool Convert(std::string_view utf8, size_t line, std::string_view raw, std::string& out) {
         notes_.clear();
         folder_.Fold(utf8, notes_, out);
@@ -134,7 +166,7 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
     words.reserve(input.entries.size());
     translations.reserve(input.entries.size());
     firstLines.reserve(input.entries.size());
-    WordIndex byWord(input.entries.size());
+    KeptWords byWord(input.entries.size(), converter.Utf8());
     WarningCap duplicates;
     for (const SourceEntry& entry : input.entries) {
         const std::string_view word = swap ? entry.translation : entry.word;
@@ -142,8 +174,7 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         std::string& newWord = words.emplace_back();
         std::string& newTranslation = translations.emplace_back();
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
-        const uint64_t hash = WordIndex::Hash(newWord);
-        byWord.Prefetch(hash);
+        const uint64_t hash = byWord.Prepare(newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
         const bool wordless = newWord.empty();
@@ -158,8 +189,10 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         }
         if (known) {
             duplicates.Warning(found, file, entry.line,
-                               "\"" + Printable(Cp1251ToUtf8(newWord)) + "\" is already on line " +
-                                   std::to_string(firstLines[*known]) + ": translations joined");
+                               "\"" +
+                                   Printable(converter.Utf8() ? newWord : Cp1251ToUtf8(newWord)) +
+                                   "\" is already on line " + std::to_string(firstLines[*known]) +
+                                   ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
             });
@@ -184,11 +217,14 @@ std::vector<std::string> ConvertLines(std::string_view utf8, size_t line, RowCon
     return lines;
 }
 
-// The line as it stands when CP1251 has each of its characters, else converted as a row is.
+// The line as it stands when CP1251 has each of its characters, else converted as a row is;
+// in the folder's form (UTF-8 until the folder's encoding is chosen).
 std::string ExactLine(std::string_view utf8, size_t line, std::string_view raw,
                       RowConverter& converter) {
     std::string cp1251 = Utf8ToCp1251(utf8);
-    if (Cp1251ToUtf8(cp1251) != utf8) converter.Convert(utf8, line, raw, cp1251);
+    const bool fits = Cp1251ToUtf8(cp1251) == utf8;
+    if (fits && converter.Utf8()) return std::string(utf8);
+    if (!fits) converter.Convert(utf8, line, raw, cp1251);
     return cp1251;
 }
 
@@ -211,6 +247,18 @@ void AddAlternative(std::string& joined, std::string_view alternative) {
     if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
     if (!joined.empty()) joined += kTwoSpaces;
     joined += alternative;
+}
+
+void ChooseFolderEncoding(DictionaryLines& lines) {
+    auto fits = [](const std::vector<std::string>& text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](const std::string& l) { return FitsCp1251(l); });
+    };
+    lines.utf8 = !fits(lines.about) || !fits(lines.names) || !fits(lines.names2);
+    if (lines.utf8) return;
+    for (auto* text : {&lines.about, &lines.names, &lines.names2}) {
+        for (std::string& line : *text) line = Utf8ToCp1251(line);
+    }
 }
 
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
@@ -259,7 +307,11 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
     if (options.title || options.about) {
         // Given on the command line, the title or the description replaces the exported one.
         DictionaryLines given = BuildDictionary({}, options, file, folder, found);
-        given.about.back() = WordCountLine(WordsIn(lines));
+        if (converter.Utf8() && !given.utf8) {
+            for (std::string& text : given.about) text = Cp1251ToUtf8(text);
+        }
+        given.about.back() = converter.Utf8() ? Cp1251ToUtf8(WordCountLine(WordsIn(lines)))
+                                              : WordCountLine(WordsIn(lines));
         if (!options.title && !lines.about.empty()) given.about[0] = lines.about[0];
         if (!options.about) {
             given.about.resize(1);
@@ -269,6 +321,7 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
         }
         lines.about = std::move(given.about);
     }
+    if (converter.Utf8()) ChooseFolderEncoding(lines);
     return lines;
 }
 
@@ -277,6 +330,11 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 Diagnostics& found) {
     if (input.exact) return BuildExactly(input, options, file, folder, found);
     RowConverter rowConverter(folder, file, found);
+    const bool utf8 = rowConverter.Utf8();
+    // The count line in the form of the lines converted.
+    auto countLine = [&](size_t words) {
+        return utf8 ? Cp1251ToUtf8(WordCountLine(words)) : WordCountLine(words);
+    };
     DictionaryLines lines;
     ConvertRows(input, options.swap, rowConverter, file, found, lines);
 
@@ -293,7 +351,7 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
     if (options.about) {
         RowConverter aboutConverter(folder, "--about", found);
         description = ConvertLines(*options.about, 1, aboutConverter);
-        description.push_back(WordCountLine(lines.names.size()));
+        description.push_back(countLine(lines.names.size()));
     } else if (!input.about.empty()) {
         // A description exported before comes back as it was; only a count import wrote at its
         // end is brought up to date.
@@ -302,12 +360,13 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
             description.emplace_back();
             rowConverter.Convert(text, line++, text, description.back());
         }
-        if (IsWordCountLine(description.back()))
-            description.back() = WordCountLine(lines.names.size());
+        if (IsWordCountLine(utf8 ? Utf8ToCp1251(description.back()) : description.back()))
+            description.back() = countLine(lines.names.size());
     } else {
-        description.push_back(WordCountLine(lines.names.size()));
+        description.push_back(countLine(lines.names.size()));
     }
     lines.about.insert(lines.about.end(), description.begin(), description.end());
+    if (utf8) ChooseFolderEncoding(lines);
     return lines;
 }
 

@@ -14,13 +14,19 @@
 
 namespace lexo::dict {
 
-// The lines of a dictionary's three files, CP1251, without line ends.
+// The lines of a dictionary's three files, without line ends: CP1251, or UTF-8 when a
+// character CP1251 lacks is kept.
 struct DictionaryLines {
     std::vector<std::string> about;
     std::vector<std::string> names;
     std::vector<std::string> names2;
     std::array<FileEnd, 3> files;  // about.txt, names.txt, names2.txt: CR LF unless exported
+    bool utf8 = false;
 };
+
+// Turns UTF-8 lines into the form written for the game: CP1251 when it holds every character,
+// so the classic readers take the folder too; UTF-8 otherwise.
+void ChooseFolderEncoding(DictionaryLines& lines);
 
 struct BuildOptions {
     // The title when no --title and no Anki deck name gives one: the input's file name.
@@ -61,7 +67,8 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
 
 // Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
 // two spaces), merges rows whose words are the same after lowering, and makes about.txt's
-// lines. Changes and refusals go to `found`, named by `file` and the row's line.
+// lines, in the folder's encoding (with FoldTarget::Unicode, as ChooseFolderEncoding chooses).
+// Changes and refusals go to `found`, named by `file` and the row's line.
 DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found);

@@ -5,6 +5,7 @@
 
 #include "dict/file_checks.h"
 #include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -18,9 +19,7 @@ namespace fs = std::filesystem;
 constexpr size_t kBoxColumns = 24;
 constexpr size_t kBoxRows = 8;
 
-std::string Quoted(std::string_view cp1251) {
-    return "\"" + Printable(Cp1251ToUtf8(cp1251)) + "\"";
-}
+std::string Quoted(std::string_view utf8) { return "\"" + Printable(utf8) + "\""; }
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
@@ -34,7 +33,7 @@ size_t DescriptionRows(std::string_view line) {
     size_t column = 0;
     for (size_t start = 0; start < line.size();) {
         const size_t end = std::min(line.find(' ', start), line.size());
-        size_t word = end - start;
+        size_t word = CharacterCount(line.substr(start, end - start));
         if (column > 0 && column + 1 + word > kBoxColumns) {
             ++rows;
             column = 0;
@@ -56,14 +55,14 @@ void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSumma
         const std::string_view word = names.lines[i];
         if (IsBlank(word)) continue;
         ++summary.words;
-        const auto [known, added] = firstLine.try_emplace(Cp1251MatchForm(word), i + 1);
+        const auto [known, added] = firstLine.try_emplace(CaseFolded(word), i + 1);
         if (!added) {
             duplicates.Warning(
                 found, names.name, i + 1,
                 Quoted(word) + " is already on line " + std::to_string(known->second));
         }
         if (!metrics) continue;
-        const int32_t width = DrawnWidth(metrics->wordFont, word);
+        const int32_t width = DrawnWidth(metrics->wordFont, Utf8ToNearestCp1251(word));
         if (width > metrics->wordRoom) {
             found.Warning(names.name, i + 1,
                           Quoted(word) + " is " + std::to_string(width) +
@@ -113,7 +112,7 @@ void CheckAbout(const CheckedFile& about, Diagnostics& found) {
         found.Warning(about.name, 1, "no title");
         return;
     }
-    if (about.lines[0].size() > kBoxColumns) {
+    if (CharacterCount(about.lines[0]) > kBoxColumns) {
         found.Warning(about.name, 1,
                       "the title is longer than about " + std::to_string(kBoxColumns) +
                           " characters: the dialog splits it");

@@ -23,7 +23,7 @@ CheckSummary CheckDictionary(const std::filesystem::path& folder, const GameMetr
                              Diagnostics& found);
 
 // Rows of the dialog's description box a line of about.txt takes, wrapped at spaces.
-size_t DescriptionRows(std::string_view cp1251);
+size_t DescriptionRows(std::string_view utf8);
 
 // "FOLDER: 40 words, 40 translations, 0 errors, 1 warning"
 std::string FormatSummary(const std::string& folder, const CheckSummary& summary);

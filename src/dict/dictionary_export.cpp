@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "dict/commands.h"
-#include "dict/cp1251_fold.h"
 #include "dict/dictionary_build.h"
 #include "dict/import_formats.h"
+#include "text/dictionary_text.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 
@@ -42,24 +42,26 @@ class Converter {
   public:
     Converter(std::string file, Diagnostics& found) : file_(std::move(file)), found_(found) {}
 
-    std::string ToUtf8(std::string_view cp1251, size_t line) {
-        const auto& characters = Cp1251Characters();
-        std::string utf8;
-        for (size_t i = 0; i < cp1251.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(cp1251[i]);
-            const char16_t c = characters[byte];
-            if (c == 0 || (byte < 0x20 && byte != '\t')) {
+    // The line without what the game reads as no character: control characters, and U+FFFD,
+    // which stands for a byte CP1251 leaves unassigned or one that is not UTF-8.
+    std::string Checked(std::string_view utf8, size_t line) {
+        std::string kept;
+        size_t column = 0;
+        const auto size = static_cast<int32_t>(utf8.size());
+        for (int32_t at = 0; at < size;) {
+            const int32_t start = at;
+            UChar32 c;
+            U8_NEXT(utf8.data(), at, size, c);
+            ++column;
+            if (c < 0 || c == 0xFFFD || (c < 0x20 && c != '\t')) {
                 found_.Error(file_, line,
-                             "column " + std::to_string(i + 1) +
-                                 ": a byte that is not a character in CP1251");
+                             "column " + std::to_string(column) +
+                                 ": a byte that is not a character of the file's encoding");
                 continue;
             }
-            char buffer[U8_MAX_LENGTH];
-            int32_t length = 0;
-            U8_APPEND_UNSAFE(buffer, length, c);
-            utf8.append(buffer, static_cast<size_t>(length));
+            kept.append(utf8.substr(static_cast<size_t>(start), static_cast<size_t>(at - start)));
         }
-        return utf8;
+        return kept;
     }
 
   private:
@@ -84,9 +86,12 @@ std::string Field(std::string text) {
 }  // namespace
 
 std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
-    const std::string aboutText = ReadBoundedFile((folder / "about.txt").string(), kFileLimit);
-    const std::string namesText = ReadBoundedFile((folder / "names.txt").string(), kFileLimit);
-    const std::string names2Text = ReadBoundedFile((folder / "names2.txt").string(), kFileLimit);
+    auto read = [&folder](const char* name) {
+        return DictionaryFileText(ReadBoundedFile((folder / name).string(), kFileLimit));
+    };
+    const std::string aboutText = read("about.txt");
+    const std::string namesText = read("names.txt");
+    const std::string names2Text = read("names2.txt");
     const std::vector<std::string_view> about = GameLines(aboutText);
     const std::vector<std::string_view> names = GameLines(namesText);
     const std::vector<std::string_view> names2 = GameLines(names2Text);
@@ -98,15 +103,15 @@ std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
     Converter aboutConverter((folder / "about.txt").string(), found);
     for (size_t i = 0; i < about.size(); ++i) {
         tsv += i == 0 ? "#deck:" : "#about:";
-        tsv += aboutConverter.ToUtf8(about[i], i + 1) + "\n";
+        tsv += aboutConverter.Checked(about[i], i + 1) + "\n";
     }
     Converter wordConverter((folder / "names.txt").string(), found);
     Converter translationConverter((folder / "names2.txt").string(), found);
     for (size_t i = 0; i < std::max(names.size(), names2.size()); ++i) {
         const std::string_view word = i < names.size() ? names[i] : std::string_view();
         const std::string_view translation = i < names2.size() ? names2[i] : std::string_view();
-        tsv += Field(wordConverter.ToUtf8(word, i + 1)) + "\t" +
-               Field(translationConverter.ToUtf8(translation, i + 1)) + "\n";
+        tsv += Field(wordConverter.Checked(word, i + 1)) + "\t" +
+               Field(translationConverter.Checked(translation, i + 1)) + "\n";
     }
     return tsv;
 }

@@ -10,8 +10,10 @@
 #include "dict/cp1251_fold.h"
 #include "errors/run_time_error.h"
 #include "text/cp1251.h"
+#include "text/dictionary_text.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -49,12 +51,13 @@ bool IsUtf8WithLetters(std::string_view line) {
     return multiByte;
 }
 
-void CheckLineBytes(const std::string& name, size_t line, std::string_view text,
-                    Diagnostics& found) {
+// Reports the first byte of a CP1251 line that the game cannot show as a character.
+void CheckCp1251Line(const std::string& name, size_t line, std::string_view text,
+                     Diagnostics& found) {
     if (IsUtf8WithLetters(text)) {
         found.Error(name, line,
-                    "UTF-8 text: the game shows it as other letters and it can never "
-                    "be typed; save the file as CP1251");
+                    "UTF-8 text in a file the game reads as CP1251 (other lines are not UTF-8): "
+                    "it shows as other letters; save the whole file as UTF-8");
         return;
     }
     const auto& characters = Cp1251Characters();
@@ -68,6 +71,22 @@ void CheckLineBytes(const std::string& name, size_t line, std::string_view text,
             return;
         }
     }
+}
+
+// Reports the first byte of a UTF-8 line that is a control character or no part of a character
+// (which the game shows as U+FFFD).
+void CheckUtf8Line(const std::string& name, size_t line, std::string_view text,
+                   Diagnostics& found) {
+    const size_t bad = FirstInvalidUtf8(text);
+    size_t at = 0;
+    while (at < bad && static_cast<unsigned char>(text[at]) >= 0x20) ++at;
+    if (at == text.size()) return;
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const char* what = at < bad ? " is a control character, not text"
+                                : " is not UTF-8: the game shows U+FFFD there";
+    found.Error(name, line,
+                "column " + std::to_string(CharacterCount(text.substr(0, at)) + 1) + ": byte " +
+                    Hex(byte) + what);
 }
 
 // Reports the first line whose end differs from the first line's.
@@ -99,7 +118,7 @@ size_t LinesBefore(std::string_view text) {
     return endsWithLineEnd ? lines : lines - (lines > 0);
 }
 
-bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
+bool Read(const std::string& path, CheckedFile& file, std::string& bytes, Diagnostics& found) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error && error != std::errc::no_such_file_or_directory) {
@@ -117,15 +136,15 @@ bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
         return false;
     }
     try {
-        file.bytes = ReadBoundedFile(path, kFileLimit);
+        bytes = ReadBoundedFile(path, kFileLimit);
     } catch (const RunTimeError& error) {
         found.Error(file.name, 1, "cannot be read: " + Cp1251ToUtf8(error.what()));
         return false;
     }
-    if (file.bytes.starts_with("\xFF\xFE") || file.bytes.starts_with("\xFE\xFF")) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         found.Error(file.name, 1,
                     "UTF-16 text: the game reads it as other letters; save it as "
-                    "CP1251 (lexodrome-dict import converts it)");
+                    "UTF-8 (lexodrome-dict import converts it)");
         return false;
     }
     return true;
@@ -136,23 +155,30 @@ bool Read(const std::string& path, CheckedFile& file, Diagnostics& found) {
 CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name, Diagnostics& found) {
     CheckedFile file;
     file.name = name;
-    file.readable = Read(path, file, found);
+    std::string bytes;
+    file.readable = Read(path, file, bytes, found);
     if (!file.readable) return file;
-    const std::string_view bytes = file.bytes;
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        found.Error(name, 1, "UTF-8 byte-order mark: it becomes part of the first line");
-    }
-    const size_t nul = bytes.find('\0');
+    const DictionaryEncoding encoding = DetectDictionaryEncoding(bytes);
+    const std::string_view text =
+        std::string_view(bytes).substr(encoding == DictionaryEncoding::Utf8WithBom ? 3 : 0);
+    const size_t nul = text.find('\0');
     if (nul != std::string_view::npos) {
-        found.Error(name, LinesBefore(bytes.substr(0, nul)) + 1,
+        found.Error(name, LinesBefore(text.substr(0, nul)) + 1,
                     "NUL byte: the game reads nothing after it");
     }
-    ForEachLine(bytes, LineEnds::AnyAndNulEnds,
-                [&](std::string_view line) { file.lines.push_back(line); });
-    for (size_t i = 0; i < file.lines.size(); ++i) {
-        CheckLineBytes(name, i + 1, file.lines[i], found);
-    }
-    CheckLineEnds(name, bytes.substr(0, nul), found);
+    size_t line = 0;
+    ForEachLine(text, LineEnds::AnyAndNulEnds, [&](std::string_view lineText) {
+        ++line;
+        if (encoding == DictionaryEncoding::Cp1251) {
+            CheckCp1251Line(name, line, lineText, found);
+        } else {
+            CheckUtf8Line(name, line, lineText, found);
+        }
+    });
+    CheckLineEnds(name, text.substr(0, nul), found);
+    file.text = DictionaryFileText(std::move(bytes));
+    ForEachLine(file.text, LineEnds::AnyAndNulEnds,
+                [&](std::string_view lineText) { file.lines.push_back(lineText); });
     return file;
 }
 

@@ -18,8 +18,10 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage = R"(usage: lexodrome-dict import INPUT --out FOLDER [options]
 
-Makes a dictionary folder for the game (about.txt, names.txt, names2.txt in CP1251 with
-CR LF line ends) from a UTF-8 or UTF-16 word list. The folder is written whole or not at all.
+Makes a dictionary folder for the game (about.txt, names.txt, names2.txt with CR LF line
+ends) from a UTF-8 or UTF-16 word list. Words are kept as written (NFC); the files are CP1251
+when it holds every character, UTF-8 otherwise. Characters of scripts other than Latin, Greek
+and Cyrillic are refused. The folder is written whole or not at all.
 
 INPUT formats, told apart by content:
   tsv    word TAB translation (a header row such as "word<TAB>translation" is skipped)
@@ -36,6 +38,8 @@ options:
   --swap          take the second column as the word and the first as its translation
   --format NAME   tsv, csv, anki, pairs or words instead of telling by content
   --force         replace FOLDER if it exists and holds only a dictionary's files
+  --cp1251        write CP1251 whatever the words hold: letters CP1251 lacks are spelled
+                  without their marks (German umlauts and ß as ae oe ue ss)
   --help          this text
 
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
@@ -92,9 +96,12 @@ int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool forc
 
 int RunImport(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const std::optional<Arguments> parsed = ReadCommandLine(
-        {"import", kUsage, {"--out", "--title", "--about", "--format"}, {"--swap", "--force"}},
-        args, ImportProblem, status);
+    const std::optional<Arguments> parsed =
+        ReadCommandLine({"import",
+                         kUsage,
+                         {"--out", "--title", "--about", "--format"},
+                         {"--swap", "--force", "--cp1251"}},
+                        args, ImportProblem, status);
     if (!parsed) return status;
     const std::string& file = parsed->positional[0];
     const std::optional<std::string> utf8 = ReadInput(file, status);
@@ -109,7 +116,9 @@ int RunImport(const std::vector<std::string>& args) {
     options.title = parsed->Value("--title");
     options.about = parsed->Value("--about");
     options.swap = parsed->Flag("--swap");
-    const DictionaryLines lines = BuildDictionary(input, options, file, Cp1251Folder(), found);
+    const DictionaryLines lines = BuildDictionary(
+        input, options, file,
+        Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
     if (lines.names.empty() && found.Errors() == 0) {
         found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
     }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace lexo::dict {
@@ -30,53 +29,16 @@ DecodedInput Refused(size_t offset, std::string problem) {
     return input;
 }
 
-constexpr size_t kBlock = 64;
-
-bool IsPairLead(uint8_t byte) { return static_cast<uint8_t>(byte - 0xC2) <= 0xDF - 0xC2; }
-
-// Whether a block is text of one- and two-byte characters only (Latin, Cyrillic): no NUL, a
-// continuation byte exactly after each lead of a pair, no longer sequence. Byte by byte without
-// branches, so that the compiler checks many at once; `before` is the byte before the block.
-bool IsPlainBlock(const uint8_t* block, uint8_t before) {
-    uint8_t bytes[kBlock + 1];
-    bytes[0] = before;
-    std::memcpy(bytes + 1, block, kBlock);
-    uint8_t bad = 0;
-    for (size_t k = 1; k <= kBlock; ++k) {
-        const uint8_t byte = bytes[k];
-        const uint8_t continuation = (byte & 0xC0) == 0x80;
-        const uint8_t afterLead = static_cast<uint8_t>(bytes[k - 1] - 0xC2) <= 0xDF - 0xC2;
-        // NUL and the leads of three- and four-byte sequences; C0 and C1 lead nothing.
-        const uint8_t other = static_cast<uint8_t>(byte - 1) >= 0xDF;
-        const uint8_t overlong = static_cast<uint8_t>(byte - 0xC0) < 2;
-        bad |= (continuation ^ afterLead) | other | overlong;
-    }
-    return bad == 0;
-}
-
-// Where the UTF-8 text stops being text (a malformed sequence or a NUL), or its end. Blocks of
-// Latin and Cyrillic are checked whole; ICU reads any other block and the last one.
+// Where the UTF-8 text stops being text (a malformed sequence or a NUL), or its end.
 size_t FirstNotText(std::string_view bytes, size_t from) {
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    const size_t size = bytes.size();
-    for (size_t at = from; at < size;) {
-        const uint8_t before = at > from ? data[at - 1] : 0;
-        if (size - at >= kBlock && IsPlainBlock(data + at, before)) {
-            at += kBlock;
-            continue;
-        }
-        // A checked block may end in the lead of a pair: ICU starts at that character.
-        auto i = static_cast<int32_t>(at - IsPairLead(before));
-        const auto end = static_cast<int32_t>(std::min(size, at + kBlock));
-        while (i < end) {
-            const int32_t start = i;
-            UChar32 c;
-            U8_NEXT(data, i, static_cast<int32_t>(size), c);
-            if (c <= 0) return static_cast<size_t>(start);
-        }
-        at = static_cast<size_t>(i);
+    const auto size = static_cast<int32_t>(bytes.size());
+    for (auto i = static_cast<int32_t>(from); i < size;) {
+        const int32_t start = i;
+        UChar32 c;
+        U8_NEXT(bytes.data(), i, size, c);
+        if (c <= 0) return static_cast<size_t>(start);
     }
-    return size;
+    return bytes.size();
 }
 
 DecodedInput FromUtf8(std::string_view bytes, size_t bomSize) {

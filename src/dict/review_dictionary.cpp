@@ -6,41 +6,45 @@
 
 #include "dict/dictionary_check.h"
 #include "text/cp1251.h"
+#include "text/dictionary_text.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
-// CP1251 text for one line of a dictionary file. The game's own words never hold a control
+// The text for one line of a dictionary file. The game's own words never hold a control
 // character, but a history edited by hand may ("\n" in JSON): a line end inside a word would
-// part names.txt from names2.txt, so every control character becomes a space.
+// part names.txt from names2.txt, so every control character becomes a space. Text that is not
+// UTF-8 becomes U+FFFD, as the game would show it.
 std::string LineText(std::string_view utf8) {
-    std::string cp1251 = Utf8ToCp1251(utf8);
-    for (char& c : cp1251) {
+    std::string text = Utf8WithInvalidReplaced(utf8);
+    for (char& c : text) {
         if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     }
-    return cp1251;
+    return text;
 }
 
 // Rows of the dialog's description box left to the sources beside the other two lines.
 constexpr size_t kSourceRows = 5;
-constexpr size_t kNameBytes = 24;
+constexpr size_t kNameCharacters = 24;
 
 std::string MoreLine(size_t more) {
-    return more == 0 ? "." : Utf8ToCp1251(" и ещё " + std::to_string(more) + ".");
+    return more == 0 ? "." : " и ещё " + std::to_string(more) + ".";
 }
 
-// "Из словарей: english-basics (8), animals (4)." in CP1251, the most used first, as many as the
+// "Из словарей: english-basics (8), animals (4).", the most used first, as many as the
 // dialog shows without scrolling, then how many more.
 std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
     std::vector<std::pair<std::string, size_t>> sources(perDictionary.begin(), perDictionary.end());
     std::stable_sort(sources.begin(), sources.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
-    std::string line = Utf8ToCp1251(sources.size() == 1 ? "Из словаря: " : "Из словарей: ");
+    std::string line = sources.size() == 1 ? "Из словаря: " : "Из словарей: ";
     for (size_t i = 0; i < sources.size(); ++i) {
         std::string name = LineText(sources[i].first);
-        if (name.size() > kNameBytes) name = name.substr(0, kNameBytes - 1) + Utf8ToCp1251("…");
+        if (CharacterCount(name) > kNameCharacters)
+            name = std::string(FirstCharacters(name, kNameCharacters - 1)) + "…";
         const std::string next =
             line + (i > 0 ? ", " : "") + name + " (" + std::to_string(sources[i].second) + ")";
         if (i > 0 && DescriptionRows(next + MoreLine(sources.size() - i - 1)) > kSourceRows)
@@ -57,13 +61,12 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
     std::unordered_map<std::string, size_t> lineOfWord;  // lowered word -> line
     std::map<std::string, size_t> perDictionary;
     for (const ReviewWord& word : words) {
-        const std::string cp1251 = LineText(word.word);
-        if (IsBlank(cp1251)) continue;
+        const std::string text = LineText(word.word);
+        if (IsBlank(text)) continue;
         ++perDictionary[word.dictionary];
-        const auto [known, added] =
-            lineOfWord.try_emplace(Cp1251MatchForm(cp1251), lines.names.size());
+        const auto [known, added] = lineOfWord.try_emplace(CaseFolded(text), lines.names.size());
         if (added) {
-            lines.names.push_back(cp1251);
+            lines.names.push_back(text);
             lines.names2.emplace_back();
         }
         std::string& translation = lines.names2[known->second];
@@ -71,8 +74,9 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
             AddAlternative(translation, alternative);
         });
     }
-    lines.about = {Utf8ToCp1251("Повторение"), Utf8ToCp1251("Пропущенные слова прошлых игр."),
-                   SourcesLine(perDictionary), WordCountLine(lines.names.size())};
+    lines.about = {"Повторение", "Пропущенные слова прошлых игр.", SourcesLine(perDictionary),
+                   Cp1251ToUtf8(WordCountLine(lines.names.size()))};
+    ChooseFolderEncoding(lines);
     return lines;
 }
 

@@ -11,6 +11,10 @@ namespace {
 
 // Cp1251ToLower of every byte, and "ё" as "е", as the game compares answers; looked up rather
 // than called for each byte of each word.
+// "ё" and "е" in CP1251.
+constexpr char kSmallYo = '\xB8';
+constexpr char kSmallYe = '\xE5';
+
 const std::array<uint8_t, 256>& Lower() {
     static const std::array<uint8_t, 256> lower = [] {
         std::array<uint8_t, 256> table{};

@@ -4,7 +4,7 @@
 
 #include "game/field_geometry.h"
 #include "game/game.h"
-#include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo {
 
@@ -13,13 +13,15 @@ void Game::Edit1KeyUp(int key) {
 
     // The answer line shows a typed "ё" as "е"; only the small letter is replaced there.
     std::string text = windows_.EditText();
-    if (text.find(kSmallYo) != std::string::npos) {
-        for (char& c : text) {
-            if (c == kSmallYo) c = kSmallYe;
-        }
-        windows_.SetEditText(text);
+    constexpr std::string_view kSmallYo = "ё";
+    constexpr std::string_view kSmallYe = "е";
+    bool replaced = false;
+    for (size_t at = text.find(kSmallYo); at != std::string::npos; at = text.find(kSmallYo, at)) {
+        text.replace(at, kSmallYo.size(), kSmallYe);
+        replaced = true;
     }
-    CheckAnswer(Cp1251ToLower(text));
+    if (replaced) windows_.SetEditText(text);
+    CheckAnswer(text);
     windows_.SetEditText(std::string());
     windows_.FocusEdit();
 }
@@ -27,14 +29,14 @@ void Game::Edit1KeyUp(int key) {
 void Game::CheckAnswer(const std::string& answer) {
     if (answer.empty()) return;
     if (state_.GameMode != kModeWords && state_.GameMode != kModeTranslations) return;
-    // Entries are compared in the same form as the answer, so capitals and "ё" in a
+    // Entries are compared in the same form as the answer, so capitals and marks in a
     // dictionary do not make a word impossible to hit.
-    const std::string needle = Cp1251MatchForm(answer);
+    const std::string needle = MatchForm(answer);
     LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {
         const std::string& entry =
             state_.GameMode == kModeWords ? monsters.Word[row] : monsters.Translation[row];
-        if (Cp1251MatchForm(entry).find(needle) == std::string::npos) continue;
+        if (MatchForm(entry).find(needle) == std::string::npos) continue;
 
         engine_.PlaySample(state_.Assets.FireSample);
         state_.PlayerAnimating = true;
@@ -49,7 +51,7 @@ void Game::CheckAnswer(const std::string& answer) {
         AddCorpse(kind, x,
                   static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
         state_.WordsComplete += 1;
-        state_.Score += static_cast<int32_t>(answer.size());
+        state_.Score += static_cast<int32_t>(CharacterCount(answer));
         windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +
                             ". Score:" + std::to_string(state_.Score) + ".");
         state_.WordsShot.push_back(std::move(monsters.Word[row]));

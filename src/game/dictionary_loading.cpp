@@ -26,8 +26,8 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder) {
     // The game runs in its own folder: dictionary folders are relative to it.
     const std::string names = DictionaryFilePath(".", folder, kNamesFile);
     DictionaryLines lines;
-    lines.words.SetText(ReadWholeFile(names));
-    lines.translations.SetText(ReadWholeFile(DictionaryFilePath(".", folder, kNames2File)));
+    lines.words.SetText(ReadDictionaryFile(names));
+    lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
         // start, or bring monsters that nothing typed can shoot.

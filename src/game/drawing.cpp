@@ -1,6 +1,7 @@
 #include "game/field_geometry.h"
 #include "game/game.h"
 #include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo {
 namespace {
@@ -11,11 +12,10 @@ constexpr int32_t kBannerX = 145;
 constexpr int32_t kBannerY = 200;
 constexpr int32_t kTextAlpha = 255;
 constexpr double kTextScale = 1.0;
-
-const std::string& BannerText() {
-    static const std::string banner = Utf8ToCp1251("ИГРА ОКОНЧЕНА!");
-    return banner;
-}
+const std::string kBannerText = "ИГРА ОКОНЧЕНА!";
+// No glyph of the word font is narrower than a pixel, and a word starts at most a field's width
+// left of it: no more characters than this can show, however long the word is.
+constexpr size_t kMostCharactersShown = 2 * kFieldWidth;
 
 }  // namespace
 
@@ -26,10 +26,25 @@ void Game::DrawFrame() const {
     DrawPlayer();
     DrawMonsters();
     if (state_.GameOver) {
-        engine_.DrawText2D(state_.Assets.BannerFont, kBannerX, kBannerY, BannerText().c_str(),
-                           kBannerColour, kTextAlpha, kTextScale);
+        DrawText(state_.Assets.BannerFont, kBannerX, kBannerY, kBannerText, kBannerColour);
     }
     engine_.End2D();
+}
+
+// Through the engine's entry for UTF-8 when the library has it; otherwise its CP1251 entry draws
+// the text's nearest CP1251 form.
+void Game::DrawText(EngineHandle font, int32_t x, int32_t y, const std::string& utf8,
+                    int32_t colour) const {
+    const std::string_view shown = FirstCharacters(utf8, kMostCharactersShown);
+    if (engine_.DrawText2D_UTF8 == nullptr) {
+        engine_.DrawText2D(font, x, y, Utf8ToNearestCp1251(shown).c_str(), colour, kTextAlpha,
+                           kTextScale);
+    } else if (shown.size() == utf8.size()) {
+        engine_.DrawText2D_UTF8(font, x, y, utf8.c_str(), colour, kTextAlpha, kTextScale);
+    } else {
+        engine_.DrawText2D_UTF8(font, x, y, std::string(shown).c_str(), colour, kTextAlpha,
+                                kTextScale);
+    }
 }
 
 void Game::DrawBackground() const {
@@ -73,8 +88,7 @@ void Game::DrawMonsters() const {
                                     sheet.SheetColumns, sheet.SheetRows, monsters.Frame[row],
                                     x > kPlayerX, 0);
         if (!state_.GameOver) {
-            engine_.DrawText2D(state_.Assets.WordFont, x, y - kWordRise, monsters.Word[row].c_str(),
-                               kWordColour, kTextAlpha, kTextScale);
+            DrawText(state_.Assets.WordFont, x, y - kWordRise, monsters.Word[row], kWordColour);
         }
     }
 }

@@ -76,6 +76,8 @@ class Game {
     void EndOfGame();
     void RecordGame() const;
 
+    void DrawText(EngineHandle font, int32_t x, int32_t y, const std::string& utf8,
+                  int32_t colour) const;
     void DrawBackground() const;
     void DrawCorpses() const;
     void DrawPlayer() const;

@@ -7,7 +7,7 @@
 
 namespace lexo {
 
-// One finished game as the learner's history keeps it. Texts are CP1251, as the game holds them.
+// One finished game as the learner's history keeps it. Texts are UTF-8, as the game holds them.
 struct GameRecord {
     std::string dictionary;  // the dictionary folder's name
     uint8_t mode = 0;        // GameModeValue

@@ -11,7 +11,7 @@ enum class TimerId { TimerAdd, TimerMove, TimerAnimat, TimerDethAnimat, TimerGam
 
 // What the player confirmed in the dictionary dialog.
 struct DictionaryChoice {
-    std::string folder;  // as the file system names it, CP1251 bytes
+    std::string folder;  // as the file system names it
     uint8_t mode = 0;    // GameModeValue
     int32_t pace = 40;   // the monsters' step period in milliseconds, 1 ... 99
 };
@@ -23,7 +23,7 @@ struct PanelSurface {
     int32_t height = 0;
 };
 
-// What the game logic needs of the windows. Texts are CP1251. Timers keep the classic rules:
+// What the game logic needs of the windows. Texts are UTF-8. Timers keep the classic rules:
 // setting the interval of a running timer restarts its period; enabling an enabled timer
 // changes nothing.
 class GameWindows {

@@ -1,3 +1,5 @@
+#include <iostream>
+
 #include "game/asset_paths.h"
 #include "game/engine_callbacks.h"
 #include "game/game.h"
@@ -12,6 +14,10 @@ Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     state_.PlayerFrame = 1;
 
     if (!loadEngineLibrary()) return StartUp::EngineUnavailable;
+    if (engine_.DrawText2D_UTF8 == nullptr) {
+        std::cerr << "zarnik: the engine library draws CP1251 text only; letters beyond it are "
+                     "drawn in their nearest CP1251 form\n";
+    }
 
     SetEngineCallbackGame(this);
     engine_.RegProcedure(0, DrawFrameProcedure);

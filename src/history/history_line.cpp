@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "game/game_state.h"
-#include "text/cp1251.h"
 
 namespace lexo {
 namespace {
@@ -23,14 +22,13 @@ const char* ModeName(uint8_t mode) {
 std::string HistoryLine(const GameRecord& game, const std::string& time) {
     nlohmann::ordered_json missed = nlohmann::ordered_json::array();
     for (const auto& [word, translation] : game.missed) {
-        missed.push_back(
-            {{"word", Cp1251ToUtf8(word)}, {"translation", Cp1251ToUtf8(translation)}});
+        missed.push_back({{"word", word}, {"translation", translation}});
     }
     nlohmann::ordered_json shot = nlohmann::ordered_json::array();
-    for (const std::string& word : game.shot) shot.push_back(Cp1251ToUtf8(word));
+    for (const std::string& word : game.shot) shot.push_back(word);
     const nlohmann::ordered_json line = {
         {"time", time},
-        {"dictionary", Cp1251ToUtf8(game.dictionary)},
+        {"dictionary", game.dictionary},
         {"mode", ModeName(game.mode)},
         {"pace", game.pace},
         {"words_complete", game.wordsComplete},

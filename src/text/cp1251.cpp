@@ -1,7 +1,13 @@
 #include "text/cp1251.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 
 namespace lexo {
@@ -37,61 +43,106 @@ const std::unordered_map<char32_t, unsigned char>& FromUnicodeTable() {
     return table;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
+// The CP1251 byte of a code point, or 0 when CP1251 has none.
+unsigned char Cp1251Byte(UChar32 code) {
+    if (code >= 0 && code < 0x80) return static_cast<unsigned char>(code);
+    const auto& table = FromUnicodeTable();
+    auto found = table.find(static_cast<char32_t>(code));
+    return found == table.end() ? 0 : found->second;
 }
 
-// Decodes one UTF-8 sequence at text[pos]; advances pos. Returns U+FFFD for malformed input.
-char32_t DecodeUtf8(std::string_view text, size_t& pos) {
-    auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || lead > 0xF4) return 0xFFFD;
-    char32_t code = lead & (0x3F >> extra);
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= text.size()) return 0xFFFD;
-        auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80) return 0xFFFD;
-        code = (code << 6) | (next & 0x3F);
-        ++pos;
+// Appends the nearest CP1251 form of a character CP1251 lacks: its letters without their marks,
+// or '?'.
+void AppendNearest(UChar32 code, std::string& out) {
+    if (code == 0x00DF) {  // ß
+        out += "ss";
+        return;
     }
-    return code;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString decomposed;
+    std::string bare;
+    if (U_SUCCESS(status) && nfd->getDecomposition(code, decomposed)) {
+        for (int32_t i = 0; i < decomposed.length();) {
+            const UChar32 part = decomposed.char32At(i);
+            i += U16_LENGTH(part);
+            if (u_charType(part) == U_NON_SPACING_MARK) continue;
+            const unsigned char byte = Cp1251Byte(part);
+            if (byte == 0) {
+                bare.clear();
+                break;
+            }
+            bare += static_cast<char>(byte);
+        }
+    }
+    out += bare.empty() ? "?" : bare;
 }
 
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
+    // A million-line dictionary is converted as it loads: each byte's UTF-8 is looked up.
+    static const auto kUtf8 = [] {
+        std::array<std::array<char, 4>, 256> table{};  // the bytes, then their count
+        for (int byte = 0; byte < 256; ++byte) {
+            const char32_t code = ToUnicode(static_cast<unsigned char>(byte));
+            size_t length = 0;
+            U8_APPEND_UNSAFE(table[static_cast<size_t>(byte)].data(), length,
+                             code == 0 && byte != 0 ? 0xFFFD : code);
+            table[static_cast<size_t>(byte)][3] = static_cast<char>(length);
+        }
+        return table;
+    }();
     std::string out;
-    out.reserve(cp1251.size() * 2);
-    for (char c : cp1251) {
-        char32_t code = ToUnicode(static_cast<unsigned char>(c));
-        AppendUtf8(out, code == 0 ? U'\uFFFD' : code);
-    }
+    // Written straight into room made without filling it first.
+    out.resize_and_overwrite(cp1251.size() * 3, [&](char* to, size_t) {
+        size_t length = 0;
+        for (char c : cp1251) {
+            const std::array<char, 4>& utf8 = kUtf8[static_cast<unsigned char>(c)];
+            std::memcpy(to + length, utf8.data(), 3);
+            length += static_cast<size_t>(utf8[3]);
+        }
+        return length;
+    });
     return out;
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-    const auto& table = FromUnicodeTable();
     std::string out;
     out.reserve(utf8.size());
-    size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t code = DecodeUtf8(utf8, pos);
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-            continue;
+    const auto size = static_cast<int32_t>(utf8.size());
+    for (int32_t at = 0; at < size;) {
+        UChar32 code;
+        U8_NEXT(utf8.data(), at, size, code);
+        const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
+        out += byte == 0 && code != 0 ? '?' : static_cast<char>(byte);
+    }
+    return out;
+}
+
+bool FitsCp1251(std::string_view utf8) {
+    const auto size = static_cast<int32_t>(utf8.size());
+    for (int32_t at = 0; at < size;) {
+        UChar32 code;
+        U8_NEXT(utf8.data(), at, size, code);
+        if (code < 0 || (code != 0 && Cp1251Byte(code) == 0)) return false;
+    }
+    return true;
+}
+
+std::string Utf8ToNearestCp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    const auto size = static_cast<int32_t>(utf8.size());
+    for (int32_t at = 0; at < size;) {
+        UChar32 code;
+        U8_NEXT(utf8.data(), at, size, code);
+        const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
+        if (byte != 0 || code == 0) {
+            out += static_cast<char>(byte);
+        } else {
+            AppendNearest(code, out);
         }
-        auto found = table.find(code);
-        out += found == table.end() ? '?' : static_cast<char>(found->second);
     }
     return out;
 }
@@ -123,15 +174,6 @@ char Cp1251ToLower(char c) {
 std::string Cp1251ToLower(std::string_view cp1251) {
     std::string out(cp1251);
     for (char& c : out) c = Cp1251ToLower(c);
-    return out;
-}
-
-std::string Cp1251MatchForm(std::string_view cp1251) {
-    std::string out(cp1251);
-    for (char& c : out) {
-        c = Cp1251ToLower(c);
-        if (c == kSmallYo) c = kSmallYe;
-    }
     return out;
 }
 

@@ -1,6 +1,5 @@
 #include "text/string_list.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace lexo {
@@ -17,7 +16,7 @@ void StringList::Add(std::string_view line) {
     if (ends_.empty()) {
         buffer_.clear();
     } else {
-        const size_t lastEnd = ends_.back().Offset();
+        const size_t lastEnd = ends_.back();
         buffer_.resize(lastEnd + 1);
         buffer_[lastEnd] = '\0';
     }
@@ -26,29 +25,11 @@ void StringList::Add(std::string_view line) {
 }
 
 void StringList::SetText(std::string text) {
-    using namespace line_scan;
     buffer_ = std::move(text);
-    // The scan writes straight into room made beforehand (left unwritten until then).
-    // Dictionary lines are seldom shorter than 8 bytes with their line end, so room for that
-    // many (up to a bound, so that a huge file takes no more than it may need) is made at once;
-    // a text of shorter lines doubles it as it goes.
-    constexpr size_t kMostAtFirst = size_t{1} << 24;
-    constexpr size_t kChunkRoom = kChunk + kScanSlack;
     ends_.clear();
-    ends_.resize(std::min(buffer_.size() / 8, kMostAtFirst) + kChunkRoom);
-    size_t count = 0;
-    bool crBefore = false;
-    size_t end = buffer_.size();  // or where a NUL ends the text
-    for (size_t from = 0; from < end; from += kChunk) {
-        if (ends_.size() < count + kChunkRoom) ends_.resize(2 * ends_.size());
-        count +=
-            ScanChunk(buffer_, from, LineEnds::AnyAndNulEnds, crBefore, end, ends_.data() + count);
-    }
-    ends_.resize(count);
-    // The last line may end with the text rather than with a line end.
-    const size_t lastStart =
-        ends_.empty() ? 0 : line_scan::StartAfter(buffer_, ends_.back().Offset());
-    if (lastStart < end) ends_.emplace_back(end);
+    ForEachLine(buffer_, LineEnds::AnyAndNulEnds, [this](std::string_view line) {
+        ends_.push_back(static_cast<size_t>(line.data() - buffer_.data()) + line.size());
+    });
 }
 
 }  // namespace lexo

@@ -9,9 +9,9 @@
 
 namespace lexo {
 
-// An ordered list of CP1251 text lines (a dictionary's words or translations). The lines share
-// one buffer and the list keeps only where each line ends, as the splitter finds it, so a list
-// of a million words loads in one pass over the text.
+// An ordered list of text lines (a dictionary's words or translations). The lines share one
+// buffer and the list keeps only where each line ends, as the splitter finds it, so a list of a
+// million words loads in one pass over the text.
 class StringList {
   public:
     size_t Count() const { return ends_.size(); }
@@ -20,9 +20,8 @@ class StringList {
     // The view is valid until the list is next changed.
     std::string_view operator[](size_t index) const {
         const std::string_view text(buffer_);
-        const size_t start =
-            index == 0 ? 0 : line_scan::StartAfter(text, ends_[index - 1].Offset());
-        return text.substr(start, ends_[index].Offset() - start);
+        const size_t start = index == 0 ? 0 : LineStartAfter(text, ends_[index - 1]);
+        return text.substr(start, ends_[index] - start);
     }
 
     void Clear();
@@ -33,7 +32,9 @@ class StringList {
 
   private:
     std::string buffer_;
-    std::vector<line_scan::LineEnd> ends_;
+    // Where each line ends: the offset of its line end (of the CR of a CR LF), of the NUL that
+    // ends the text, or the text's end.
+    std::vector<size_t> ends_;
 };
 
 }  // namespace lexo

@@ -13,6 +13,7 @@
 
 #include "errors/run_time_error.h"
 #include "text/cp1251.h"
+#include "text/dictionary_text.h"
 #include "text/text_lines.h"
 
 namespace lexo {
@@ -123,6 +124,10 @@ std::string ReadBoundedFile(const std::string& path, size_t limit, bool pipesToo
     if (text.size() > limit)
         throw CannotOpen(path, "Longer than " + std::to_string(limit >> 20) + " MB");
     return text;
+}
+
+std::string ReadDictionaryFile(const std::string& path) {
+    return DictionaryFileText(ReadWholeFile(path));
 }
 
 }  // namespace lexo

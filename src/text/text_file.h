@@ -26,6 +26,9 @@ class LineReader {
 // "Cannot open file \"<full path>\". <system's reason>" when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
 
+// A dictionary file's text as the game holds it (UTF-8), whichever encoding the file is in.
+std::string ReadDictionaryFile(const std::string& path);
+
 // The same for the first `limit` bytes of a file, for a box that shows only so much of it.
 std::string ReadFileStart(const std::string& path, size_t limit);
 

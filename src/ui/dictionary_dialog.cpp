@@ -22,9 +22,9 @@
 
 #include "errors/error_guard.h"
 #include "game/dictionary_folders.h"
+#include "text/dictionary_text.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
-#include "ui/qt_text.h"
 #include "ui/window_fonts.h"
 
 namespace lexo {
@@ -118,7 +118,7 @@ QString AboutText(const std::string& fileText) {
         joined += line;
         first = false;
     });
-    return FromCp1251(joined);
+    return QString::fromStdString(joined);
 }
 
 QString AbsoluteFolderName(const std::string& folder) {
@@ -310,8 +310,10 @@ void TForm3::ListClick() {
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
     bool read = RunGuarded([&] {
-        about =
-            ReadFileStart(DictionaryFilePath(workingDir_, folder, kAboutFile), kAboutShownBytes);
+        const std::string path = DictionaryFilePath(workingDir_, folder, kAboutFile);
+        std::string start = ReadFileStart(path, kAboutShownBytes);
+        const bool cut = start.size() == kAboutShownBytes;
+        about = DictionaryFileText(std::move(start), cut);
     });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {

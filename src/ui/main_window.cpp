@@ -15,7 +15,6 @@
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "ui/dictionary_dialog.h"
-#include "ui/qt_text.h"
 #include "ui/untranslated_words_window.h"
 #include "ui/window_fonts.h"
 
@@ -191,11 +190,13 @@ PanelSurface TForm1::Panel1() const {
     return {static_cast<unsigned long>(panel1_->winId()), panel1_->width(), panel1_->height()};
 }
 
-void TForm1::SetCaption(const std::string& caption) { setWindowTitle(FromCp1251(caption)); }
+void TForm1::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
 
-std::string TForm1::EditText() const { return ToCp1251(edit1_->text()); }
+std::string TForm1::EditText() const { return edit1_->text().toStdString(); }
 
-void TForm1::SetEditText(const std::string& text) { edit1_->setText(FromCp1251(text)); }
+void TForm1::SetEditText(const std::string& text) { edit1_->setText(QString::fromStdString(text)); }
 
 void TForm1::SetEditEnabled(bool enabled) { edit1_->setEnabled(enabled); }
 

@@ -7,10 +7,9 @@
 
 namespace lexo {
 
-// Where CP1251 game text meets Qt widgets.
+// Where the game's CP1251 messages (run-time errors) meet Qt widgets.
 inline QString FromCp1251(const std::string& cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
 }
-inline std::string ToCp1251(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
 
 }  // namespace lexo

@@ -3,15 +3,16 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <string_view>
 
-#include "ui/qt_text.h"
+#include "text/unicode_text.h"
 #include "ui/window_fonts.h"
 
 namespace lexo {
 namespace {
 
-// More than the box can show of one line. A longer line is cut there and ends in "…" (CP1251
-// 0x85), so that a dictionary line of megabytes cannot keep the list from opening.
+// More characters than the box can show of one line. A longer line is cut there and ends in
+// "…", so that a dictionary line of megabytes cannot keep the list from opening.
 constexpr size_t kLongestShownLine = 1000;
 
 }  // namespace
@@ -41,12 +42,13 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 
 void TForm2::ClearLines() { Memo1->clear(); }
 
-void TForm2::AddLine(const std::string& cp1251Line) {
-    if (cp1251Line.size() <= kLongestShownLine) {
-        Memo1->appendPlainText(FromCp1251(cp1251Line));
+void TForm2::AddLine(const std::string& line) {
+    const std::string_view shown = FirstCharacters(line, kLongestShownLine);
+    if (shown.size() == line.size()) {
+        Memo1->appendPlainText(QString::fromStdString(line));
         return;
     }
-    Memo1->appendPlainText(FromCp1251(cp1251Line.substr(0, kLongestShownLine) + "\x85"));
+    Memo1->appendPlainText(QString::fromStdString(std::string(shown) + "…"));
 }
 
 void TForm2::setVisible(bool visible) {

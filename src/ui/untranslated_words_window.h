@@ -14,8 +14,8 @@ class TForm2 : public QDialog {
     explicit TForm2(QWidget* parent = nullptr);
 
     void ClearLines();
-    // Appends one line of CP1251 text below the others.
-    void AddLine(const std::string& cp1251Line);
+    // Appends one line of text below the others.
+    void AddLine(const std::string& line);
 
     void setVisible(bool visible) override;
 

@@ -22,6 +22,9 @@ struct ImportCase {
     std::vector<std::string> found;
     std::string title = "list";
     bool swap = false;
+    // Without --cp1251: kept as written, and the folder is UTF-8 when CP1251 cannot hold it.
+    bool unicode = false;
+    bool utf8Folder = false;
 };
 
 // Named in test output by its name alone.
@@ -116,6 +119,34 @@ const std::vector<ImportCase>& Cases() {
          {"<b>кошка</b>  кот"},
          {}},
         ManyDuplicates(),
+        {"UnicodeKeepsEuropeanLetters",
+         "Mädchen = девочка\nStraße = улица\nSTRASSE = улица\ncafe\u0301 = кафе\n"
+         "καλημέρα = добрый день\nżółw = черепаха\n",
+         {"Mädchen", "Straße", "café", "καλημέρα", "żółw"},
+         {"девочка", "улица", "кафе", "добрый день", "черепаха"},
+         {"3:warning"},
+         "list",
+         false,
+         true,
+         true},
+        {"UnicodeInCp1251WhenItFits",
+         "cat\tкот\nЁж\tщётка\n",
+         {"cat", "Ёж"},
+         {"кот", "щётка"},
+         {},
+         "list",
+         false,
+         true,
+         false},
+        {"UnicodeRefusesOtherScripts",
+         "cat\tкот\ndog\t犬\nsmile\t🙂\n",
+         {"cat"},
+         {"кот"},
+         {"2:error", "3:error"},
+         "list",
+         false,
+         true,
+         false},
     };
     return cases;
 }
@@ -131,11 +162,14 @@ TEST_P(Import, MakesTheGameFilesAndReportsByLine) {
     BuildOptions options;
     options.fallbackTitle = "list";
     options.swap = test.swap;
-    const DictionaryLines lines = BuildDictionary(input, options, "in", Cp1251Folder(), found);
+    const Cp1251Folder folder(test.unicode ? FoldTarget::Unicode : FoldTarget::Cp1251);
+    const DictionaryLines lines = BuildDictionary(input, options, "in", folder, found);
 
+    EXPECT_EQ(lines.utf8, test.utf8Folder);
+    auto text = [&](const std::string& line) { return lines.utf8 ? line : Cp1251ToUtf8(line); };
     std::vector<std::string> names, names2, findings;
-    for (const auto& line : lines.names) names.push_back(Cp1251ToUtf8(line));
-    for (const auto& line : lines.names2) names2.push_back(Cp1251ToUtf8(line));
+    for (const auto& line : lines.names) names.push_back(text(line));
+    for (const auto& line : lines.names2) names2.push_back(text(line));
     for (const auto& finding : found.All()) {
         findings.push_back(std::to_string(finding.line) +
                            (finding.severity == Severity::Error ? ":error" : ":warning"));
@@ -144,8 +178,8 @@ TEST_P(Import, MakesTheGameFilesAndReportsByLine) {
     EXPECT_EQ(names2, test.names2);
     EXPECT_EQ(findings, test.found);
     ASSERT_EQ(lines.about.size(), 2u);
-    EXPECT_EQ(Cp1251ToUtf8(lines.about[0]), test.title);
-    EXPECT_EQ(Cp1251ToUtf8(lines.about[1]), "Слов: " + std::to_string(test.names.size()) + ".");
+    EXPECT_EQ(text(lines.about[0]), test.title);
+    EXPECT_EQ(text(lines.about[1]), "Слов: " + std::to_string(test.names.size()) + ".");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFormat, Import, testing::ValuesIn(Cases()),

@@ -27,7 +27,8 @@ std::vector<FolderFile> ExportThenImport(const fs::path& folder) {
     const ParsedInput input = ParseInput(decoded.utf8, InputFormat::Anki, "export", found);
     BuildOptions options;
     options.fallbackTitle = "export";
-    const DictionaryLines lines = BuildDictionary(input, options, "export", Cp1251Folder(), found);
+    const DictionaryLines lines =
+        BuildDictionary(input, options, "export", Cp1251Folder(FoldTarget::Unicode), found);
     for (const Diagnostic& finding : found.All()) ADD_FAILURE() << FormatDiagnostic(finding);
     return DictionaryFolderFiles(lines);
 }
@@ -69,6 +70,19 @@ TEST(RoundTrip, ImportOfAnExportGivesAnyCheckedFolderByteForByte) {
             EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string()))
                 << c.what << ": " << file.name;
         }
+    }
+}
+
+TEST(RoundTrip, AUtf8FolderComesBackByteForByte) {
+    test::TempDir dir;
+    const fs::path folder = dir.File("deutsch");
+    WriteFolder(folder,
+                {{"about.txt", "Deutsch für dich\r\nΛέξεις και слова.\r\n"},
+                 {"names.txt", "der Schlüssel\r\ndie Straße\r\n"},
+                 {"names2.txt", "ключ  отмычка\r\nулица\r\n"}},
+                ExistingFolder::Keep);
+    for (const FolderFile& file : ExportThenImport(folder)) {
+        EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string())) << file.name;
     }
 }
 

@@ -48,12 +48,16 @@ void GameProcess::RemoveShippedDictionaries() {
 }
 
 void GameProcess::AddDictionary(const std::string& name, const std::string& about,
-                                const std::string& words, const std::string& translations) {
+                                const std::string& words, const std::string& translations,
+                                Encoding encoding) {
     const fs::path folder = fs::path(folder_) / name;
     fs::create_directories(folder);
-    std::ofstream(folder / "about.txt", std::ios::binary) << Cp1251Lines(about);
-    std::ofstream(folder / "names.txt", std::ios::binary) << Cp1251Lines(words);
-    std::ofstream(folder / "names2.txt", std::ios::binary) << Cp1251Lines(translations);
+    auto text = [encoding](const std::string& utf8) {
+        return encoding == Encoding::Utf8 ? utf8 + "\n" : Cp1251Lines(utf8);
+    };
+    std::ofstream(folder / "about.txt", std::ios::binary) << text(about);
+    std::ofstream(folder / "names.txt", std::ios::binary) << text(words);
+    std::ofstream(folder / "names2.txt", std::ios::binary) << text(translations);
 }
 
 bool GameProcess::Start(const std::string& display) {

@@ -28,9 +28,11 @@ class GameProcess {
     std::string Folder() const { return folder_; }
     void RemoveFile(const std::string& relativePath);
     void RemoveShippedDictionaries();
-    // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends.
+    // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends,
+    // or as a text editor saves them: UTF-8 with LF ends.
+    enum class Encoding { Cp1251, Utf8 };
     void AddDictionary(const std::string& name, const std::string& about, const std::string& words,
-                       const std::string& translations);
+                       const std::string& translations, Encoding encoding = Encoding::Cp1251);
 
     bool Start(const std::string& display);
     // Starts an installed launcher instead, as a player does, with home as HOME and the XDG

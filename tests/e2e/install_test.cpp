@@ -13,6 +13,7 @@
 #include "game_process.h"
 #include "installation.h"
 #include "text/cp1251.h"
+#include "text/dictionary_text.h"
 #include "text/text_lines.h"
 
 namespace lexo::e2e {
@@ -33,10 +34,11 @@ std::string ReadFile(const fs::path& path) {
 
 // What the dialog shows below a dictionary's title: the lines of about.txt after the first.
 std::string Description(const fs::path& folder) {
+    const std::string about = DictionaryFileText(ReadFile(folder / "about.txt"));
     std::string text;
     int line = 0;
-    ForEachLine(ReadFile(folder / "about.txt"), LineEnds::AnyAndNulEnds, [&](std::string_view l) {
-        if (line++ > 0) text += (line > 2 ? "\n" : "") + Cp1251ToUtf8(l);
+    ForEachLine(about, LineEnds::AnyAndNulEnds, [&](std::string_view l) {
+        if (line++ > 0) text += (line > 2 ? "\n" : "") + std::string(l);
     });
     return text;
 }

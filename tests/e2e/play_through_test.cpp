@@ -162,6 +162,42 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
         << history[0];
 }
 
+// A German dictionary saved as UTF-8 by a text editor: its word is shown and answered as it is
+// spelled, and also typed without the umlaut.
+TEST_F(PlayThrough, AUtf8DictionaryIsAnsweredWithAndWithoutItsMarks) {
+    game.AddDictionary("c-deutsch", "Deutsch\nEin Wort.", "der Schlüssel", "ключ",
+                       GameProcess::Encoding::Utf8);
+    ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
+    // a-cats, b-dogs, c-deutsch: the third, typing words.
+    desktop.Activate(*dialog);
+    for (int i = 0; i < 3; ++i) desktop.Key("Down");
+    for (int i = 0; i < 3; ++i) desktop.Key("Tab");
+    desktop.Key("Up");  // "Ввод слов"
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+    desktop.Activate(*main);
+    ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    Answer("der Schlüssel");
+    // The score counts the 13 characters typed, not their 14 bytes.
+    EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:13."))
+        << desktop.Title(*main);
+    // The next monster brings the same word; until it is on the field a miss changes nothing.
+    const std::string second = "Lexodrome. Words complete: 2. Score:26.";
+    EXPECT_TRUE(PollUntil(40s, [&] {
+        Answer("DER SCHLUSSEL");
+        return desktop.WaitForTitle(*main, second, 1s);
+    })) << desktop.Title(*main);
+
+    auto list = desktop.WaitForWindow(kList, 60s);
+    ASSERT_TRUE(list) << game.Stderr();
+    EXPECT_EQ(desktop.CopyText(*list), "der Schlüssel - ключ");
+    // The game is in the history before its list is shown.
+    const std::vector<std::string> history = game.HistoryLines();
+    ASSERT_EQ(history.size(), 1u) << game.Stderr();
+    EXPECT_NE(history[0].find(R"("shot":["der Schlüssel","der Schlüssel"])"), std::string::npos)
+        << history[0];
+}
+
 // The words a game left on the field come back as a dictionary of their own, written by
 // lexodrome-dict review from a history whose game was three days ago.
 TEST_F(PlayThrough, AReviewDictionaryOfMissedWordsIsPlayed) {

@@ -15,9 +15,7 @@
 namespace {
 
 using lexo::LineEnds;
-using lexo::line_scan::ScanPath;
 using lexo::test::ReadLinesByteByByte;
-using lexo::test::ScannedLineEnds;
 
 std::vector<std::string> SplitLines(std::string_view text, LineEnds ends) {
     std::vector<std::string> lines;
@@ -37,9 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (LineEnds ends : {LineEnds::CrLfOrLf, LineEnds::AnyAndNulEnds}) {
         LEXO_FUZZ_CHECK(SplitLines(text, ends) == ReadLinesByteByByte(text, ends));
-        // The processor's fast scan and the portable one agree.
-        LEXO_FUZZ_CHECK(ScannedLineEnds(text, ends, ScanPath::Best) ==
-                        ScannedLineEnds(text, ends, ScanPath::Portable));
     }
 
     lexo::StringList list;

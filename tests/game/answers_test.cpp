@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "text/unicode_text.h"
 
 namespace lexo::testing {
 namespace {
@@ -6,7 +7,7 @@ namespace {
 class Answers : public GameTest {
   protected:
     void Type(const std::string& utf8) {
-        windows.editText = Utf8ToCp1251(utf8);
+        windows.editText = utf8;
         game.Edit1KeyUp(Game::kEnterKey);
     }
 };
@@ -91,7 +92,7 @@ TEST_F(Answers, CapitalsAndYoMatchTheWordAsShown) {
     AddMonster(2, 30, 20, "tree", "Елка");
     AddMonster(2, 50, 20, "haus", "дом");
     Type("ёлка");
-    EXPECT_EQ(windows.editHistory.front(), Utf8ToCp1251("елка")) << "the line shows е for ё";
+    EXPECT_EQ(windows.editHistory.front(), "елка") << "the line shows е for ё";
     EXPECT_EQ(state.LiveMonsters.Word[1], "haus");
     Type("ЕЖ");  // Caps Lock on
     EXPECT_EQ(state.LiveMonsters.Word[0], "haus");
@@ -102,6 +103,45 @@ TEST_F(Answers, CapitalsAndYoMatchTheWordAsShown) {
     Type("Haus");
     EXPECT_EQ(state.LiveMonsters.Count(), 0u);
     EXPECT_EQ(state.Score, 10);
+}
+
+// Any language: case folded, marks ignored on both sides, "й" a letter of its own; the score
+// counts characters, not bytes.
+TEST_F(Answers, UnicodeAnswersFoldCaseAndIgnoreMarks) {
+    struct Case {
+        const char* typed;
+        const char* word;
+        bool hits;
+    };
+    const Case cases[] = {
+        {"strasse", "Straße", true},
+        {"STRASSE", "Straße", true},
+        {"cafe", "café", true},
+        {"CAFÉ", "café", true},
+        {"madchen", "Mädchen", true},
+        {"MÄDCHEN", "madchen", true},
+        {"ЕЖ", "ёж", true},
+        {"καλημερα", "καλημέρα", true},
+        {"ΚΑΛΗΜΈΡΑ", "καλημέρα", true},
+        {"иод", "йод", false},
+        {"йод", "иод", false},
+        {"й", "йод", true},
+        {"cafe\xCC\x81", "café", true},
+        {"zolw", "żółw", true},
+        {"сцена", "сцена", true},
+        {"strasse", "Strasze", false},
+    };
+    state.GameMode = kModeWords;
+    for (const Case& test : cases) {
+        state.LiveMonsters = LiveMonsterTable();
+        state.Score = 0;
+        AddMonster(2, 10, 20, test.word);
+        Type(test.typed);
+        EXPECT_EQ(state.LiveMonsters.Count(), test.hits ? 0u : 1u)
+            << test.typed << " against " << test.word;
+        const size_t characters = CharacterCount(test.typed);
+        EXPECT_EQ(state.Score, test.hits ? static_cast<int32_t>(characters) : 0) << test.typed;
+    }
 }
 
 TEST_F(Answers, TheCorpseKeepsTheBottomEdgeAndThePlayerFacesTheShot) {

@@ -102,6 +102,13 @@ RecordingEngine::RecordingEngine() {
 
 RecordingEngine::~RecordingEngine() { current = nullptr; }
 
+void RecordingEngine::AddUtf8TextEntry() {
+    entries_.DrawText2D_UTF8 = [](EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                  int32_t colour, int32_t alpha, double scale) {
+        Record("DrawText2D_UTF8", font, x, y, utf8, colour, alpha, scale);
+    };
+}
+
 std::vector<std::string> RecordingEngine::CallsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const std::string& call : calls) {

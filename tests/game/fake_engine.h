@@ -18,6 +18,9 @@ class RecordingEngine {
 
     const EngineEntries& Entries() const { return entries_; }
 
+    // Gives the table the optional entry for UTF-8 text, as a newer library has it.
+    void AddUtf8TextEntry();
+
     std::vector<std::string> calls;
     std::map<std::string, EngineHandle> handles;  // path -> handle
 

@@ -49,12 +49,12 @@ class GameTest : public ::testing::Test {
 
     void AddMonster(int32_t kind, int32_t x, int32_t y, const std::string& word,
                     const std::string& translation = "") {
-        state.LiveMonsters.Append(kind, x, y, Utf8ToCp1251(word), Utf8ToCp1251(translation));
+        state.LiveMonsters.Append(kind, x, y, word, translation);
     }
 
     void SetDictionary(const std::string& words, const std::string& translations) {
-        state.WordList.SetText(Utf8ToCp1251(words));
-        state.TranslationList.SetText(Utf8ToCp1251(translations));
+        state.WordList.SetText(words);
+        state.TranslationList.SetText(translations);
     }
 
     RecordingEngine engine;

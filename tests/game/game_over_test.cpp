@@ -18,7 +18,7 @@ TEST(Overlaps, SharedInteriorOnlyTouchingIsNot) {
 
 TEST(UntranslatedLine, DoubleSpacesInTheTranslationBecomeCommas) {
     auto line = [](const std::string& word, const std::string& translation) {
-        return Cp1251ToUtf8(UntranslatedLine(Utf8ToCp1251(word), Utf8ToCp1251(translation)));
+        return UntranslatedLine(word, translation);
     };
     EXPECT_EQ(line("cat", "кот  кошка"), "cat - кот, кошка");
     EXPECT_EQ(line("cat", "кот  кошка  котенок"), "cat - кот, кошка, котенок");
@@ -102,8 +102,7 @@ TEST_F(GameOver, DeathAnimationContinuesFromTheCurrentFrameThenListsAndRestarts)
 
     ASSERT_EQ(windows.shownUntranslated.size(), 1u);
     EXPECT_EQ(windows.shownUntranslated[0],
-              (std::vector<std::string>{Utf8ToCp1251("first - первый, начальный"),
-                                        Utf8ToCp1251("second - второй")}));
+              (std::vector<std::string>{"first - первый, начальный", "second - второй"}));
     for (const auto& [timer, timerState] : windows.timersWhileListed)
         EXPECT_FALSE(timerState.enabled);
     EXPECT_EQ(windows.dictionaryDialogs, 1);
@@ -115,7 +114,7 @@ TEST_F(GameOver, DeathAnimationContinuesFromTheCurrentFrameThenListsAndRestarts)
     EXPECT_EQ(state.LiveMonsters.Count(), 0u);
     EXPECT_EQ(state.Corpses.Count(), 0u);
     EXPECT_EQ(state.WordList.Count(), 2u);
-    EXPECT_EQ(state.TranslationList[1], Utf8ToCp1251("два"));
+    EXPECT_EQ(state.TranslationList[1], "два");
     EXPECT_EQ(state.Score, 0);
     EXPECT_EQ(state.WordsComplete, 0);
     EXPECT_EQ(windows.timers[TimerId::TimerMove].interval, 25);

@@ -41,8 +41,8 @@ TEST_F(Monsters, CarriesTheWordAndTheTranslationOfTheSameLine) {
     for (int i = 0; i < 50; ++i) game.SpawnMonster();
     ASSERT_EQ(state.LiveMonsters.Count(), 3u);
     for (size_t row = 0; row < 3; ++row) {
-        const std::string word = Cp1251ToUtf8(state.LiveMonsters.Word[row]);
-        const std::string translation = Cp1251ToUtf8(state.LiveMonsters.Translation[row]);
+        const std::string word = state.LiveMonsters.Word[row];
+        const std::string translation = state.LiveMonsters.Translation[row];
         EXPECT_EQ(translation, word == "cat" ? "кот  кошка" : word == "dog" ? "собака" : "рыба");
     }
 }

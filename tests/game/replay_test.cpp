@@ -41,7 +41,7 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
                             : DictionaryChoice{"colours", kModeTranslations, 7};
     };
     auto type = [&](const std::string& utf8) {
-        windows.editText = Utf8ToCp1251(utf8);
+        windows.editText = utf8;
         game.Edit1KeyUp(Game::kEnterKey);
     };
 
@@ -87,12 +87,11 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     EXPECT_EQ(line["pace"], 40);
     EXPECT_EQ(line["words_complete"], 1);
     EXPECT_EQ(line["score"], firstWord.size());
-    EXPECT_EQ(line["shot"], nlohmann::json::array({Cp1251ToUtf8(firstWord)}));
+    EXPECT_EQ(line["shot"], nlohmann::json::array({firstWord}));
     ASSERT_EQ(line["missed"].size(), expectedList.size());
     for (size_t row = 0; row < expectedList.size(); ++row) {
         const auto& missed = line["missed"][row];
-        EXPECT_EQ(Utf8ToCp1251(UntranslatedLine(missed["word"], missed["translation"])),
-                  expectedList[row]);
+        EXPECT_EQ(UntranslatedLine(missed["word"], missed["translation"]), expectedList[row]);
     }
 
     // The new game: the colours dictionary in translation mode.
@@ -100,7 +99,7 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     EXPECT_FALSE(state.GameOver);
     EXPECT_EQ(windows.timers[TimerId::TimerMove].interval, 7);
     ASSERT_TRUE(clock.RunUntil([&] { return state.LiveMonsters.Count() >= 1; }));
-    const std::string word = Cp1251ToUtf8(state.LiveMonsters.Word[0]);
+    const std::string word = state.LiveMonsters.Word[0];
     ASSERT_TRUE(word == "red" || word == "blue") << word;
     EXPECT_EQ(windows.caption,
               "Lexodrome. Words complete: 1. Score:" + std::to_string(firstWord.size()) + ".");

@@ -72,7 +72,7 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
     EXPECT_EQ(state.PlayerFrame, 1);
     EXPECT_FALSE(state.PlayerAnimating);
     EXPECT_EQ(state.WordList.Count(), 2u);
-    EXPECT_EQ(state.TranslationList[1], Utf8ToCp1251("собака"));
+    EXPECT_EQ(state.TranslationList[1], "собака");
     EXPECT_EQ(state.Sprites.AliveSprites.size(), 2u);
     EXPECT_EQ(windows.timers[TimerId::TimerMove].interval, 33);
     for (TimerId timer : {TimerId::TimerAdd, TimerId::TimerMove, TimerId::TimerAnimat}) {
@@ -90,8 +90,8 @@ TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
     windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
     ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
     ASSERT_EQ(state.WordList.Count(), 2u);
-    EXPECT_EQ(state.WordList[0], Utf8ToCp1251("ёж"));
-    EXPECT_EQ(state.TranslationList[1], Utf8ToCp1251("кот  кошка"));
+    EXPECT_EQ(state.WordList[0], "ёж");
+    EXPECT_EQ(state.TranslationList[1], "кот  кошка");
 }
 
 TEST_F(StartUp, LoadingAssetsTwiceLeavesTheSameStateAsOnce) {

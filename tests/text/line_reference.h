@@ -1,9 +1,8 @@
 #pragma once
 
 // What the text tests and the line-splitting fuzzer check the splitter against: the rules read
-// one byte at a time, and the line ends one scan path finds.
+// one byte at a time.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,22 +35,6 @@ inline std::vector<std::string> ReadLinesByteByByte(std::string_view text, LineE
     }
     if (open) lines.push_back(line);
     return lines;
-}
-
-// Every line end one scan path finds, chunk by chunk, and last where the text ends.
-inline std::vector<uint64_t> ScannedLineEnds(std::string_view text, LineEnds ends,
-                                             line_scan::ScanPath path) {
-    using namespace line_scan;
-    std::vector<uint64_t> found;
-    LineEnd chunk[kChunk + kScanSlack];
-    bool crBefore = false;
-    size_t end = text.size();
-    for (size_t from = 0; from < end; from += kChunk) {
-        const size_t count = ScanChunk(text, from, ends, crBefore, end, chunk, path);
-        for (size_t i = 0; i < count; ++i) found.push_back(chunk[i].Offset());
-    }
-    found.push_back(end);
-    return found;
 }
 
 }  // namespace lexo::test

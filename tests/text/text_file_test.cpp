@@ -8,6 +8,8 @@
 
 #include "errors/run_time_error.h"
 #include "temp_dir.h"
+#include "text/cp1251.h"
+#include "text/dictionary_text.h"
 
 namespace lexo {
 namespace {
@@ -84,6 +86,46 @@ TEST_F(TextFileTest, ReadBoundedFileTakesRegularFilesAndPipesUpToTheLimit) {
     FILE* pipe = popen(("printf 1234 > " + fifo).c_str(), "r");
     EXPECT_EQ(ReadBoundedFile(fifo, 4, true), "1234") << "a pipe, such as /dev/stdin";
     pclose(pipe);
+}
+
+// Each dictionary file is decided on its own: UTF-8 with a byte-order mark, or when wholly
+// valid UTF-8 beyond ASCII; CP1251 otherwise, with line ends and NUL bytes as they were.
+TEST_F(TextFileTest, DictionaryFilesAreReadAsUtf8OrCp1251) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        DictionaryEncoding encoding;
+        std::string text;  // as the game holds it, UTF-8
+    };
+    // CP1251 "Р°" is the UTF-8 of "а"; only the last line shows the file is not UTF-8.
+    const std::string lookAlike =
+        Utf8ToCp1251("Р°\r\n") + std::string(5000, 'x') + Utf8ToCp1251("\r\nкот");
+    const Case cases[] = {
+        {"BOM",
+         "\xEF\xBB\xBFStra\xC3\x9F"
+         "e\r\n",
+         DictionaryEncoding::Utf8WithBom, "Straße\r\n"},
+        {"BOM, then bytes that are not UTF-8",
+         "\xEF\xBB\xBF"
+         "a\xFF"
+         "b\xC3\rc",
+         DictionaryEncoding::Utf8WithBom, "a\uFFFDb\uFFFD\rc"},
+        {"valid UTF-8", "Schl\xC3\xBCssel\nd\xC3\xA9j\xC3\xA0\0x"s, DictionaryEncoding::Utf8,
+         "Schlüssel\ndéjà\0x"s},
+        {"CP1251", Utf8ToCp1251("ёж\r\n\r\nкот\0Ра"s), DictionaryEncoding::Cp1251,
+         "ёж\r\n\r\nкот\0Ра"s},
+        {"CP1251 that starts like UTF-8", lookAlike, DictionaryEncoding::Cp1251,
+         "Р°\r\n" + std::string(5000, 'x') + "\r\nкот"},
+        {"ASCII only", "cat\r\ndog\r", DictionaryEncoding::Cp1251, "cat\r\ndog\r"},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(DetectDictionaryEncoding(test.bytes), test.encoding) << test.what;
+        EXPECT_EQ(ReadDictionaryFile(Write("names.txt", test.bytes)), test.text) << test.what;
+    }
+    // The start of a longer file may end inside a character.
+    EXPECT_EQ(DetectDictionaryEncoding("d\xC3\xA9j\xC3", true), DictionaryEncoding::Utf8);
+    EXPECT_EQ(DetectDictionaryEncoding("d\xC3\xA9j\xC3", false), DictionaryEncoding::Cp1251);
 }
 
 }  // namespace

@@ -74,32 +74,6 @@ TEST(StringList, SetTextReplacesTheContent) {
     EXPECT_TRUE(list.Empty());
 }
 
-// Texts made mostly of line-end bytes, so that every arrangement of CR, LF and NUL across the
-// 64-byte blocks and 1024-byte chunks of the scan comes up.
-std::string RandomLineEndText(std::mt19937& random, size_t length) {
-    static constexpr char kBytes[] = {'\r', '\n', '\0', 'a', '\xE0', ' '};
-    std::uniform_int_distribution<int> pick(0, 5);
-    std::uniform_int_distribution<int> rareNul(0, 200);
-    std::string text(length, 'a');
-    for (char& c : text) {
-        c = kBytes[pick(random)];
-        if (c == '\0' && rareNul(random) != 0) c = 'b';
-    }
-    return text;
-}
-
-TEST(LineScan, TheFastAndThePortableScanFindTheSameLineEnds) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        const std::string text = RandomLineEndText(random, 1 + round * 13 % 3000);
-        for (LineEnds ends : {LineEnds::AnyAndNulEnds, LineEnds::CrLfOrLf}) {
-            EXPECT_EQ(test::ScannedLineEnds(text, ends, line_scan::ScanPath::Best),
-                      test::ScannedLineEnds(text, ends, line_scan::ScanPath::Portable))
-                << round;
-        }
-    }
-}
-
 TEST(StringList, ManyShortLinesOutgrowTheFirstRoom) {
     // One-byte lines: far more than the room made for lines of eight bytes.
     StringList list;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 namespace lexo {
@@ -32,6 +35,24 @@ TEST(MainWindow, TheSixTimersStartWithTheirIntervalsAndStates) {
         EXPECT_FALSE(timer->isSingleShot());
         EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
     }
+}
+
+// Dead keys, Compose and input methods give their letters as input method events, not keys;
+// what is still being composed is not yet part of the answer.
+TEST(MainWindow, TheAnswerLineTakesLettersFromInputMethods) {
+    GameState state;
+    EngineLibrary library;
+    TForm1 form(state, library);
+    QTest::keyClicks(form.Edit1(), "Schl");
+    QList<QInputMethodEvent::Attribute> none;
+    QInputMethodEvent composing(QString::fromUtf8("¨"), none);
+    QCoreApplication::sendEvent(form.Edit1(), &composing);
+    EXPECT_EQ(form.EditText(), "Schl");
+    QInputMethodEvent committed(QString(), none);
+    committed.setCommitString(QString::fromUtf8("ü"));
+    QCoreApplication::sendEvent(form.Edit1(), &committed);
+    QTest::keyClicks(form.Edit1(), "ssel");
+    EXPECT_EQ(form.EditText(), "Schlüssel");
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Game text is UTF-8; these are the few things the game asks of it beyond bytes.
+namespace lexo {
+
+// The form in which answers and dictionary entries are compared: case folded ("ß" as "ss"),
+// with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε", "ł" as "l"), so that a word
+// is hit as it is shown whether the player types capitals or the marks. The Cyrillic "й" and "ў"
+// are letters of their own and keep their breve.
+std::string MatchForm(std::string_view utf8);
+
+// Case folded only ("Straße" as "strasse", "Ёж" as "еж"), for telling whether two entries are
+// the same word.
+std::string CaseFolded(std::string_view utf8);
+
+// The number of characters (code points) of UTF-8 text.
+size_t CharacterCount(std::string_view utf8);
+
+// The text's first `count` characters (all of it when it has no more).
+std::string_view FirstCharacters(std::string_view utf8, size_t count);
+
+}  // namespace lexo
