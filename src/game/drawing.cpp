@@ -1,6 +1,5 @@
 #include "game/field_geometry.h"
 #include "game/game.h"
-#include "text/cp1251.h"
 
 namespace lexo {
 namespace {
@@ -12,11 +11,6 @@ constexpr int32_t kBannerY = 200;
 constexpr int32_t kTextAlpha = 255;
 constexpr double kTextScale = 1.0;
 
-const std::string& BannerText() {
-    static const std::string banner = Utf8ToCp1251("ИГРА ОКОНЧЕНА!");
-    return banner;
-}
-
 }  // namespace
 
 void Game::DrawFrame() const {
@@ -26,7 +20,7 @@ void Game::DrawFrame() const {
     DrawPlayer();
     DrawMonsters();
     if (state_.GameOver) {
-        engine_.DrawText2D(state_.Assets.BannerFont, kBannerX, kBannerY, BannerText().c_str(),
+        engine_.DrawText2D(state_.Assets.BannerFont, kBannerX, kBannerY, texts_.banner.c_str(),
                            kBannerColour, kTextAlpha, kTextScale);
     }
     engine_.End2D();

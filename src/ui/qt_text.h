@@ -13,4 +13,7 @@ inline QString FromCp1251(const std::string& cp1251) {
 }
 inline std::string ToCp1251(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
 
+// A text of the windows (a translated one) in the form the game logic keeps its text in.
+inline std::string ToGameText(const QString& text) { return ToCp1251(text); }
+
 }  // namespace lexo

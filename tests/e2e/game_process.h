@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ class GameProcess {
     // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends.
     void AddDictionary(const std::string& name, const std::string& about, const std::string& words,
                        const std::string& translations);
+
+    // The game starts in the classic C.UTF-8 locale, with no other language asked for; this
+    // sets one more variable of its environment (LANG, LANGUAGE, ...) for the next start.
+    void SetEnvironment(const std::string& name, const std::string& value);
 
     bool Start(const std::string& display);
     // Starts an installed launcher instead, as a player does, with home as HOME and the XDG
@@ -65,6 +70,7 @@ class GameProcess {
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
     int printScreens_ = 0;
+    std::map<std::string, std::string> environment_;
 };
 
 }  // namespace lexo::e2e

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "game_fixture.h"
 
 namespace lexo::testing {
@@ -56,6 +58,16 @@ TEST_F(Drawing, GameOverHidesWordsShowsTheDeadPlayerAndTheBanner) {
                          "DrawText2D(5,145,200," + Utf8ToCp1251("ИГРА ОКОНЧЕНА!") + ",255,255,1)",
                          "End2D()",
                      }));
+}
+
+TEST_F(Drawing, TheBannerIsTheOneTheWindowsGive) {
+    GameTexts texts;
+    texts.banner = "GAME OVER!";
+    game.UseTexts(texts);
+    state.GameOver = true;
+    const Calls calls = Frame();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawText2D(5,145,200,GAME OVER!,255,255,1)"),
+              calls.end());
 }
 
 TEST_F(Drawing, ARowOfAKindOutsideTheCatalogueIsNotDrawn) {

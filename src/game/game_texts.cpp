@@ -1,0 +1,27 @@
+#include "game/game_texts.h"
+
+#include "text/cp1251.h"
+
+namespace lexo {
+
+GameTexts::GameTexts()
+    : banner(Utf8ToCp1251("ИГРА ОКОНЧЕНА!")),
+      noWords(Utf8ToCp1251("В файле \"%1\" нет ни одного слова")) {}
+
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                            pattern[i + 1] <= '9';
+        const size_t index = marker ? static_cast<size_t>(pattern[i + 1] - '1') : values.size();
+        if (index < values.size()) {
+            text += values.begin()[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace lexo
