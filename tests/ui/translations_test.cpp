@@ -38,9 +38,7 @@ TEST(PlayerLanguage, TheDesktopsLanguageWinsAndCKeepsTheClassicGame) {
             auto found = c.environment.find(name);
             return found == c.environment.end() ? nullptr : found->second.c_str();
         });
-        std::string trace;
-        for (const auto& [name, value] : c.environment) trace += name + "=" + value + " ";
-        SCOPED_TRACE(trace);
+        SCOPED_TRACE(::testing::PrintToString(c.environment));
         EXPECT_EQ(chosen.code, c.code);
         EXPECT_EQ(chosen.asked, c.asked);
     }
