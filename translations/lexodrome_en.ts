@@ -15,7 +15,7 @@
     <message>
         <source>В файле &quot;%1&quot; нет ни одного слова</source>
         <extracomment>%1 is the path of the dictionary&apos;s names.txt. Code page 1251 letters only.</extracomment>
-        <translation>The file &quot;%1&quot; holds no word at all</translation>
+        <translation>There is not a single word in the file &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
