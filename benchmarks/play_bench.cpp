@@ -284,7 +284,9 @@ int Run(const std::string& gameFolder, const std::string& floorProgram) {
                     {{"DISPLAY", server.Name()},
                      {"SDL_AUDIODRIVER", "dummy"},
                      {"XDG_RUNTIME_DIR", dir.Path()},
-                     {"QT_QPA_PLATFORM", ""}}};
+                     {"QT_QPA_PLATFORM", ""},
+                     // The classic texts: the caption is read for the words shot.
+                     {"LEXODROME_LANGUAGE", "C"}}};
     std::error_code error;
     std::filesystem::copy(gameFolder, setting.folder, std::filesystem::copy_options::recursive,
                           error);

@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # debian-staging.cmake adds what dpkg-shlibdeps finds zarnik and DGLEngine.so linking; the
 # engine opens SDL2_mixer only at run time, and the windows want a sans font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
 # The extended description; cpack puts the summary above it and indents every line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Monsters carrying dictionary words walk in from the edges of the field toward
@@ -25,6 +25,7 @@ to shoot. When a monster reaches the wizard the game is over and the words
 left unanswered are listed with their translations.
 .
 Dictionaries for Russian speakers learning English and German are included;
-players add their own as folders of text files in ~/.local/share/lexodrome.")
+players add their own as folders of text files in ~/.local/share/lexodrome.
+The game speaks Russian, English, German or Ukrainian, as the desktop does.")
 
 include(CPack)

@@ -52,8 +52,8 @@ void Game::CheckAnswer(const std::string& answer) {
                   static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
         state_.WordsComplete += 1;
         state_.Score += static_cast<int32_t>(CharacterCount(answer));
-        windows_.SetCaption("Lexodrome. Words complete: " + std::to_string(state_.WordsComplete) +
-                            ". Score:" + std::to_string(state_.Score) + ".");
+        windows_.SetCaption(FillIn(texts_.scoreCaption, {std::to_string(state_.WordsComplete),
+                                                         std::to_string(state_.Score)}));
         state_.WordsShot.push_back(std::move(monsters.Word[row]));
         monsters.Remove(row);
         return;

@@ -22,7 +22,7 @@ bool HoldsAWord(const StringList& lines) {
 
 // Both files are read before either list is taken, so a dictionary that fails halfway leaves
 // nothing of itself in the game.
-DictionaryLines ReadDictionaryFiles(const std::string& folder) {
+DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string& noWords) {
     // The game runs in its own folder: dictionary folders are relative to it.
     const std::string names = DictionaryFilePath(".", folder, kNamesFile);
     DictionaryLines lines;
@@ -31,7 +31,8 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder) {
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
         // start, or bring monsters that nothing typed can shoot.
-        throw RunTimeError(Utf8ToCp1251("В файле \"" + names + "\" нет ни одного слова"));
+        // Run-time errors are CP1251, as every other of their texts.
+        throw RunTimeError(Utf8ToCp1251(FillIn(noWords, {names})));
     }
     return lines;
 }
@@ -51,7 +52,8 @@ void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
 bool Game::LoadChosenDictionary() {
     for (;;) {
         DictionaryLines lines;
-        if (RunGuarded([&] { lines = ReadDictionaryFiles(state_.DictionaryDir); })) {
+        if (RunGuarded(
+                [&] { lines = ReadDictionaryFiles(state_.DictionaryDir, texts_.noWords); })) {
             state_.WordList = std::move(lines.words);
             state_.TranslationList = std::move(lines.translations);
             return true;

@@ -12,7 +12,6 @@ constexpr int32_t kBannerX = 145;
 constexpr int32_t kBannerY = 200;
 constexpr int32_t kTextAlpha = 255;
 constexpr double kTextScale = 1.0;
-const std::string kBannerText = "ИГРА ОКОНЧЕНА!";
 // No glyph of the word font is narrower than a pixel, and a word starts at most a field's width
 // left of it: no more characters than this can show, however long the word is.
 constexpr size_t kMostCharactersShown = 2 * kFieldWidth;
@@ -26,7 +25,7 @@ void Game::DrawFrame() const {
     DrawPlayer();
     DrawMonsters();
     if (state_.GameOver) {
-        DrawText(state_.Assets.BannerFont, kBannerX, kBannerY, kBannerText, kBannerColour);
+        DrawText(state_.Assets.BannerFont, kBannerX, kBannerY, texts_.banner, kBannerColour);
     }
     engine_.End2D();
 }

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "engine_contract/engine_entries.h"
 #include "game/game_record.h"
 #include "game/game_state.h"
+#include "game/game_texts.h"
 #include "game/game_windows.h"
 
 namespace lexo {
@@ -22,6 +24,9 @@ class Game {
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    // The texts the game writes (caption, banner, its own error), in the player's language.
+    void UseTexts(GameTexts texts) { texts_ = std::move(texts); }
 
     // Main window created: seeds the random generator.
     void FormCreate(uint32_t seed);
@@ -87,6 +92,7 @@ class Game {
     const EngineEntries& engine_;
     GameWindows& windows_;
     GameHistory* history_;
+    GameTexts texts_;
     bool engineStarted_ = false;
 };
 

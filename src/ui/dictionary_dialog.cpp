@@ -133,7 +133,7 @@ QString AbsoluteFolderName(const std::string& folder) {
 TForm3::TForm3(const std::string& workingDir, QWidget* parent)
     : QDialog(parent), workingDir_(workingDir) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QStringLiteral("Выберите словарь:"));
+    setWindowTitle(tr("Выберите словарь:"));
     setFont(ArialFont(11));
     setFixedSize(369, 239);
     CreateControls();
@@ -151,8 +151,7 @@ void TForm3::CreateControls() {
     List->setItemDelegate(new FixedHeightDelegate(List));
     connect(List, &QListWidget::itemSelectionChanged, this, &TForm3::ListClick);
 
-    But1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("ОК"),
-                           this);
+    But1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("ОК"), this);
     But1->setGeometry(8, 184, 169, 25);
     But1->setEnabled(false);
     But1->setDefault(true);
@@ -171,8 +170,7 @@ void TForm3::CreateControls() {
 
     CreateRadioGroup();
 
-    Label3 = MakeLabel(this, 8, 216,
-                       QStringLiteral("Чем больше это число, тем медленнее идут монстры:"));
+    Label3 = MakeLabel(this, 8, 216, tr("Чем больше это число, тем медленнее идут монстры:"));
     // The label ends before the speed field at 288.
     FitLabelWidth(Label3, 288 - 8 - 2);
 
@@ -184,18 +182,18 @@ void TForm3::CreateControls() {
     UpDown1->setValue(kInitialSpeed);
     UpDown1->setWrapping(false);
 
-    QuitButton = new QPushButton(QStringLiteral("Выход"), this);
+    QuitButton = new QPushButton(tr("Выход"), this);
     QuitButton->setGeometry(But1->geometry());
     QuitButton->hide();
     connect(QuitButton, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
 void TForm3::CreateRadioGroup() {
-    RadioGroup1 = new QGroupBox(QStringLiteral("Режим игры"), this);
+    RadioGroup1 = new QGroupBox(tr("Режим игры"), this);
     RadioGroup1->setGeometry(184, 160, 177, 49);
-    WordsChoice = new QRadioButton(QStringLiteral("Ввод слов"), RadioGroup1);
+    WordsChoice = new QRadioButton(tr("Ввод слов"), RadioGroup1);
     WordsChoice->setGeometry(8, 18, 161, 15);
-    TranslationsChoice = new QRadioButton(QStringLiteral("Ввод переводов"), RadioGroup1);
+    TranslationsChoice = new QRadioButton(tr("Ввод переводов"), RadioGroup1);
     TranslationsChoice->setGeometry(8, 33, 161, 15);
     TranslationsChoice->setChecked(true);
     // As in a classic radio group, Tab reaches only the chosen mode and the arrow keys change
@@ -231,10 +229,10 @@ void TForm3::FormCreate() {
 // Without a dictionary folder no game can start: say where the game looked and what a
 // dictionary folder holds, and let the player leave.
 void TForm3::ShowNoDictionaryHelp() {
-    SetLabelText(Label1, QStringLiteral("Словари не найдены"));
-    Memo1->setPlainText(QStringLiteral("Папка, в которой искали словари:\n%1\n\n"
-                                       "Словарь - это папка внутри неё с тремя файлами: "
-                                       "about.txt, names.txt и names2.txt.")
+    SetLabelText(Label1, tr("Словари не найдены"));
+    Memo1->setPlainText(tr("Папка, в которой искали словари:\n%1\n\n"
+                           "Словарь - это папка внутри неё с тремя файлами: "
+                           "about.txt, names.txt и names2.txt.")
                             .arg(AbsoluteFolderName(workingDir_)));
     But1->hide();
     But1->setDefault(false);

@@ -25,6 +25,8 @@ namespace lexo {
 // dictionary at all (it explains where it looked and offers QuitButton instead) or when the
 // game asks for QuitButton beside But1.
 class TForm3 : public QDialog {
+    Q_OBJECT
+
   public:
     // The monsters' pace the number field shows when the dialog is built.
     static constexpr int32_t kInitialSpeed = 40;

@@ -2,16 +2,20 @@
 // the dictionary folders are found in the working directory.
 
 #include <QApplication>
+#include <cstdlib>
 
 #include "binding/engine_library.h"
 #include "game/game_state.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
     // The engine presents into X11 windows (XWayland included).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
+    const auto environment = [](const char* name) -> const char* { return std::getenv(name); };
+    lexo::InstallTranslations(application, lexo::ChoosePlayerLanguage(environment));
     lexo::InstallQtMessageBoxes();
 
     lexo::GameState state;

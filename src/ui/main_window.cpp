@@ -15,6 +15,8 @@
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "ui/dictionary_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/translations.h"
 #include "ui/untranslated_words_window.h"
 #include "ui/window_fonts.h"
 
@@ -62,6 +64,7 @@ TForm1::TForm1(GameState& state, EngineLibrary& library)
     edit1_->installEventFilter(this);
     CreateTimers();
 
+    game_.UseTexts(TranslatedGameTexts());
     game_.FormCreate(static_cast<uint32_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 

@@ -20,7 +20,7 @@ constexpr size_t kLongestShownLine = 1000;
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Список непереведённых слов:"));
+    setWindowTitle(tr("Список непереведённых слов:"));
     setFont(ArialFont(11));
     setFixedSize(475, 411);
 

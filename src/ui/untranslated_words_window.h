@@ -10,6 +10,8 @@ namespace lexo {
 // Lists the words left on the field at game over, one "word - translation" line each. Created
 // once, filled and shown modally (exec()) at every game over, hidden when the player closes it.
 class TForm2 : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TForm2(QWidget* parent = nullptr);
 

@@ -60,6 +60,10 @@ void GameProcess::AddDictionary(const std::string& name, const std::string& abou
     std::ofstream(folder / "names2.txt", std::ios::binary) << text(translations);
 }
 
+void GameProcess::SetEnvironment(const std::string& name, const std::string& value) {
+    environment_[name] = value;
+}
+
 bool GameProcess::Start(const std::string& display) {
     return Spawn(display, folder_, "./zarnik", "");
 }
@@ -87,6 +91,11 @@ bool GameProcess::Spawn(const std::string& display, const std::string& folder,
         setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
         setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
+        // The test's own locale, not the one of whoever runs the tests.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LEXODROME_LANGUAGE"})
+            unsetenv(name);
+        setenv("LANG", "C.UTF-8", 1);
+        for (const auto& [name, value] : environment_) setenv(name.c_str(), value.c_str(), 1);
         if (!home.empty()) {
             setenv("HOME", home.c_str(), 1);
             unsetenv("XDG_DATA_HOME");

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ class GameProcess {
     enum class Encoding { Cp1251, Utf8 };
     void AddDictionary(const std::string& name, const std::string& about, const std::string& words,
                        const std::string& translations, Encoding encoding = Encoding::Cp1251);
+
+    // The game starts in the classic C.UTF-8 locale, with no other language asked for; this
+    // sets one more variable of its environment (LANG, LANGUAGE, ...) for the next start.
+    void SetEnvironment(const std::string& name, const std::string& value);
 
     bool Start(const std::string& display);
     // Starts an installed launcher instead, as a player does, with home as HOME and the XDG
@@ -67,6 +72,7 @@ class GameProcess {
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
     int printScreens_ = 0;
+    std::map<std::string, std::string> environment_;
 };
 
 }  // namespace lexo::e2e

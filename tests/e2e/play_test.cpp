@@ -132,6 +132,31 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }
 
+// An English desktop gets the game in English: the dialog, and the list at the end of a game.
+TEST_F(Play, AnEnglishDesktopPlaysInEnglish) {
+    game.RemoveShippedDictionaries();
+    game.AddDictionary("cats", "Cats\nOne word.", "cat", "кошка");
+    game.SetEnvironment("LANG", "en_US.UTF-8");
+    const Window main = Start();
+    auto dialog = desktop.WaitForWindow("Choose a dictionary:");
+    ASSERT_TRUE(dialog) << game.Stderr();
+    desktop.Activate(*dialog);
+    desktop.Key("Down");
+    desktop.Key("Return");
+    ASSERT_TRUE(desktop.WaitUntilGone("Choose a dictionary:")) << game.Stderr();
+    // Nobody answers the cat: it reaches the player.
+    EXPECT_TRUE(desktop.WaitForWindow("Words left untranslated:", 90s)) << game.Stderr();
+    EXPECT_EQ(desktop.Title(main), "Lexodrome");
+}
+
+// Under C the game is the classic Russian one, whatever list of languages LANGUAGE holds.
+TEST_F(Play, TheCLocaleKeepsTheGameInRussian) {
+    game.SetEnvironment("LANG", "C.UTF-8");
+    game.SetEnvironment("LANGUAGE", "en:de");
+    Start();
+    EXPECT_TRUE(desktop.WaitForWindow(kDialog)) << game.Stderr();
+}
+
 TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
     const Window main = Start();
     auto dialog = desktop.WaitForWindow(kDialog);

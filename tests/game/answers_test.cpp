@@ -60,6 +60,17 @@ TEST_F(Answers, AHitCountsTheAnswerScoresItsLengthAndShowsBoth) {
     EXPECT_TRUE(state.PlayerAnimating);
 }
 
+// The windows give the caption in the player's language; its numbers may come in any order.
+TEST_F(Answers, TheCaptionFollowsThePatternTheWindowsGive) {
+    GameTexts texts;
+    texts.scoreCaption = "Lexodrome: %2 / %1 (100%, %3)";
+    game.UseTexts(texts);
+    state.GameMode = kModeWords;
+    AddMonster(2, 10, 20, "cat");
+    Type("cat");
+    EXPECT_EQ(windows.caption, "Lexodrome: 3 / 1 (100%, %3)");
+}
+
 TEST_F(Answers, AMissChangesNothingButTheAnswerLine) {
     state.GameMode = kModeWords;
     AddMonster(2, 10, 20, "cat");

@@ -87,6 +87,14 @@ TEST_F(Drawing, WordsGoThroughTheUtf8EntryWhenTheEngineHasItOtherwiseAsNearCp125
     }
 }
 
+TEST_F(Drawing, TheBannerIsTheOneTheWindowsGive) {
+    GameTexts texts;
+    texts.banner = "GAME OVER!";
+    game.UseTexts(texts);
+    state.GameOver = true;
+    EXPECT_EQ(Frame().at(3), "DrawText2D(5,145,200,GAME OVER!,255,255,1)");
+}
+
 TEST_F(Drawing, ARowOfAKindOutsideTheCatalogueIsNotDrawn) {
     AddMonster(3, 10, 10, "ghost");
     state.Corpses.Append(0, 10, 10);

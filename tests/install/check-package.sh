@@ -15,6 +15,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
   { echo "depends: $(field Depends)"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 [[ $contents$'\n' == *' ./usr/games/lexodrome'$'\n'* ]] || { echo "no /usr/games/lexodrome"; exit 1; }
+for language in de en uk; do
+  qm=./usr/share/lexodrome/translations/lexodrome_$language.qm
+  [[ $contents$'\n' == *" $qm"$'\n'* ]] || { echo "no $qm"; exit 1; }
+done
 # Without maintainer scripts a removed package leaves nothing behind, not even in dpkg's list.
 [[ ! $(dpkg-deb --info "$deb") =~ (pre|post)(inst|rm) ]] || { echo "maintainer scripts:"; dpkg-deb --info "$deb"; exit 1; }
 lintian --fail-on error,warning "$deb"

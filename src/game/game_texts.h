@@ -1,0 +1,23 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace lexo {
+
+// The texts the game logic writes itself, as game text. They start as the classic ones; the
+// windows give the game the player's language in their place.
+struct GameTexts {
+    // The caption after a shot: %1 the words complete, %2 the score.
+    std::string scoreCaption = "Lexodrome. Words complete: %1. Score:%2.";
+    // The banner drawn on the field once the game is over.
+    std::string banner = "ИГРА ОКОНЧЕНА!";
+    // The error of a dictionary without a word: %1 the path of its names file.
+    std::string noWords = "В файле \"%1\" нет ни одного слова";
+};
+
+// pattern with %1, %2, ... replaced by the values in order; other text, "%" included, is kept.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace lexo

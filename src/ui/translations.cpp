@@ -1,0 +1,49 @@
+#include "ui/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+
+#include "ui/qt_text.h"
+
+namespace lexo {
+namespace {
+
+bool Install(QCoreApplication& application, const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(name, folder)) return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
+}  // namespace
+
+void InstallTranslations(QCoreApplication& application, const PlayerLanguage& language) {
+    const QString code = QString::fromStdString(language.code);
+    // Under the C locale Qt's texts stay in its own English, as they always were.
+    if (language.asked) {
+        Install(application, QStringLiteral("qtbase_") + code,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    if (language.code == "ru") return;
+    const QString name = QStringLiteral("lexodrome_") + code;
+    if (!Install(application, name, QString::fromUtf8(kTranslationsFolder))) {
+        std::fprintf(stderr, "lexodrome: no translation %s/%s.qm here; the game speaks Russian\n",
+                     kTranslationsFolder, qPrintable(name));
+    }
+}
+
+GameTexts TranslatedGameTexts() {
+    GameTexts texts;
+    texts.scoreCaption =
+        ToGameText(QCoreApplication::translate("Game", "Lexodrome. Words complete: %1. Score:%2."));
+    //: Drawn on the field in the game's own font, which has the letters of code page 1251 only.
+    texts.banner = ToGameText(QCoreApplication::translate("Game", "ИГРА ОКОНЧЕНА!"));
+    //: %1 is the path of the dictionary's names.txt. Code page 1251 letters only.
+    texts.noWords =
+        ToGameText(QCoreApplication::translate("Game", "В файле \"%1\" нет ни одного слова"));
+    return texts;
+}
+
+}  // namespace lexo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "game/game_texts.h"
+#include "ui/player_language.h"
+
+class QCoreApplication;
+
+namespace lexo {
+
+// Where the game's compiled translations lie in the game folder, the working directory.
+inline constexpr const char* kTranslationsFolder = "translations";
+
+// Gives the application the game's translation into the player's language, and Qt's own for
+// its standard buttons and menus. Russian, the language of the texts in the code, needs no
+// translation of the game's; a missing one leaves the game in Russian, with a line on stderr.
+void InstallTranslations(QCoreApplication& application, const PlayerLanguage& language);
+
+// The texts the game logic writes, in the language the application speaks.
+GameTexts TranslatedGameTexts();
+
+}  // namespace lexo
