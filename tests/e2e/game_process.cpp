@@ -83,6 +83,7 @@ bool GameProcess::Spawn(const std::string& display, const std::string& folder,
         setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
         setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
         unsetenv("QT_QPA_PLATFORM");
+        for (const auto& [name, value] : environment_) setenv(name.c_str(), value.c_str(), 1);
         if (!home.empty()) {
             setenv("HOME", home.c_str(), 1);
             unsetenv("XDG_DATA_HOME");

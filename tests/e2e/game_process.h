@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -31,6 +32,11 @@ class GameProcess {
     // Adds a dictionary folder; the texts are UTF-8 and are written in CP1251 with CR LF ends.
     void AddDictionary(const std::string& name, const std::string& about, const std::string& words,
                        const std::string& translations);
+
+    // A variable of the game's environment (a scale factor, say), to set before Start().
+    void SetEnvironment(const std::string& name, const std::string& value) {
+        environment_.emplace_back(name, value);
+    }
 
     bool Start(const std::string& display);
     // Starts an installed launcher instead, as a player does, with home as HOME and the XDG
@@ -65,6 +71,7 @@ class GameProcess {
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
     int printScreens_ = 0;
+    std::vector<std::pair<std::string, std::string>> environment_;
 };
 
 }  // namespace lexo::e2e

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -18,6 +19,8 @@ const std::string kList = "Список непереведённых слов:";
 
 class Play : public ::testing::Test {
   protected:
+    Play() = default;
+    Play(int screenWidth, int screenHeight) : desktop(screenWidth, screenHeight) {}
     void SetUp() override { ASSERT_TRUE(desktop.Ready()) << desktop.Error(); }
 
     Window Start() {
@@ -25,6 +28,13 @@ class Play : public ::testing::Test {
         auto main = desktop.WaitForWindow("Lexodrome");
         EXPECT_TRUE(main) << game.Stderr();
         return main.value_or(0);
+    }
+
+    // The player picks the dialog's first dictionary with the keyboard and confirms it.
+    void ChooseTheFirstDictionary(Window dialog) {
+        desktop.Activate(dialog);
+        desktop.Key("Down");
+        desktop.Key("Return");
     }
 
     // The panel as the X server shows it and the engine's own last frame agree at points that
@@ -114,9 +124,7 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     ExpectPanelShowsTheEngineFrame(main);
     ExpectAMaximisedPanelShowsTheWholeField(main);
 
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
 
     // A larger window grows the panel, and the engine draws a frame of the new size.
@@ -132,6 +140,58 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }
 
+// A high-density screen: Qt scales the widgets by two, and the panel is twice the designed size
+// in the X window's own pixels.
+class DenseScreen : public Play {
+  protected:
+    DenseScreen() : Play(2560, 1440) {}
+};
+
+TEST_F(DenseScreen, AtScaleFactorTwoThePanelIsAllFieldOnceTheDialogHasClosed) {
+    game.SetEnvironment("QT_SCALE_FACTOR", "2");
+    const Window main = Start();
+    auto dialog = desktop.WaitForWindow(kDialog);
+    ASSERT_TRUE(dialog);
+    ChooseTheFirstDictionary(*dialog);
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
+
+    // The answer line covers the panel's last two rows.
+    constexpr int kWidth = 1604, kHeight = 1022, kSeen = 1020;
+    auto panelPicture = [&]() -> std::optional<test::RgbImage> {
+        auto path = game.PrintScreen([&] { desktop.NudgePointer(main); });
+        auto picture = path ? test::ReadBmp(*path) : std::nullopt;
+        if (picture && picture->width == kWidth && picture->height == kHeight) return picture;
+        return std::nullopt;
+    };
+    // Per quarter of the panel: screen pixels that agree with the engine's picture, and those
+    // that do not, among the pixels no walking monster changed while the screen was read.
+    std::array<int, 4> agree{}, differ{};
+    const bool allField = PollUntil(20s, [&] {
+        const auto before = panelPicture();
+        const test::RgbImage screen = desktop.Grab(main);
+        const auto after = panelPicture();
+        if (!before || !after || screen.width < kWidth || screen.height < kSeen) return false;
+        agree.fill(0);
+        differ.fill(0);
+        for (int y = 0; y < kSeen; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (before->At(x, y) != after->At(x, y)) continue;
+                const size_t quarter = (y < kSeen / 2 ? 0 : 2) + (x < kWidth / 2 ? 0 : 1);
+                ++(screen.At(x, y) == before->At(x, y) ? agree : differ)[quarter];
+            }
+        }
+        const int quarterArea = kWidth / 2 * kSeen / 2;
+        return std::ranges::all_of(differ, [](int n) { return n == 0; }) &&
+               std::ranges::all_of(agree, [&](int n) { return n > quarterArea * 9 / 10; });
+    });
+    EXPECT_TRUE(allField) << "agreeing " << agree[0] << " " << agree[1] << " " << agree[2] << " "
+                          << agree[3] << ", differing " << differ[0] << " " << differ[1] << " "
+                          << differ[2] << " " << differ[3] << "\n"
+                          << game.Stderr();
+    desktop.Close(main);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
+}
+
 TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
     const Window main = Start();
     auto dialog = desktop.WaitForWindow(kDialog);
@@ -142,9 +202,7 @@ TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
     EXPECT_FALSE(game.WaitForExit(1s)) << game.Stderr();
     EXPECT_TRUE(desktop.WaitForWindow(kDialog, 1s));
 
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Close(main);
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
@@ -169,9 +227,7 @@ TEST_F(Play, ABrokenMonsterKindIsReportedAndTheFieldStaysOpen) {
     const Window main = Start();
     auto dialog = desktop.WaitForWindow(kDialog);
     ASSERT_TRUE(dialog);
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     auto box = desktop.WaitForWindow("zarnik");
     ASSERT_TRUE(box) << game.Stderr();
     EXPECT_NE(game.Stderr().find("zarnik: '4 8' is not a valid integer value.\n"),
