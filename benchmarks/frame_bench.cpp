@@ -1,6 +1,6 @@
 // The engine's frame for the game's own picture: DGLEngine.so opened by path, the shipped
 // content, and Game::DrawFrame registered as the draw procedure. No window: the figures are the
-// drawing (and the scaling for a larger panel) alone, against copying a frame's worth of
+// drawing (and the scaling for a larger or denser panel) alone, against copying a frame's worth of
 // memory, and against SDL2's own software renderer drawing the same scene.
 
 #include <unistd.h>
@@ -29,6 +29,9 @@ constexpr int kPanelHeight = 511;
 // The panel of the window maximised on a 1920 x 1080 screen, rounded up to the screen.
 constexpr int kHdWidth = 1920;
 constexpr int kHdHeight = 1080;
+// The panel on a screen of twice the density (a Qt scale factor of 2): a whole-number scale.
+constexpr int kHiDpiWidth = 2 * kPanelWidth;
+constexpr int kHiDpiHeight = 2 * kPanelHeight;
 constexpr int kMonsters = 40;
 constexpr int kCorpses = 40;
 // Monsters step every 40 ms and change walking frames every 120 ms.
@@ -168,17 +171,26 @@ int Run(const std::string& gameDir) {
         engine.UpdateRenderRect(kHdWidth, kHdHeight);
         engine.EngineMainDraw();
         const double hd = moving(kSlowFrames, [&] { engine.EngineMainDraw(); });
+        engine.UpdateRenderRect(kHiDpiWidth, kHiDpiHeight);
+        engine.EngineMainDraw();
+        const double hiDpi = moving(kSlowFrames, [&] { engine.EngineMainDraw(); });
         engine.UpdateRenderRect(kPanelWidth, kPanelHeight);
         engine.EngineMainDraw();
         const double sdl = moving(kSlowFrames, [&] { peerGame.DrawFrame(); });
-        return {frame, hd, sdl, MemcpyFloor(kPanelWidth, kPanelHeight),
-                MemcpyFloor(kHdWidth, kHdHeight)};
+        return {frame,
+                hd,
+                sdl,
+                MemcpyFloor(kPanelWidth, kPanelHeight),
+                MemcpyFloor(kHdWidth, kHdHeight),
+                hiDpi,
+                MemcpyFloor(kHiDpiWidth, kHiDpiHeight)};
     };
     const std::vector<double> least = LeastOfRounds(kRounds, kPause, measureRound);
     engine.QuitEngine();
 
     PrintFigure({"frame", least[0] * 1e6, least[3] * 1e6, "us", 2});
     PrintFigure({"frame-hd", least[1] * 1e6, least[4] * 1e6, "us", 2});
+    PrintFigure({"frame-hidpi", least[5] * 1e6, least[6] * 1e6, "us", 2});
     // Ours against the peer's: the "floor" is SDL's time for the same frames.
     PrintFigure({"peer-sdl", least[0] * 1e6, least[2] * 1e6, "us", 0.5});
     return 0;

@@ -104,7 +104,10 @@ void Engine::MainDraw() {
         if (started_) presenter_.Present(view_.Shown(frame_.Completed()), unpresented_);
         unpresented_.clear();
         sound_.StartOpening();
-        snapshot_.ServeAfterFrame([this](const char* path) { PrintScreen(path); });
+        // Asked from outside, the picture is what the panel shows, to compare with the screen.
+        snapshot_.ServeAfterFrame([this](const char* path) {
+            WriteFileBytes(path, EncodeBmp24(view_.Shown(frame_.Completed())));
+        });
     } catch (const std::bad_alloc&) {
         // Out of memory: this frame is not shown; the next one tries again.
     }
@@ -155,10 +158,9 @@ void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int
     frame_.Record(DrawCommand::MakeText(*found, x, y, shown, style, frame_.Bounds()));
 }
 
-void Engine::PrintScreen(const char* path) {
+void Engine::PrintScreen(const char* path) const {
     if (!frame_.Exists()) return;
-    ShowChanges();
-    WriteFileBytes(path, EncodeBmp24(view_.Shown(frame_.Completed())));
+    WriteFileBytes(path, EncodeBmp24(frame_.Completed()));
 }
 
 uint32_t Engine::LoadTexture(const char* path, int32_t colourKey) {

@@ -39,8 +39,8 @@ class Engine {
                     int32_t columns, int32_t rows, int32_t frame, bool mirror);
     void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
                   int32_t alpha, double scale);
-    // Writes what the panel shows.
-    void PrintScreen(const char* path);
+    // Writes the scene at its own size, whatever size the panel shows it at.
+    void PrintScreen(const char* path) const;
 
     // Content.
     uint32_t LoadTexture(const char* path, int32_t colourKey);

@@ -29,12 +29,12 @@ void SnapshotRequest::Arm() {
     armed_ = sigaction(SIGUSR1, &action, nullptr) == 0;
 }
 
-void SnapshotRequest::ServeAfterFrame(const std::function<void(const char* path)>& printScreen) {
+void SnapshotRequest::ServeAfterFrame(const std::function<void(const char* path)>& write) {
     if (!armed_ || requested == 0) return;
     requested = 0;
     const std::string path = SnapshotPath();
     const std::string partial = path + ".part";
-    printScreen(partial.c_str());
+    write(partial.c_str());
     std::rename(partial.c_str(), path.c_str());
 }
 

@@ -8,6 +8,12 @@ namespace lexo {
 inline constexpr int32_t kFieldWidth = 800;
 inline constexpr int32_t kFieldHeight = 512;
 
+// The picture the game draws: the panel of the main window at its designed size. The engine
+// scales it into the panel's real size, so a maximised window or a high-density screen shows
+// the same game, larger.
+inline constexpr int32_t kSceneWidth = 802;
+inline constexpr int32_t kSceneHeight = 511;
+
 // The player's sprite, and the point every monster's top-left corner walks toward.
 inline constexpr int32_t kPlayerX = 400;
 inline constexpr int32_t kPlayerY = 200;

@@ -16,7 +16,8 @@ struct DictionaryChoice {
     int32_t pace = 40;   // the monsters' step period in milliseconds, 1 ... 99
 };
 
-// The panel the engine draws into: its native window and its size.
+// The panel the engine draws into: its native window and its size in the window's own (device)
+// pixels.
 struct PanelSurface {
     unsigned long window = 0;
     int32_t width = 0;

@@ -2,6 +2,7 @@
 
 #include "game/asset_paths.h"
 #include "game/engine_callbacks.h"
+#include "game/field_geometry.h"
 #include "game/game.h"
 
 namespace lexo {
@@ -23,10 +24,13 @@ Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     engine_.RegProcedure(0, DrawFrameProcedure);
     engine_.RegProcedure(2, LoadAssetsProcedure);
     engine_.PleaseNoLogo();
-    PanelSurface panel = windows_.Panel1();
-    engine_.SetEngineInitParametrs(panel.width, panel.height, 32, 0, 0, 0, 0, 1);
+    const PanelSurface panel = windows_.Panel1();
+    // The scene keeps its designed size whatever size the panel already has (a window
+    // maximised before start-up, a high-density screen); the engine scales it into the panel.
+    engine_.SetEngineInitParametrs(kSceneWidth, kSceneHeight, 32, 0, 0, 0, 0, 1);
     // The engine runs LoadAssets while it starts, so the tables exist for the first frames.
     engine_.StartEngine_DrawToPanel(panel.window);
+    engine_.UpdateRenderRect(panel.width, panel.height);
     engineStarted_ = true;
     // The player sees the field before the dialog covers it.
     ApplicationEvents1Idle();

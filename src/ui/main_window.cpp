@@ -98,10 +98,31 @@ TForm2& TForm1::UntranslatedWindow() {
     return *form2_;
 }
 
+bool TForm1::event(QEvent* event) {
+    // Another screen may have another device pixel ratio; Qt sends this once the window's
+    // screen has changed.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        WatchScreen();
+        GivePanelSize(panel1_->size());
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::WatchScreen() {
+    disconnect(screenDensity_);
+    QScreen* current = screen();
+    if (current == nullptr) return;
+    // Queued: Qt brings the ratio up to date after telling of the new density.
+    screenDensity_ = connect(
+        current, &QScreen::logicalDotsPerInchChanged, this,
+        [this] { GivePanelSize(panel1_->size()); }, Qt::QueuedConnection);
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    WatchScreen();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -146,14 +167,21 @@ void TForm1::FormDestroy() {
     library_.FreeEngineLibrary(OwnExecutableName());
 }
 
+QSize TForm1::PanelDevicePixels(QSize panel) const {
+    // Rounded as Qt rounds the native window's size.
+    return panel * panel1_->devicePixelRatio();
+}
+
+void TForm1::GivePanelSize(QSize panel) {
+    const QSize device = PanelDevicePixels(panel);
+    RunGuarded([&] { game_.Panel1CanResize(device.width(), device.height()); });
+}
+
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int panelWidth = width();
-    const int panelHeight = height() - kEditHeight;
-    if (panel1_->size() != QSize(panelWidth, panelHeight)) {
-        RunGuarded([&] { game_.Panel1CanResize(panelWidth, panelHeight); });
-        panel1_->setGeometry(0, 0, panelWidth, panelHeight);
-    }
+    const QSize panel(width(), height() - kEditHeight);
+    GivePanelSize(panel);
+    if (panel1_->size() != panel) panel1_->setGeometry(QRect(QPoint(0, 0), panel));
     // The answer line overlaps the panel's last row, one pixel wider than the window.
     edit1_->setGeometry(0, height() - kEditHeight - 1, width() + 1, kEditHeight);
 }
@@ -190,7 +218,8 @@ void TForm1::SetTimerInterval(TimerId timer, int32_t milliseconds) {
 }
 
 PanelSurface TForm1::Panel1() const {
-    return {static_cast<unsigned long>(panel1_->winId()), panel1_->width(), panel1_->height()};
+    const QSize device = PanelDevicePixels(panel1_->size());
+    return {static_cast<unsigned long>(panel1_->winId()), device.width(), device.height()};
 }
 
 void TForm1::SetCaption(const std::string& caption) {

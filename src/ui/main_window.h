@@ -62,6 +62,7 @@ class TForm1 : public QWidget, public GameWindows {
     QLineEdit* Edit1() const { return edit1_; }
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +72,13 @@ class TForm1 : public QWidget, public GameWindows {
     void CreateTimers();
     void FormShow();
     bool LoadEngine();
+    // The panel's size in the pixels of its X window: Qt lays widgets out in device-independent
+    // pixels, the native window has that size times the device pixel ratio.
+    QSize PanelDevicePixels(QSize panel) const;
+    // Gives the engine the panel's size in device pixels.
+    void GivePanelSize(QSize panel);
+    // Follows the logical density of the window's screen, which sets the device pixel ratio.
+    void WatchScreen();
     // The secondary windows, built when first needed: none is seen before the field is shown.
     TForm3& DictionaryWindow();
     TForm2& UntranslatedWindow();
@@ -83,6 +91,7 @@ class TForm1 : public QWidget, public GameWindows {
     std::array<QTimer*, 6> timers_{};
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm2> form2_;
+    QMetaObject::Connection screenDensity_;
     bool shown_ = false;
     bool destroyed_ = false;
 };

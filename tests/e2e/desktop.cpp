@@ -45,7 +45,10 @@ bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& c
     return true;
 }
 
-Desktop::Desktop() : server_(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24}) {
+Desktop::Desktop() : Desktop(kScreenWidth, kScreenHeight) {}
+
+Desktop::Desktop(int screenWidth, int screenHeight)
+    : server_(test::XvfbServer::Screen{screenWidth, screenHeight, 24}) {
     if (!server_.Running()) {
         error_ = server_.Error();
         return;

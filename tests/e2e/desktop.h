@@ -25,7 +25,9 @@ bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& c
 // clipboard through xclip; pictures are read back with XGetImage.
 class Desktop {
   public:
+    // A screen of 1920 x 1080 unless told otherwise.
     Desktop();
+    Desktop(int screenWidth, int screenHeight);
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;

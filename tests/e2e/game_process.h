@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -36,7 +37,8 @@ class GameProcess {
                        const std::string& translations, Encoding encoding = Encoding::Cp1251);
 
     // The game starts in the classic C.UTF-8 locale, with no other language asked for; this
-    // sets one more variable of its environment (LANG, LANGUAGE, ...) for the next start.
+    // sets one more variable of its environment (LANG, LANGUAGE, a scale factor ...) for the next
+    // start.
     void SetEnvironment(const std::string& name, const std::string& value);
 
     bool Start(const std::string& display);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -15,9 +16,13 @@ namespace {
 
 const std::string kDialog = "Выберите словарь:";
 const std::string kList = "Список непереведённых слов:";
+// The engine's colour around a scene shown smaller than its panel.
+constexpr uint32_t kMargin = 0x181A20;
 
 class Play : public ::testing::Test {
   protected:
+    Play() = default;
+    Play(int screenWidth, int screenHeight) : desktop(screenWidth, screenHeight) {}
     void SetUp() override { ASSERT_TRUE(desktop.Ready()) << desktop.Error(); }
 
     Window Start() {
@@ -25,6 +30,13 @@ class Play : public ::testing::Test {
         auto main = desktop.WaitForWindow("Lexodrome");
         EXPECT_TRUE(main) << game.Stderr();
         return main.value_or(0);
+    }
+
+    // The player picks the dialog's first dictionary with the keyboard and confirms it.
+    void ChooseTheFirstDictionary(Window dialog) {
+        desktop.Activate(dialog);
+        desktop.Key("Down");
+        desktop.Key("Return");
     }
 
     // The panel as the X server shows it and the engine's own last frame agree at points that
@@ -84,7 +96,6 @@ class Play : public ::testing::Test {
         EXPECT_EQ(shown->At(left, bottom), field->At(0, 510));
         EXPECT_EQ(shown->At(right, bottom), field->At(801, 510));
         std::vector<std::pair<int, int>> points{{left, top}, {right, bottom}, {left, bottom}};
-        constexpr uint32_t kMargin = 0x181A20;
         if (left > 0) points.insert(points.end(), {{left - 1, top}, {right + 1, bottom}});
         if (top > 0) points.insert(points.end(), {{left, top - 1}, {right, bottom + 1}});
         const test::RgbImage screen = desktop.Grab(main);
@@ -114,9 +125,7 @@ TEST_F(Play, TheWindowOpensDrawsTheFieldAndClosesWithExitCodeZero) {
     ExpectPanelShowsTheEngineFrame(main);
     ExpectAMaximisedPanelShowsTheWholeField(main);
 
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
 
     // A larger window grows the panel, and the engine draws a frame of the new size.
@@ -157,6 +166,54 @@ TEST_F(Play, TheCLocaleKeepsTheGameInRussian) {
     EXPECT_TRUE(desktop.WaitForWindow(kDialog)) << game.Stderr();
 }
 
+// A high-density screen: Qt scales the widgets by two, and the panel is twice the designed size
+// in the X window's own pixels.
+class DenseScreen : public Play {
+  protected:
+    DenseScreen() : Play(2560, 1440) {}
+};
+
+TEST_F(DenseScreen, AtScaleFactorTwoThePanelIsAllFieldOnceTheDialogHasClosed) {
+    game.SetEnvironment("QT_SCALE_FACTOR", "2");
+    const Window main = Start();
+    auto dialog = desktop.WaitForWindow(kDialog);
+    ASSERT_TRUE(dialog);
+    ChooseTheFirstDictionary(*dialog);
+    ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
+
+    // The panel is twice the designed size; the answer line covers its last two rows. In each
+    // quarter the screen shows the engine's picture of the panel, the scene filling it without
+    // margins, wherever no monster walked while the screen was read.
+    constexpr int kWidth = 1604, kHeight = 1022, kSeen = 1020;
+    auto isPanel = [](const test::RgbImage& p) { return p.width == kWidth && p.height == kHeight; };
+    std::array<int, 4> agree{}, differ{};
+    const bool allField = PollUntil(20s, [&] {
+        const auto before = EnginePicture(main, isPanel);
+        const test::RgbImage screen = desktop.Grab(main);
+        const auto after = EnginePicture(main, isPanel);
+        if (!before || !after || screen.width < kWidth || screen.height < kSeen) return false;
+        agree.fill(0);
+        differ.fill(0);
+        for (int y = 0; y < kSeen; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const uint32_t shown = before->At(x, y);
+                if (shown != after->At(x, y)) continue;
+                const size_t quarter = (y < kSeen / 2 ? 0 : 2) + (x < kWidth / 2 ? 0 : 1);
+                ++(screen.At(x, y) == shown && shown != kMargin ? agree : differ)[quarter];
+            }
+        }
+        return std::ranges::all_of(differ, [](int n) { return n == 0; }) &&
+               std::ranges::all_of(agree, [&](int n) { return n > kWidth * kSeen / 4 * 9 / 10; });
+    });
+    EXPECT_TRUE(allField) << "per quarter, agreeing " << agree[0] << " " << agree[1] << " "
+                          << agree[2] << " " << agree[3] << ", differing " << differ[0] << " "
+                          << differ[1] << " " << differ[2] << " " << differ[3]
+                          << " (none at all: no picture of the panel's size)\n"
+                          << game.Stderr();
+    desktop.Close(main);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
+}
+
 TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
     const Window main = Start();
     auto dialog = desktop.WaitForWindow(kDialog);
@@ -167,9 +224,7 @@ TEST_F(Play, TheMainWindowCannotBeClosedWhileTheDialogAsks) {
     EXPECT_FALSE(game.WaitForExit(1s)) << game.Stderr();
     EXPECT_TRUE(desktop.WaitForWindow(kDialog, 1s));
 
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Close(main);
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
@@ -194,9 +249,7 @@ TEST_F(Play, ABrokenMonsterKindIsReportedAndTheFieldStaysOpen) {
     const Window main = Start();
     auto dialog = desktop.WaitForWindow(kDialog);
     ASSERT_TRUE(dialog);
-    desktop.Activate(*dialog);
-    desktop.Key("Down");
-    desktop.Key("Return");
+    ChooseTheFirstDictionary(*dialog);
     auto box = desktop.WaitForWindow("zarnik");
     ASSERT_TRUE(box) << game.Stderr();
     EXPECT_NE(game.Stderr().find("zarnik: '4 8' is not a valid integer value.\n"),

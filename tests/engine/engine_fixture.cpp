@@ -1,6 +1,10 @@
 #include "engine_fixture.h"
 
+#include <signal.h>
+
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace lexo::test {
@@ -31,6 +35,8 @@ void SetProcedure(int kind, std::function<void()> procedure) {
 void EngineTest::SetUp() {
     ASSERT_TRUE(e.Loaded()) << e.Error();
     e.QuitEngine();
+    // Read when the engine starts: SIGUSR1 then asks for what the panel shows.
+    setenv("DGLENGINE_PRINTSCREEN", dir.File("shown.bmp").c_str(), 1);
 }
 
 void EngineTest::TearDown() {
@@ -50,6 +56,19 @@ RgbImage EngineTest::Screenshot() {
     std::optional<RgbImage> image = ReadBmp(path);
     if (!image) {
         ADD_FAILURE() << "PrintScreen wrote no readable bitmap";
+        return {};
+    }
+    return *image;
+}
+
+RgbImage EngineTest::Shown() {
+    const std::string path = dir.File("shown.bmp");
+    std::remove(path.c_str());
+    raise(SIGUSR1);
+    e.EngineMainDraw();
+    std::optional<RgbImage> image = ReadBmp(path);
+    if (!image) {
+        ADD_FAILURE() << "no picture of the panel";
         return {};
     }
     return *image;

@@ -42,6 +42,9 @@ class EngineTest : public ::testing::Test {
     }
     // The last completed frame, through PrintScreen.
     RgbImage Screenshot();
+    // What the panel shows after one more EngineMainDraw, through the picture asked for with
+    // SIGUSR1.
+    RgbImage Shown();
 
     // Writes a picture as a BMP of the test's folder and loads it as a texture.
     uint32_t LoadPicture(const RgbImage& picture, int32_t colourKey);

@@ -99,8 +99,11 @@ TEST_F(EngineLifecycle, UpdateRenderRectShowsTheWholeSceneScaledToFitThePanel) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.panelWidth << " x " << c.panelHeight);
         e.UpdateRenderRect(c.panelWidth, c.panelHeight);
-        const RgbImage shown =
-            Picture([&] { e.DrawTexture2D_Simple(texture, 0, 0, 40, 30, 0, 0); });
+        const RgbImage own = Picture([&] { e.DrawTexture2D_Simple(texture, 0, 0, 40, 30, 0, 0); });
+        // PrintScreen writes the scene at its own size whatever the panel.
+        EXPECT_EQ(own.width, 40);
+        EXPECT_EQ(own.height, 30);
+        const RgbImage shown = Shown();
         ASSERT_EQ(shown.width, c.panelWidth);
         ASSERT_EQ(shown.height, c.panelHeight);
         // Each corner of the scene where it should be, the margin just outside it.
@@ -122,7 +125,7 @@ TEST_F(EngineLifecycle, UpdateRenderRectShowsTheWholeSceneScaledToFitThePanel) {
         EXPECT_EQ(ownColours == c.panelWidth * c.panelHeight, c.crisp);
     }
     e.UpdateRenderRect(0, -5);  // not a size: ignored
-    EXPECT_EQ(Picture([] {}).width, 20);
+    EXPECT_EQ(Shown().width, 20);
 }
 
 TEST_F(EngineLifecycle, NothingHappensBeforeStartOrAfterQuit) {

@@ -33,7 +33,8 @@ class FakeWindows : public GameWindows {
     void EnableTimer(TimerId timer, bool enabled) override { timers[timer].enabled = enabled; }
     bool TimerEnabled(TimerId timer) const override { return timers.at(timer).enabled; }
     void SetTimerInterval(TimerId timer, int32_t ms) override { timers[timer].interval = ms; }
-    PanelSurface Panel1() const override { return {4242, 802, 511}; }
+    // A panel of twice the designed size, as on a screen of twice the density.
+    PanelSurface Panel1() const override { return {4242, 1604, 1022}; }
     void SetCaption(const std::string& text) override { caption = text; }
     std::string EditText() const override { return editText; }
     void SetEditText(const std::string& text) override {
