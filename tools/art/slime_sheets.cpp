@@ -9,18 +9,18 @@ namespace lexo {
 
 namespace {
 
-constexpr int kWidth = 48;
-constexpr int kHeight = 34;
+constexpr int kWidth = 56;
+constexpr int kHeight = 36;
 constexpr int kWalkFrames = 8;
-constexpr float kGround = 31.0f;
+constexpr float kGround = 33.0f;
 
 enum class SlimeFace { Happy, Hurt, Dead };
 
 // One pose of the slime, facing right, resting on y = kGround.
 struct SlimePose {
-    float centre = 24.0f;  // x of the middle of the blob
-    float width = 17.0f;   // half-width at the ground
-    float height = 22.0f;  // from the ground to the top
+    float centre = 28.0f;  // x of the middle of the blob
+    float width = 20.0f;   // half-width at the ground
+    float height = 25.0f;  // from the ground to the top
     float lean = 0;        // how far the top leans forward, pixels
     SlimeFace face = SlimeFace::Happy;
     float flash = 0;
@@ -38,10 +38,10 @@ Shape Blob(const SlimePose& pose) {
 }
 
 void DrawFace(SpriteCanvas& canvas, const SlimePose& pose) {
-    const Rgb ink = Toned({24, 50, 20}, pose.flash, pose.dim);
+    const Rgb ink = Toned({84, 20, 44}, pose.flash, pose.dim);
     const float eyeY = kGround - pose.height * 0.62f;
     const float x = pose.centre + pose.lean * 0.8f + pose.width * 0.25f;
-    const Vec2 eyes[] = {{x - 3.5f, eyeY}, {x + 3.5f, eyeY}};
+    const Vec2 eyes[] = {{x - 4.0f, eyeY}, {x + 4.0f, eyeY}};
     for (const Vec2& eye : eyes) {
         if (pose.face == SlimeFace::Dead) {
             canvas.Fill(Capsule({eye.x - 1.8f, eye.y - 1.8f}, {eye.x + 1.8f, eye.y + 1.8f}, 0.7f),
@@ -50,7 +50,7 @@ void DrawFace(SpriteCanvas& canvas, const SlimePose& pose) {
                         Flat(ink));
             continue;
         }
-        const float r = pose.face == SlimeFace::Hurt ? 3.2f : 2.8f;
+        const float r = pose.face == SlimeFace::Hurt ? 3.5f : 3.1f;
         canvas.Fill(Circle(eye, r),
                     Paint{Toned({252, 255, 244}, pose.flash, pose.dim), ink, 0.8f, 0});
         canvas.Fill(
@@ -69,10 +69,10 @@ void DrawFace(SpriteCanvas& canvas, const SlimePose& pose) {
 }
 
 void DrawSlime(SpriteCanvas& canvas, const SlimePose& pose) {
-    const Rgb jelly = Toned({118, 206, 72}, pose.flash, pose.dim);
+    const Rgb jelly = Toned({238, 112, 158}, pose.flash, pose.dim);
     canvas.Fill(Blob(pose), Body(jelly, 7.0f));
     // Bubbles inside and a wet shine on top.
-    const Rgb bubble = Mix(jelly, Rgb{236, 255, 210}, 0.5f);
+    const Rgb bubble = Mix(jelly, Rgb{255, 236, 244}, 0.5f);
     canvas.Fill(Circle({pose.centre - pose.width * 0.45f, kGround - pose.height * 0.28f}, 1.6f),
                 Flat(bubble));
     canvas.Fill(Circle({pose.centre - pose.width * 0.2f, kGround - pose.height * 0.45f}, 1.1f),
@@ -90,7 +90,7 @@ void DrawSlime(SpriteCanvas& canvas, const SlimePose& pose) {
 void DrawTrail(SpriteCanvas& canvas, float x, float size, float dim) {
     if (size <= 0.5f) return;
     canvas.Fill(Ellipse({x, kGround - size * 0.6f}, size * 1.3f, size * 0.7f),
-                Body(Toned({100, 184, 60}, 0, dim), 1.5f));
+                Body(Toned({220, 96, 142}, 0, dim), 1.5f));
 }
 
 SlimePose OozePose(int frame) {
@@ -98,17 +98,17 @@ SlimePose OozePose(int frame) {
     SlimePose pose;
     // Squash wide and low, then stretch tall and narrow, leaning into the step.
     const float squash = std::sin(p);
-    pose.width = 17.0f + 2.5f * squash;
-    pose.height = 21.0f - 3.5f * squash;
+    pose.width = 20.0f + 3.0f * squash;
+    pose.height = 24.5f - 4.5f * squash;
     pose.lean = 2.0f - 2.5f * std::cos(p);
-    pose.centre = 24.0f + 0.8f * std::cos(p);
+    pose.centre = 28.0f + 1.0f * std::cos(p);
     return pose;
 }
 
 Image OozeFrame(int frame) {
     SpriteCanvas canvas(kWidth, kHeight);
     const float p = static_cast<float>(frame) / kWalkFrames;
-    DrawTrail(canvas, 5.5f, 2.8f * (1.0f - p), 0);
+    DrawTrail(canvas, 6.0f, 3.0f * (1.0f - p), 0);
     DrawSlime(canvas, OozePose(frame));
     return canvas.Resolve();
 }
@@ -123,9 +123,9 @@ struct SplatStep {
 
 // Hit: a flash, a wobble up, then the blob slumps into a puddle.
 constexpr SplatStep kSplatSteps[] = {
-    {17.0f, 21.0f, 0.55f, SlimeFace::Hurt, 0.0f}, {14.0f, 25.0f, 0.1f, SlimeFace::Hurt, 0.0f},
-    {19.0f, 14.0f, 0.0f, SlimeFace::Hurt, 0.0f},  {19.5f, 10.0f, 0.0f, SlimeFace::Hurt, 0.0f},
-    {19.5f, 9.0f, 0.0f, SlimeFace::Dead, 0.15f},  {19.5f, 8.5f, 0.0f, SlimeFace::Dead, 0.3f},
+    {20.0f, 24.5f, 0.55f, SlimeFace::Hurt, 0.0f}, {16.5f, 29.0f, 0.1f, SlimeFace::Hurt, 0.0f},
+    {22.5f, 16.0f, 0.0f, SlimeFace::Hurt, 0.0f},  {23.0f, 11.5f, 0.0f, SlimeFace::Hurt, 0.0f},
+    {23.0f, 10.5f, 0.0f, SlimeFace::Dead, 0.15f}, {23.0f, 10.0f, 0.0f, SlimeFace::Dead, 0.3f},
 };
 
 Image SplatFrame(int index) {
@@ -140,15 +140,15 @@ Image SplatFrame(int index) {
     pose.dim = step.dim;
     if (index >= 2) {
         // Splashed drops around the puddle.
-        const float spread = index == 2 ? 17.0f : 19.0f;
-        DrawTrail(canvas, 24.0f - spread, 2.2f, step.dim);
-        DrawTrail(canvas, 24.0f + spread, 1.8f, step.dim);
+        const float spread = index == 2 ? 20.0f : 22.0f;
+        DrawTrail(canvas, 28.0f - spread, 2.2f, step.dim);
+        DrawTrail(canvas, 28.0f + spread, 1.8f, step.dim);
     }
     DrawSlime(canvas, pose);
     if (index == 0) {
-        DrawImpact(canvas, {27.0f, 22.0f}, 11.0f, 5.0f);
+        DrawImpact(canvas, {31.0f, 20.0f}, 12.0f, 5.0f);
     } else if (index == 4) {
-        DrawDazeStars(canvas, {28.0f, 16.0f}, 7.0f, 10.0f);
+        DrawDazeStars(canvas, {32.0f, 16.0f}, 7.0f, 10.0f);
     }
     return canvas.Resolve();
 }
