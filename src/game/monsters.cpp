@@ -33,8 +33,12 @@ int32_t StepToward(int32_t value, int32_t target) {
 }  // namespace
 
 void Game::SpawnMonster() {
-    // Kind 2 is the common monster.
-    const int32_t kind = Uniform(state_.Random, 0, 99) < 70 ? 2 : 1;
+    // Kind 1 is the rare monster, three in ten; the rest are kind 2 or, in a catalogue of
+    // more kinds, any kind from 2 on, each as often as the others.
+    int32_t kind = Uniform(state_.Random, 0, 99) < 70 ? 2 : 1;
+    if (kind == 2 && state_.Sprites.KindCount() > 2) {
+        kind = Uniform(state_.Random, 2, state_.Sprites.KindCount());
+    }
     const SpawnZone& zone =
         kSpawnZones[Uniform(state_.Random, 0, static_cast<int32_t>(kSpawnZones.size()) - 1)];
     const int32_t x = Uniform(state_.Random, zone.xMin, zone.xMax);

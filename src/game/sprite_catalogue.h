@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,11 @@ struct SpriteCatalogue {
     bool HasKind(int32_t kind) const {
         return kind >= 1 && static_cast<size_t>(kind) < AliveSprites.size() &&
                static_cast<size_t>(kind) < DeadSprites.size();
+    }
+
+    // N, the number of kinds with sheets.
+    int32_t KindCount() const {
+        return static_cast<int32_t>(std::min(AliveSprites.size(), DeadSprites.size())) - 1;
     }
 
     // The sheets of a kind; an all-zero sheet for a kind outside the catalogue, which never

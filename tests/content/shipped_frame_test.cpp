@@ -69,9 +69,14 @@ TEST_F(ShippedFrame, BackgroundPlayerMonsterAndWordAreWhereTheGamePutsThem) {
     engine_.StartEngine_DrawToPanel(0);
     game.LoadAssets();
     game.LoadMonsterKinds();
-    ASSERT_GE(state.Sprites.AliveSprites.size(), 3u);
+    // Every shipped kind: the troll, the beetle, the bat, the slime and the skeleton.
+    ASSERT_EQ(state.Sprites.KindCount(), 5);
     const SpriteSpec kind1 = state.Sprites.AliveSprites[1];
     state.LiveMonsters.Append(1, 100, 300, "cat", "");
+    // The other kinds in a row along the bottom, their words clear of the troll's.
+    for (int32_t kind = 2; kind <= 5; ++kind) {
+        state.LiveMonsters.Append(kind, 20 + (kind - 2) * 90, 420, "w" + std::to_string(kind), "");
+    }
 
     const test::RgbImage frame = Picture(game);
     ASSERT_EQ(frame.width, 802);
@@ -96,6 +101,21 @@ TEST_F(ShippedFrame, BackgroundPlayerMonsterAndWordAreWhereTheGamePutsThem) {
     auto [mx, my] = FirstOpaquePixel(*troll, kind1.FrameWidth, kind1.FrameHeight);
     ASSERT_GE(mx, 0);
     EXPECT_EQ(frame.At(100 + mx, 300 + my), troll->At(mx, my));
+
+    std::ifstream catalogue("monsters.txt");
+    std::string name;
+    for (int32_t kind = 1; std::getline(catalogue, name); ++kind) {
+        if (kind == 1) continue;
+        SCOPED_TRACE(name);
+        std::ifstream kindFile("data/" + name + ".mon");
+        std::getline(kindFile, walkSheet);
+        const auto sheet = test::ReadBmp("data/" + walkSheet);
+        ASSERT_TRUE(sheet);
+        const SpriteSpec& spec = state.Sprites.AliveSprites[kind];
+        auto [sx, sy] = FirstOpaquePixel(*sheet, spec.FrameWidth, spec.FrameHeight);
+        ASSERT_GE(sx, 0);
+        EXPECT_EQ(frame.At(20 + (kind - 2) * 90 + sx, 420 + sy), sheet->At(sx, sy));
+    }
 
     int blue = 0;
     for (int y = 280; y < 300; ++y) {

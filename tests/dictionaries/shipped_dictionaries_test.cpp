@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <set>
 #include <vector>
 
 #include "dictionary_checks.h"
@@ -16,6 +20,20 @@ const std::vector<DictionaryFiles>& Shipped() {
         return all;
     }();
     return dictionaries;
+}
+
+const DictionaryFiles* ShippedNamed(const std::string& name) {
+    for (const auto& dictionary : Shipped()) {
+        if (std::filesystem::path(dictionary.folder).filename() == name) return &dictionary;
+    }
+    return nullptr;
+}
+
+std::string Lowered(std::string_view word) {
+    std::string lowered(word);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return lowered;
 }
 
 void ExpectNoFaults(std::vector<std::string> (*check)(const DictionaryFiles&)) {
@@ -50,6 +68,20 @@ TEST(ShippedDictionaries, EachOffersAlternativeTranslations) {
             if (CountAlternatives(dictionary.names2[i]) >= 2) ++lines;
         }
         EXPECT_GT(lines, 0u) << dictionary.folder << "/names2.txt";
+    }
+}
+
+// The travel list is for learners who know the basics: a word of both would be learnt twice.
+TEST(ShippedDictionaries, TravelWordsAreNotAlreadyBasics) {
+    const DictionaryFiles* basics = ShippedNamed("english-basics");
+    const DictionaryFiles* travel = ShippedNamed("english-travel");
+    ASSERT_TRUE(basics && travel);
+    std::set<std::string> known;
+    for (size_t i = 0; i < basics->names.Count(); ++i) known.insert(Lowered(basics->names[i]));
+    for (size_t i = 0; i < travel->names.Count(); ++i) {
+        EXPECT_FALSE(known.count(Lowered(travel->names[i])))
+            << "english-travel/names.txt line " << i + 1 << " \"" << travel->names[i]
+            << "\" is in english-basics";
     }
 }
 

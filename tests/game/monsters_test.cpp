@@ -1,3 +1,4 @@
+#include <map>
 #include <set>
 
 #include "game_fixture.h"
@@ -57,7 +58,7 @@ TEST_F(Monsters, AWordOnTheFieldIsNotSpawnedAgain) {
     EXPECT_EQ(state.LiveMonsters.Count(), 2u);
 }
 
-TEST_F(Monsters, NoWordsOrNoSheetsMeanNoMonster) {
+TEST_F(Monsters, NoWordsMeanNoMonsterAndTheCatalogueGivesTheKinds) {
     game.SpawnMonster();
     EXPECT_EQ(state.LiveMonsters.Count(), 0u);
 
@@ -70,6 +71,20 @@ TEST_F(Monsters, NoWordsOrNoSheetsMeanNoMonster) {
     // Translations missing for every word: each monster carries an empty one.
     for (const std::string& translation : state.LiveMonsters.Translation)
         EXPECT_EQ(translation, "");
+
+    // Five kinds: kind 1 stays the rare one, and every other kind comes as well.
+    std::string words;
+    for (int i = 0; i < 3000; ++i) words += "w" + std::to_string(i) + "\n";
+    SetDictionary(words, "");
+    state.LiveMonsters = {};
+    state.Sprites.AliveSprites.resize(6);
+    state.Sprites.DeadSprites.resize(6);
+    for (int i = 0; i < 3000; ++i) game.SpawnMonster();
+    std::map<int32_t, int> kinds;
+    for (int32_t kind : state.LiveMonsters.Kind) ++kinds[kind];
+    EXPECT_EQ(kinds.size(), 5u);
+    EXPECT_NEAR(kinds[1], state.LiveMonsters.Count() * 0.3, state.LiveMonsters.Count() * 0.06);
+    for (int32_t kind = 2; kind <= 5; ++kind) EXPECT_GT(kinds[kind], 200) << kind;
 }
 
 TEST_F(Monsters, WalkOnePixelPerAxisTowardThePlayerThenStop) {

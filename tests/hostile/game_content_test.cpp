@@ -23,7 +23,7 @@ struct ContentCase {
     std::string name;
     std::function<void(GameFolder&)> prepare;
     std::vector<std::string> messages;    // UTF-8, as "caption: text"
-    int kinds = 2;                        // the shipped catalogue: troll and beetle
+    int kinds = 5;                        // the shipped catalogue
     int words = 3;                        // the dictionary "words"
     bool plays = true;                    // monsters come
     std::optional<bool> gamesEnd = true;  // and reach the player; nothing: either may happen
@@ -64,10 +64,13 @@ ContentCase Catalogue(const std::string& file, int kinds, const std::string& mes
     return c;
 }
 
-// The beetle's .mon file (kind 2) replaced.
+// The beetle's .mon file (kind 2) replaced; a failing one stops the catalogue there.
 ContentCase Kind(const std::string& file, const std::string& message) {
     ContentCase c = Assets("mon_" + file, {{"data/beetle.mon", "mon/" + file + ".mon"}});
-    if (!message.empty()) Stops(c, message);
+    if (!message.empty()) {
+        Stops(c, message);
+        c.kinds = 2;
+    }
     return c;
 }
 
@@ -98,9 +101,11 @@ std::vector<ContentCase> AssetCases() {
     absurd.background = false;
     ContentCase missing = Assets("every_picture_font_and_sound_missing", {});
     missing.prepare = [](GameFolder& folder) {
-        for (const char* file : {"fon.bmp", "player.bmp", "dethplayer.bmp", "troll_walk.bmp",
-                                 "troll_die.bmp", "beetle_walk.bmp", "beetle_die.bmp", "font.dft",
-                                 "font2.dft", "fire.wav", "die.wav", "music.mp3"}) {
+        for (const char* file :
+             {"fon.bmp", "player.bmp", "dethplayer.bmp", "troll_walk.bmp", "troll_die.bmp",
+              "beetle_walk.bmp", "beetle_die.bmp", "bat_fly.bmp", "bat_die.bmp", "slime_ooze.bmp",
+              "slime_die.bmp", "skeleton_walk.bmp", "skeleton_die.bmp", "font.dft", "font2.dft",
+              "fire.wav", "die.wav", "music.mp3"}) {
             folder.Remove(std::string("data/") + file);
         }
     };
@@ -123,7 +128,7 @@ std::vector<ContentCase> AssetCases() {
     };
 }
 
-// Thousands of kinds: all of them load, though only the first two ever walk.
+// Thousands of kinds: all of them load and walk.
 ContentCase Thousands() {
     ContentCase c;
     c.name = "monsters_thousands_of_kinds";

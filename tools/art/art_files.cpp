@@ -19,15 +19,17 @@ std::vector<std::string> WriteArt(const std::string& gameDir) {
     written.push_back("data/" + player.file);
     written.push_back("data/" + dead.file);
 
-    // Kind 1 is the rarer troll, kind 2 the common beetle.
-    const MonsterKind kinds[] = {MakeTroll(), MakeBeetle()};
+    // Kind 1 is the rarer troll; the others share the rest of the field.
+    const MonsterKind kinds[] = {MakeTroll(), MakeBeetle(), MakeBat(), MakeSlime(), MakeSkeleton()};
+    std::vector<std::string> names;
     for (const MonsterKind& kind : kinds) {
         WriteMonsterKind(gameDir, kind);
         written.push_back("data/" + kind.name + ".mon");
         written.push_back("data/" + kind.walk.file);
         written.push_back("data/" + kind.die.file);
+        names.push_back(kind.name);
     }
-    WriteCatalogue(gameDir, {kinds[0].name, kinds[1].name});
+    WriteCatalogue(gameDir, names);
     written.push_back("monsters.txt");
     return written;
 }

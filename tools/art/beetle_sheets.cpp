@@ -96,18 +96,9 @@ Image DeathFrame(int index) {
 }  // namespace
 
 MonsterKind MakeBeetle() {
-    MonsterKind kind;
-    kind.name = "beetle";
-    kind.walk = {"beetle_walk.bmp", 64, 48, kWalkFrames, 1, kWalkFrames};
-    for (int i = 0; i < kWalkFrames; ++i) {
-        kind.walkFrames.push_back(WalkFrame(i));
-    }
     constexpr int kDeathFrames = 5;
-    kind.die = {"beetle_die.bmp", 64, 48, 3, 2, kDeathFrames};
-    for (int i = 0; i < kDeathFrames; ++i) {
-        kind.dieFrames.push_back(DeathFrame(i));
-    }
-    return kind;
+    return DrawMonsterKind("beetle", {"beetle_walk.bmp", 64, 48, kWalkFrames, 1, kWalkFrames},
+                           WalkFrame, {"beetle_die.bmp", 64, 48, 3, 2, kDeathFrames}, DeathFrame);
 }
 
 }  // namespace lexo

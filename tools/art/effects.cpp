@@ -4,6 +4,11 @@
 
 namespace lexo {
 
+Rgb Toned(Rgb colour, float flash, float dim) {
+    const Rgb dull = Mix(colour, Rgb{120, 116, 104}, dim * 0.5f);
+    return Mix(Scale(dull, 1.0f - dim * 0.2f), Rgb{255, 250, 235}, flash);
+}
+
 void DrawImpact(SpriteCanvas& canvas, Vec2 centre, float size, float degrees) {
     canvas.Fill(Star(centre, size, size * 0.45f, 8, degrees),
                 Paint{{255, 208, 90}, {232, 120, 40}, 1.0f, 0});

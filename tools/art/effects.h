@@ -5,6 +5,10 @@
 
 namespace lexo {
 
+// A colour as a pose shows it: `flash` 0 … 1 washes it toward white when hit, `dim` 0 … 1
+// dulls it toward a corpse's grey.
+Rgb Toned(Rgb colour, float flash, float dim);
+
 // A bright star where a shot lands; `size` is the outer radius in pixels.
 void DrawImpact(SpriteCanvas& canvas, Vec2 centre, float size, float degrees);
 

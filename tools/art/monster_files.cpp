@@ -1,5 +1,6 @@
 #include <fstream>
 #include <stdexcept>
+#include <utility>
 
 #include "bmp_writer.h"
 #include "monster_kind.h"
@@ -23,7 +24,21 @@ std::string SheetLines(const SheetLayout& layout) {
            std::to_string(layout.rows) + "\n" + std::to_string(layout.frameCount) + "\n";
 }
 
+std::vector<Image> DrawFrames(int count, Image (*frame)(int)) {
+    std::vector<Image> frames;
+    for (int i = 0; i < count; ++i) {
+        frames.push_back(frame(i));
+    }
+    return frames;
+}
+
 }  // namespace
+
+MonsterKind DrawMonsterKind(std::string name, const SheetLayout& walk, Image (*walkFrame)(int),
+                            const SheetLayout& die, Image (*dieFrame)(int)) {
+    return {std::move(name), walk, DrawFrames(walk.frameCount, walkFrame), die,
+            DrawFrames(die.frameCount, dieFrame)};
+}
 
 void WriteMonsterKind(const std::string& gameDir, const MonsterKind& kind) {
     const std::string data = gameDir + "/data/";

@@ -17,8 +17,16 @@ struct MonsterKind {
     std::vector<Image> dieFrames;
 };
 
+// A kind whose frames are drawn one at a time: walkFrame(i) and dieFrame(i) for i from 0 up to
+// the layout's frame count.
+MonsterKind DrawMonsterKind(std::string name, const SheetLayout& walk, Image (*walkFrame)(int),
+                            const SheetLayout& die, Image (*dieFrame)(int));
+
 MonsterKind MakeTroll();
 MonsterKind MakeBeetle();
+MonsterKind MakeBat();
+MonsterKind MakeSlime();
+MonsterKind MakeSkeleton();
 
 // Writes data/<name>.mon and both sheet images under gameDir.
 void WriteMonsterKind(const std::string& gameDir, const MonsterKind& kind);

@@ -32,15 +32,15 @@ words() {
 # shellcheck disable=SC2046
 convert "$d/fon.bmp" \
     $(frame troll_die.bmp 72 72 3 6 0) $(place 150 300) \
-    $(frame beetle_die.bmp 64 48 3 5 0) $(place 560 120) \
-    $(frame beetle_die.bmp 64 48 3 3 0) $(place 300 430) \
+    $(frame slime_die.bmp 56 36 3 6 0) $(place 560 130) \
+    $(frame skeleton_die.bmp 64 72 3 6 0) $(place 300 400) \
     $(frame player.bmp 78 84 3 2 1) $(place 400 200) \
-    $(frame beetle_walk.bmp 64 48 6 2 0) $(place 90 150) \
+    $(frame bat_fly.bmp 56 40 3 2 0) $(place 90 150) \
     $(frame troll_walk.bmp 64 72 4 3 0) $(place 250 60) \
-    $(frame beetle_walk.bmp 64 48 6 5 1) $(place 640 240) \
-    $(frame troll_walk.bmp 64 72 4 7 1) $(place 700 400) \
+    $(frame slime_ooze.bmp 56 36 4 5 1) $(place 640 240) \
+    $(frame skeleton_walk.bmp 48 72 4 7 1) $(place 700 400) \
     $(frame beetle_walk.bmp 64 48 6 4 0) $(place 20 380) \
-    $(frame beetle_walk.bmp 64 48 6 1 1) $(place 560 20) \
+    $(frame bat_fly.bmp 56 40 3 4 1) $(place 560 20) \
     -font DejaVu-Sans-Bold -pointsize 16 -fill '#0000FF' \
     -stroke white -strokewidth 3 $(words) -stroke none $(words) \
     "$out"

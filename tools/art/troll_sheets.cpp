@@ -86,18 +86,9 @@ Image DeathFrame(int index) {
 }  // namespace
 
 MonsterKind MakeTroll() {
-    MonsterKind kind;
-    kind.name = "troll";
-    kind.walk = {"troll_walk.bmp", 64, 72, 4, 2, kWalkFrames};
-    for (int i = 0; i < kWalkFrames; ++i) {
-        kind.walkFrames.push_back(WalkFrame(i));
-    }
     constexpr int kDeathFrames = static_cast<int>(std::size(kDeathSteps));
-    kind.die = {"troll_die.bmp", 72, 72, 3, 2, kDeathFrames};
-    for (int i = 0; i < kDeathFrames; ++i) {
-        kind.dieFrames.push_back(DeathFrame(i));
-    }
-    return kind;
+    return DrawMonsterKind("troll", {"troll_walk.bmp", 64, 72, 4, 2, kWalkFrames}, WalkFrame,
+                           {"troll_die.bmp", 72, 72, 3, 2, kDeathFrames}, DeathFrame);
 }
 
 }  // namespace lexo
