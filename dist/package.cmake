@@ -24,7 +24,8 @@ the wizard in the middle. Type the word, or its translation, and press Enter
 to shoot. When a monster reaches the wizard the game is over and the words
 left unanswered are listed with their translations.
 .
-Dictionaries for Russian speakers learning English and German are included;
+Dictionaries for Russian speakers learning English, German, French and
+Spanish, and one for English speakers learning Russian, are included;
 players add their own as folders of text files in ~/.local/share/lexodrome.
 The game speaks Russian, English, German or Ukrainian, as the desktop does.")
 

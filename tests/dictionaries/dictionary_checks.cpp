@@ -27,7 +27,11 @@ std::string Quoted(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251)
 
 bool IsLatinLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// CP1251 а-я (ё is a byte of its own, outside this range).
+bool IsSmallLatinLetter(unsigned char c) { return c >= 'a' && c <= 'z'; }
+
+// CP1251 А-Я and а-я (Ё and ё are bytes of their own, outside this range).
+bool IsRussianLetter(unsigned char c) { return c >= 0xC0 || c == 0xA8 || c == 0xB8; }
+
 bool IsSmallRussianLetter(unsigned char c) {
     return c >= 0xE0 || c == 0xB8;  // а ... я, ё
 }
@@ -179,12 +183,14 @@ std::vector<std::string> CheckWords(const DictionaryFiles& dictionary) {
             faults.push_back(prefix + "is longer than " + std::to_string(kMaxWordLength) +
                              " characters");
         }
-        if (!OnlyHolds(word, [](unsigned char c) {
-                return IsLatinLetter(c) || c == ' ' || c == '-' || c == '\'';
-            })) {
+        // A word in one alphabet: a Latin "o" in a Russian word cannot be typed on one layout.
+        auto punctuation = [](unsigned char c) { return c == ' ' || c == '-' || c == '\''; };
+        if (!OnlyHolds(word, [&](unsigned char c) { return IsLatinLetter(c) || punctuation(c); }) &&
+            !OnlyHolds(word,
+                       [&](unsigned char c) { return IsRussianLetter(c) || punctuation(c); })) {
             faults.push_back(prefix +
-                             "holds a character other than a Latin letter, a space, "
-                             "a hyphen or an apostrophe");
+                             "holds a character other than letters of one alphabet (Latin or "
+                             "Russian), a space, a hyphen or an apostrophe");
         }
         auto [first, added] = firstLine.emplace(word, i);
         if (!added) {
@@ -202,12 +208,15 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
         std::string where = Where(dictionary, "names2.txt", i);
         CheckEntrySpacing(translation, where, faults);
         std::string prefix = where + " " + Quoted(translation) + ": ";
-        if (!OnlyHolds(translation, [](unsigned char c) {
-                return IsSmallRussianLetter(c) || c == ' ' || c == '-';
+        if (!OnlyHolds(
+                translation,
+                [](unsigned char c) { return IsSmallRussianLetter(c) || c == ' ' || c == '-'; }) &&
+            !OnlyHolds(translation, [](unsigned char c) {
+                return IsSmallLatinLetter(c) || c == ' ' || c == '-' || c == '\'';
             })) {
             faults.push_back(prefix +
-                             "holds a character other than a small Russian letter, "
-                             "a space or a hyphen");
+                             "holds a character other than small letters of one alphabet "
+                             "(Russian, or Latin with the apostrophe), a space or a hyphen");
         }
     }
     return faults;

@@ -54,30 +54,34 @@ TEST(DictionaryChecks, EveryWordNeedsExactlyOneTranslationLine) {
 
 TEST(DictionaryChecks, WordFaultsNameFolderFileAndLine) {
     auto dictionary = MakeDictionaryFiles(
-        "w", "", Cp("cat\r\n\r\n cat\r\ncat\r\nкот\r\nextraordinarily\r\ncat  dog\r\n"), "");
+        "w", "", Cp("cat\r\n\r\n cat\r\ncat\r\nкoт\r\nextraordinarily\r\ncat  dog\r\nЁж\r\n"), "");
     std::string faults = AllFaults(CheckWords(dictionary));
     EXPECT_THAT(faults, HasSubstr("w/names.txt line 2: empty entry"));
     EXPECT_THAT(faults, HasSubstr("w/names.txt line 3 \" cat\": starts or ends with a space"));
     EXPECT_THAT(faults, HasSubstr("w/names.txt line 4 \"cat\": repeats line 1"));
-    EXPECT_THAT(faults, HasSubstr("w/names.txt line 5 \"кот\": holds a character other than"));
+    // Latin "o" in a Russian word.
+    EXPECT_THAT(faults, HasSubstr("w/names.txt line 5 \"кoт\": holds a character other than"));
     EXPECT_THAT(faults, HasSubstr("line 6 \"extraordinarily\": is longer than 14 characters"));
     EXPECT_THAT(faults, Not(HasSubstr("line 7")));
+    EXPECT_THAT(faults, Not(HasSubstr("line 8")));
 }
 
 TEST(DictionaryChecks, TranslationsMustBeTypeableAnswers) {
     auto dictionary =
-        MakeDictionaryFiles("t", "", "a\nb\nc\nd\ne\nf\ng",
-                            Cp("Кот\nёж\nкот   кошка\ncat\nкoт\nкот \nжелезная дорога  поезд"));
+        MakeDictionaryFiles("t", "", "a\nb\nc\nd\ne\nf\ng\nh",
+                            Cp("Кот\nёж\nкот   кошка\nCat\nкoт\nкот \nжелезная дорога  поезд\n"
+                               "look for  you're welcome"));
     std::string faults = AllFaults(CheckTranslations(dictionary));
-    // The shipped translations are small Russian letters; "ё" is one of them.
+    // The shipped translations are small letters, Russian ("ё" is one of them) or English.
     EXPECT_THAT(faults, HasSubstr("t/names2.txt line 1 \"Кот\": holds a character other than"));
     EXPECT_THAT(faults, Not(HasSubstr("line 2")));
     EXPECT_THAT(faults, HasSubstr("line 3 \"кот   кошка\": has three spaces in a row"));
-    EXPECT_THAT(faults, HasSubstr("line 4 \"cat\": holds a character other than a small Russian"));
+    EXPECT_THAT(faults, HasSubstr("line 4 \"Cat\": holds a character other than small letters"));
     // A Latin "o" looks like the Russian one but can never be typed on a Russian layout.
     EXPECT_THAT(faults, HasSubstr("line 5 \"кoт\": holds a character other than"));
     EXPECT_THAT(faults, HasSubstr("line 6 \"кот \": starts or ends with a space"));
     EXPECT_THAT(faults, Not(HasSubstr("line 7")));
+    EXPECT_THAT(faults, Not(HasSubstr("line 8")));
 }
 
 TEST(DictionaryChecks, TranslationsBeyondTheWordsAreNotChecked) {

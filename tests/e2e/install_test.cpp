@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 
 const std::string kDialog = "Выберите словарь:";
 const std::string kList = "Список непереведённых слов:";
-const std::string kPlayersOwn = "my-words";
+// Its name sorts after every shipped dictionary's, so it is the dialog's last entry.
+const std::string kPlayersOwn = "your-words";
 const char* const kWords = "cat\r\ndog\r\nhouse\r\ntree\r\nbird\r\n";
 const char* const kAnswers[] = {"кот", "собака", "дом", "дерево", "птица"};
 
@@ -168,10 +169,11 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         // The game runs under its own name, not the launcher's.
         EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(game.Pid()) + "/exe").filename(),
                   "zarnik");
-        EXPECT_EQ(
-            ListedDescriptions(dialog),
-            ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
-                                  share / "english-travel", folder / "linked words", own}));
+        EXPECT_EQ(ListedDescriptions(dialog),
+                  ExpectedDescriptions({share / "deutsch-grundwortschatz",
+                                        folder / "english-basics", share / "english-travel",
+                                        share / "espanol-basico", share / "francais-essentiel",
+                                        folder / "linked words", share / "russian-basics", own}));
         desktop.Key("Return");  // the player's own dictionary, the last entry
         ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
         EXPECT_TRUE(ShootOneMonster(main)) << desktop.Title(main) << game.Stderr();
@@ -198,9 +200,11 @@ TEST_F(Installed, TheLauncherKeepsThePlayersFolderInStepWithTheInstallation) {
         GameProcess game;
         auto [main, dialog] = Start(game);
         ASSERT_TRUE(main && dialog);
-        EXPECT_EQ(ListedDescriptions(dialog),
-                  ExpectedDescriptions({share / "deutsch-grundwortschatz",
-                                        folder / "english-basics", folder / "linked words", own}));
+        EXPECT_EQ(
+            ListedDescriptions(dialog),
+            ExpectedDescriptions({share / "deutsch-grundwortschatz", folder / "english-basics",
+                                  share / "espanol-basico", share / "francais-essentiel",
+                                  folder / "linked words", share / "russian-basics", own}));
         desktop.Key("Return");
         ASSERT_TRUE(desktop.WaitUntilGone(kDialog)) << game.Stderr();
         EXPECT_EQ(CloseGame(game, main), 0) << game.Stderr();
