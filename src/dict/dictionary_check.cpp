@@ -55,7 +55,13 @@ void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSumma
                           Quoted(word) + " is already on line " + std::to_string(known->second));
         }
         if (!metrics) continue;
-        const int32_t width = DrawnWidth(metrics->wordFont, word);
+        if (const size_t column = FirstWithoutGlyph(*metrics, word)) {
+            found.Warning(names.name, i + 1,
+                          "column " + std::to_string(column) + " of " + Quoted(word) +
+                              ": the word font has no letter for this character, the field "
+                              "shows a replacement mark");
+        }
+        const int32_t width = DrawnWidth(*metrics, word);
         if (width > metrics->wordRoom) {
             found.Warning(names.name, i + 1,
                           Quoted(word) + " is " + std::to_string(width) +

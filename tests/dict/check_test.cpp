@@ -91,12 +91,12 @@ TEST(Check, ReportsNothingOnTheShippedDictionaries) {
 }
 
 TEST(Check, MeasuresWordsWithTheGameFont) {
-    EXPECT_EQ(DrawnWidth(Metrics().wordFont, ""), 0);
-    const int32_t narrow = DrawnWidth(Metrics().wordFont, "ill");
-    const int32_t wide = DrawnWidth(Metrics().wordFont, "WWW");
+    EXPECT_EQ(DrawnWidth(Metrics(), ""), 0);
+    const int32_t narrow = DrawnWidth(Metrics(), "ill");
+    const int32_t wide = DrawnWidth(Metrics(), "WWW");
     EXPECT_GT(narrow, 0);
     EXPECT_GT(wide, 2 * narrow);
-    EXPECT_GT(DrawnWidth(Metrics().wordFont, std::string(40, 'W')), Metrics().wordRoom);
+    EXPECT_GT(DrawnWidth(Metrics(), std::string(40, 'W')), Metrics().wordRoom);
 }
 
 }  // namespace
