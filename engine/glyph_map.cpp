@@ -38,6 +38,12 @@ GlyphMap::GlyphMap(const DftFont& font) : direct_(kDirect, kNoGlyph) {
             bytes_[byte] = byteCodes[byte] != 0 ? ForCodePoint(byteCodes[byte]) : kNoGlyph;
         }
     }
+    for (size_t byte = 0; byte < 256; ++byte) {
+        // Bytes 0x80-0x9F are letters in CP1251, not controls.
+        const bool character = byteCodes[byte] >= 0x20 && byteCodes[byte] != 0x7F;
+        missingBytes_[byte] =
+            character && (bytes_[byte] == kNoGlyph || font.glyphs[bytes_[byte]] == DftGlyph{});
+    }
     replacement_ = ForCodePoint(0xFFFD);
     if (replacement_ == kNoGlyph) replacement_ = ForCodePoint('?');
 }
@@ -45,9 +51,7 @@ GlyphMap::GlyphMap(const DftFont& font) : direct_(kDirect, kNoGlyph) {
 CharacterGlyph GlyphMap::Next(const char*& text, const char* end, TextEncoding encoding) const {
     if (encoding == TextEncoding::Cp1251) {
         const auto byte = static_cast<unsigned char>(*text++);
-        const uint16_t glyph = bytes_[byte];
-        const bool control = byte < 0x20 || byte == 0x7F;  // bytes 0x80-0x9F are letters here
-        return {glyph, glyph == kNoGlyph && !control};
+        return {bytes_[byte], missingBytes_[byte]};
     }
     const char32_t code = DecodeUtf8(text, end);
     if (IsControl(code)) return {kNoGlyph, false};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -54,6 +55,7 @@ class GlyphMap {
     void Add(char32_t code, uint16_t glyph);
 
     std::array<uint16_t, 256> bytes_;
+    std::bitset<256> missingBytes_;  // CP1251 characters (not controls) without a glyph
     std::vector<uint16_t> direct_;
     std::vector<std::pair<char32_t, uint16_t>> beyond_;  // ascending code points
     uint16_t replacement_ = kNoGlyph;
