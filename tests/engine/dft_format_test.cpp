@@ -49,6 +49,53 @@ TEST(DftFormat, ReadsTheDocumentedLayout) {
     EXPECT_EQ(EncodeDft(*font), HandMadeFont());
 }
 
+// Version 2: the same atlas with three records of 20 bytes, each led by its code point.
+std::vector<uint8_t> HandMadeUnicodeFont() {
+    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
+    for (uint32_t v : {2u, 40u, 3u, 20u, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
+    Put(bytes, 1, 1);  // planes
+    Put(bytes, 0, 3);
+    for (uint32_t v : {0u, 40u, 40u + 3 * 20, 6u}) Put(bytes, v, 4);
+    for (uint32_t code : {0x20u, 0x3BBu, 0x1F600u}) {
+        Put(bytes, code, 4);
+        const bool lambda = code == 0x3BB;
+        for (uint32_t v : {lambda ? 1u : 0u, 0u, lambda ? 2u : 0u, lambda ? 2u : 0u})
+            Put(bytes, v, 2);
+        for (int v : {lambda ? -1 : 0, 3, 4, 0}) Put(bytes, static_cast<uint32_t>(v), 2);
+    }
+    for (uint8_t v : {0, 10, 20, 30, 40, 50}) bytes.push_back(v);
+    return bytes;
+}
+
+TEST(DftFormat, VersionTwoNamesTheCodePointOfEveryGlyph) {
+    std::optional<DftFont> font = ParseDft(HandMadeUnicodeFont());
+    ASSERT_TRUE(font);
+    EXPECT_FALSE(font->Classic());
+    EXPECT_EQ(font->codePoints, (std::vector<char32_t>{0x20, 0x3BB, 0x1F600}));
+    EXPECT_EQ(font->glyphs,
+              (std::vector<DftGlyph>{
+                  {0, 0, 0, 0, 0, 3, 4}, {1, 0, 2, 2, -1, 3, 4}, {0, 0, 0, 0, 0, 3, 4}}));
+    EXPECT_EQ(EncodeDft(*font), HandMadeUnicodeFont());
+    for (size_t size = 0; size < HandMadeUnicodeFont().size(); ++size) {
+        EXPECT_FALSE(ParseDft(std::span(HandMadeUnicodeFont().data(), size))) << size;
+    }
+    const size_t second = 40 + 20;
+    const std::pair<const char*, std::pair<size_t, uint32_t>> damages[] = {
+        {"out of order", {second, 0x1F}},
+        {"repeated", {second, 0x20}},
+        {"surrogate", {second, 0xDFFF}},
+        {"beyond Unicode", {second + 20, 0x110000}},
+        {"no glyph", {8, 0}},
+        {"classic record size", {10, 16}},
+        {"more glyphs than the table", {8, 4}},
+    };
+    for (const auto& [what, damage] : damages) {
+        std::vector<uint8_t> bytes = HandMadeUnicodeFont();
+        Set(bytes, damage.first, damage.second, damage.first < 40 ? 2 : 4);
+        EXPECT_FALSE(ParseDft(bytes)) << what;
+    }
+}
+
 TEST(DftFormat, EveryTruncationAndEveryExtraByteIsRefused) {
     const std::vector<uint8_t> whole = HandMadeFont();
     for (size_t size = 0; size < whole.size(); ++size) {
