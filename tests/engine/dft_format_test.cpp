@@ -15,14 +15,24 @@ void Set(std::vector<uint8_t>& bytes, size_t at, uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+// The header of a font of a 3 x 2 atlas, line height 12, ascent 9, the glyph table right after
+// the header.
+std::vector<uint8_t> Header(uint32_t version, uint32_t glyphs, uint32_t recordSize, uint32_t planes,
+                            uint32_t outlineColour) {
+    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
+    for (uint32_t v : {version, 40u, glyphs, recordSize, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
+    Put(bytes, planes, 1);
+    Put(bytes, 0, 3);
+    for (uint32_t v : {outlineColour, 40u, 40u + glyphs * recordSize, 6 * planes}) {
+        Put(bytes, v, 4);
+    }
+    return bytes;
+}
+
 // A font assembled byte by byte as the format describes it: a 3 x 2 atlas with an outline
 // plane; glyph 'x' is the atlas's right 2 x 2 box.
 std::vector<uint8_t> HandMadeFont() {
-    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
-    for (uint32_t v : {1u, 40u, 256u, 16u, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
-    Put(bytes, 2, 1);  // planes
-    Put(bytes, 0, 3);
-    for (uint32_t v : {0x00C0FFEEu, 40u, 40u + 256 * 16, 12u}) Put(bytes, v, 4);
+    std::vector<uint8_t> bytes = Header(1, 256, 16, 2, 0x00C0FFEE);
     for (int code = 0; code < 256; ++code) {
         bool x = code == 'x';
         for (uint32_t v : {x ? 1u : 0u, 0u, x ? 2u : 0u, x ? 2u : 0u}) Put(bytes, v, 2);
@@ -51,11 +61,7 @@ TEST(DftFormat, ReadsTheDocumentedLayout) {
 
 // Version 2: the same atlas with three records of 20 bytes, each led by its code point.
 std::vector<uint8_t> HandMadeUnicodeFont() {
-    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
-    for (uint32_t v : {2u, 40u, 3u, 20u, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
-    Put(bytes, 1, 1);  // planes
-    Put(bytes, 0, 3);
-    for (uint32_t v : {0u, 40u, 40u + 3 * 20, 6u}) Put(bytes, v, 4);
+    std::vector<uint8_t> bytes = Header(2, 3, 20, 1, 0);
     for (uint32_t code : {0x20u, 0x3BBu, 0x1F600u}) {
         Put(bytes, code, 4);
         const bool lambda = code == 0x3BB;
