@@ -9,6 +9,8 @@ namespace {
 // All kept lines together stay under this many pixels, beyond which the store starts afresh
 // (a game shows a few dozen words).
 constexpr size_t kMaxKeptPixels = 4u << 20;
+// Room for a word's glyphs in one allocation.
+constexpr size_t kUsualGlyphs = 32;
 
 }  // namespace
 
@@ -24,6 +26,7 @@ GlyphRun Font::ShownGlyphs(const char* text, TextEncoding encoding, double scale
     // scaled box.
     GlyphRun glyphs;
     if (!(scale > 0.0)) return glyphs;
+    glyphs.reserve(kUsualGlyphs);
     const double limit = static_cast<double>(right) + 1.0 - static_cast<double>(reachLeft_) * scale;
     double pen = static_cast<double>(x);
     while (*text != '\0' && pen < limit) {
