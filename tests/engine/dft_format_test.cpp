@@ -15,24 +15,14 @@ void Set(std::vector<uint8_t>& bytes, size_t at, uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// The header of a font of a 3 x 2 atlas, line height 12, ascent 9, the glyph table right after
-// the header.
-std::vector<uint8_t> Header(uint32_t version, uint32_t glyphs, uint32_t recordSize, uint32_t planes,
-                            uint32_t outlineColour) {
-    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
-    for (uint32_t v : {version, 40u, glyphs, recordSize, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
-    Put(bytes, planes, 1);
-    Put(bytes, 0, 3);
-    for (uint32_t v : {outlineColour, 40u, 40u + glyphs * recordSize, 6 * planes}) {
-        Put(bytes, v, 4);
-    }
-    return bytes;
-}
-
 // A font assembled byte by byte as the format describes it: a 3 x 2 atlas with an outline
 // plane; glyph 'x' is the atlas's right 2 x 2 box.
 std::vector<uint8_t> HandMadeFont() {
-    std::vector<uint8_t> bytes = Header(1, 256, 16, 2, 0x00C0FFEE);
+    std::vector<uint8_t> bytes{'D', 'F', 'T', 0x1A};
+    for (uint32_t v : {1u, 40u, 256u, 16u, 12u, 9u, 3u, 2u}) Put(bytes, v, 2);
+    Put(bytes, 2, 1);  // planes
+    Put(bytes, 0, 3);
+    for (uint32_t v : {0x00C0FFEEu, 40u, 40u + 256 * 16, 12u}) Put(bytes, v, 4);
     for (int code = 0; code < 256; ++code) {
         bool x = code == 'x';
         for (uint32_t v : {x ? 1u : 0u, 0u, x ? 2u : 0u, x ? 2u : 0u}) Put(bytes, v, 2);
@@ -57,49 +47,6 @@ TEST(DftFormat, ReadsTheDocumentedLayout) {
     EXPECT_EQ(font->coverage, (std::vector<uint8_t>{0, 10, 20, 30, 40, 50}));
     EXPECT_EQ(font->outline, (std::vector<uint8_t>{60, 70, 80, 90, 100, 110}));
     EXPECT_EQ(EncodeDft(*font), HandMadeFont());
-}
-
-// Version 2: the same atlas with three records of 20 bytes, each led by its code point.
-std::vector<uint8_t> HandMadeUnicodeFont() {
-    std::vector<uint8_t> bytes = Header(2, 3, 20, 1, 0);
-    for (uint32_t code : {0x20u, 0x3BBu, 0x1F600u}) {
-        Put(bytes, code, 4);
-        const bool lambda = code == 0x3BB;
-        for (uint32_t v : {lambda ? 1u : 0u, 0u, lambda ? 2u : 0u, lambda ? 2u : 0u})
-            Put(bytes, v, 2);
-        for (int v : {lambda ? -1 : 0, 3, 4, 0}) Put(bytes, static_cast<uint32_t>(v), 2);
-    }
-    for (uint8_t v : {0, 10, 20, 30, 40, 50}) bytes.push_back(v);
-    return bytes;
-}
-
-TEST(DftFormat, VersionTwoNamesTheCodePointOfEveryGlyph) {
-    std::optional<DftFont> font = ParseDft(HandMadeUnicodeFont());
-    ASSERT_TRUE(font);
-    EXPECT_FALSE(font->Classic());
-    EXPECT_EQ(font->codePoints, (std::vector<char32_t>{0x20, 0x3BB, 0x1F600}));
-    EXPECT_EQ(font->glyphs,
-              (std::vector<DftGlyph>{
-                  {0, 0, 0, 0, 0, 3, 4}, {1, 0, 2, 2, -1, 3, 4}, {0, 0, 0, 0, 0, 3, 4}}));
-    EXPECT_EQ(EncodeDft(*font), HandMadeUnicodeFont());
-    for (size_t size = 0; size < HandMadeUnicodeFont().size(); ++size) {
-        EXPECT_FALSE(ParseDft(std::span(HandMadeUnicodeFont().data(), size))) << size;
-    }
-    const size_t second = 40 + 20;
-    const std::pair<const char*, std::pair<size_t, uint32_t>> damages[] = {
-        {"out of order", {second, 0x1F}},
-        {"repeated", {second, 0x20}},
-        {"surrogate", {second, 0xDFFF}},
-        {"beyond Unicode", {second + 20, 0x110000}},
-        {"no glyph", {8, 0}},
-        {"classic record size", {10, 16}},
-        {"more glyphs than the table", {8, 4}},
-    };
-    for (const auto& [what, damage] : damages) {
-        std::vector<uint8_t> bytes = HandMadeUnicodeFont();
-        Set(bytes, damage.first, damage.second, damage.first < 40 ? 2 : 4);
-        EXPECT_FALSE(ParseDft(bytes)) << what;
-    }
 }
 
 TEST(DftFormat, EveryTruncationAndEveryExtraByteIsRefused) {

@@ -151,11 +151,8 @@ void AddFonts(Corpus& corpus) {
     add("unicode-surrogate.dft", With32(unicode, UnicodeGlyph(3), 0xD800));
     add("unicode-beyond-10ffff.dft", With32(unicode, UnicodeGlyph(5), 0x110000));
     add("unicode-glyph-count-0.dft", With16(unicode, kGlyphCount, 0));
-    add("unicode-glyph-count-65535.dft", With16(unicode, kGlyphCount, 65535));
     add("unicode-record-size-16.dft", With16(unicode, kRecordSizeField, 16));
     add("unicode-glyph-count-over-table.dft", With16(unicode, kGlyphCount, 7));
-    add("unicode-glyph-box-outside-atlas.dft", With16(unicode, UnicodeGlyph(1) + 8, 8));
-    add("unicode-truncated-glyphs.dft", Truncated(unicode, kHeaderSize + 50));
     add("garbage.dft", Garbage(4200, 2, false));
     Bytes magicThenGarbage = Garbage(4200, 3, false);
     std::copy(good.begin(), good.begin() + 12, magicThenGarbage.begin());
