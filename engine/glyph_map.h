@@ -66,7 +66,7 @@ class GlyphMap {
 char32_t Cp1251CodePoint(unsigned char byte);
 
 // Whether a code point is a control character (C0, DEL or C1): it draws nothing and moves
-// nothing, as the control bytes of CP1251 never did.
+// nothing, as CP1251's control bytes draw nothing in the fonts the font maker writes.
 inline bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
 
 }  // namespace lexo
