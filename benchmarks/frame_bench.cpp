@@ -1,7 +1,8 @@
 // The engine's frame for the game's own picture: DGLEngine.so opened by path, the shipped
 // content, and Game::DrawFrame registered as the draw procedure. No window: the figures are the
 // drawing (and the scaling for a larger or denser panel) alone, against copying a frame's worth of
-// memory, and against SDL2's own software renderer drawing the same scene.
+// memory, and against SDL2's own software renderer drawing the same scene; and the same scene
+// with words of the European scripts through DrawText2D_UTF8, against its CP1251 words.
 
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,6 +47,14 @@ constexpr size_t kSlowFrames = 180;
 // last up to twenty seconds (see LeastOfRounds).
 constexpr int kRounds = 16;
 constexpr auto kPause = std::chrono::milliseconds(1000);
+// Words of the European scripts, as many as monsters, of about the length of the English words.
+constexpr const char* kUnicodeWords[kMonsters] = {
+    "der Schlüssel", "schön",   "die Straße", "Mädchen", "café",      "garçon", "élève", "niño",
+    "mañana",        "corazón", "καλημέρα",   "θάλασσα", "ευχαριστώ", "їжак",   "ґанок", "Київ",
+    "ўсход",         "ђак",     "љубав",      "њива",    "ћерка",     "џем",    "ѓавол", "ќерка",
+    "żółw",          "łódź",    "ćma",        "čaj",     "řeka",      "žena",   "güneş", "ışık",
+    "şeker",         "Ștefan",  "țară",       "æble",    "øre",       "året",   "õun",   "ёжик",
+};
 
 Game* g_game = nullptr;
 
@@ -109,7 +119,12 @@ int Run(const std::string& gameDir) {
         std::fprintf(stderr, "frame_bench: %s\n", engine.Error().c_str());
         return 1;
     }
-    const EngineEntries entries = EntriesOf(engine);
+    if (engine.DrawText2D_UTF8 == nullptr) {
+        std::fprintf(stderr, "frame_bench: the engine has no DrawText2D_UTF8\n");
+        return 1;
+    }
+    // The game draws through this table; only the Unicode figure gives it the UTF-8 text entry.
+    EngineEntries entries = EntriesOf(engine);
     GameState state;
     QuietWindows windows;
     Game game(state, entries, windows);
@@ -149,6 +164,12 @@ int Run(const std::string& gameDir) {
     }
     const std::vector<int32_t> startX = state.LiveMonsters.X;
     const std::vector<int32_t> startY = state.LiveMonsters.Y;
+    const std::vector<std::string> cp1251Words = state.LiveMonsters.Word;
+    const std::vector<std::string> unicodeWords(std::begin(kUnicodeWords), std::end(kUnicodeWords));
+    auto wordsInUnicode = [&](bool unicode) {
+        entries.DrawText2D_UTF8 = unicode ? engine.DrawText2D_UTF8 : nullptr;
+        state.LiveMonsters.Word = unicode ? unicodeWords : cp1251Words;
+    };
     engine.EngineMainDraw();
 
     size_t step = 0;
@@ -168,6 +189,10 @@ int Run(const std::string& gameDir) {
     };
     auto measureRound = [&]() -> std::vector<double> {
         const double frame = moving(kFrames, [&] { engine.EngineMainDraw(); });
+        wordsInUnicode(true);
+        engine.EngineMainDraw();
+        const double unicode = moving(kFrames, [&] { engine.EngineMainDraw(); });
+        wordsInUnicode(false);
         engine.UpdateRenderRect(kHdWidth, kHdHeight);
         engine.EngineMainDraw();
         const double hd = moving(kSlowFrames, [&] { engine.EngineMainDraw(); });
@@ -183,7 +208,8 @@ int Run(const std::string& gameDir) {
                 MemcpyFloor(kPanelWidth, kPanelHeight),
                 MemcpyFloor(kHdWidth, kHdHeight),
                 hiDpi,
-                MemcpyFloor(kHiDpiWidth, kHiDpiHeight)};
+                MemcpyFloor(kHiDpiWidth, kHiDpiHeight),
+                unicode};
     };
     const std::vector<double> least = LeastOfRounds(kRounds, kPause, measureRound);
     engine.QuitEngine();
@@ -191,6 +217,8 @@ int Run(const std::string& gameDir) {
     PrintFigure({"frame", least[0] * 1e6, least[3] * 1e6, "us", 2});
     PrintFigure({"frame-hd", least[1] * 1e6, least[4] * 1e6, "us", 2});
     PrintFigure({"frame-hidpi", least[5] * 1e6, least[6] * 1e6, "us", 2});
+    // The same frame with its words in Unicode: the floor is the frame with CP1251 words.
+    PrintFigure({"frame-unicode", least[7] * 1e6, least[0] * 1e6, "us", 1.1});
     // Ours against the peer's: the "floor" is SDL's time for the same frames.
     PrintFigure({"peer-sdl", least[0] * 1e6, least[2] * 1e6, "us", 0.5});
     return 0;

@@ -9,12 +9,14 @@
 
 #include "file_bytes.h"
 #include "font_dft.h"
+#include "glyph_map.h"
 
 namespace lexo::bench {
 namespace {
 
 struct PeerFont {
     DftFont font;
+    GlyphMap map{font};
     SDL_Texture* coverage = nullptr;  // white, alpha from the atlas; colour-modulated per draw
     SDL_Texture* outline = nullptr;   // the font's outline colour, alpha from its plane
 };
@@ -114,7 +116,9 @@ void DrawGlyphs(const PeerFont& font, SDL_Texture* plane, int32_t x, int32_t y,
                 std::string_view text) {
     int pen = x;
     for (unsigned char code : text) {
-        const DftGlyph& g = font.font.glyphs[code];
+        const uint16_t glyph = font.map.ForByte(code);
+        if (glyph == GlyphMap::kNoGlyph) continue;
+        const DftGlyph& g = font.font.glyphs[glyph];
         if (g.width > 0 && g.height > 0) {
             const SDL_Rect from{g.atlasX, g.atlasY, g.width, g.height};
             const SDL_Rect to{pen + g.left, y + g.top, g.width, g.height};

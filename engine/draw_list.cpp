@@ -77,7 +77,7 @@ void AddBlit(std::vector<Blit>& blits, const DrawCommand& command) {
         return;
     }
     blits.emplace_back(std::in_place_type<TextBlit>, *command.font, command.x, command.y,
-                       command.text, command.style, command.image.get());
+                       command.glyphs, command.style, command.image.get());
 }
 
 // What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
@@ -192,7 +192,7 @@ DrawCommand DrawCommand::MakeCell(const Texture& texture, const CellRect& cell, 
     return command;
 }
 
-DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, std::string_view text,
+DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, GlyphRun glyphs,
                                   const TextStyle& style, const Rect& frame) {
     DrawCommand command;
     command.kind = Kind::Text;
@@ -200,10 +200,10 @@ DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, std::s
     command.x = x;
     command.y = y;
     command.style = style;
-    command.bounds = TextBounds(font, x, y, text, style).Intersect(frame);
+    command.bounds = TextBounds(font, x, y, glyphs, style).Intersect(frame);
     if (!command.bounds.Empty()) {
-        command.text = text;
-        command.image = ImageToLay(font, text, style);
+        command.image = ImageToLay(font, glyphs, style);
+        command.glyphs = std::move(glyphs);
     }
     return command;
 }
@@ -216,7 +216,7 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
                at.mirrored == other.at.mirrored;
     }
     return font == other.font && x == other.x && y == other.y && style == other.style &&
-           text == other.text;
+           glyphs == other.glyphs;
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "font.h"
@@ -25,7 +24,7 @@ struct DrawCommand {
     const Font* font = nullptr;  // Text
     int32_t x = 0;
     int32_t y = 0;
-    std::string text;
+    GlyphRun glyphs;
     TextStyle style;
     Rect bounds;  // the frame pixels it may change, within the frame: for keyed sprites
                   // only the box around their opaque pixels
@@ -35,7 +34,7 @@ struct DrawCommand {
 
     static DrawCommand MakeCell(const Texture& texture, const CellRect& cell, const Placement& at,
                                 const Rect& frame);
-    static DrawCommand MakeText(const Font& font, int32_t x, int32_t y, std::string_view text,
+    static DrawCommand MakeText(const Font& font, int32_t x, int32_t y, GlyphRun glyphs,
                                 const TextStyle& style, const Rect& frame);
 
     // Whether it overwrites every pixel of its bounds with an opaque one.

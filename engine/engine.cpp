@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <string_view>
 
 #include "bmp.h"
 #include "draw_list.h"
@@ -149,13 +148,13 @@ void Engine::DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWid
         *found, *cell, Placement{x, y, frameWidth, frameHeight, mirror}, frame_.Bounds()));
 }
 
-void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
-                      int32_t alpha, double scale) {
+void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, TextEncoding encoding,
+                      int32_t colour, int32_t alpha, double scale) {
     const Font* found = fonts_.Find(font);
     if (found == nullptr || text == nullptr || !frame_.Drawing()) return;
     TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
-    const std::string_view shown = found->ShownPart(text, scale, x, frame_.Bounds().x1);
-    frame_.Record(DrawCommand::MakeText(*found, x, y, shown, style, frame_.Bounds()));
+    GlyphRun shown = found->ShownGlyphs(text, encoding, scale, x, frame_.Bounds().x1);
+    frame_.Record(DrawCommand::MakeText(*found, x, y, std::move(shown), style, frame_.Bounds()));
 }
 
 void Engine::PrintScreen(const char* path) const {

@@ -37,8 +37,8 @@ class Engine {
     void DrawTexture(uint32_t texture, int32_t x, int32_t y, int32_t width, int32_t height);
     void DrawSprite(uint32_t texture, int32_t x, int32_t y, int32_t frameWidth, int32_t frameHeight,
                     int32_t columns, int32_t rows, int32_t frame, bool mirror);
-    void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, int32_t colour,
-                  int32_t alpha, double scale);
+    void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, TextEncoding encoding,
+                  int32_t colour, int32_t alpha, double scale);
     // Writes the scene at its own size, whatever size the panel shows it at.
     void PrintScreen(const char* path) const;
 

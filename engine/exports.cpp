@@ -108,7 +108,14 @@ LEXO_EXPORT void DrawSprite2D_Simple(lexo::EngineHandle texture, int32_t x, int3
 
 LEXO_EXPORT void DrawText2D(lexo::EngineHandle font, int32_t x, int32_t y, const char* text,
                             int32_t colour, int32_t alpha, double scale) {
-    Guarded([&] { E().DrawText(font, x, y, text, colour, alpha, scale); });
+    Guarded(
+        [&] { E().DrawText(font, x, y, text, lexo::TextEncoding::Cp1251, colour, alpha, scale); });
+}
+
+LEXO_EXPORT void DrawText2D_UTF8(lexo::EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                 int32_t colour, int32_t alpha, double scale) {
+    Guarded(
+        [&] { E().DrawText(font, x, y, utf8, lexo::TextEncoding::Utf8, colour, alpha, scale); });
 }
 
 LEXO_EXPORT void PrintScreen(const char* path) {
@@ -139,4 +146,5 @@ LEXO_CHECK_ENTRY(End2D);
 LEXO_CHECK_ENTRY(DrawTexture2D_Simple);
 LEXO_CHECK_ENTRY(DrawSprite2D_Simple);
 LEXO_CHECK_ENTRY(DrawText2D);
+LEXO_CHECK_ENTRY(DrawText2D_UTF8);
 LEXO_CHECK_ENTRY(PrintScreen);

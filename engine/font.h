@@ -2,11 +2,12 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
-#include <string_view>
+#include <span>
 #include <unordered_map>
+#include <vector>
 
 #include "font_dft.h"
+#include "glyph_map.h"
 #include "text_image.h"
 
 namespace lexo {
@@ -19,30 +20,32 @@ class Font {
 
     const DftFont& Data() const { return data_; }
 
-    // The beginning of a NUL-terminated line drawn with its pen starting at x that can show
-    // left of `right`; the rest lies wholly beyond it. The line is read no further than that,
-    // so a line of megabytes costs what one as wide as the frame does.
-    std::string_view ShownPart(const char* text, double scale, int64_t x, int64_t right) const;
+    // The glyphs of the beginning of a NUL-terminated line drawn with its pen starting at x
+    // that can show left of `right`; the rest lies wholly beyond it. The line is read no
+    // further than that, so a line of megabytes costs what one as wide as the frame does.
+    // Characters are drawn with the glyphs GlyphMap::Next gives.
+    GlyphRun ShownGlyphs(const char* text, TextEncoding encoding, double scale, int64_t x,
+                         int64_t right) const;
 
     // The image of a line at natural size; null when it would be too big to keep, and then the
     // line is drawn from the atlas directly. A blit holds on to it, so that starting the store
     // afresh never pulls it away from a frame being painted.
-    std::shared_ptr<const TextImage> Image(std::string_view text, Pixel colour,
+    std::shared_ptr<const TextImage> Image(std::span<const uint16_t> glyphs, Pixel colour,
                                            uint32_t alpha) const;
 
   private:
-    // Looked up by a view of the text, so that finding a kept line allocates nothing.
+    // Looked up by a view of the glyphs, so that finding a kept line allocates nothing.
     struct KeyView {
-        std::string_view text;
+        std::span<const uint16_t> glyphs;
         Pixel colour;
         uint32_t alpha;
-        bool operator==(const KeyView&) const = default;
+        bool operator==(const KeyView& other) const;
     };
     struct Key {
-        std::string text;
+        GlyphRun glyphs;
         Pixel colour;
         uint32_t alpha;
-        KeyView View() const { return {text, colour, alpha}; }
+        KeyView View() const { return {glyphs, colour, alpha}; }
     };
     struct KeyHash {
         using is_transparent = void;
@@ -60,6 +63,7 @@ class Font {
     };
 
     DftFont data_;
+    GlyphMap map_;
     // How far left of its pen position any glyph's box may start (0 or less), in pixels.
     int64_t reachLeft_ = 0;
     mutable std::unordered_map<Key, std::shared_ptr<const TextImage>, KeyHash, KeyEqual> images_;

@@ -6,26 +6,39 @@ namespace lexo {
 namespace {
 
 constexpr uint8_t kMagic[4] = {'D', 'F', 'T', 0x1A};
-constexpr size_t kGlyphCount = 256;
 
 struct Header {
-    uint16_t lineHeight, ascent, atlasWidth, atlasHeight;
+    uint16_t version, glyphCount, lineHeight, ascent, atlasWidth, atlasHeight;
     uint8_t planes;
     uint32_t outlineColour, glyphTableOffset, atlasOffset, atlasSize;
+
+    size_t RecordSize() const {
+        return version == kDftClassicVersion ? kDftClassicRecordSize : kDftRecordSize;
+    }
 };
+
+// The version, glyph count and record size: a classic font has 256 records of 16 bytes, a
+// version 2 font 1 ... 65534 records of 20.
+bool CountsFit(uint16_t version, uint16_t glyphCount, uint16_t recordSize) {
+    if (version == kDftClassicVersion) {
+        return glyphCount == kDftClassicGlyphCount && recordSize == kDftClassicRecordSize;
+    }
+    return version == kDftVersion && glyphCount >= 1 && glyphCount <= kDftMaxGlyphCount &&
+           recordSize == kDftRecordSize;
+}
 
 std::optional<Header> ReadHeader(std::span<const uint8_t> file) {
     if (file.size() < kDftHeaderSize) return std::nullopt;
     for (size_t i = 0; i < 4; ++i) {
         if (file[i] != kMagic[i]) return std::nullopt;
     }
-    if (le::U16(file, 4) != kDftVersion || le::U16(file, 6) != kDftHeaderSize ||
-        le::U16(file, 8) != kGlyphCount || le::U16(file, 10) != kDftGlyphRecordSize ||
-        file[21] != 0 || le::U16(file, 22) != 0) {
+    if (!CountsFit(le::U16(file, 4), le::U16(file, 8), le::U16(file, 10)) ||
+        le::U16(file, 6) != kDftHeaderSize || file[21] != 0 || le::U16(file, 22) != 0) {
         return std::nullopt;
     }
-    Header h{le::U16(file, 12), le::U16(file, 14), le::U16(file, 16), le::U16(file, 18), file[20],
-             le::U32(file, 24), le::U32(file, 28), le::U32(file, 32), le::U32(file, 36)};
+    Header h{le::U16(file, 4),  le::U16(file, 8),  le::U16(file, 12), le::U16(file, 14),
+             le::U16(file, 16), le::U16(file, 18), file[20],          le::U32(file, 24),
+             le::U32(file, 28), le::U32(file, 32), le::U32(file, 36)};
     if (h.lineHeight < 1 || h.lineHeight > kDftMaxLineHeight || h.ascent > h.lineHeight) {
         return std::nullopt;
     }
@@ -36,7 +49,8 @@ std::optional<Header> ReadHeader(std::span<const uint8_t> file) {
     if (h.planes != 1 && h.planes != 2) return std::nullopt;
     if (h.outlineColour > 0xFFFFFF || (h.planes == 1 && h.outlineColour != 0)) return std::nullopt;
 
-    const uint64_t tableEnd = uint64_t{h.glyphTableOffset} + kGlyphCount * kDftGlyphRecordSize;
+    const uint64_t tableEnd =
+        uint64_t{h.glyphTableOffset} + uint64_t{h.glyphCount} * h.RecordSize();
     const uint64_t atlasBytes = uint64_t{h.atlasWidth} * h.atlasHeight * h.planes;
     if (h.glyphTableOffset < kDftHeaderSize || h.atlasOffset < tableEnd) return std::nullopt;
     if (h.atlasSize != atlasBytes) return std::nullopt;
@@ -54,17 +68,29 @@ std::optional<DftGlyph> ReadGlyph(std::span<const uint8_t> file, size_t at, cons
     return g;
 }
 
+bool IsScalarValue(char32_t code) { return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF); }
+
 }  // namespace
 
 std::optional<DftFont> ParseDft(std::span<const uint8_t> file) {
     std::optional<Header> header = ReadHeader(file);
     if (!header) return std::nullopt;
+    const bool classic = header->version == kDftClassicVersion;
     DftFont font;
-    for (size_t code = 0; code < kGlyphCount; ++code) {
-        size_t at = header->glyphTableOffset + code * kDftGlyphRecordSize;
+    font.glyphs.resize(header->glyphCount);
+    if (!classic) font.codePoints.reserve(header->glyphCount);
+    for (size_t i = 0; i < header->glyphCount; ++i) {
+        size_t at = header->glyphTableOffset + i * header->RecordSize();
+        if (!classic) {
+            const char32_t code = le::U32(file, at);
+            if (!IsScalarValue(code)) return std::nullopt;
+            if (!font.codePoints.empty() && code <= font.codePoints.back()) return std::nullopt;
+            font.codePoints.push_back(code);
+            at += 4;
+        }
         std::optional<DftGlyph> glyph = ReadGlyph(file, at, *header);
         if (!glyph) return std::nullopt;
-        font.glyphs[code] = *glyph;
+        font.glyphs[i] = *glyph;
     }
     font.lineHeight = header->lineHeight;
     font.ascent = header->ascent;
@@ -80,15 +106,18 @@ std::optional<DftFont> ParseDft(std::span<const uint8_t> file) {
 }
 
 std::vector<uint8_t> EncodeDft(const DftFont& font) {
+    const bool classic = font.Classic();
     const uint32_t planes = font.hasOutline ? 2 : 1;
+    const uint32_t recordSize = classic ? kDftClassicRecordSize : kDftRecordSize;
+    const auto glyphCount = static_cast<uint32_t>(font.glyphs.size());
     const uint32_t tableOffset = kDftHeaderSize;
-    const uint32_t atlasOffset = tableOffset + kGlyphCount * kDftGlyphRecordSize;
+    const uint32_t atlasOffset = tableOffset + glyphCount * recordSize;
     const uint32_t atlasSize = uint32_t{font.atlasWidth} * font.atlasHeight * planes;
     std::vector<uint8_t> out(kMagic, kMagic + 4);
     out.reserve(atlasOffset + atlasSize);
     for (uint32_t value :
-         {uint32_t{kDftVersion}, uint32_t{kDftHeaderSize}, uint32_t{kGlyphCount},
-          uint32_t{kDftGlyphRecordSize}, uint32_t{font.lineHeight}, uint32_t{font.ascent},
+         {uint32_t{classic ? kDftClassicVersion : kDftVersion}, uint32_t{kDftHeaderSize},
+          glyphCount, recordSize, uint32_t{font.lineHeight}, uint32_t{font.ascent},
           uint32_t{font.atlasWidth}, uint32_t{font.atlasHeight}}) {
         le::PutU16(out, value);
     }
@@ -99,7 +128,9 @@ std::vector<uint8_t> EncodeDft(const DftFont& font) {
          {font.hasOutline ? font.outlineColour : 0u, tableOffset, atlasOffset, atlasSize}) {
         le::PutU32(out, value);
     }
-    for (const DftGlyph& g : font.glyphs) {
+    for (size_t i = 0; i < font.glyphs.size(); ++i) {
+        if (!classic) le::PutU32(out, font.codePoints[i]);
+        const DftGlyph& g = font.glyphs[i];
         for (uint32_t value :
              {uint32_t{g.atlasX}, uint32_t{g.atlasY}, uint32_t{g.width}, uint32_t{g.height},
               static_cast<uint32_t>(g.left & 0xFFFF), static_cast<uint32_t>(g.top & 0xFFFF),

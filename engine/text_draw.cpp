@@ -26,7 +26,7 @@ void DrawGlyphPlane(Image& canvas, const Rect& clip, const GlyphBox& box, const 
                     const std::vector<uint8_t>& plane, Pixel colour, uint32_t alpha) {
     Rect visible = Rect{box.x, box.y, box.x + box.width, box.y + box.height}.Intersect(clip);
     if (visible.Empty()) return;
-    const DftGlyph& g = font.glyphs[box.code];
+    const DftGlyph& g = font.glyphs[box.glyph];
     std::vector<int32_t> columns;
     columns.resize(static_cast<size_t>(visible.x1 - visible.x0));
     for (int64_t x = visible.x0; x < visible.x1; ++x) {
@@ -49,9 +49,9 @@ void DrawGlyphPlane(Image& canvas, const Rect& clip, const GlyphBox& box, const 
 // Scaled text (or a line too long to keep as an image): straight from the atlas, the outline
 // pass over the whole line before the glyph pass.
 void DrawFromAtlas(Image& canvas, const Rect& clip, const DftFont& font, int32_t x, int32_t y,
-                   std::string_view text, const TextStyle& style, uint32_t alpha) {
+                   std::span<const uint16_t> glyphs, const TextStyle& style, uint32_t alpha) {
     auto pass = [&](const std::vector<uint8_t>& plane, Pixel colour) {
-        ForEachGlyphBox(font, text, style.scale, [&](GlyphBox box) {
+        ForEachGlyphBox(font, glyphs, style.scale, [&](GlyphBox box) {
             box.x += x;
             box.y += y;
             DrawGlyphPlane(canvas, clip, box, font, plane, colour, alpha);
@@ -63,24 +63,24 @@ void DrawFromAtlas(Image& canvas, const Rect& clip, const DftFont& font, int32_t
 
 }  // namespace
 
-Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
+Rect TextBounds(const Font& font, int32_t x, int32_t y, std::span<const uint16_t> glyphs,
                 const TextStyle& style) {
     if (!Drawable(style)) return Rect{};
-    const Rect box = GlyphsBox(font.Data(), text, style.scale);
+    const Rect box = GlyphsBox(font.Data(), glyphs, style.scale);
     if (box.Empty()) return Rect{};
     return {x + box.x0, y + box.y0, x + box.x1, y + box.y1};
 }
 
-std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::string_view text,
+std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::span<const uint16_t> glyphs,
                                             const TextStyle& style) {
     if (!Drawable(style) || style.scale != 1.0) return nullptr;
-    return font.Image(text, PixelFromColourRef(style.colour),
+    return font.Image(glyphs, PixelFromColourRef(style.colour),
                       static_cast<uint32_t>(std::min(style.alpha, 255)));
 }
 
-TextBlit::TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text,
+TextBlit::TextBlit(const Font& font, int32_t x, int32_t y, std::span<const uint16_t> glyphs,
                    const TextStyle& style, const TextImage* image)
-    : font_(font), x_(x), y_(y), text_(text), style_(style), image_(image) {}
+    : font_(font), x_(x), y_(y), glyphs_(glyphs), style_(style), image_(image) {}
 
 void TextBlit::Draw(Image& canvas, const Rect& clip) const {
     if (!Drawable(style_)) return;
@@ -89,7 +89,7 @@ void TextBlit::Draw(Image& canvas, const Rect& clip) const {
         return;
     }
     const auto alpha = static_cast<uint32_t>(std::min(style_.alpha, 255));
-    DrawFromAtlas(canvas, clip, font_.Data(), x_, y_, text_, style_, alpha);
+    DrawFromAtlas(canvas, clip, font_.Data(), x_, y_, glyphs_, style_, alpha);
 }
 
 }  // namespace lexo

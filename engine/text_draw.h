@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
+#include <span>
 
 #include "font.h"
 #include "pixels.h"
@@ -22,23 +22,23 @@ struct TextStyle {
 
 // The frame pixels the text may change: the bounding box of its glyph boxes (empty when it
 // draws nothing at all).
-Rect TextBounds(const Font& font, int32_t x, int32_t y, std::string_view text,
+Rect TextBounds(const Font& font, int32_t x, int32_t y, std::span<const uint16_t> glyphs,
                 const TextStyle& style);
 
 // The font's kept image of the line as the style draws it: null unless drawn at natural size,
 // or when the line is too big to keep.
-std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::string_view text,
+std::shared_ptr<const TextImage> ImageToLay(const Font& font, std::span<const uint16_t> glyphs,
                                             const TextStyle& style);
 
-// A line of CP1251 bytes, one glyph per byte, with its top-left at x, y, ready to be laid in
+// A line of glyphs with its top-left at x, y, ready to be laid in
 // pieces. Coverage blends the colour over the canvas; a font with an outline lays the outline
 // of the whole line first, then the glyphs, so neighbours' outlines never eat into a glyph. It
 // is laid from the image ImageToLay gave for it (which must outlive it), or else from the
 // font's atlas.
 class TextBlit {
   public:
-    TextBlit(const Font& font, int32_t x, int32_t y, std::string_view text, const TextStyle& style,
-             const TextImage* image);
+    TextBlit(const Font& font, int32_t x, int32_t y, std::span<const uint16_t> glyphs,
+             const TextStyle& style, const TextImage* image);
 
     // Changes only canvas pixels inside `clip`.
     void Draw(Image& canvas, const Rect& clip) const;
@@ -47,7 +47,7 @@ class TextBlit {
     const Font& font_;
     int32_t x_;
     int32_t y_;
-    std::string_view text_;
+    std::span<const uint16_t> glyphs_;
     TextStyle style_;
     const TextImage* image_;
 };

@@ -11,8 +11,9 @@ inline uint32_t Weight(uint32_t cover, uint32_t alpha) {
 
 }  // namespace
 
-TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, uint32_t alpha) {
-    box_ = GlyphsBox(font, text, 1.0);
+TextImage::TextImage(const DftFont& font, std::span<const uint16_t> glyphs, Pixel colour,
+                     uint32_t alpha) {
+    box_ = GlyphsBox(font, glyphs, 1.0);
     tooBig_ = !box_.Empty() && (box_.x1 - box_.x0) * (box_.y1 - box_.y0) > kMaxArea;
     if (box_.Empty() || alpha == 0 || tooBig_) {
         box_ = Rect{};
@@ -20,21 +21,21 @@ TextImage::TextImage(const DftFont& font, std::string_view text, Pixel colour, u
     }
     std::vector<Pixel> layer(static_cast<size_t>((box_.x1 - box_.x0) * (box_.y1 - box_.y0)), 0);
     if (font.hasOutline) {
-        Compose(font, text, font.outline, PixelFromColourRef(font.outlineColour), alpha, layer);
+        Compose(font, glyphs, font.outline, PixelFromColourRef(font.outlineColour), alpha, layer);
     }
-    Compose(font, text, font.coverage, colour, alpha, layer);
+    Compose(font, glyphs, font.coverage, colour, alpha, layer);
     const auto width = static_cast<int32_t>(box_.x1 - box_.x0);
     for (int64_t y = 0; y < box_.y1 - box_.y0; ++y) {
         rows_.AddRow(layer.data() + static_cast<size_t>(y) * width, width);
     }
 }
 
-void TextImage::Compose(const DftFont& font, std::string_view text,
+void TextImage::Compose(const DftFont& font, std::span<const uint16_t> glyphs,
                         const std::vector<uint8_t>& plane, Pixel colour, uint32_t alpha,
                         std::vector<Pixel>& layer) const {
     const int64_t width = box_.x1 - box_.x0;
-    ForEachGlyphBox(font, text, 1.0, [&](const GlyphBox& box) {
-        const DftGlyph& g = font.glyphs[box.code];
+    ForEachGlyphBox(font, glyphs, 1.0, [&](const GlyphBox& box) {
+        const DftGlyph& g = font.glyphs[box.glyph];
         for (int y = 0; y < g.height; ++y) {
             const uint8_t* src =
                 plane.data() + static_cast<size_t>(g.atlasY + y) * font.atlasWidth + g.atlasX;

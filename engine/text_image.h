@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
-#include <string_view>
+#include <span>
 #include <vector>
 
 #include "font_dft.h"
@@ -11,33 +11,35 @@
 
 namespace lexo {
 
+// A line of text as the glyphs it draws, in order: indices into the font's glyphs.
+using GlyphRun = std::vector<uint16_t>;
+
 // Where one glyph's atlas box lands, relative to the text's top-left position.
 struct GlyphBox {
-    unsigned char code;
+    uint16_t glyph;
     int64_t x, y, width, height;
 };
 
-// Visits the nonempty glyph boxes of a line of text drawn at `scale` times natural size, one
-// glyph per byte, the pen moving on by each glyph's advance.
+// Visits the nonempty glyph boxes of a line of glyphs drawn at `scale` times natural size, the
+// pen moving on by each glyph's advance.
 template <typename Visit>
-void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, Visit visit) {
+void ForEachGlyphBox(const DftFont& font, std::span<const uint16_t> glyphs, double scale,
+                     Visit visit) {
     if (scale == 1.0) {
         // Natural size, every frame for every word: whole pixels need no rounding.
         int64_t pen = 0;
-        for (char c : text) {
-            const auto code = static_cast<unsigned char>(c);
-            const DftGlyph& g = font.glyphs[code];
+        for (uint16_t glyph : glyphs) {
+            const DftGlyph& g = font.glyphs[glyph];
             if (g.width > 0 && g.height > 0)
-                visit(GlyphBox{code, pen + g.left, g.top, g.width, g.height});
+                visit(GlyphBox{glyph, pen + g.left, g.top, g.width, g.height});
             pen += g.advance;
         }
         return;
     }
     double pen = 0;
-    for (char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        const DftGlyph& g = font.glyphs[code];
-        GlyphBox box{code, std::llround(pen + g.left * scale), std::llround(g.top * scale),
+    for (uint16_t glyph : glyphs) {
+        const DftGlyph& g = font.glyphs[glyph];
+        GlyphBox box{glyph, std::llround(pen + g.left * scale), std::llround(g.top * scale),
                      std::llround(g.width * scale), std::llround(g.height * scale)};
         if (box.width > 0 && box.height > 0) visit(box);
         pen += g.advance * scale;
@@ -46,9 +48,9 @@ void ForEachGlyphBox(const DftFont& font, std::string_view text, double scale, V
 
 // The box around a line's glyph boxes, relative to its top-left position; empty when no glyph
 // shows.
-inline Rect GlyphsBox(const DftFont& font, std::string_view text, double scale) {
+inline Rect GlyphsBox(const DftFont& font, std::span<const uint16_t> glyphs, double scale) {
     Rect box;
-    ForEachGlyphBox(font, text, scale, [&](const GlyphBox& g) {
+    ForEachGlyphBox(font, glyphs, scale, [&](const GlyphBox& g) {
         box = box.Bound({g.x, g.y, g.x + g.width, g.y + g.height});
     });
     return box;
@@ -65,7 +67,7 @@ class TextImage {
     // The largest box, in pixels, an image is made for.
     static constexpr int64_t kMaxArea = 1 << 20;
 
-    TextImage(const DftFont& font, std::string_view text, Pixel colour, uint32_t alpha);
+    TextImage(const DftFont& font, std::span<const uint16_t> glyphs, Pixel colour, uint32_t alpha);
 
     // Whether the text's box was too big to make an image of; the image is then empty.
     bool TooBig() const { return tooBig_; }
@@ -78,8 +80,9 @@ class TextImage {
     void Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const;
 
   private:
-    void Compose(const DftFont& font, std::string_view text, const std::vector<uint8_t>& plane,
-                 Pixel colour, uint32_t alpha, std::vector<Pixel>& layer) const;
+    void Compose(const DftFont& font, std::span<const uint16_t> glyphs,
+                 const std::vector<uint8_t>& plane, Pixel colour, uint32_t alpha,
+                 std::vector<Pixel>& layer) const;
 
     Rect box_;
     bool tooBig_ = false;

@@ -62,7 +62,16 @@ void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSumma
                 Quoted(word) + " is already on line " + std::to_string(known->second));
         }
         if (!metrics) continue;
-        const int32_t width = DrawnWidth(metrics->wordFont, Utf8ToNearestCp1251(word));
+        // U+FFFD stands for bytes already reported as an error.
+        const bool undecoded = word.find("\xEF\xBF\xBD") != std::string_view::npos;
+        const size_t column = FirstWithoutGlyph(*metrics, word, TextEncoding::Utf8);
+        if (column > 0 && !undecoded) {
+            found.Warning(names.name, i + 1,
+                          "column " + std::to_string(column) + " of " + Quoted(word) +
+                              ": the word font has no letter for this character, the field "
+                              "shows a replacement mark");
+        }
+        const int32_t width = DrawnWidth(*metrics, word, TextEncoding::Utf8);
         if (width > metrics->wordRoom) {
             found.Warning(names.name, i + 1,
                           Quoted(word) + " is " + std::to_string(width) +

@@ -21,20 +21,25 @@ std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
         problem = Cp1251ToUtf8(error.what());
         return std::nullopt;
     }
-    const auto parsed = ParseDft({reinterpret_cast<const uint8_t*>(font.data()), font.size()});
+    auto parsed = ParseDft({reinterpret_cast<const uint8_t*>(font.data()), font.size()});
     if (!parsed) {
         problem = path.string() + " is not a .dft font";
         return std::nullopt;
     }
-    return GameMetrics{*parsed, kFieldWidth - (kPlayerBoxX + kPlayerBoxWidth)};
+    GameMetrics metrics{std::move(*parsed)};
+    metrics.wordRoom = kFieldWidth - (kPlayerBoxX + kPlayerBoxWidth);
+    return metrics;
 }
 
-int32_t DrawnWidth(const DftFont& font, std::string_view cp1251) {
+int32_t DrawnWidth(const GameMetrics& metrics, std::string_view word, TextEncoding encoding) {
     int64_t pen = 0;
     int64_t left = 0;
     int64_t right = 0;
-    for (char c : cp1251) {
-        const DftGlyph& glyph = font.glyphs[static_cast<unsigned char>(c)];
+    const char* end = word.data() + word.size();
+    for (const char* at = word.data(); at != end;) {
+        const uint16_t index = metrics.wordGlyphs.Next(at, end, encoding).glyph;
+        if (index == GlyphMap::kNoGlyph) continue;
+        const DftGlyph& glyph = metrics.wordFont.glyphs[index];
         if (glyph.width > 0) {
             left = std::min<int64_t>(left, pen + glyph.left);
             right = std::max<int64_t>(right, pen + glyph.left + glyph.width);
@@ -42,6 +47,15 @@ int32_t DrawnWidth(const DftFont& font, std::string_view cp1251) {
         pen += glyph.advance;
     }
     return static_cast<int32_t>(right - left);
+}
+
+size_t FirstWithoutGlyph(const GameMetrics& metrics, std::string_view word, TextEncoding encoding) {
+    const char* end = word.data() + word.size();
+    size_t column = 1;
+    for (const char* at = word.data(); at != end; ++column) {
+        if (metrics.wordGlyphs.Next(at, end, encoding).missing) return column;
+    }
+    return 0;
 }
 
 }  // namespace lexo::dict

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "font_dft.h"
+#include "glyph_map.h"
 
 namespace lexo::dict {
 
@@ -16,6 +17,7 @@ namespace lexo::dict {
 // right of that point is cut off by the field's edge for as long as its monster lives.
 struct GameMetrics {
     DftFont wordFont;
+    GlyphMap wordGlyphs{wordFont};
     int32_t wordRoom = 0;
 };
 
@@ -24,8 +26,14 @@ struct GameMetrics {
 std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
                                            std::string& problem);
 
-// How wide a CP1251 word is drawn with the font: from the leftmost to the rightmost pixel any
-// of its glyphs covers.
-int32_t DrawnWidth(const DftFont& font, std::string_view cp1251);
+// How wide a word is drawn with the word font: from the leftmost to the rightmost pixel any of
+// its glyphs covers, a character without a glyph as the engine draws it.
+int32_t DrawnWidth(const GameMetrics& metrics, std::string_view word,
+                   TextEncoding encoding = TextEncoding::Cp1251);
+
+// The column (from 1, in characters) of the first character of a word that the word font has
+// no glyph for, a malformed UTF-8 sequence included; 0 when it has every one.
+size_t FirstWithoutGlyph(const GameMetrics& metrics, std::string_view word,
+                         TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace lexo::dict

@@ -121,12 +121,32 @@ TEST(Check, ReportsNothingOnTheShippedDictionaries) {
 }
 
 TEST(Check, MeasuresWordsWithTheGameFont) {
-    EXPECT_EQ(DrawnWidth(Metrics().wordFont, ""), 0);
-    const int32_t narrow = DrawnWidth(Metrics().wordFont, "ill");
-    const int32_t wide = DrawnWidth(Metrics().wordFont, "WWW");
+    EXPECT_EQ(DrawnWidth(Metrics(), ""), 0);
+    const int32_t narrow = DrawnWidth(Metrics(), "ill");
+    const int32_t wide = DrawnWidth(Metrics(), "WWW");
     EXPECT_GT(narrow, 0);
     EXPECT_GT(wide, 2 * narrow);
-    EXPECT_GT(DrawnWidth(Metrics().wordFont, std::string(40, 'W')), Metrics().wordRoom);
+    EXPECT_GT(DrawnWidth(Metrics(), std::string(40, 'W')), Metrics().wordRoom);
+    // A UTF-8 word is measured as drawn, a character without a glyph as the replacement mark.
+    EXPECT_EQ(DrawnWidth(Metrics(), "\xC6\xE0\xF0"),
+              DrawnWidth(Metrics(), "Жар", TextEncoding::Utf8));
+    EXPECT_EQ(DrawnWidth(Metrics(), "a中b", TextEncoding::Utf8),
+              DrawnWidth(Metrics(), "a\uFFFDb", TextEncoding::Utf8));
+}
+
+TEST(Check, FindsTheFirstCharacterTheWordFontHasNoGlyphFor) {
+    const std::pair<std::string, size_t> words[] = {
+        {"der Schlüssel", 0}, {"καλημέρα", 0},  {"ґанок, їжак, ў, ђ, ќ", 0},
+        {"Ștefan", 0},        {"Straße 中", 8}, {"ab\xC3", 3},
+        {"\xFF", 1},          {"a\tb", 0},
+    };
+    for (const auto& [word, column] : words) {
+        EXPECT_EQ(FirstWithoutGlyph(Metrics(), word, TextEncoding::Utf8), column) << word;
+    }
+    // Every CP1251 character has one; the unassigned byte is no character.
+    std::string cp1251;
+    for (int c = 0x20; c < 0x100; ++c) cp1251 += static_cast<char>(c);
+    EXPECT_EQ(FirstWithoutGlyph(Metrics(), cp1251), 0u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "font_dft.h"
+#include "glyph_map.h"
 #include "temp_dir.h"
 
 namespace lexo {
@@ -29,7 +30,7 @@ std::optional<DftFont> ReadFont(const std::string& path) {
     return ParseDft(bytes);
 }
 
-TEST(Fontmaker, RendersEveryCp1251LetterWithAnOutlinePlaneWhenAsked) {
+TEST(Fontmaker, RendersTheEuropeanScriptsWithAnOutlinePlaneWhenAsked) {
     std::ifstream ttf(kDejaVuBold);
     if (!ttf) GTEST_SKIP() << kDejaVuBold << " is not installed";
     test::TempDir dir;
@@ -45,15 +46,18 @@ TEST(Fontmaker, RendersEveryCp1251LetterWithAnOutlinePlaneWhenAsked) {
     EXPECT_EQ(b->outlineColour, 0x123456u);
     EXPECT_GE(a->lineHeight, 20);
     EXPECT_EQ(b->lineHeight, a->lineHeight + 4);
-    const DftGlyph& zhe = a->glyphs[0xC6];  // Ж
+    const GlyphMap mapA(*a), mapB(*b);
+    const DftGlyph& zhe = a->glyphs[mapA.ForCodePoint(U'Ж')];
     EXPECT_GT(zhe.width, 10);
     EXPECT_GT(zhe.advance, 10);
     // The outline widens the glyph box by its width on each side.
-    EXPECT_EQ(b->glyphs[0xC6].width, zhe.width + 4);
-    EXPECT_EQ(b->glyphs[0xC6].advance, zhe.advance);
-    // Controls and the unassigned code 0x98 get nothing.
-    EXPECT_EQ(a->glyphs['\n'], DftGlyph{});
-    EXPECT_EQ(a->glyphs[0x98], DftGlyph{});
+    EXPECT_EQ(b->glyphs[mapB.ForCodePoint(U'Ж')].width, zhe.width + 4);
+    EXPECT_EQ(b->glyphs[mapB.ForCodePoint(U'Ж')].advance, zhe.advance);
+    EXPECT_NE(mapA.ForCodePoint(U'Ł'), GlyphMap::kNoGlyph);
+    // Controls, the unassigned CP1251 code 0x98 and scripts beyond Europe's get nothing.
+    EXPECT_EQ(mapA.ForByte('\n'), GlyphMap::kNoGlyph);
+    EXPECT_EQ(mapA.ForByte(0x98), GlyphMap::kNoGlyph);
+    EXPECT_EQ(mapA.ForCodePoint(U'中'), GlyphMap::kNoGlyph);
 }
 
 TEST(Fontmaker, RefusesBadArgumentsAndMissingFonts) {

@@ -69,7 +69,9 @@ class FrameDamage : public ::testing::Test {
         DrawList list;
         for (const Item& item : scene) {
             if (item.kind == 3) {
-                list.push_back(DrawCommand::MakeText(font_, item.x, item.y, item.text,
+                GlyphRun glyphs = font_.ShownGlyphs(item.text.c_str(), TextEncoding::Cp1251, 1.0,
+                                                    item.x, bounds.x1);
+                list.push_back(DrawCommand::MakeText(font_, item.x, item.y, std::move(glyphs),
                                                      TextStyle{0x2040F0, 255, 1.0}, bounds));
                 continue;
             }

@@ -1,4 +1,5 @@
-// DrawText2D with small made-up fonts whose every pixel is known, and the two shipped fonts.
+// DrawText2D and DrawText2D_UTF8 with small made-up fonts whose every pixel is known, and the
+// two shipped fonts.
 
 #include <cmath>
 #include <limits>
@@ -6,6 +7,8 @@
 #include "engine_fixture.h"
 #include "file_bytes.h"
 #include "font_dft.h"
+#include "glyph_map.h"
+#include "text/cp1251.h"
 
 namespace lexo::test {
 namespace {
@@ -43,6 +46,19 @@ DftFont TestFont(bool outline) {
         font.outline.assign(16 * 6, 0);
         box(font.outline, 5, 0, 5, 6, 255);
     }
+    font.glyphs[0xC6] = font.glyphs['h'];  // "Ж"
+    return font;
+}
+
+// The same atlas with code points: "A", "Ä" (the 'h' box), "λ" (the 'o' box), "ї" (the 'A' box
+// 1 higher) and the replacement mark U+FFFD (the top 2 x 2 of the 'A' box, 6 below the line
+// top, advance 4).
+DftFont UnicodeTestFont() {
+    DftFont font = TestFont(false);
+    const DftFont classic = font;
+    font.codePoints = {U'A', U'Ä', U'λ', U'ї', U'\uFFFD'};
+    font.glyphs = {classic.glyphs['A'], classic.glyphs['h'], classic.glyphs['o'],
+                   DftGlyph{0, 0, 3, 4, 1, 1, 5}, DftGlyph{0, 0, 2, 2, 0, 6, 4}};
     return font;
 }
 
@@ -146,10 +162,92 @@ TEST_F(TextDrawing, TextIsClippedAtTheFrameEdges) {
     const std::string beginning = "AA" + std::string((3 << 20) - 2, '\0') + std::string(12, 'L');
     EXPECT_EQ(Picture([&] { draw(huge.c_str()); }).pixels,
               Picture([&] { draw(beginning.c_str()); }).pixels);
+
+    // So does a UTF-8 line of megabytes, of two-byte characters and of malformed bytes.
+    uint32_t unicode = LoadFont(UnicodeTestFont());
+    std::string hugeUtf8;
+    for (int i = 0; i < (1 << 20); ++i) hugeUtf8 += "λ\xFF";
+    auto drawUtf8 = [&](const std::string& text) {
+        e.DrawText2D_UTF8(unicode, 1, 0, text.c_str(), ColourRef(kWhite), 255, 1.0);
+        e.DrawText2D_UTF8(unicode, 0, 2, text.c_str(), ColourRef(0xFF0000), 255, 2.5);
+    };
+    EXPECT_EQ(Picture([&] { drawUtf8(hugeUtf8); }).pixels,
+              Picture([&] { drawUtf8(hugeUtf8.substr(0, 12)); }).pixels);
 }
 
-// The shipped fonts: every letter of CP1251 and of ASCII has a glyph, and the banner fits the
-// 800-pixel field where the game draws it.
+// Every CP1251 line draws alike through both entries, in the shipped fonts and in a classic
+// one, at natural size (kept images) and scaled or translucent (from the atlas).
+TEST_F(TextDrawing, Cp1251TextDrawsAlikeThroughBothEntries) {
+    Start(900, 160);
+    const std::string data = std::string(LEXO_GAME_SOURCE_DIR) + "/data/";
+    const uint32_t fonts[] = {LoadFont(TestFont(true)),
+                              e.LoadFontFromFile((data + "font.dft").c_str()),
+                              e.LoadFontFromFile((data + "font2.dft").c_str())};
+    // Every byte but the controls and 0x98, which CP1251 leaves without a character.
+    std::vector<std::string> lines{"Ahoo \xC6o"};
+    for (int first = 0x20; first < 0x100; first += 0x20) {
+        std::string line;
+        for (int c = first; c < first + 0x20; ++c) {
+            if (c != 0x7F && c != 0x98) line += static_cast<char>(c);
+        }
+        lines.push_back(line);
+    }
+    for (uint32_t font : fonts) {
+        ASSERT_NE(font, 0u);
+        for (const std::string& line : lines) {
+            const std::string utf8 = Cp1251ToUtf8(line);
+            for (auto [alpha, scale] : {std::pair{255, 1.0}, {128, 1.0}, {255, 0.75}}) {
+                RgbImage classic =
+                    Picture([&] { e.DrawText2D(font, 3, 2, line.c_str(), 0xFF, alpha, scale); });
+                RgbImage unicode = Picture(
+                    [&] { e.DrawText2D_UTF8(font, 3, 2, utf8.c_str(), 0xFF, alpha, scale); });
+                // The shipped fonts draw every line; the made-up one only some.
+                EXPECT_TRUE(font == fonts[0] || classic.Count(kBlack) < 900 * 160) << utf8;
+                EXPECT_EQ(classic.pixels, unicode.pixels) << font << " " << utf8 << " " << scale;
+            }
+        }
+    }
+}
+
+TEST_F(TextDrawing, Utf8CharactersWithoutGlyphDrawTheReplacementMarkInTheirPlace) {
+    Start(40, 12);
+    uint32_t font = LoadFont(UnicodeTestFont());
+    // "λ" and "ї" after "Ä" (advance 3): the 'o' box at x 4, the 'A' box at x 7, one row up.
+    RgbImage screen = Picture([&] { e.DrawText2D_UTF8(font, 0, 0, "Äλї", 0xFF, 255, 1.0); });
+    EXPECT_EQ(screen.Count(0xFF0000), 12 + 12);
+    EXPECT_EQ(screen.At(4, 2), 0xFF0000u);
+    EXPECT_EQ(screen.At(7, 1), 0xFF0000u);
+    // A character the font lacks: the mark (2 x 2, 6 rows down) in its place, "A" after it.
+    RgbImage marked = Picture([&] { e.DrawText2D_UTF8(font, 0, 0, "中A", 0xFF, 255, 1.0); });
+    EXPECT_EQ(marked.Count(0xFF0000), 4 + 12);
+    EXPECT_EQ(marked.At(1, 7), 0xFF0000u);
+    EXPECT_EQ(marked.At(5, 4), 0xFF0000u);
+    // So is a malformed or cut sequence, as many marks as the longest valid starts it holds.
+    // Controls draw nothing.
+    const std::pair<const char*, const char*> alike[] = {
+        {"A😀A", "A\uFFFDA"},
+        {"A\xC3", "A\uFFFD"},
+        {"A\xE2\x82\101", "A\uFFFDA"},
+        {"\x80\xBF\101", "\uFFFD\uFFFDA"},
+        {"\xC0\xAF\101", "\uFFFD\uFFFDA"},
+        {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"A\tA\x7F", "AA"},
+    };
+    for (const auto& [text, expected] : alike) {
+        EXPECT_EQ(Picture([&] { e.DrawText2D_UTF8(font, 1, 0, text, 0xFF, 255, 1.0); }).pixels,
+                  Picture([&] { e.DrawText2D_UTF8(font, 1, 0, expected, 0xFF, 255, 1.0); }).pixels)
+            << text;
+    }
+    // A classic font: a CP1251 letter finds its byte's glyph; without "?" a missing one draws
+    // nothing.
+    uint32_t classic = LoadFont(TestFont(false));
+    EXPECT_EQ(Picture([&] { e.DrawText2D_UTF8(classic, 0, 0, "Ж中A", 0xFF, 255, 1.0); }).pixels,
+              Picture([&] { e.DrawText2D(classic, 0, 0, "\xC6\101", 0xFF, 255, 1.0); }).pixels);
+}
+
+// The shipped fonts: every letter of CP1251, of ASCII and of the European alphabets has a
+// glyph, and the banner fits the 800-pixel field where the game draws it.
 TEST_F(TextDrawing, ShippedFontsHaveEveryLetterAndTheBannerFitsTheField) {
     for (const char* name : {"font.dft", "font2.dft"}) {
         std::string path = std::string(LEXO_GAME_SOURCE_DIR) + "/data/" + name;
@@ -157,6 +255,12 @@ TEST_F(TextDrawing, ShippedFontsHaveEveryLetterAndTheBannerFitsTheField) {
         ASSERT_TRUE(bytes) << path;
         std::optional<DftFont> font = ParseDft(*bytes);
         ASSERT_TRUE(font) << path;
+        const GlyphMap glyphs(*font);
+        auto shows = [&](uint16_t glyph) {
+            if (glyph == GlyphMap::kNoGlyph) return false;
+            const DftGlyph& g = font->glyphs[glyph];
+            return g.width > 0 && g.height > 0 && g.advance > 0;
+        };
         // The Slavic letters outside А ... я, then А ... я and the Latin letters.
         std::vector<int> letters{0x80, 0x81, 0x83, 0x8A, 0x8C, 0x8D, 0x8E, 0x8F, 0x90, 0x9A,
                                  0x9C, 0x9D, 0x9E, 0x9F, 0xA1, 0xA2, 0xA3, 0xA5, 0xA8, 0xAA,
@@ -164,10 +268,19 @@ TEST_F(TextDrawing, ShippedFontsHaveEveryLetterAndTheBannerFitsTheField) {
         for (int c = 0xC0; c <= 0xFF; ++c) letters.push_back(c);
         for (int c = 'A'; c <= 'Z'; ++c) letters.insert(letters.end(), {c, c + 32});
         for (int c : letters) {
-            const DftGlyph& g = font->glyphs[c];
-            EXPECT_TRUE(g.width > 0 && g.height > 0 && g.advance > 0) << name << " code " << c;
+            EXPECT_TRUE(shows(glyphs.ForByte(static_cast<unsigned char>(c))))
+                << name << " code " << c;
         }
-        EXPECT_GT(font->glyphs[' '].advance, 0) << name;
+        const std::u32string european =
+            U"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþÿ"
+            U"ĀāĂăĄąĆćČčĎďĐđĒēĖėĘęĚěĞğĢģĪīĮįİıĶķĹĺĻļĽľŁłŃńŅņŇňŐőŒœŔŕŘřŚśŞşŠšŢţŤťŪūŮůŰűŲųŸŹźŻżŽž"
+            U"ȘșȚț"
+            U"ΆΈΉΊΌΎΏΐΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩΪΫάέήίΰαβγδεζηθικλμνξοπρςστυφχψωϊϋόύώ"
+            U"ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏАЯаяѐёђѓєѕіїјљњћќѝўџҐґ\uFFFD";
+        for (char32_t c : european) {
+            EXPECT_TRUE(shows(glyphs.ForCodePoint(c))) << name << " U+" << std::hex << int(c);
+        }
+        EXPECT_GT(font->glyphs[glyphs.ForByte(' ')].advance, 0) << name;
     }
 
     Start(1200, 600);

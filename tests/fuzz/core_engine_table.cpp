@@ -58,6 +58,16 @@ Core& TheCore() {
     return core;
 }
 
+void DrawText(EngineHandle font, int32_t x, int32_t y, const char* text, TextEncoding encoding,
+              int32_t colour, int32_t alpha, double scale) {
+    Core& core = TheCore();
+    if (font != 1 || text == nullptr) return;
+    TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
+    GlyphRun glyphs = core.font.ShownGlyphs(text, encoding, scale, x, core.frame.Bounds().x1);
+    core.frame.Record(
+        DrawCommand::MakeText(core.font, x, y, std::move(glyphs), style, core.frame.Bounds()));
+}
+
 EngineEntries MakeEntries() {
     EngineEntries e;
     e.RegProcedure = [](int32_t, EngineProcedure) {};
@@ -103,11 +113,11 @@ EngineEntries MakeEntries() {
     };
     e.DrawText2D = [](EngineHandle font, int32_t x, int32_t y, const char* text, int32_t colour,
                       int32_t alpha, double scale) {
-        Core& core = TheCore();
-        if (font != 1) return;
-        TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
-        core.frame.Record(DrawCommand::MakeText(core.font, x, y, std::string_view(text), style,
-                                                core.frame.Bounds()));
+        DrawText(font, x, y, text, TextEncoding::Cp1251, colour, alpha, scale);
+    };
+    e.DrawText2D_UTF8 = [](EngineHandle font, int32_t x, int32_t y, const char* text,
+                           int32_t colour, int32_t alpha, double scale) {
+        DrawText(font, x, y, text, TextEncoding::Utf8, colour, alpha, scale);
     };
     return e;
 }

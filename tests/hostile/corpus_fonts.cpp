@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "hostile_corpus.h"
 
 namespace lexo::hostile {
@@ -23,6 +25,10 @@ constexpr size_t kAtlasOffset = 32;
 constexpr size_t kAtlasSize = 36;
 
 size_t Glyph(unsigned code) { return kHeaderSize + code * kRecordSize; }
+
+// Version 2: records of 20 bytes, the code point first.
+constexpr size_t kUnicodeRecordSize = 20;
+size_t UnicodeGlyph(unsigned index) { return kHeaderSize + index * kUnicodeRecordSize; }
 
 Bytes With16(Bytes bytes, size_t at, uint32_t value) {
     SetU16(bytes, at, value);
@@ -61,6 +67,29 @@ Bytes ValidFont(bool outline) {
         }
     }
     if (outline) font.insert(font.end(), 64, 128);
+    return font;
+}
+
+// A version 2 font of the same 3 x 5 box for " ", "A", "ä", "λ", "ї" and U+FFFD.
+Bytes ValidUnicodeFont() {
+    const uint32_t codes[] = {0x20, 0x41, 0xE4, 0x3BB, 0x457, 0xFFFD};
+    const uint32_t count = std::size(codes);
+    Bytes font{'D', 'F', 'T', 0x1A};
+    for (uint32_t v : {2u, 40u, count, 20u, 8u, 6u, 8u, 8u}) PutU16(font, v);
+    font.push_back(1);
+    font.push_back(0);
+    PutU16(font, 0);
+    const uint32_t atlasOffset = kHeaderSize + count * kUnicodeRecordSize;
+    for (uint32_t v : {0u, 40u, atlasOffset, 64u}) PutU32(font, v);
+    for (uint32_t code : codes) {
+        PutU32(font, code);
+        const bool shows = code != 0x20;
+        for (uint32_t v : {1u, 1u, shows ? 3u : 0u, shows ? 5u : 0u, 0u, 1u, 4u, 0u}) {
+            PutU16(font, v);
+        }
+    }
+    const Bytes classic = ValidFont(false);
+    font.insert(font.end(), classic.end() - 64, classic.end());
     return font;
 }
 
@@ -115,6 +144,15 @@ void AddFonts(Corpus& corpus) {
     add("glyph-box-x-overflow.dft", With16(With16(good, Glyph('B'), 0xFFFF), Glyph('B') + 4, 2));
     add("glyph-negative-advance.dft", With16(good, Glyph('C') + 12, 0xFFFF));
     add("glyph-reserved-nonzero.dft", With16(good, Glyph('D') + 14, 7));
+    const Bytes unicode = ValidUnicodeFont();
+    add("valid-unicode.dft", unicode);
+    add("unicode-code-points-unordered.dft", With32(unicode, UnicodeGlyph(2), 0x30));
+    add("unicode-code-point-repeated.dft", With32(unicode, UnicodeGlyph(2), 0x41));
+    add("unicode-surrogate.dft", With32(unicode, UnicodeGlyph(3), 0xD800));
+    add("unicode-beyond-10ffff.dft", With32(unicode, UnicodeGlyph(5), 0x110000));
+    add("unicode-glyph-count-0.dft", With16(unicode, kGlyphCount, 0));
+    add("unicode-record-size-16.dft", With16(unicode, kRecordSizeField, 16));
+    add("unicode-glyph-count-over-table.dft", With16(unicode, kGlyphCount, 7));
     add("garbage.dft", Garbage(4200, 2, false));
     Bytes magicThenGarbage = Garbage(4200, 3, false);
     std::copy(good.begin(), good.begin() + 12, magicThenGarbage.begin());

@@ -40,6 +40,7 @@ const std::map<std::string, std::string> kReadable = {
     {"dft/valid.dft", kShown},
     {"dft/valid-outline.dft", kShown},
     {"dft/valid-extreme-placement.dft", kShown},
+    {"dft/valid-unicode.dft", kShown},
     {"wav/valid.wav", kShown},
     // Samples whose lengths say more than the file holds play what is there.
     {"wav/truncated-data.wav", kShown},
@@ -80,6 +81,11 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
         e.DrawSprite2D_Simple(handle, 5, 5, 20, 30, 3, 2, 4, true, 0);
         e.DrawText2D(handle, 1, 1, "Hostile", 0xFFFFFF, 255, 1.0);
         e.DrawText2D(handle, -30, 20, all.c_str(), 0x00FF00, 128, 2.5);
+        // UTF-8 of several scripts, a character no font here has, malformed and cut sequences.
+        e.DrawText2D_UTF8(handle, 2, 30,
+                          "Stra\xC3\x9F"
+                          "e \xCE\xBB \xD1\x97 \xE4\xB8\xAD \xFF\xED\xA0\xC3",
+                          0xFF00FF, 255, 1.0);
         e.End2D();
         const std::string screen = temp + "/screen.bmp";
         e.PrintScreen(screen.c_str());

@@ -26,6 +26,9 @@ LoadedEngine::LoadedEngine(const std::string& path) {
 #define LEXO_TEST_BIND_ENTRY(name) Bind(library, #name, name, error_);
     LEXO_GAME_ENTRIES(LEXO_TEST_BIND_ENTRY)
 #undef LEXO_TEST_BIND_ENTRY
+#define LEXO_TEST_BIND_OPTIONAL(name) name = reinterpret_cast<name##Fn>(dlsym(library, #name));
+    LEXO_OPTIONAL_ENTRIES(LEXO_TEST_BIND_OPTIONAL)
+#undef LEXO_TEST_BIND_OPTIONAL
 }
 
 }  // namespace lexo::test

@@ -23,7 +23,7 @@ class LoadedEngine {
     LoadedEngine(const LoadedEngine&) = delete;
     LoadedEngine& operator=(const LoadedEngine&) = delete;
 
-    // True when the library opened and exports every entry below.
+    // True when the library opened and exports every entry below but the optional ones.
     bool Loaded() const { return error_.empty(); }
     const std::string& Error() const { return error_; }
 
@@ -31,6 +31,7 @@ class LoadedEngine {
     PrintScreenFn PrintScreen = nullptr;
 #define LEXO_TEST_ENGINE_ENTRY(name) name##Fn name = nullptr;
     LEXO_GAME_ENTRIES(LEXO_TEST_ENGINE_ENTRY)
+    LEXO_OPTIONAL_ENTRIES(LEXO_TEST_ENGINE_ENTRY)  // null when the library lacks them
 #undef LEXO_TEST_ENGINE_ENTRY
 
   private:

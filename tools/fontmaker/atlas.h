@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "font_dft.h"
 #include "glyph_raster.h"
@@ -16,10 +16,16 @@ struct FontLayout {
     uint32_t outlineColour = 0;  // 0x00BBGGRR
 };
 
-// Packs the glyphs of all 256 codes (absent ones stay empty, with no advance) into the
-// coverage atlas of a .dft font, shelf by shelf, tallest first. Nothing (no value) with a
-// message in `error` when the atlas or a glyph would not fit the format.
-std::optional<DftFont> BuildFont(const std::array<std::optional<GlyphBitmap>, 256>& glyphs,
+// One character of a font and its rendered glyph.
+struct CharacterBitmap {
+    char32_t code = 0;
+    GlyphBitmap glyph;
+};
+
+// Packs the glyphs (in ascending code point order) into the coverage atlas of a version 2 .dft
+// font, shelf by shelf, tallest first. Nothing (no value) with a message in `error` when the
+// atlas or a glyph would not fit the format.
+std::optional<DftFont> BuildFont(const std::vector<CharacterBitmap>& glyphs,
                                  const FontLayout& layout, std::string& error);
 
 }  // namespace lexo

@@ -1,20 +1,22 @@
-// fontmaker: renders the 256 CP1251 codes of a TrueType font into a .dft bitmap font.
+// fontmaker: renders the characters of the European scripts of a TrueType font into a .dft
+// bitmap font.
 //
 //   fontmaker --font FILE.ttf --size PIXELS --out FILE.dft
 //             [--outline PIXELS] [--outline-colour 0xBBGGRR]
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "atlas.h"
 #include "file_bytes.h"
 #include "font_dft.h"
+#include "glyph_map.h"
 #include "glyph_raster.h"
-#include "text/cp1251.h"
 #include "text/str_to_int.h"
 
 namespace {
@@ -61,17 +63,28 @@ bool ParseOptions(int argc, char** argv, Options& options) {
            options.size <= 512 && options.outline >= 0 && options.outline <= 16;
 }
 
-// The Unicode code point of one CP1251 byte; 0 for the unassigned byte and the controls,
-// which get no glyph.
-char32_t CodePointOf(unsigned char byte) {
-    std::string utf8 = lexo::Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
-    auto b = [&](size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(utf8[i])); };
-    char32_t code = 0;
-    if (utf8.size() == 1) code = b(0);
-    if (utf8.size() == 2) code = (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
-    if (utf8.size() == 3) code = (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
-    if (code < 0x20 || code == 0x7F || code == 0xFFFD) return 0;
-    return code;
+// Every character of CP1251 but the controls; the Latin letters of European languages with
+// their diacritics (Latin-1 Supplement, Latin Extended-A, Romanian's comma-below letters);
+// combining diacritics, for text written decomposed; Greek with tonos and dialytika; Cyrillic
+// of Russian, Ukrainian, Belarusian, Serbian, Macedonian and Bulgarian; the general
+// punctuation; and U+FFFD, the replacement mark for any other character.
+std::vector<char32_t> Repertoire() {
+    std::vector<char32_t> codes;
+    for (int byte = 0x20; byte < 256; ++byte) {
+        const char32_t code = lexo::Cp1251CodePoint(static_cast<unsigned char>(byte));
+        if (code != 0 && !lexo::IsControl(code)) codes.push_back(code);
+    }
+    const std::pair<char32_t, char32_t> ranges[] = {
+        {0x00A0, 0x017F}, {0x0218, 0x021B}, {0x0300, 0x034F}, {0x0384, 0x038A}, {0x038C, 0x038C},
+        {0x038E, 0x03A1}, {0x03A3, 0x03CE}, {0x0400, 0x045F}, {0x0490, 0x0491}, {0x2010, 0x2027},
+        {0x2030, 0x203A}, {0x20AC, 0x20AC}, {0x2116, 0x2116}, {0x2122, 0x2122}, {0xFFFD, 0xFFFD},
+    };
+    for (const auto& [first, last] : ranges) {
+        for (char32_t code = first; code <= last; ++code) codes.push_back(code);
+    }
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    return codes;
 }
 
 }  // namespace
@@ -89,14 +102,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "fontmaker: %s\n", error.c_str());
         return 1;
     }
-    std::array<std::optional<lexo::GlyphBitmap>, 256> glyphs;
-    for (int code = 0; code < 256; ++code) {
-        char32_t codePoint = CodePointOf(static_cast<unsigned char>(code));
-        if (codePoint == 0) continue;
-        glyphs[code] = rasterizer->Render(codePoint);
-        if (!glyphs[code]) {
-            std::fprintf(stderr, "fontmaker: no glyph for CP1251 code 0x%02X (U+%04X)\n", code,
-                         static_cast<unsigned>(codePoint));
+    std::vector<lexo::CharacterBitmap> glyphs;
+    for (char32_t code : Repertoire()) {
+        std::optional<lexo::GlyphBitmap> glyph = rasterizer->Render(code);
+        if (glyph) {
+            glyphs.push_back({code, std::move(*glyph)});
+        } else {
+            std::fprintf(stderr, "fontmaker: no glyph for U+%04X\n", static_cast<unsigned>(code));
         }
     }
     lexo::FontLayout layout{rasterizer->Metrics(), static_cast<int>(std::ceil(options.outline)),
