@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>ИГРА ОКОНЧЕНА!</source>
-        <extracomment>Drawn on the field in the game&apos;s own font, which has the letters of code page 1251 only.</extracomment>
+        <extracomment>Drawn on the field in the game&apos;s own font; keep to the letters of code page 1251, so that an engine without Unicode text draws it too.</extracomment>
         <translation>ГРУ ЗАКІНЧЕНО!</translation>
     </message>
     <message>

@@ -38,7 +38,8 @@ GameTexts TranslatedGameTexts() {
     GameTexts texts;
     texts.scoreCaption =
         ToGameText(QCoreApplication::translate("Game", "Lexodrome. Words complete: %1. Score:%2."));
-    //: Drawn on the field in the game's own font, which has the letters of code page 1251 only.
+    //: Drawn on the field in the game's own font; keep to the letters of code page 1251, so that an
+    //: engine without Unicode text draws it too.
     texts.banner = ToGameText(QCoreApplication::translate("Game", "ИГРА ОКОНЧЕНА!"));
     //: %1 is the path of the dictionary's names.txt. Code page 1251 letters only.
     texts.noWords =
