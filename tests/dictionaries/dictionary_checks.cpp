@@ -1,146 +1,61 @@
 #include "dictionary_checks.h"
 
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+#include <unicode/utf8.h>
+
 #include <algorithm>
-#include <map>
 #include <utility>
 
-#include "text/cp1251.h"
 #include "text/text_file.h"
-#include "text/text_lines.h"
 
 namespace lexo {
 namespace {
 
-// Words are drawn above a monster in a bold font of about 16 px; longer ones crowd the field.
-constexpr size_t kMaxWordLength = 14;
-
-// The description box is 177 x 121 px, word-wrapped, without scroll bars. In the widest
-// sans font the game may use at 11 px, about 24 characters fill a row and 8 rows fit.
-constexpr size_t kBoxColumns = 24;
-constexpr size_t kBoxRows = 8;
-
-std::string Where(const DictionaryFiles& dictionary, std::string_view file, size_t index) {
-    return dictionary.folder + "/" + std::string(file) + " line " + std::to_string(index + 1);
+std::string Where(const DictionaryFiles& dictionary, std::string_view file, size_t index,
+                  std::string_view entry) {
+    return dictionary.folder + "/" + std::string(file) + " line " + std::to_string(index + 1) +
+           " \"" + std::string(entry) + "\": ";
 }
 
-std::string Quoted(std::string_view cp1251) { return "\"" + Cp1251ToUtf8(cp1251) + "\""; }
-
-bool IsLatinLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-bool IsSmallLatinLetter(unsigned char c) { return c >= 'a' && c <= 'z'; }
-
-// CP1251 А-Я and а-я (Ё and ё are bytes of their own, outside this range).
-bool IsRussianLetter(unsigned char c) { return c >= 0xC0 || c == 0xA8 || c == 0xB8; }
-
-bool IsSmallRussianLetter(unsigned char c) {
-    return c >= 0xE0 || c == 0xB8;  // а ... я, ё
-}
-
-template <typename Allowed>
-bool OnlyHolds(std::string_view text, Allowed allowed) {
-    return std::all_of(text.begin(), text.end(),
-                       [&](char c) { return allowed(static_cast<unsigned char>(c)); });
-}
-
-// Faults every entry can have, word or translation. Appends "<where> <quoted>: <fault>".
-void CheckEntrySpacing(std::string_view entry, const std::string& where,
-                       std::vector<std::string>& faults) {
-    if (entry.empty()) {
-        faults.push_back(where + ": empty entry");
-        return;
-    }
-    std::string prefix = where + " " + Quoted(entry) + ": ";
-    if (entry.front() == ' ' || entry.back() == ' ') {
-        faults.push_back(prefix + "starts or ends with a space");
-    }
-    if (entry.find("   ") != std::string_view::npos) {
-        faults.push_back(prefix + "has three spaces in a row");
-    }
-}
-
-// True when the line is plainly UTF-8: it holds bytes above 0x7F and every one of them belongs
-// to a well-formed UTF-8 sequence. CP1251 Russian text is never like that, because each small
-// letter а-п (0xE0-0xEF) would need two bytes of 0x80-0xBF after it.
-bool LooksLikeUtf8(std::string_view line) {
-    bool high = false;
-    for (size_t pos = 0; pos < line.size();) {
-        auto lead = static_cast<unsigned char>(line[pos]);
-        if (lead < 0x80) {
-            ++pos;
-            continue;
+// True when every character of the UTF-8 text is a letter of `script` that `letter` accepts,
+// or one of `marks`. A Latin "o" in a Russian word cannot be typed on one layout.
+template <typename Letter>
+bool InOneScript(std::string_view text, UScriptCode script, std::u32string_view marks,
+                 Letter letter) {
+    for (int32_t pos = 0; pos < static_cast<int32_t>(text.size());) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), pos, static_cast<int32_t>(text.size()), c);
+        if (c >= 0 && marks.find(static_cast<char32_t>(c)) != std::u32string_view::npos) continue;
+        UErrorCode status = U_ZERO_ERROR;
+        if (c < 0 || !u_isalpha(c) || !letter(c) || uscript_getScript(c, &status) != script) {
+            return false;
         }
-        high = true;
-        size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
-                       : lead >= 0xE0 && lead <= 0xEF ? 2
-                       : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                      : 0;
-        if (extra == 0 || pos + extra >= line.size()) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(line[pos + k]) & 0xC0) != 0x80) return false;
-        }
-        pos += extra + 1;
     }
-    return high;
+    return true;
 }
 
-void CheckFileEncoding(const std::string& folder, std::string_view file, std::string_view bytes,
-                       std::vector<std::string>& faults) {
-    std::string name = folder + "/" + std::string(file);
-    if (bytes.find('\0') != std::string_view::npos) {
-        faults.push_back(name + ": holds a NUL byte, and the game ignores everything after it");
-    }
-    size_t index = 0;
-    bool reported = false;
-    ForEachLine(bytes, LineEnds::AnyAndNulEnds, [&](std::string_view line) {
-        if (!reported && LooksLikeUtf8(line)) {
-            faults.push_back(name + " line " + std::to_string(index + 1) +
-                             ": is UTF-8, not CP1251 (convert the file with iconv)");
-            reported = true;
-        }
-        ++index;
-    });
-}
+bool AnyLetter(UChar32) { return true; }
 
-// Rows the line takes in the description box when wrapped at word boundaries.
-size_t WrappedRows(std::string_view line, size_t columns) {
-    size_t rows = 1;
-    size_t used = 0;
-    size_t pos = 0;
-    while (pos < line.size()) {
-        size_t end = std::min(line.find(' ', pos), line.size());
-        size_t word = end - pos;
-        size_t needed = used == 0 ? word : used + 1 + word;
-        if (needed > columns && used > 0) {
-            ++rows;
-            needed = word;
-        }
-        for (; needed > columns; needed -= columns) ++rows;
-        used = needed;
-        pos = end + 1;
-    }
-    return rows;
-}
+// The game shows a translation as the answer to type: capitals would ask for Shift.
+bool SmallLetter(UChar32 c) { return !u_isupper(c) && !u_istitle(c); }
 
 }  // namespace
 
-DictionaryFiles MakeDictionaryFiles(std::string folder, std::string about, std::string names,
-                                    std::string names2) {
+DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::string names2) {
     DictionaryFiles dictionary;
     dictionary.folder = std::move(folder);
-    dictionary.aboutBytes = std::move(about);
-    dictionary.namesBytes = std::move(names);
-    dictionary.names2Bytes = std::move(names2);
-    dictionary.about.SetText(dictionary.aboutBytes);
-    dictionary.names.SetText(dictionary.namesBytes);
-    dictionary.names2.SetText(dictionary.names2Bytes);
+    dictionary.namesText = std::move(names);
+    dictionary.names2Text = std::move(names2);
+    dictionary.names.SetText(dictionary.namesText);
+    dictionary.names2.SetText(dictionary.names2Text);
     return dictionary;
 }
 
 DictionaryFiles ReadDictionaryFiles(const std::filesystem::path& folder) {
     return MakeDictionaryFiles(folder.filename().string(),
-                               ReadWholeFile((folder / "about.txt").string()),
-                               ReadWholeFile((folder / "names.txt").string()),
-                               ReadWholeFile((folder / "names2.txt").string()));
+                               ReadDictionaryFile((folder / "names.txt").string()),
+                               ReadDictionaryFile((folder / "names2.txt").string()));
 }
 
 std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::path& gameDir) {
@@ -158,43 +73,15 @@ std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::
     return folders;
 }
 
-std::vector<std::string> CheckLineCounts(const DictionaryFiles& dictionary) {
-    std::vector<std::string> faults;
-    size_t words = dictionary.names.Count();
-    size_t translations = dictionary.names2.Count();
-    if (words == 0) faults.push_back(dictionary.folder + "/names.txt: holds no words");
-    if (translations != words) {
-        faults.push_back(dictionary.folder + "/names2.txt: has " + std::to_string(translations) +
-                         " lines, names.txt has " + std::to_string(words) +
-                         "; line i of names2.txt must translate line i of names.txt");
-    }
-    return faults;
-}
-
 std::vector<std::string> CheckWords(const DictionaryFiles& dictionary) {
     std::vector<std::string> faults;
-    std::map<std::string_view, size_t> firstLine;
     for (size_t i = 0; i < dictionary.names.Count(); ++i) {
         std::string_view word = dictionary.names[i];
-        std::string where = Where(dictionary, "names.txt", i);
-        CheckEntrySpacing(word, where, faults);
-        std::string prefix = where + " " + Quoted(word) + ": ";
-        if (word.size() > kMaxWordLength) {
-            faults.push_back(prefix + "is longer than " + std::to_string(kMaxWordLength) +
-                             " characters");
-        }
-        // A word in one alphabet: a Latin "o" in a Russian word cannot be typed on one layout.
-        auto punctuation = [](unsigned char c) { return c == ' ' || c == '-' || c == '\''; };
-        if (!OnlyHolds(word, [&](unsigned char c) { return IsLatinLetter(c) || punctuation(c); }) &&
-            !OnlyHolds(word,
-                       [&](unsigned char c) { return IsRussianLetter(c) || punctuation(c); })) {
-            faults.push_back(prefix +
+        if (!InOneScript(word, USCRIPT_LATIN, U" -'", AnyLetter) &&
+            !InOneScript(word, USCRIPT_CYRILLIC, U" -'", AnyLetter)) {
+            faults.push_back(Where(dictionary, "names.txt", i, word) +
                              "holds a character other than letters of one alphabet (Latin or "
-                             "Russian), a space, a hyphen or an apostrophe");
-        }
-        auto [first, added] = firstLine.emplace(word, i);
-        if (!added) {
-            faults.push_back(prefix + "repeats line " + std::to_string(first->second + 1));
+                             "Cyrillic), a space, a hyphen or an apostrophe");
         }
     }
     return faults;
@@ -205,51 +92,17 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
     size_t used = std::min(dictionary.names.Count(), dictionary.names2.Count());
     for (size_t i = 0; i < used; ++i) {
         std::string_view translation = dictionary.names2[i];
-        std::string where = Where(dictionary, "names2.txt", i);
-        CheckEntrySpacing(translation, where, faults);
-        std::string prefix = where + " " + Quoted(translation) + ": ";
-        if (!OnlyHolds(
-                translation,
-                [](unsigned char c) { return IsSmallRussianLetter(c) || c == ' ' || c == '-'; }) &&
-            !OnlyHolds(translation, [](unsigned char c) {
-                return IsSmallLatinLetter(c) || c == ' ' || c == '-' || c == '\'';
-            })) {
-            faults.push_back(prefix +
+        std::string where = Where(dictionary, "names2.txt", i, translation);
+        if (!InOneScript(translation, USCRIPT_CYRILLIC, U" -", SmallLetter) &&
+            !InOneScript(translation, USCRIPT_LATIN, U" -'", SmallLetter)) {
+            faults.push_back(where +
                              "holds a character other than small letters of one alphabet "
-                             "(Russian, or Latin with the apostrophe), a space or a hyphen");
+                             "(Cyrillic, or Latin with the apostrophe), a space or a hyphen");
         }
-    }
-    return faults;
-}
-
-std::vector<std::string> CheckEncoding(const DictionaryFiles& dictionary) {
-    std::vector<std::string> faults;
-    CheckFileEncoding(dictionary.folder, "about.txt", dictionary.aboutBytes, faults);
-    CheckFileEncoding(dictionary.folder, "names.txt", dictionary.namesBytes, faults);
-    CheckFileEncoding(dictionary.folder, "names2.txt", dictionary.names2Bytes, faults);
-    return faults;
-}
-
-std::vector<std::string> CheckAbout(const DictionaryFiles& dictionary) {
-    std::vector<std::string> faults;
-    std::string name = dictionary.folder + "/about.txt";
-    if (dictionary.about.Empty() || dictionary.about[0].empty()) {
-        faults.push_back(name + " line 1: the title is empty");
-        return faults;
-    }
-    std::string_view title = dictionary.about[0];
-    if (title.size() > kBoxColumns) {
-        faults.push_back(name + " line 1 " + Quoted(title) + ": longer than " +
-                         std::to_string(kBoxColumns) +
-                         " characters, so the dialog would split the title");
-    }
-    size_t rows = 0;
-    for (size_t i = 1; i < dictionary.about.Count(); ++i) {
-        rows += WrappedRows(dictionary.about[i], kBoxColumns);
-    }
-    if (rows > kBoxRows) {
-        faults.push_back(name + ": the description needs about " + std::to_string(rows) +
-                         " rows, the box shows " + std::to_string(kBoxRows));
+        // Two spaces part alternatives; a third would start one with a space.
+        if (translation.find("   ") != std::string_view::npos) {
+            faults.push_back(where + "has three spaces in a row");
+        }
     }
     return faults;
 }
