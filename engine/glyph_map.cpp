@@ -1,19 +1,29 @@
 #include "glyph_map.h"
 
+#include <unicode/utf8.h>
+
 #include <algorithm>
-#include <string>
+#include <cstdint>
 
 #include "text/cp1251.h"
-#include "utf8_decode.h"
 
 namespace lexo {
+namespace {
 
-char32_t Cp1251CodePoint(unsigned char byte) {
-    const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
-    const char* at = utf8.data();
-    const char32_t code = DecodeUtf8(at, utf8.data() + utf8.size());
-    return code == 0xFFFD ? 0 : code;
+// The UTF-8 character at `text`, moving `text` past it; a malformed sequence is U+FFFD and ICU
+// moves past its longest start that could still have been valid.
+char32_t DecodeUtf8(const char*& text, const char* end) {
+    // No character is longer than 4 bytes; a NUL-terminated text is read to its NUL.
+    const int32_t length =
+        end == nullptr ? -1 : static_cast<int32_t>(std::min<ptrdiff_t>(end - text, 4));
+    int32_t at = 0;
+    UChar32 code;
+    U8_NEXT(text, at, length, code);
+    text += at;
+    return code < 0 ? 0xFFFD : static_cast<char32_t>(code);
 }
+
+}  // namespace
 
 GlyphMap::GlyphMap(const DftFont& font) : direct_(kDirect, kNoGlyph) {
     std::array<char32_t, 256> byteCodes{};

@@ -40,10 +40,10 @@ class GlyphMap {
     // kNoGlyph when it has neither.
     uint16_t Replacement() const { return replacement_; }
 
-    // The glyph of the character at `text`, moving `text` past it (`end` as DecodeUtf8 takes
-    // it). Control characters draw nothing. A CP1251 byte without a glyph draws nothing, as it
-    // always did; a UTF-8 character without one, or a malformed sequence, draws the
-    // replacement.
+    // The glyph of the character at `text`, moving `text` past it (`end` bounds the bytes; null
+    // for a NUL-terminated text). Control characters draw nothing. A CP1251 byte without a glyph
+    // draws nothing, as it always did; a UTF-8 character without one, or a malformed sequence,
+    // draws the replacement.
     CharacterGlyph Next(const char*& text, const char* end, TextEncoding encoding) const;
 
   private:
@@ -60,10 +60,6 @@ class GlyphMap {
     std::vector<std::pair<char32_t, uint16_t>> beyond_;  // ascending code points
     uint16_t replacement_ = kNoGlyph;
 };
-
-// The code point of a CP1251 byte (src/text's one table); 0 for the one byte CP1251 leaves
-// unassigned.
-char32_t Cp1251CodePoint(unsigned char byte);
 
 // Whether a code point is a control character (C0, DEL or C1): it draws nothing and moves
 // nothing, as CP1251's control bytes draw nothing in the fonts the font maker writes.

@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "dict/input_text.h"
-#include "dict/word_index.h"
 #include "text/cp1251.h"
 #include "text/unicode_text.h"
 
@@ -62,40 +61,16 @@ std::string ColumnOf(std::string_view raw, UChar32 c, size_t& line) {
     return "column " + std::to_string(before.countChar32() + 1) + ": ";
 }
 
-// The words kept so far, found by their lowered form: CP1251 as the game lowers it, UTF-8 by
-// case folding.
-class KeptWords {
-  public:
-    KeptWords(size_t rows, bool utf8) : index_(utf8 ? 0 : rows), utf8_(utf8) {}
-
-    // Called once the word is known and before FindOrAdd, which it speeds up.
-    uint64_t Prepare(std::string_view word) const {
-        if (utf8_) return 0;
-        const uint64_t hash = WordIndex::Hash(word);
-        index_.Prefetch(hash);
-        return hash;
-    }
-
-    std::optional<size_t> FindOrAdd(const std::vector<std::string>& words, std::string_view word,
-                                    uint64_t hash, size_t number) {
-        if (!utf8_) return index_.FindOrAdd(words, word, hash, number);
-        const auto [known, added] = folded_.try_emplace(CaseFolded(word), number);
-        if (added) return std::nullopt;
-        return known->second;
-    }
-
-  private:
-    WordIndex index_;
-    std::unordered_map<std::string, size_t> folded_;
-    bool utf8_;
-};
-
 class RowConverter {
   public:
     RowConverter(const Cp1251Folder& folder, const std::string& file, Diagnostics& found)
         : folder_(folder), file_(file), found_(found) {}
 
     bool Utf8() const { return folder_.Target() == FoldTarget::Unicode; }
+    // Converted text as UTF-8, for comparing and for messages.
+    std::string Utf8Of(const std::string& converted) const {
+        return Utf8() ? converted : Cp1251ToUtf8(converted);
+    }
 
     // The converted text; false when a character could not be converted.
     bool Convert(std::string_view utf8, size_t line, std::string_view raw, std::string& out) {
@@ -140,7 +115,7 @@ class RowConverter {
 // A word without a translation in a list that has them is a row whose separator went missing
 // (a comma where a tab belongs) more often than a word meant to have none.
 void WarnUntranslated(const DictionaryLines& lines, const std::vector<size_t>& firstLines,
-                      const std::string& file, Diagnostics& found) {
+                      const RowConverter& converter, const std::string& file, Diagnostics& found) {
     const auto& translations = lines.names2;
     if (std::all_of(translations.begin(), translations.end(),
                     [](const std::string& translation) { return translation.empty(); }))
@@ -149,15 +124,14 @@ void WarnUntranslated(const DictionaryLines& lines, const std::vector<size_t>& f
     for (size_t i = 0; i < translations.size(); ++i) {
         if (!translations[i].empty()) continue;
         untranslated.Warning(found, file, firstLines[i],
-                             "\"" + Printable(Cp1251ToUtf8(lines.names[i])) +
+                             "\"" + Printable(converter.Utf8Of(lines.names[i])) +
                                  "\" has no translation: is the separator on this line missing?");
     }
     untranslated.Finish(found, file, "words without a translation");
 }
 
 // Converts the rows into `lines`' names and names2, a row whose word is already there joining
-// its translations to the first one's. The word's place in the index is fetched while its
-// translations are converted.
+// its translations to the first one's.
 void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
                  const std::string& file, Diagnostics& found, DictionaryLines& lines) {
     std::vector<std::string>& words = lines.names;
@@ -166,7 +140,9 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
     words.reserve(input.entries.size());
     translations.reserve(input.entries.size());
     firstLines.reserve(input.entries.size());
-    KeptWords byWord(input.entries.size(), converter.Utf8());
+    // The words kept so far by their folded form, as the game compares them: "Ёж" is "еж".
+    std::unordered_map<std::string, size_t> byWord;
+    byWord.reserve(input.entries.size());
     WarningCap duplicates;
     for (const SourceEntry& entry : input.entries) {
         const std::string_view word = swap ? entry.translation : entry.word;
@@ -174,23 +150,24 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         std::string& newWord = words.emplace_back();
         std::string& newTranslation = translations.emplace_back();
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
-        const uint64_t hash = byWord.Prepare(newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
         const bool wordless = newWord.empty();
         if (converted && wordless && !newTranslation.empty())
             found.Error(file, entry.line, "a translation without a word");
-        const std::optional<size_t> known =
-            converted && !wordless ? byWord.FindOrAdd(words, newWord, hash, words.size() - 1)
-                                   : std::nullopt;
+        std::optional<size_t> known;
+        if (converted && !wordless) {
+            const auto [kept, added] =
+                byWord.try_emplace(CaseFolded(converter.Utf8Of(newWord)), words.size() - 1);
+            if (!added) known = kept->second;
+        }
         if (converted && !wordless && !known) {
             firstLines.push_back(entry.line);
             continue;
         }
         if (known) {
             duplicates.Warning(found, file, entry.line,
-                               "\"" +
-                                   Printable(converter.Utf8() ? newWord : Cp1251ToUtf8(newWord)) +
+                               "\"" + Printable(converter.Utf8Of(newWord)) +
                                    "\" is already on line " + std::to_string(firstLines[*known]) +
                                    ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
@@ -201,7 +178,7 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         translations.pop_back();
     }
     duplicates.Finish(found, file, "words already on an earlier line: translations joined");
-    WarnUntranslated(lines, firstLines, file, found);
+    WarnUntranslated(lines, firstLines, converter, file, found);
 }
 
 // The given text's lines, converted, with messages named by `file` from line `line` on.

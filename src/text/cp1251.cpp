@@ -25,22 +25,27 @@ constexpr std::array<char16_t, 64> kHighPage = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
-char32_t ToUnicode(unsigned char byte) {
-    if (byte < 0x80) return byte;
-    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);  // А-я in alphabetical order
-    return kHighPage[byte - 0x80];
-}
-
 const std::unordered_map<char32_t, unsigned char>& FromUnicodeTable() {
     static const auto table = [] {
         std::unordered_map<char32_t, unsigned char> map;
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            char32_t code = ToUnicode(static_cast<unsigned char>(byte));
+            char32_t code = Cp1251CodePoint(static_cast<unsigned char>(byte));
             if (code != 0) map.emplace(code, static_cast<unsigned char>(byte));
         }
         return map;
     }();
     return table;
+}
+
+// Calls visit(code) for each character of UTF-8 text; a malformed sequence gives a negative code.
+template <typename Visit>
+void ForEachCodePoint(std::string_view utf8, Visit visit) {
+    const auto size = static_cast<int32_t>(utf8.size());
+    for (int32_t at = 0; at < size;) {
+        UChar32 code;
+        U8_NEXT(utf8.data(), at, size, code);
+        visit(code);
+    }
 }
 
 // The CP1251 byte of a code point, or 0 when CP1251 has none.
@@ -80,12 +85,18 @@ void AppendNearest(UChar32 code, std::string& out) {
 
 }  // namespace
 
+char32_t Cp1251CodePoint(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);  // А-я in alphabetical order
+    return kHighPage[byte - 0x80];
+}
+
 std::string Cp1251ToUtf8(std::string_view cp1251) {
     // A million-line dictionary is converted as it loads: each byte's UTF-8 is looked up.
     static const auto kUtf8 = [] {
         std::array<std::array<char, 4>, 256> table{};  // the bytes, then their count
         for (int byte = 0; byte < 256; ++byte) {
-            const char32_t code = ToUnicode(static_cast<unsigned char>(byte));
+            const char32_t code = Cp1251CodePoint(static_cast<unsigned char>(byte));
             size_t length = 0;
             U8_APPEND_UNSAFE(table[static_cast<size_t>(byte)].data(), length,
                              code == 0 && byte != 0 ? 0xFFFD : code);
@@ -110,40 +121,31 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
 std::string Utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    const auto size = static_cast<int32_t>(utf8.size());
-    for (int32_t at = 0; at < size;) {
-        UChar32 code;
-        U8_NEXT(utf8.data(), at, size, code);
+    ForEachCodePoint(utf8, [&out](UChar32 code) {
         const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
         out += byte == 0 && code != 0 ? '?' : static_cast<char>(byte);
-    }
+    });
     return out;
 }
 
 bool FitsCp1251(std::string_view utf8) {
-    const auto size = static_cast<int32_t>(utf8.size());
-    for (int32_t at = 0; at < size;) {
-        UChar32 code;
-        U8_NEXT(utf8.data(), at, size, code);
-        if (code < 0 || (code != 0 && Cp1251Byte(code) == 0)) return false;
-    }
-    return true;
+    bool fits = true;
+    ForEachCodePoint(
+        utf8, [&fits](UChar32 code) { fits &= code >= 0 && (code == 0 || Cp1251Byte(code) != 0); });
+    return fits;
 }
 
 std::string Utf8ToNearestCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    const auto size = static_cast<int32_t>(utf8.size());
-    for (int32_t at = 0; at < size;) {
-        UChar32 code;
-        U8_NEXT(utf8.data(), at, size, code);
+    ForEachCodePoint(utf8, [&out](UChar32 code) {
         const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
         if (byte != 0 || code == 0) {
             out += static_cast<char>(byte);
         } else {
             AppendNearest(code, out);
         }
-    }
+    });
     return out;
 }
 

@@ -7,6 +7,9 @@
 // conversions between it and the UTF-8 the game holds.
 namespace lexo {
 
+// The character of a CP1251 byte; 0 for the one byte CP1251 leaves unassigned (0x98).
+char32_t Cp1251CodePoint(unsigned char byte);
+
 // Every byte as its character, control bytes and NUL included; the one byte CP1251 leaves
 // unassigned (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);

@@ -5,16 +5,10 @@
 #include <cstdint>
 
 #include "text/cp1251.h"
+#include "text/unicode_text.h"
 
 namespace lexo {
 namespace {
-
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
 
 // Whether the tail is the start of one character that goes on past it.
 bool IsCutCharacter(std::string_view tail) {
@@ -51,18 +45,6 @@ size_t FirstInvalidUtf8(std::string_view text, size_t from) {
     const auto size = static_cast<int32_t>(text.size());
     auto at = static_cast<int32_t>(from);
     while (at < size) {
-        const auto byte = static_cast<uint8_t>(text[static_cast<size_t>(at)]);
-        if (byte < 0x80) {
-            ++at;
-            continue;
-        }
-        // Latin letters with marks, Greek and Cyrillic take two bytes: most of what a
-        // dictionary holds beyond ASCII is read without ICU's general decoder.
-        if (byte >= 0xC2 && byte <= 0xDF && at + 1 < size &&
-            U8_IS_TRAIL(static_cast<uint8_t>(text[static_cast<size_t>(at) + 1]))) {
-            at += 2;
-            continue;
-        }
         const int32_t start = at;
         UChar32 c;
         U8_NEXT(text.data(), at, size, c);

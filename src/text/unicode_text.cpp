@@ -17,13 +17,6 @@ constexpr UChar32 kSmallShortU = 0x045E;  // ў
 constexpr UChar32 kKeptShortI = 0xE000;
 constexpr UChar32 kKeptShortU = 0xE001;
 
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
 // Most answers and many words are plain Latin letters: they need no Unicode tables.
 std::string AsciiMatchForm(std::string_view ascii) {
     std::string out(ascii);
@@ -48,6 +41,13 @@ UChar32 WithoutStroke(UChar32 c) {
 }
 
 }  // namespace
+
+bool IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
 
 std::string MatchForm(std::string_view utf8) {
     if (IsAscii(utf8)) return AsciiMatchForm(utf8);

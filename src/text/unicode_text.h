@@ -17,6 +17,9 @@ std::string MatchForm(std::string_view utf8);
 // the same word.
 std::string CaseFolded(std::string_view utf8);
 
+// Whether the text is plain ASCII, which needs no Unicode tables.
+bool IsAscii(std::string_view text);
+
 // The number of characters (code points) of UTF-8 text.
 size_t CharacterCount(std::string_view utf8);
 

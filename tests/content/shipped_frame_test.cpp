@@ -111,8 +111,8 @@ TEST_F(ShippedFrame, BackgroundPlayerMonsterAndWordAreWhereTheGamePutsThem) {
         std::getline(kindFile, walkSheet);
         const auto sheet = test::ReadBmp("data/" + walkSheet);
         ASSERT_TRUE(sheet);
-        const SpriteSpec& spec = state.Sprites.AliveSprites[kind];
-        auto [sx, sy] = FirstOpaquePixel(*sheet, spec.FrameWidth, spec.FrameHeight);
+        const SpriteSpec& walking = state.Sprites.AliveSprites[kind];
+        auto [sx, sy] = FirstOpaquePixel(*sheet, walking.FrameWidth, walking.FrameHeight);
         ASSERT_GE(sx, 0);
         EXPECT_EQ(frame.At(20 + (kind - 2) * 90 + sx, 420 + sy), sheet->At(sx, sy));
     }

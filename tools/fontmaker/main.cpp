@@ -17,6 +17,7 @@
 #include "font_dft.h"
 #include "glyph_map.h"
 #include "glyph_raster.h"
+#include "text/cp1251.h"
 #include "text/str_to_int.h"
 
 namespace {
