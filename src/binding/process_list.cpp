@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "errors/run_time_error.h"
+#include "error_type/run_time_error.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 

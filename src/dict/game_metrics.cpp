@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "dict/commands.h"
-#include "errors/run_time_error.h"
+#include "error_type/run_time_error.h"
 #include "game/field_geometry.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

@@ -7,7 +7,7 @@
 #include "dict/dictionary_build.h"
 #include "dict/folder_writer.h"
 #include "dict/input_text.h"
-#include "errors/run_time_error.h"
+#include "error_type/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
 

@@ -1,5 +1,5 @@
+#include "error_type/run_time_error.h"
 #include "errors/error_guard.h"
-#include "errors/run_time_error.h"
 #include "game/dictionary_folders.h"
 #include "game/game.h"
 #include "text/cp1251.h"

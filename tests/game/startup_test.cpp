@@ -1,7 +1,7 @@
 #include "dict/folder_writer.h"
 #include "dict/review_dictionary.h"
+#include "error_type/run_time_error.h"
 #include "errors/message_box.h"
-#include "errors/run_time_error.h"
 #include "game/engine_callbacks.h"
 #include "game_fixture.h"
 
