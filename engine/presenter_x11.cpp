@@ -221,10 +221,6 @@ void X11Presenter::Stop() {
     state_.reset();
 }
 
-bool X11Presenter::Active() const { return state_ != nullptr; }
-
-bool X11Presenter::UsesSharedMemory() const { return state_ && state_->shared; }
-
 void X11Presenter::Present(const Image& picture, std::span<const Rect> changed) {
     if (!state_ || picture.width <= 0 || picture.height <= 0) return;
     State& s = *state_;

@@ -23,14 +23,10 @@ class X11Presenter {
     // presenting nothing, when there is no display or no such window.
     bool Start(unsigned long window);
     void Stop();
-    bool Active() const;
 
     // Shows the picture at the window's top-left corner. Only the `changed` parts of it are
     // sent, unless the window was exposed or the picture's size changed: then all of it.
     void Present(const Image& picture, std::span<const Rect> changed);
-
-    // Whether the last Present used shared memory; for tests and diagnostics.
-    bool UsesSharedMemory() const;
 
   private:
     struct State;

@@ -37,8 +37,6 @@ PixelShare& PixelShare::operator=(PixelShare&& other) noexcept {
 
 PixelShare::~PixelShare() { Release(); }
 
-size_t PixelShare::InUse() { return PixelsInUse(); }
-
 void PixelShare::Release() {
     PixelsInUse() -= pixels_;
     pixels_ = 0;

@@ -27,9 +27,6 @@ class PixelShare {
     PixelShare& operator=(PixelShare&& other) noexcept;
     ~PixelShare();
 
-    // Pixels held by every picture loaded from a file now.
-    static size_t InUse();
-
   private:
     explicit PixelShare(size_t pixels) : pixels_(pixels) {}
     void Release();

@@ -74,8 +74,6 @@ class Game {
     // folder until one can be played. False when the player quit instead.
     bool LoadChosenDictionary();
 
-    bool EngineStarted() const { return engineStarted_; }
-
   private:
     void ApplyDictionaryChoice(const DictionaryChoice& choice);
     void EndOfGame();

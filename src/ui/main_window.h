@@ -58,7 +58,6 @@ class TForm1 : public QWidget, public GameWindows {
     // The Qt timer behind each of the game's timers.
     QTimer* Timer(TimerId timer) const;
 
-    EnginePanel* Panel1Widget() const { return panel1_; }
     QLineEdit* Edit1() const { return edit1_; }
 
   protected:
