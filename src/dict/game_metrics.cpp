@@ -5,7 +5,7 @@
 
 #include "dict/commands.h"
 #include "error_type/run_time_error.h"
-#include "game/field_geometry.h"
+#include "game_types/field_geometry.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
 

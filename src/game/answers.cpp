@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "game/field_geometry.h"
 #include "game/game.h"
+#include "game_types/field_geometry.h"
 #include "text/unicode_text.h"
 
 namespace lexo {

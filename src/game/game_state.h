@@ -8,12 +8,10 @@
 #include "engine_contract/engine_api.h"
 #include "game/monster_tables.h"
 #include "game/sprite_catalogue.h"
+#include "game_types/game_mode.h"
 #include "text/string_list.h"
 
 namespace lexo {
-
-// What the player types: nothing matches before the dictionary dialog has been confirmed.
-enum GameModeValue : uint8_t { kModeNone = 0, kModeWords = 1, kModeTranslations = 2 };
 
 // Engine handles of the fixed assets, replaced by every LoadAssets run.
 struct AssetHandles {

@@ -1,7 +1,7 @@
 #include <array>
 
-#include "game/field_geometry.h"
 #include "game/game.h"
+#include "game_types/field_geometry.h"
 
 namespace lexo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "game/asset_paths.h"
 #include "game/engine_callbacks.h"
-#include "game/field_geometry.h"
 #include "game/game.h"
+#include "game_types/field_geometry.h"
 
 namespace lexo {
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "game/game_record.h"
+#include "game_types/game_record.h"
 
 namespace lexo {
 

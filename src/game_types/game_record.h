@@ -10,7 +10,7 @@ namespace lexo {
 // One finished game as the learner's history keeps it. Texts are UTF-8, as the game holds them.
 struct GameRecord {
     std::string dictionary;  // the dictionary folder's name
-    uint8_t mode = 0;        // GameModeValue
+    uint8_t mode = 0;        // GameModeValue (game_mode.h)
     int32_t pace = 0;        // the monsters' step period in milliseconds
     int32_t wordsComplete = 0;
     int32_t score = 0;
