@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 #include "file_bytes.h"
-#include "font_dft.h"
-#include "glyph_map.h"
 
 namespace lexo::bench {
 namespace {

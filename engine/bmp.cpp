@@ -3,7 +3,7 @@
 #include <array>
 #include <bit>
 
-#include "le_bytes.h"
+#include "dft/le_bytes.h"
 
 namespace lexo {
 namespace {

@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "font_dft.h"
-#include "glyph_map.h"
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 #include "text_image.h"
 
 namespace lexo {

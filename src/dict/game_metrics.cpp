@@ -1,8 +1,8 @@
 #include "dict/game_metrics.h"
 
-#include <algorithm>
 #include <cstdint>
 
+#include "dft/text_layout.h"
 #include "dict/commands.h"
 #include "error_type/run_time_error.h"
 #include "game_types/field_geometry.h"
@@ -32,21 +32,7 @@ std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
 }
 
 int32_t DrawnWidth(const GameMetrics& metrics, std::string_view word, TextEncoding encoding) {
-    int64_t pen = 0;
-    int64_t left = 0;
-    int64_t right = 0;
-    const char* end = word.data() + word.size();
-    for (const char* at = word.data(); at != end;) {
-        const uint16_t index = metrics.wordGlyphs.Next(at, end, encoding).glyph;
-        if (index == GlyphMap::kNoGlyph) continue;
-        const DftGlyph& glyph = metrics.wordFont.glyphs[index];
-        if (glyph.width > 0) {
-            left = std::min<int64_t>(left, pen + glyph.left);
-            right = std::max<int64_t>(right, pen + glyph.left + glyph.width);
-        }
-        pen += glyph.advance;
-    }
-    return static_cast<int32_t>(right - left);
+    return static_cast<int32_t>(TextWidth(metrics.wordFont, metrics.wordGlyphs, word, encoding));
 }
 
 size_t FirstWithoutGlyph(const GameMetrics& metrics, std::string_view word, TextEncoding encoding) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "font_dft.h"
-#include "glyph_map.h"
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 
 namespace lexo::dict {
 

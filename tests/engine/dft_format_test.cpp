@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "font_dft.h"
+#include "dft/font_dft.h"
 
 namespace lexo {
 namespace {

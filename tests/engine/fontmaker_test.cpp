@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "font_dft.h"
-#include "glyph_map.h"
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 #include "temp_dir.h"
 
 namespace lexo {

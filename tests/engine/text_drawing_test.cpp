@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 #include "engine_fixture.h"
 #include "file_bytes.h"
-#include "font_dft.h"
-#include "glyph_map.h"
 #include "text/cp1251.h"
 
 namespace lexo::test {

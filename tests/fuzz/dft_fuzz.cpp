@@ -8,9 +8,9 @@
 #include <span>
 #include <string>
 
+#include "dft/font_dft.h"
 #include "draw_list.h"
 #include "font.h"
-#include "font_dft.h"
 #include "frame.h"
 #include "fuzz_check.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "font_dft.h"
+#include "dft/font_dft.h"
 #include "glyph_raster.h"
 
 namespace lexo {

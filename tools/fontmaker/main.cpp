@@ -8,14 +8,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "atlas.h"
-#include "file_bytes.h"
-#include "font_dft.h"
-#include "glyph_map.h"
+#include "dft/font_dft.h"
+#include "dft/glyph_map.h"
 #include "glyph_raster.h"
 #include "text/cp1251.h"
 #include "text/str_to_int.h"
@@ -88,6 +88,16 @@ std::vector<char32_t> Repertoire() {
     return codes;
 }
 
+// Writes the font as a .dft file, replacing it. False when its bytes cannot all be written.
+bool WriteFont(const std::string& path, const lexo::DftFont& font) {
+    const std::vector<uint8_t> bytes = lexo::EncodeDft(font);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,7 +129,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "fontmaker: %s\n", error.c_str());
         return 1;
     }
-    if (!lexo::WriteFileBytes(options.out.c_str(), lexo::EncodeDft(*font))) {
+    if (!WriteFont(options.out, *font)) {
         std::fprintf(stderr, "fontmaker: cannot write %s\n", options.out.c_str());
         return 1;
     }

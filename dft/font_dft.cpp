@@ -1,6 +1,6 @@
-#include "font_dft.h"
+#include "dft/font_dft.h"
 
-#include "le_bytes.h"
+#include "dft/le_bytes.h"
 
 namespace lexo {
 namespace {

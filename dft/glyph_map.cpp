@@ -1,4 +1,4 @@
-#include "glyph_map.h"
+#include "dft/glyph_map.h"
 
 #include <unicode/utf8.h>
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-// Little-endian fields of the engine's file formats (BMP, .dft). Readers take an offset the
-// caller has already checked against the size of the bytes.
+// Little-endian fields of the file formats: .dft here, BMP in the engine. Readers take an
+// offset the caller has already checked against the size of the bytes.
 namespace lexo::le {
 
 inline uint16_t U16(std::span<const uint8_t> bytes, size_t at) {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "font_dft.h"
+#include "dft/font_dft.h"
 
 namespace lexo {
 
