@@ -1,4 +1,4 @@
-# Checks that DGLEngine.so defines exactly the dynamic symbols listed in engine/exports.map.
+# Checks that DGLEngine.so defines exactly the dynamic symbols listed in engine/library/exports.map.
 # Run as: cmake -DLIBRARY=<DGLEngine.so> -DEXPORTS_MAP=<exports.map> -DNM=<nm> -P check_exports.cmake
 execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
   OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
