@@ -41,6 +41,10 @@ class Sound {
     void PlaySample(uint32_t sample);
     void FreeSample(uint32_t sample);
 
+    // Plays a WAV file held in memory on the speech channel, cutting what it was playing.
+    void PlaySpeech(const std::vector<uint8_t>& wav);
+    void HaltSpeech();
+
     // Stops the music playing and starts the MP3 file from its beginning, looping when `loop`
     // is nonzero. A missing or malformed file leaves no music playing.
     void PlayMusic(const char* path, int32_t loop);
@@ -77,6 +81,7 @@ class Sound {
     bool waitingToOpen_ = false;  // asked for, not yet opened
     Device device_;
     HandleTable<Sample> samples_;
+    Mix_Chunk* speech_ = nullptr;  // on the channel kept for speech
     _Mix_Music* music_ = nullptr;
     std::vector<uint8_t> musicBytes_;  // the music decoder reads from these while playing
 };

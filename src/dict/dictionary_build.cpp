@@ -248,9 +248,12 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
         if (!ends.lastEnded && !text.empty()) joined.resize(joined.size() - ends.end.size());
         return joined;
     };
-    return {{"about.txt", join(lines.about, lines.files[0])},
-            {"names.txt", join(lines.names, lines.files[1])},
-            {"names2.txt", join(lines.names2, lines.files[2])}};
+    std::vector<FolderFile> files = {{"about.txt", join(lines.about, lines.files[0])},
+                                     {"names.txt", join(lines.names, lines.files[1])},
+                                     {"names2.txt", join(lines.names2, lines.files[2])}};
+    if (lines.languages)
+        files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
+    return files;
 }
 
 size_t WordsIn(const DictionaryLines& lines) {
