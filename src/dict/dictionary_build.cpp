@@ -305,9 +305,12 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
     return lines;
 }
 
-DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
-                                const std::string& file, const Cp1251Folder& folder,
-                                Diagnostics& found) {
+namespace {
+
+// Every line of the three files, as BuildDictionary describes.
+DictionaryLines BuildLines(const ParsedInput& input, const BuildOptions& options,
+                           const std::string& file, const Cp1251Folder& folder,
+                           Diagnostics& found) {
     if (input.exact) return BuildExactly(input, options, file, folder, found);
     RowConverter rowConverter(folder, file, found);
     const bool utf8 = rowConverter.Utf8();
@@ -347,6 +350,16 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
     }
     lines.about.insert(lines.about.end(), description.begin(), description.end());
     if (utf8) ChooseFolderEncoding(lines);
+    return lines;
+}
+
+}  // namespace
+
+DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
+                                const std::string& file, const Cp1251Folder& folder,
+                                Diagnostics& found) {
+    DictionaryLines lines = BuildLines(input, options, file, folder, found);
+    lines.languages = ParseLanguages(input.languages);
     return lines;
 }
 

@@ -71,7 +71,8 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
 // Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
 // two spaces), merges rows whose words are the same after lowering, and makes about.txt's
 // lines, in the folder's encoding (with FoldTarget::Unicode, as ChooseFolderEncoding chooses).
-// Changes and refusals go to `found`, named by `file` and the row's line.
+// Changes and refusals go to `found`, named by `file` and the row's line. The languages are
+// the input's #languages: line, when it names two.
 DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found);

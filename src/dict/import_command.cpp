@@ -125,7 +125,7 @@ int RunImport(const std::vector<std::string>& args) {
     DictionaryLines lines = BuildDictionary(
         input, options, file,
         Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
-    lines.languages = ParseLanguages(parsed->Value("--languages").value_or(input.languages));
+    if (const auto named = parsed->Value("--languages")) lines.languages = ParseLanguages(*named);
     if (lines.names.empty() && found.Errors() == 0) {
         found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
     }
