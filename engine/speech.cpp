@@ -79,7 +79,7 @@ std::string Speech::Ask(const char* voice, const char* utf8, bool urgent) {
             std::erase(waiting_, oldest);
         }
     }
-    if (!word->second.synthesised) {
+    if (!word->second.synthesised && key != working_) {
         std::erase(waiting_, key);
         if (urgent) {
             waiting_.push_front(key);
@@ -131,10 +131,12 @@ void Speech::Work() {
         if (stopping_) return;
         const std::string key = std::move(waiting_.front());
         waiting_.pop_front();
+        working_ = key;
         const size_t newline = key.find('\n');
         lock.unlock();
         Wav wav = Synthesise(key.substr(0, newline), key.substr(newline + 1));
         lock.lock();
+        working_.clear();
         const auto word = words_.find(key);
         if (word == words_.end()) continue;
         word->second.synthesised = true;

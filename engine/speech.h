@@ -57,6 +57,7 @@ class Speech {
     std::deque<std::string> asked_;      // keys of words_, oldest first
     std::deque<std::string> waiting_;    // keys to synthesise, next first
     std::string wanted_;                 // the key Speak waits for, "" for none
+    std::string working_;                // the key being synthesised, "" for none
     std::atomic<bool> stopping_ = false;
     std::thread worker_;
 
