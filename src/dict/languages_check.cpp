@@ -31,6 +31,11 @@ void CheckLanguages(const std::filesystem::path& folder, Diagnostics& found) {
             path.string(), 1,
             "espeak-ng has no voice \"" + languages->words + "\": the words are not spoken");
     }
+    if (!HasVoice(languages->translations)) {
+        found.Warning(path.string(), 1,
+                      "espeak-ng has no voice \"" + languages->translations +
+                          "\" for the translations' language: is the tag right?");
+    }
 }
 
 }  // namespace lexo::dict

@@ -111,6 +111,10 @@ TEST(Check, ReadsEachFileAsTheGameDoes) {
          "cat\r\ndog\r\nfish\r\n",
          {"languages.txt:1:warning"},
          "xx-nowhere ru"},
+        {"translations without a voice",
+         "cat\r\ndog\r\nfish\r\n",
+         {"languages.txt:1:warning"},
+         "en qq"},
     };
     for (const Case& test : cases) {
         test::TempDir folder;
