@@ -13,8 +13,6 @@ namespace lexo {
 namespace {
 
 constexpr size_t kMaxSoundFileBytes = 64u << 20;
-constexpr int kFrequency = 44100;
-constexpr int kChannels = 2;
 // 1024 frames, 23 ms: a shot is heard at once without the device waking too often.
 constexpr int kBufferFrames = 1024;
 constexpr int kFirstChannelCount = 16;

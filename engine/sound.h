@@ -18,6 +18,10 @@ namespace lexo {
 // at once and decoded once the mixer is there.
 class Sound {
   public:
+    // The format the device is asked for, and what the mixer plays.
+    static constexpr int kFrequency = 44100;
+    static constexpr int kChannels = 2;
+
     explicit Sound(std::string mixerLibrary = MixerLibrary::kSoname);
     ~Sound();
     Sound(const Sound&) = delete;

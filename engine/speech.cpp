@@ -1,5 +1,7 @@
 #include "speech.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,10 +37,37 @@ int TakeSamples(short* wav, int count, espeak_EVENT* events) {
     return samples->stopping->load() ? 1 : 0;
 }
 
-// A WAV file of 16-bit mono samples, which the mixer converts for the device like any sample.
-std::vector<uint8_t> WavFile(const std::vector<int16_t>& pcm, size_t first, size_t end,
-                             int sampleRate) {
-    const auto dataBytes = static_cast<uint32_t>((end - first) * 2);
+// 16-bit samples of the given rate and channels.
+struct Samples16 {
+    std::vector<uint8_t> bytes;  // little-endian
+    int rate = 0;
+    int channels = 1;
+};
+
+// The mono samples converted here to the format the mixer plays, so that the mixer has nothing
+// left to convert on the game's thread when the word is spoken. Unconverted when SDL cannot.
+Samples16 ForTheMixer(const int16_t* samples, size_t count, int rate) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(samples);
+    Samples16 mono{std::vector<uint8_t>(bytes, bytes + count * 2), rate, 1};
+    SDL_AudioCVT conversion;
+    if (SDL_BuildAudioCVT(&conversion, AUDIO_S16LSB, 1, rate, AUDIO_S16LSB, Sound::kChannels,
+                          Sound::kFrequency) <= 0) {
+        return mono;
+    }
+    Samples16 converted{mono.bytes, Sound::kFrequency, Sound::kChannels};
+    converted.bytes.resize(mono.bytes.size() * static_cast<size_t>(conversion.len_mult));
+    conversion.buf = converted.bytes.data();
+    conversion.len = static_cast<int>(mono.bytes.size());
+    if (SDL_ConvertAudio(&conversion) != 0) return mono;
+    converted.bytes.resize(static_cast<size_t>(conversion.len_cvt));
+    return converted;
+}
+
+// A WAV file of the samples, as the mixer loads any sample.
+std::vector<uint8_t> WavFile(const Samples16& samples) {
+    const auto dataBytes = static_cast<uint32_t>(samples.bytes.size());
+    const auto channels = static_cast<uint16_t>(samples.channels);
+    const auto rate = static_cast<uint32_t>(samples.rate);
     std::vector<uint8_t> wav;
     wav.reserve(44 + dataBytes);
     auto text = [&](const char* four) { wav.insert(wav.end(), four, four + 4); };
@@ -50,14 +79,14 @@ std::vector<uint8_t> WavFile(const std::vector<int16_t>& pcm, size_t first, size
     text("fmt ");
     u32(16);
     u16(1);  // PCM
-    u16(1);  // mono
-    u32(static_cast<uint32_t>(sampleRate));
-    u32(static_cast<uint32_t>(sampleRate) * 2);
-    u16(2);
+    u16(channels);
+    u32(rate);
+    u32(rate * channels * 2);
+    u16(static_cast<uint16_t>(channels * 2));
     u16(16);
     text("data");
     u32(dataBytes);
-    for (size_t i = first; i < end; ++i) u16(static_cast<uint16_t>(pcm[i]));
+    wav.insert(wav.end(), samples.bytes.begin(), samples.bytes.end());
     return wav;
 }
 
@@ -167,7 +196,7 @@ Speech::Wav Speech::Synthesise(const std::string& voice, const std::string& text
     while (end > first && std::abs(pcm[end - 1]) < kSilence) --end;
     if (first == end) return nullptr;
     return std::make_shared<const std::vector<uint8_t>>(
-        WavFile(pcm, first, end, espeak_->sampleRate));
+        WavFile(ForTheMixer(pcm.data() + first, end - first, espeak_->sampleRate)));
 }
 
 // The voice by its name: a language's own voice ("en-gb", "de"), not one that the language's
