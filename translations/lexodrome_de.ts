@@ -69,5 +69,9 @@
 
 Ein Wörterbuch ist ein Ordner darin mit drei Dateien: about.txt, names.txt und names2.txt.</translation>
     </message>
+    <message>
+        <source>Произносить слова</source>
+        <translation>Wörter aussprechen</translation>
+    </message>
 </context>
 </TS>

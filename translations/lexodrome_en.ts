@@ -69,5 +69,9 @@
 
 A dictionary is a folder in it with three files: about.txt, names.txt and names2.txt.</translation>
     </message>
+    <message>
+        <source>Произносить слова</source>
+        <translation>Speak the words</translation>
+    </message>
 </context>
 </TS>

@@ -69,5 +69,9 @@
 
 Словник — це тека в ній із трьома файлами: about.txt, names.txt і names2.txt.</translation>
     </message>
+    <message>
+        <source>Произносить слова</source>
+        <translation>Вимовляти слова</translation>
+    </message>
 </context>
 </TS>

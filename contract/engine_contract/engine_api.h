@@ -46,6 +46,12 @@ using PrintScreenFn = void (*)(const char* path);  // writes the last finished f
 // DrawText2D for UTF-8 text: characters the font has no glyph for draw as a replacement mark.
 using DrawText2D_UTF8Fn = void (*)(EngineHandle font, int32_t x, int32_t y, const char* utf8,
                                    int32_t colour, int32_t alpha, double scale);
+// Speech of a short UTF-8 text with the espeak-ng voice of that name ("de", "en-us"), on a
+// channel of its own over the music. PrepareSpeech synthesises the text in the engine's own
+// thread, ahead of need; Speak cuts the text being spoken and says this one as soon as it is
+// synthesised. Without espeak-ng, or a voice of that name, both do nothing.
+using PrepareSpeechFn = void (*)(const char* voice, const char* utf8);
+using SpeakFn = void (*)(const char* voice, const char* utf8);
 
 // Entries the game binds but never calls.
 using UnusedEntryFn = void (*)();

@@ -234,7 +234,10 @@ namespace lexo {
     X(DrawText2D)
 
 // Entries beyond the classic ones, bound when the library has them; the game runs without them.
-#define LEXO_OPTIONAL_ENTRIES(X) X(DrawText2D_UTF8)
+#define LEXO_OPTIONAL_ENTRIES(X) \
+    X(DrawText2D_UTF8)           \
+    X(PrepareSpeech)             \
+    X(Speak)
 
 struct EngineEntries {
 #define LEXO_CALLED_ENTRY(name) name##Fn name = nullptr;

@@ -103,6 +103,7 @@ void Engine::MainDraw() {
         if (started_) presenter_.Present(view_.Shown(frame_.Completed()), unpresented_);
         unpresented_.clear();
         sound_.StartOpening();
+        speech_.PlayWhenReady(sound_);
         // Asked from outside, the picture is what the panel shows, to compare with the screen.
         snapshot_.ServeAfterFrame([this](const char* path) {
             WriteFileBytes(path, EncodeBmp24(view_.Shown(frame_.Completed())));
@@ -113,6 +114,7 @@ void Engine::MainDraw() {
 }
 
 void Engine::Quit() {
+    speech_.Shutdown();
     sound_.Shutdown();
     presenter_.Stop();
     frame_.Release();

@@ -11,6 +11,7 @@
 #include "presenter_x11.h"
 #include "snapshot_request.h"
 #include "sound.h"
+#include "speech.h"
 #include "textures.h"
 #include "view.h"
 
@@ -46,6 +47,7 @@ class Engine {
     uint32_t LoadTexture(const char* path, int32_t colourKey);
     uint32_t LoadFont(const char* path);
     Sound& Audio() { return sound_; }
+    Speech& Speaker() { return speech_; }
 
   private:
     Engine() = default;
@@ -64,6 +66,7 @@ class Engine {
     HandleTable<Texture> textures_;
     HandleTable<Font> fonts_;
     Sound sound_;
+    Speech speech_;
     X11Presenter presenter_;
     SnapshotRequest snapshot_;
 };

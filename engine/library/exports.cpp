@@ -118,6 +118,16 @@ LEXO_EXPORT void DrawText2D_UTF8(lexo::EngineHandle font, int32_t x, int32_t y, 
         [&] { E().DrawText(font, x, y, utf8, lexo::TextEncoding::Utf8, colour, alpha, scale); });
 }
 
+LEXO_EXPORT void PrepareSpeech(const char* voice, const char* utf8) {
+    if (voice == nullptr || utf8 == nullptr) return;
+    Guarded([&] { E().Speaker().Prepare(voice, utf8); });
+}
+
+LEXO_EXPORT void Speak(const char* voice, const char* utf8) {
+    if (voice == nullptr || utf8 == nullptr) return;
+    Guarded([&] { E().Speaker().Speak(E().Audio(), voice, utf8); });
+}
+
 LEXO_EXPORT void PrintScreen(const char* path) {
     Guarded([&] { E().PrintScreen(path); });
 }
@@ -147,4 +157,6 @@ LEXO_CHECK_ENTRY(DrawTexture2D_Simple);
 LEXO_CHECK_ENTRY(DrawSprite2D_Simple);
 LEXO_CHECK_ENTRY(DrawText2D);
 LEXO_CHECK_ENTRY(DrawText2D_UTF8);
+LEXO_CHECK_ENTRY(PrepareSpeech);
+LEXO_CHECK_ENTRY(Speak);
 LEXO_CHECK_ENTRY(PrintScreen);

@@ -17,6 +17,7 @@ namespace lexo {
     X(Mix_VolumeChunk)        \
     X(Mix_PlayChannelTimed)   \
     X(Mix_HaltChannel)        \
+    X(Mix_ReserveChannels)    \
     X(Mix_LoadMUSType_RW)     \
     X(Mix_PlayMusic)          \
     X(Mix_HaltMusic)          \

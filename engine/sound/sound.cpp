@@ -13,13 +13,13 @@ namespace lexo {
 namespace {
 
 constexpr size_t kMaxSoundFileBytes = 64u << 20;
-constexpr int kFrequency = 44100;
-constexpr int kChannels = 2;
 // 1024 frames, 23 ms: a shot is heard at once without the device waking too often.
 constexpr int kBufferFrames = 1024;
 constexpr int kFirstChannelCount = 16;
 // Enough for every overlapping shot a player can fire; beyond it a play waits its turn.
 constexpr int kMaxChannelCount = 256;
+// Kept from the plays of samples, so that a new word cuts the one being spoken.
+constexpr int kSpeechChannel = 0;
 
 bool IsWav(const std::vector<uint8_t>& bytes) {
     return bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
@@ -67,6 +67,7 @@ Sound::Device Sound::OpenDevice(const std::string& mixerLibrary) {
     }
     device.open = true;
     device.channels = device.mixer->Mix_AllocateChannels(kFirstChannelCount);
+    device.mixer->Mix_ReserveChannels(kSpeechChannel + 1);
     return device;
 }
 
@@ -151,6 +152,20 @@ void Sound::PlaySample(uint32_t sample) {
 
 void Sound::FreeSample(uint32_t sample) { samples_.Remove(sample); }
 
+void Sound::PlaySpeech(const std::vector<uint8_t>& wav) {
+    HaltSpeech();
+    StartOpening();
+    if (!device_.open) return;
+    speech_ = device_.mixer->Mix_LoadWAV_RW(ReadFrom(wav), 1);
+    if (speech_ != nullptr) device_.mixer->Mix_PlayChannelTimed(kSpeechChannel, speech_, 0, -1);
+}
+
+void Sound::HaltSpeech() {
+    // Mix_FreeChunk halts the channel playing the chunk first.
+    if (speech_ != nullptr) device_.mixer->Mix_FreeChunk(speech_);
+    speech_ = nullptr;
+}
+
 void Sound::PlayMusic(const char* path, int32_t loop) {
     StopMusic();
     StartOpening();
@@ -178,6 +193,7 @@ void Sound::Shutdown() {
     // A device asked for but never needed is not opened now.
     waitingToOpen_ = false;
     if (device_.open) device_.mixer->Mix_HaltChannel(-1);
+    HaltSpeech();
     StopMusic();
     samples_.RemoveAll();
     if (device_.open) {

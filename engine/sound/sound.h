@@ -18,6 +18,10 @@ namespace lexo {
 // at once and decoded once the mixer is there.
 class Sound {
   public:
+    // The format the device is asked for, and what the mixer plays.
+    static constexpr int kFrequency = 44100;
+    static constexpr int kChannels = 2;
+
     explicit Sound(std::string mixerLibrary = MixerLibrary::kSoname);
     ~Sound();
     Sound(const Sound&) = delete;
@@ -40,6 +44,10 @@ class Sound {
     // Plays on a free channel; plays overlap and mix.
     void PlaySample(uint32_t sample);
     void FreeSample(uint32_t sample);
+
+    // Plays a WAV file held in memory on the speech channel, cutting what it was playing.
+    void PlaySpeech(const std::vector<uint8_t>& wav);
+    void HaltSpeech();
 
     // Stops the music playing and starts the MP3 file from its beginning, looping when `loop`
     // is nonzero. A missing or malformed file leaves no music playing.
@@ -77,6 +85,7 @@ class Sound {
     bool waitingToOpen_ = false;  // asked for, not yet opened
     Device device_;
     HandleTable<Sample> samples_;
+    Mix_Chunk* speech_ = nullptr;  // on the channel kept for speech
     _Mix_Music* music_ = nullptr;
     std::vector<uint8_t> musicBytes_;  // the music decoder reads from these while playing
 };

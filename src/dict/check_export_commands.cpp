@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 constexpr const char* kCheckUsage = R"(usage: lexodrome-dict check [--game DIR] FOLDER...
 
 Reports everything in dictionary folders that would surprise a player, each as
-FILE:LINE: error: … or FILE:LINE: warning: …, then a summary line per folder.
+FILE:LINE: error: … or FILE:LINE: warning: …, then a summary line per folder. A folder
+without languages.txt gets a note: its words are not spoken.
 Words are measured in pixels with the game's own word font (data/font.dft): a word
 wider than the field right of the player is cut off for as long as its monster lives.
 
@@ -36,8 +37,8 @@ constexpr const char* kExportUsage = R"(usage: lexodrome-dict export FOLDER [--o
 Writes a dictionary folder as UTF-8 TSV with LF line ends (one row "word TAB
 translations" for each line of names.txt and names2.txt), with Anki's headers on top
 (#separator:tab, #html:false, #lexodrome: with the files' line ends and line counts,
-#deck: with the title, #about: lines with the description), so that Anki reads it and
-`lexodrome-dict import` gives the same three files back. Standard output without --out.
+#languages: with languages.txt, #deck: with the title, #about: lines with the description),
+so that Anki reads it and `lexodrome-dict import` gives the same files back. Standard output without --out.
 
 options:
   --out FILE   write to FILE instead

@@ -6,7 +6,9 @@
 namespace lexo::dict {
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic) {
-    const char* kind = diagnostic.severity == Severity::Error ? "error" : "warning";
+    const char* kind = diagnostic.severity == Severity::Error     ? "error"
+                       : diagnostic.severity == Severity::Warning ? "warning"
+                                                                  : "note";
     return diagnostic.file + ":" + std::to_string(diagnostic.line) + ": " + kind + ": " +
            diagnostic.text;
 }
@@ -18,6 +20,11 @@ void Diagnostics::Error(std::string file, size_t line, std::string text) {
 
 void Diagnostics::Warning(std::string file, size_t line, std::string text) {
     all_.push_back({std::move(file), line, Severity::Warning, std::move(text)});
+}
+
+void Diagnostics::Note(std::string file, size_t line, std::string text) {
+    all_.push_back({std::move(file), line, Severity::Note, std::move(text)});
+    ++notes_;
 }
 
 void PrintDiagnostics(const Diagnostics& found, std::ostream& out) {

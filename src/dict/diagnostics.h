@@ -8,9 +8,10 @@
 
 namespace lexo::dict {
 
-enum class Severity { Warning, Error };
+enum class Severity { Note, Warning, Error };
 
-// One finding about one line of one file, printed as "FILE:LINE: error: TEXT" (or warning) so
+// One finding about one line of one file, printed as "FILE:LINE: error: TEXT" (or warning, or
+// note for what is no fault but worth knowing) so
 // that editors can jump to it. Lines count from 1.
 struct Diagnostic {
     std::string file;
@@ -26,14 +27,16 @@ class Diagnostics {
   public:
     void Error(std::string file, size_t line, std::string text);
     void Warning(std::string file, size_t line, std::string text);
+    void Note(std::string file, size_t line, std::string text);
 
     const std::vector<Diagnostic>& All() const { return all_; }
     size_t Errors() const { return errors_; }
-    size_t Warnings() const { return all_.size() - errors_; }
+    size_t Warnings() const { return all_.size() - errors_ - notes_; }
 
   private:
     std::vector<Diagnostic> all_;
     size_t errors_ = 0;
+    size_t notes_ = 0;
 };
 
 // One line each, in order.

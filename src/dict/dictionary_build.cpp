@@ -248,9 +248,12 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
         if (!ends.lastEnded && !text.empty()) joined.resize(joined.size() - ends.end.size());
         return joined;
     };
-    return {{"about.txt", join(lines.about, lines.files[0])},
-            {"names.txt", join(lines.names, lines.files[1])},
-            {"names2.txt", join(lines.names2, lines.files[2])}};
+    std::vector<FolderFile> files = {{"about.txt", join(lines.about, lines.files[0])},
+                                     {"names.txt", join(lines.names, lines.files[1])},
+                                     {"names2.txt", join(lines.names2, lines.files[2])}};
+    if (lines.languages)
+        files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
+    return files;
 }
 
 size_t WordsIn(const DictionaryLines& lines) {
@@ -302,9 +305,12 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
     return lines;
 }
 
-DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
-                                const std::string& file, const Cp1251Folder& folder,
-                                Diagnostics& found) {
+namespace {
+
+// Every line of the three files, as BuildDictionary describes.
+DictionaryLines BuildLines(const ParsedInput& input, const BuildOptions& options,
+                           const std::string& file, const Cp1251Folder& folder,
+                           Diagnostics& found) {
     if (input.exact) return BuildExactly(input, options, file, folder, found);
     RowConverter rowConverter(folder, file, found);
     const bool utf8 = rowConverter.Utf8();
@@ -344,6 +350,16 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
     }
     lines.about.insert(lines.about.end(), description.begin(), description.end());
     if (utf8) ChooseFolderEncoding(lines);
+    return lines;
+}
+
+}  // namespace
+
+DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
+                                const std::string& file, const Cp1251Folder& folder,
+                                Diagnostics& found) {
+    DictionaryLines lines = BuildLines(input, options, file, folder, found);
+    lines.languages = ParseLanguages(input.languages);
     return lines;
 }
 

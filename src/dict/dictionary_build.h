@@ -11,6 +11,7 @@
 #include "dict/diagnostics.h"
 #include "dict/folder_writer.h"
 #include "dict/import_formats.h"
+#include "text/dictionary_languages.h"
 
 namespace lexo::dict {
 
@@ -22,6 +23,7 @@ struct DictionaryLines {
     std::vector<std::string> names2;
     std::array<FileEnd, 3> files;  // about.txt, names.txt, names2.txt: CR LF unless exported
     bool utf8 = false;
+    std::optional<DictionaryLanguages> languages;  // written to languages.txt when known
 };
 
 // Turns UTF-8 lines into the form written for the game: CP1251 when it holds every character,
@@ -50,7 +52,8 @@ void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternat
 // Adds an alternative to ones joined by two spaces, unless it is empty or already there.
 void AddAlternative(std::string& joined, std::string_view alternative);
 
-// The three files as the game reads them: each line ended as `lines.files` says.
+// The three files as the game reads them, each line ended as `lines.files` says, and
+// languages.txt when the languages are known.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
 
 // The lines of names.txt that hold a word (an export's empty lines come back as they were).
@@ -68,7 +71,8 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
 // Cleans and converts every row (word; translations split at , ; | / and line ends, joined by
 // two spaces), merges rows whose words are the same after lowering, and makes about.txt's
 // lines, in the folder's encoding (with FoldTarget::Unicode, as ChooseFolderEncoding chooses).
-// Changes and refusals go to `found`, named by `file` and the row's line.
+// Changes and refusals go to `found`, named by `file` and the row's line. The languages are
+// the input's #languages: line, when it names two.
 DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found);

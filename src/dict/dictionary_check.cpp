@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "dict/file_checks.h"
+#include "dict/languages_check.h"
 #include "text/cp1251.h"
 #include "text/unicode_text.h"
 
@@ -161,6 +162,7 @@ CheckSummary CheckDictionary(const fs::path& folder, const GameMetrics* metrics,
     CheckLineSpacing(names2, noTranslations, found);
     CheckWords(names, metrics, summary, found);
     CheckTranslations(names2, names, summary, found);
+    CheckLanguages(folder, found);
     summary.errors = found.Errors() - errors;
     summary.warnings = found.Warnings() - warnings;
     return summary;

@@ -8,6 +8,7 @@
 #include "dict/commands.h"
 #include "dict/dictionary_build.h"
 #include "dict/import_formats.h"
+#include "text/dictionary_languages.h"
 #include "text/dictionary_text.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
@@ -100,6 +101,8 @@ std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
     tsv += std::string(kExactMark) + LineEndName(aboutText) + " " + LineEndName(namesText) + " " +
            LineEndName(names2Text) + " " + std::to_string(names.size()) + " " +
            std::to_string(names2.size()) + "\n";
+    if (const auto languages = ReadLanguages((folder / kLanguagesFile).string()))
+        tsv += "#languages:" + LanguagesLine(*languages) + "\n";
     Converter aboutConverter((folder / "about.txt").string(), found);
     for (size_t i = 0; i < about.size(); ++i) {
         tsv += i == 0 ? "#deck:" : "#about:";

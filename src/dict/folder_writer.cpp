@@ -13,6 +13,8 @@
 #include <system_error>
 #include <utility>
 
+#include "text/dictionary_languages.h"
+
 namespace lexo::dict {
 namespace {
 
@@ -143,7 +145,9 @@ void RefuseOtherFolders(const fs::path& target, const std::vector<FolderFile>& f
     if (!fs::is_directory(fs::symlink_status(target, error))) return;
     for (const auto& entry : fs::directory_iterator(target, error)) {
         const std::string name = entry.path().filename().string();
-        const bool ours = std::any_of(files.begin(), files.end(),
+        // A dictionary's optional languages file goes with it even when the new one has none.
+        const bool ours = name == kLanguagesFile ||
+                          std::any_of(files.begin(), files.end(),
                                       [&](const FolderFile& file) { return file.name == name; });
         if (!ours || !entry.is_regular_file(error)) {
             throw FolderWriteError(target.string() + ": not a dictionary folder, it holds " + name +

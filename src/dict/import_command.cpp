@@ -9,6 +9,7 @@
 #include "dict/input_text.h"
 #include "error_type/run_time_error.h"
 #include "text/cp1251.h"
+#include "text/dictionary_languages.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {
@@ -40,6 +41,8 @@ options:
   --force         replace FOLDER if it exists and holds only a dictionary's files
   --cp1251        write CP1251 whatever the words hold: letters CP1251 lacks are spelled
                   without their marks (German umlauts and ß as ae oe ue ss)
+  --languages W,T the words' and the translations' languages (de,ru), written to
+                  languages.txt: the game then speaks the shot words with espeak-ng
   --help          this text
 
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
@@ -55,6 +58,9 @@ std::string ImportProblem(const Arguments& parsed) {
     if (!parsed.Value("--out")) return "--out FOLDER is needed";
     const auto named = parsed.Value("--format");
     if (named && !FormatNamed(*named)) return "unknown --format " + *named;
+    const auto languages = parsed.Value("--languages");
+    if (languages && !ParseLanguages(*languages))
+        return "--languages needs two language tags, the words' and the translations': de,ru";
     return "";
 }
 
@@ -99,7 +105,7 @@ int RunImport(const std::vector<std::string>& args) {
     const std::optional<Arguments> parsed =
         ReadCommandLine({"import",
                          kUsage,
-                         {"--out", "--title", "--about", "--format"},
+                         {"--out", "--title", "--about", "--format", "--languages"},
                          {"--swap", "--force", "--cp1251"}},
                         args, ImportProblem, status);
     if (!parsed) return status;
@@ -116,9 +122,10 @@ int RunImport(const std::vector<std::string>& args) {
     options.title = parsed->Value("--title");
     options.about = parsed->Value("--about");
     options.swap = parsed->Flag("--swap");
-    const DictionaryLines lines = BuildDictionary(
+    DictionaryLines lines = BuildDictionary(
         input, options, file,
         Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
+    if (const auto named = parsed->Value("--languages")) lines.languages = ParseLanguages(*named);
     if (lines.names.empty() && found.Errors() == 0) {
         found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
     }

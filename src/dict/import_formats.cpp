@@ -30,10 +30,10 @@ constexpr std::array<std::string_view, 24> kHeaderTitles{
 
 // The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
 // `export` writes.
-constexpr std::array<std::string_view, 14> kAnkiHeaderKeys{
+constexpr std::array<std::string_view, 15> kAnkiHeaderKeys{
     "separator",  "html",        "columns",     "deck",        "tags",
     "notetype",   "guid column", "deck column", "tags column", "notetype column",
-    "if matches", "match scope", "about",       "lexodrome",
+    "if matches", "match scope", "about",       "lexodrome",   "languages",
 };
 
 std::string LowerAscii(std::string_view text) {
@@ -197,6 +197,7 @@ void ParseAnki(std::string_view utf8, ParsedInput& input, const std::string& fil
                 Trimmed(last == std::string_view::npos ? value : value.substr(last + 2)));
             input.titleLine = headers.Line();
         }
+        if (key == "languages") input.languages = Trimmed(value);
         if (key == "about") {
             if (input.about.empty()) input.aboutLine = headers.Line();
             input.about.emplace_back(value);

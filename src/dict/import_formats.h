@@ -65,6 +65,7 @@ struct ParsedInput {
     std::vector<std::string> about;
     size_t aboutLine = 0;
     std::optional<ExactLayout> exact;  // an export of a folder
+    std::string languages;             // #languages:, which `export` writes: "de ru"
 };
 
 // Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "game_types/field_geometry.h"
+#include "text/dictionary_languages.h"
 #include "text/unicode_text.h"
 
 namespace lexo {
@@ -39,6 +40,9 @@ void Game::CheckAnswer(const std::string& answer) {
         if (MatchForm(entry).find(needle) == std::string::npos) continue;
 
         engine_.PlaySample(state_.Assets.FireSample);
+        if (!state_.WordsVoice.empty() && engine_.Speak != nullptr) {
+            engine_.Speak(state_.WordsVoice.c_str(), SpokenText(monsters.Word[row]).c_str());
+        }
         state_.PlayerAnimating = true;
         const int32_t kind = monsters.Kind[row];
         const int32_t x = monsters.X[row];

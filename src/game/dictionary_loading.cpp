@@ -1,8 +1,12 @@
+#include <cstdlib>
+#include <string_view>
+
 #include "error_type/run_time_error.h"
 #include "errors/error_guard.h"
 #include "game/dictionary_folders.h"
 #include "game/game.h"
 #include "text/cp1251.h"
+#include "text/dictionary_languages.h"
 #include "text/text_file.h"
 
 namespace lexo {
@@ -11,7 +15,20 @@ namespace {
 struct DictionaryLines {
     StringList words;
     StringList translations;
+    std::string wordsVoice;
 };
+
+// The espeak-ng voice is named by the words' language tag ("de", "en-us").
+std::string WordsVoice(const std::string& folder) {
+    const auto languages = ReadLanguages(DictionaryFilePath(".", folder, kLanguagesFile));
+    return languages ? languages->words : std::string();
+}
+
+// LEXODROME_SPEECH=off silences the words whatever the dialog says (tests, a classroom).
+bool SpeechSilenced() {
+    const char* setting = std::getenv("LEXODROME_SPEECH");
+    return setting != nullptr && std::string_view(setting) == "off";
+}
 
 bool HoldsAWord(const StringList& lines) {
     for (size_t i = 0; i < lines.Count(); ++i) {
@@ -28,6 +45,7 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string
     DictionaryLines lines;
     lines.words.SetText(ReadDictionaryFile(names));
     lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
+    lines.wordsVoice = WordsVoice(folder);
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
         // start, or bring monsters that nothing typed can shoot.
@@ -43,6 +61,7 @@ void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
     state_.DictionaryDir = choice.folder;
     state_.GameMode = choice.mode;
     state_.Pace = choice.pace;
+    state_.Speech = choice.speech && !SpeechSilenced();
     windows_.SetTimerInterval(TimerId::TimerMove, choice.pace);
 }
 
@@ -56,6 +75,7 @@ bool Game::LoadChosenDictionary() {
                 [&] { lines = ReadDictionaryFiles(state_.DictionaryDir, texts_.noWords); })) {
             state_.WordList = std::move(lines.words);
             state_.TranslationList = std::move(lines.translations);
+            state_.WordsVoice = state_.Speech ? std::move(lines.wordsVoice) : std::string();
             return true;
         }
         std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(true);

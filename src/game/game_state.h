@@ -33,7 +33,10 @@ struct GameState {
     StringList WordList;         // lines of names.txt
     StringList TranslationList;  // lines of names2.txt, parallel to WordList
 
-    int32_t Pace = 40;  // the monsters' step period chosen in the dialog, for the history
+    int32_t Pace = 40;    // the monsters' step period chosen in the dialog, for the history
+    bool Speech = false;  // the words are to be spoken, as chosen in the dialog
+    // The espeak-ng voice of the words' language (languages.txt); empty: the words are silent.
+    std::string WordsVoice;
 
     int32_t WordsComplete = 0;
     int32_t Score = 0;  // sum of the lengths of the answers that shot a monster

@@ -11,9 +11,10 @@ enum class TimerId { TimerAdd, TimerMove, TimerAnimat, TimerDethAnimat, TimerGam
 
 // What the player confirmed in the dictionary dialog.
 struct DictionaryChoice {
-    std::string folder;  // as the file system names it
-    uint8_t mode = 0;    // GameModeValue
-    int32_t pace = 40;   // the monsters' step period in milliseconds, 1 ... 99
+    std::string folder;   // as the file system names it
+    uint8_t mode = 0;     // GameModeValue
+    int32_t pace = 40;    // the monsters' step period in milliseconds, 1 ... 99
+    bool speech = false;  // the shot words are spoken (a dictionary with languages only)
 };
 
 // The panel the engine draws into: its native window and its size in the window's own (device)

@@ -1,5 +1,6 @@
 #include "ui/dictionary_dialog.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -22,6 +24,7 @@
 
 #include "errors/error_guard.h"
 #include "game/dictionary_folders.h"
+#include "text/dictionary_languages.h"
 #include "text/dictionary_text.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
@@ -35,6 +38,10 @@ constexpr int kItemHeight = 13;
 // More of about.txt than the title and the description box can show without a scroll bar; a
 // huge file is read no further, so selecting it stays instant.
 constexpr size_t kAboutShownBytes = 4096;
+// In the player's configuration, ~/.config/lexodrome/lexodrome.conf.
+constexpr const char* kSpeechSetting = "speech/words";
+
+QSettings PlayerSettings() { return QSettings("lexodrome", "lexodrome"); }
 
 // Folder names sort case-insensitively by Unicode case folding, so Latin names come before
 // Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
@@ -135,7 +142,7 @@ TForm3::TForm3(const std::string& workingDir, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(tr("Выберите словарь:"));
     setFont(ArialFont(11));
-    setFixedSize(369, 239);
+    setFixedSize(369, 258);
     CreateControls();
     SetTabOrder();
     List->setFocus();
@@ -186,6 +193,13 @@ void TForm3::CreateControls() {
     QuitButton->setGeometry(But1->geometry());
     QuitButton->hide();
     connect(QuitButton, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+
+    SpeechBox = new QCheckBox(tr("Произносить слова"), this);
+    SpeechBox->setGeometry(8, 239, 353, 17);
+    SpeechBox->setEnabled(false);
+    // Only the player's own clicks are remembered, not the box following the dictionary.
+    connect(SpeechBox, &QCheckBox::clicked, this,
+            [](bool checked) { PlayerSettings().setValue(kSpeechSetting, checked); });
 }
 
 void TForm3::CreateRadioGroup() {
@@ -214,6 +228,7 @@ void TForm3::SetTabOrder() {
     setTabOrder(Memo1, WordsChoice);
     setTabOrder(WordsChoice, TranslationsChoice);
     setTabOrder(TranslationsChoice, UpDown1);
+    setTabOrder(UpDown1, SpeechBox);
 }
 
 void TForm3::FormCreate() {
@@ -247,7 +262,8 @@ std::optional<DictionaryChoice> TForm3::ShowModalDialog(bool offerQuit) {
     const int result = exec();
     OfferQuit(false);
     if (result != QDialog::Accepted) return std::nullopt;
-    return DictionaryChoice{selectedFolder_, confirmedMode_, SpeedPosition()};
+    return DictionaryChoice{selectedFolder_, confirmedMode_, SpeedPosition(),
+                            SpeechBox->isEnabled() && SpeechBox->isChecked()};
 }
 
 // After a dictionary failed to load, the player may rather leave than choose again.
@@ -319,6 +335,7 @@ void TForm3::ListClick() {
         return;
     }
     selectedFolder_ = folder;
+    ShowSpeechChoice(folder);
     ShowAbout(item->text(), AboutText(about));
     But1->setEnabled(true);
     shownItem_ = item;
@@ -356,6 +373,14 @@ void TForm3::RestoreSelection() {
         List->clearSelection();
         List->setCurrentItem(nullptr);
     }
+}
+
+// Words are spoken only in a dictionary that says their language; on by default.
+void TForm3::ShowSpeechChoice(const std::string& folder) {
+    const bool named =
+        ReadLanguages(DictionaryFilePath(workingDir_, folder, kLanguagesFile)).has_value();
+    SpeechBox->setEnabled(named);
+    SpeechBox->setChecked(named && PlayerSettings().value(kSpeechSetting, true).toBool());
 }
 
 void TForm3::But1Click() {

@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 #include "game/game_windows.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -62,6 +63,9 @@ class TForm3 : public QDialog {
     QSpinBox* UpDown1 = nullptr;  // with its read-only number field (MaskEdit1)
     // In But1's place when no dictionary folder exists; ends the dialog without a choice.
     QPushButton* QuitButton = nullptr;
+    // "Произносить слова": enabled for a dictionary that names its languages; the player's
+    // choice is kept in the configuration for later games and runs.
+    QCheckBox* SpeechBox = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +81,7 @@ class TForm3 : public QDialog {
     void ShowAbout(const QString& folderName, const QString& about);
     void RestoreSelection();
     void But1Click();
+    void ShowSpeechChoice(const std::string& folder);
 
     std::string workingDir_;
     std::string selectedFolder_;

@@ -26,15 +26,18 @@ const GameMetrics& Metrics() {
     return metrics;
 }
 
-// "names.txt:2:error" for each finding, sorted.
-std::vector<std::string> Findings(const fs::path& folder) {
+// "names.txt:2:error" for each finding, sorted; notes ("languages.txt:1:note") only when asked.
+std::vector<std::string> Findings(const fs::path& folder, bool notes = false) {
     Diagnostics found;
     CheckDictionary(folder, &Metrics(), found);
     std::vector<std::string> findings;
     for (const Diagnostic& finding : found.All()) {
+        if (finding.severity == Severity::Note && !notes) continue;
         findings.push_back(fs::path(finding.file).filename().string() + ":" +
                            std::to_string(finding.line) +
-                           (finding.severity == Severity::Error ? ":error" : ":warning"));
+                           (finding.severity == Severity::Error     ? ":error"
+                            : finding.severity == Severity::Warning ? ":warning"
+                                                                    : ":note"));
     }
     std::sort(findings.begin(), findings.end());
     return findings;
@@ -88,6 +91,7 @@ TEST(Check, ReadsEachFileAsTheGameDoes) {
         const char* what;
         std::string names;
         std::vector<std::string> findings;
+        const char* languages = "de ru";  // languages.txt, none when null
     };
     const std::vector<Case> cases = {
         {"UTF-8", "der Schlüssel\r\nschön\r\nSCHÖN\r\n", {"names.txt:3:warning"}},
@@ -100,13 +104,26 @@ TEST(Check, ReadsEachFileAsTheGameDoes) {
          "cat\r\nd\xF6g\r\nfish\r\n",
          {"names.txt:2:error"}},
         {"CP1251 with a UTF-8 line", "\xEA\xEE\xF2\r\nschön\r\nfish\r\n", {"names.txt:2:error"}},
+        {"no languages", "cat\r\ndog\r\nfish\r\n", {"languages.txt:1:note"}, nullptr},
+        {"tags in capitals, a comma", "cat\r\ndog\r\nfish\r\n", {}, "en-US,ru"},
+        {"one tag only", "cat\r\ndog\r\nfish\r\n", {"languages.txt:1:warning"}, "de"},
+        {"a language without a voice",
+         "cat\r\ndog\r\nfish\r\n",
+         {"languages.txt:1:warning"},
+         "xx-nowhere ru"},
+        {"translations without a voice",
+         "cat\r\ndog\r\nfish\r\n",
+         {"languages.txt:1:warning"},
+         "en qq"},
     };
     for (const Case& test : cases) {
         test::TempDir folder;
         std::ofstream(folder.File("about.txt"), std::ios::binary) << "Words\r\n";
         std::ofstream(folder.File("names.txt"), std::ios::binary) << test.names;
         std::ofstream(folder.File("names2.txt"), std::ios::binary) << "a\r\nb\r\nc\r\n";
-        EXPECT_EQ(Findings(folder.Path()), test.findings) << test.what;
+        if (test.languages != nullptr)
+            std::ofstream(folder.File("languages.txt"), std::ios::binary) << test.languages;
+        EXPECT_EQ(Findings(folder.Path(), true), test.findings) << test.what;
     }
 }
 

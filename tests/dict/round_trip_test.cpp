@@ -38,7 +38,10 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
     for (const auto& entry : fs::directory_iterator(LEXO_GAME_SOURCE_DIR)) {
         if (!fs::exists(entry.path() / "names.txt")) continue;
         ++folders;
-        for (const FolderFile& file : ExportThenImport(entry.path())) {
+        const std::vector<FolderFile> files = ExportThenImport(entry.path());
+        // languages.txt comes back too.
+        EXPECT_EQ(files.size(), 4u) << entry.path();
+        for (const FolderFile& file : files) {
             EXPECT_EQ(file.bytes, ReadWholeFile((entry.path() / file.name).string()))
                 << entry.path() << "/" << file.name;
         }

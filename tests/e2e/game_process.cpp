@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -86,7 +87,9 @@ bool GameProcess::Spawn(const std::string& display, const std::string& folder,
         chmod(dir_.Path().c_str(), 0700);
         setenv("XDG_RUNTIME_DIR", dir_.Path().c_str(), 1);
         setenv("XDG_STATE_HOME", dir_.File("state").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", dir_.File("config").c_str(), 1);
         unsetenv("LEXODROME_HISTORY");
+        unsetenv("LEXODROME_SPEECH");
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", dir_.File("sound.raw").c_str(), 1);
         setenv("DGLENGINE_PRINTSCREEN", dir_.File("printscreen").c_str(), 1);
@@ -142,12 +145,17 @@ size_t GameProcess::SoundBytes() const {
 }
 
 bool GameProcess::SoundIsHeard(size_t from, size_t to) const {
+    const std::optional<size_t> first = FirstSound(from);
+    return first && *first < to;
+}
+
+std::optional<size_t> GameProcess::FirstSound(size_t from) const {
     std::ifstream file(dir_.File("sound.raw"), std::ios::binary);
     file.seekg(static_cast<std::streamoff>(from));
-    std::string bytes(to > from ? to - from : 0, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return bytes.find_first_not_of('\0') != std::string::npos;
+    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+    const size_t at = bytes.find_first_not_of('\0');
+    if (at == std::string::npos) return std::nullopt;
+    return from + at;
 }
 
 std::optional<std::string> GameProcess::PrintScreen(const std::function<void()>& wake,

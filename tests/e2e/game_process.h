@@ -59,6 +59,8 @@ class GameProcess {
     size_t SoundBytes() const;
     // Whether any non-zero sample lies in [from, to) of the sound file.
     bool SoundIsHeard(size_t from, size_t to) const;
+    // Where the first non-zero sample from `from` on lies, when there is one yet.
+    std::optional<size_t> FirstSound(size_t from) const;
     // Asks the engine for its next finished frame and waits for the picture file; wake is
     // called while waiting, to give a quiet game a reason to draw.
     std::optional<std::string> PrintScreen(const std::function<void()>& wake,

@@ -57,6 +57,24 @@ class PlayThrough : public ::testing::Test {
         return PollUntil(10s, [&] { return game.SoundIsHeard(from, game.SoundBytes()); });
     }
 
+    void SetLanguages(const std::string& dictionary, const std::string& languages) {
+        std::ofstream(game.Folder() + "/" + dictionary + "/languages.txt") << languages << "\r\n";
+    }
+
+    // Whether sound goes on after the shot sample (0.3 s) that starts at the first sound from
+    // `beforeShot` on: the shot word, spoken from the shot on, lasts longer.
+    bool SpokenAfterShot(size_t beforeShot) {
+        constexpr size_t kBytesPerSecond = 44100 * 2 * 2;
+        std::optional<size_t> shot;
+        EXPECT_TRUE(PollUntil(10s, [&] {
+            return (shot = game.FirstSound(beforeShot)).has_value();
+        })) << "the shot was not heard";
+        if (!shot) return false;
+        const size_t end = *shot + kBytesPerSecond;
+        EXPECT_TRUE(PollUntil(10s, [&] { return game.SoundBytes() >= end; }));
+        return game.SoundIsHeard(*shot + kBytesPerSecond * 4 / 10, end);
+    }
+
     // The panel as the X server shows it and the engine's last frame agree around the edges,
     // where no dialog covers the field.
     test::RgbImage ExpectPanelShowsTheEngineFrame(Window main) {
@@ -94,6 +112,9 @@ class PlayThrough : public ::testing::Test {
 };
 
 TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
+    // The cats name their languages, but speech is switched off from outside.
+    SetLanguages("a-cats", "en ru");
+    game.SetEnvironment("LEXODROME_SPEECH", "off");
     ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
 
     // First game: the cats, typing translations (the dialog's default mode), default speed.
@@ -111,7 +132,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     Answer("кошка");
     EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:5."))
         << desktop.Title(*main);
-    EXPECT_TRUE(WaitForSound(beforeShot)) << "the shot was not heard";
+    EXPECT_FALSE(SpokenAfterShot(beforeShot)) << "LEXODROME_SPEECH=off still spoke";
     const size_t afterShot = game.SoundBytes();
 
     // Nobody answers the next cat: it reaches the player.
@@ -167,6 +188,7 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
 TEST_F(PlayThrough, AUtf8DictionaryIsAnsweredWithAndWithoutItsMarks) {
     game.AddDictionary("c-deutsch", "Deutsch\nEin Wort.", "der Schlüssel", "ключ",
                        GameProcess::Encoding::Utf8);
+    SetLanguages("c-deutsch", "de ru");
     ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
     // a-cats, b-dogs, c-deutsch: the third, typing words.
     desktop.Activate(*dialog);
@@ -177,10 +199,13 @@ TEST_F(PlayThrough, AUtf8DictionaryIsAnsweredWithAndWithoutItsMarks) {
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Activate(*main);
     ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    const size_t beforeShot = game.SoundBytes();
     Answer("der Schlüssel");
     // The score counts the 13 characters typed, not their 14 bytes.
     EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:13."))
         << desktop.Title(*main);
+    // The dictionary names its languages: the shot word is spoken after the shot sound.
+    EXPECT_TRUE(SpokenAfterShot(beforeShot)) << game.Stderr();
     // The next monster brings the same word; until it is on the field a miss changes nothing.
     const std::string second = "Lexodrome. Words complete: 2. Score:26.";
     EXPECT_TRUE(PollUntil(40s, [&] {
@@ -223,9 +248,12 @@ TEST_F(PlayThrough, AReviewDictionaryOfMissedWordsIsPlayed) {
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Activate(*main);
     ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    const size_t beforeShot = game.SoundBytes();
     Answer("мышка");
     EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:5."))
         << desktop.Title(*main);
+    // A dictionary without languages is silent but for the shot.
+    EXPECT_FALSE(SpokenAfterShot(beforeShot));
     desktop.Close(*main);
     EXPECT_EQ(game.WaitForExit(), 0) << game.Stderr();
 }

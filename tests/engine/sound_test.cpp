@@ -97,6 +97,29 @@ TEST_F(Sound, SilenceWhenNothingPlaysOrTheVolumeIsZero) {
     EXPECT_EQ(Peak(Played(0.4)), 0);
 }
 
+// A word is spoken once its synthesis is done, at a frame after Speak; a voice espeak-ng does
+// not have, or an empty text, says nothing.
+TEST_F(Sound, ASpokenWordIsHeardOnlyInAVoiceThatExists) {
+    const struct {
+        const char* voice;
+        const char* text;
+        bool heard;
+    } kCases[] = {{"de", "der Schlüssel", true}, {"xx-nowhere", "Haus", false}, {"ru", "", false}};
+    for (const auto& c : kCases) {
+        ASSERT_NE(e.Speak, nullptr);
+        Start(8, 8);
+        e.DirectSoundInit();
+        e.PrepareSpeech(c.voice, c.text);
+        e.Speak(c.voice, c.text);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (std::chrono::steady_clock::now() < until) {
+            e.EngineMainDraw();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        EXPECT_EQ(Peak(Played(1.2)) > 1000, c.heard) << c.voice << " " << c.text;
+    }
+}
+
 TEST_F(Sound, MusicLoopsUntilQuitAndBrokenMusicIsSilence) {
     e.DirectSoundInit();
     e.PlayMusic(LEXO_FIXTURES_DIR "/engine/tone.mp3", 1);

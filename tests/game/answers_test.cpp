@@ -155,6 +155,46 @@ TEST_F(Answers, UnicodeAnswersFoldCaseAndIgnoreMarks) {
     }
 }
 
+// A word is synthesised when its monster comes and spoken when it is shot: its first
+// alternative, at most a short phrase, in the words' voice; never without a voice or entries.
+TEST_F(Answers, TheShotWordIsPreparedOnArrivalAndSpokenAtTheShot) {
+    const std::string longWord = "eins zwei drei vier fünf sechs sieben acht";
+    const struct {
+        std::string voice;
+        bool entries;
+        std::string word;
+        std::string spoken;  // "" for nothing
+    } kCases[] = {
+        {"de", true, "der Schlüssel  das Schloss", "der Schlüssel"},
+        {"de", true, longWord, "eins zwei drei vier fünf sechs"},
+        {"", true, "der Schlüssel", ""},
+        {"de", false, "der Schlüssel", ""},
+    };
+    for (const auto& c : kCases) {
+        RecordingEngine speaking;
+        if (c.entries) speaking.AddSpeechEntries();
+        GameState fresh;
+        fresh.Sprites = state.Sprites;
+        fresh.Assets = state.Assets;
+        fresh.GameMode = kModeTranslations;
+        fresh.WordsVoice = c.voice;
+        fresh.WordList.SetText(c.word);
+        fresh.TranslationList.SetText("ключ");
+        Game shooting(fresh, speaking.Entries(), windows);
+        shooting.SpawnMonster();
+        windows.editText = "ключ";
+        shooting.Edit1KeyUp(Game::kEnterKey);
+        EXPECT_EQ(fresh.WordsComplete, 1) << c.word;
+        const std::vector<std::string> expected =
+            c.spoken.empty() ? std::vector<std::string>{}
+                             : std::vector<std::string>{"PrepareSpeech(de," + c.spoken + ")",
+                                                        "Speak(de," + c.spoken + ")"};
+        std::vector<std::string> calls = speaking.CallsStartingWith("PrepareSpeech");
+        for (const std::string& call : speaking.CallsStartingWith("Speak")) calls.push_back(call);
+        EXPECT_EQ(calls, expected) << c.word;
+    }
+}
+
 TEST_F(Answers, TheCorpseKeepsTheBottomEdgeAndThePlayerFacesTheShot) {
     state.GameMode = kModeWords;
     AddMonster(1, 399, 100, "left");

@@ -109,6 +109,13 @@ void RecordingEngine::AddUtf8TextEntry() {
     };
 }
 
+void RecordingEngine::AddSpeechEntries() {
+    entries_.PrepareSpeech = [](const char* voice, const char* utf8) {
+        Record("PrepareSpeech", voice, utf8);
+    };
+    entries_.Speak = [](const char* voice, const char* utf8) { Record("Speak", voice, utf8); };
+}
+
 std::vector<std::string> RecordingEngine::CallsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const std::string& call : calls) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -83,9 +84,11 @@ TEST(DictionaryDialogModal, KeepsEveryChoiceBetweenShowings) {
     EXPECT_EQ(choice->mode, kModeWords);
 }
 
+// The mode, and whether the words are spoken, are what the boxes show when OK is pressed.
 TEST(DictionaryDialogModal, TheModeIsTheOneCheckedWhenOkIsPressed) {
     TempFolder work;
     work.MakeDictionary("a");
+    work.WriteFile("a/languages.txt", "en ru\r\n");
     TForm3 form(work.Path());
 
     std::optional<DictionaryChoice> choice = RunModal(form, [&] {
@@ -95,13 +98,23 @@ TEST(DictionaryDialogModal, TheModeIsTheOneCheckedWhenOkIsPressed) {
     });
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->mode, kModeWords);
+    EXPECT_TRUE(choice->speech);
 
     choice = RunModal(form, [&] {
         form.TranslationsChoice->click();
+        form.SpeechBox->click();
         form.But1->click();
     });
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->mode, kModeTranslations);
+    EXPECT_FALSE(choice->speech);
+
+    choice = RunModal(form, [&] {
+        form.SpeechBox->click();
+        form.But1->click();
+    });
+    ASSERT_TRUE(choice);
+    EXPECT_TRUE(choice->speech);
 }
 
 // After a dictionary could not be played the player may leave instead of choosing again; the

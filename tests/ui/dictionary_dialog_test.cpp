@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -233,6 +234,40 @@ TEST_F(DictionaryDialogTest, UnreadableFirstChoiceLeavesNothingChosen) {
     EXPECT_TRUE(form->List->selectedItems().isEmpty());
     EXPECT_TRUE(form->SelectedFolder().empty());
     EXPECT_FALSE(form->But1->isEnabled());
+}
+
+// The speech switch: on by default where the dictionary names its languages, disabled where
+// it does not (or names them wrongly), and the player's choice kept for later dialogs.
+TEST_F(DictionaryDialogTest, SpeechSwitchFollowsTheLanguagesAndIsRemembered) {
+    work_.MakeDictionary("deutsch");
+    work_.WriteFile("deutsch/languages.txt", "de ru\r\n");
+    work_.MakeDictionary("plain");
+    work_.MakeDictionary("wrong");
+    work_.WriteFile("wrong/languages.txt", "de\r\n");
+    auto form = ShownDialog();
+    EXPECT_EQ(form->SpeechBox->text(), Utf8("Произносить слова"));
+    const struct {
+        const char* folder;
+        bool enabled;
+        bool checked;
+    } kCases[] = {{"deutsch", true, true}, {"plain", false, false}, {"wrong", false, false}};
+    for (const auto& c : kCases) {
+        Select(*form, c.folder);
+        EXPECT_EQ(form->SpeechBox->isEnabled(), c.enabled) << c.folder;
+        EXPECT_EQ(form->SpeechBox->isChecked(), c.checked) << c.folder;
+    }
+
+    Select(*form, "deutsch");
+    form->SpeechBox->click();
+    EXPECT_FALSE(form->SpeechBox->isChecked());
+    auto later = ShownDialog();
+    Select(*later, "deutsch");
+    EXPECT_TRUE(later->SpeechBox->isEnabled());
+    EXPECT_FALSE(later->SpeechBox->isChecked());
+    later->SpeechBox->click();
+    Select(*form, "plain");
+    Select(*form, "deutsch");
+    EXPECT_TRUE(form->SpeechBox->isChecked());
 }
 
 TEST_F(DictionaryDialogTest, SpinnerStepsByKeyboardBetweenOneAndNinetyNine) {

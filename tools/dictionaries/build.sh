@@ -9,6 +9,8 @@
 #   about.txt  the title line, then the description; import adds the word count below it.
 #   words.txt  one "word = translation, translation" per line; lines starting with "#" and
 #              empty lines only group the list for reading.
+#   languages.txt  the words' and the translations' language tags ("de ru"), for the
+#              folder's languages.txt, by which the game speaks the words.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,9 +22,9 @@ dict=${LEXODROME_DICT:-$repo/build/game/lexodrome-dict}
 for source in "$here"/*/; do
     source=${source%/}
     name=$(basename "$source")
-    [[ -f $source/words.txt && -f $source/about.txt ]] || continue
+    [[ -f $source/words.txt && -f $source/about.txt && -f $source/languages.txt ]] || continue
     "$dict" import "$source/words.txt" --format pairs --force --out "$game/$name" \
-        --title "$(head -n 1 "$source/about.txt")" --about "$(tail -n +2 "$source/about.txt")"
+        --languages "$(cat "$source/languages.txt")" --title "$(head -n 1 "$source/about.txt")" --about "$(tail -n +2 "$source/about.txt")"
     report=$(cd "$game" && "$dict" check --game "$repo/game" "$name")
     if grep -q ': \(error\|warning\): ' <<<"$report"; then
         echo "$report" >&2
