@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 
 namespace lexo {
@@ -10,24 +9,28 @@ namespace {
 
 using namespace std::chrono;
 
-// Past this box a word is due only every 2^15 days (about 90 years): an upper box is never
+// Past this box a word is due only every 2^14 days (about 45 years): an upper box is never
 // reached in practice, and the shift stays defined.
 constexpr int kTopBox = 16;
 
-// By dictionary, then by word; the order comes from the final sort.
-using Words = std::unordered_map<std::string, ReviewWord>;
-using WordsByDictionary = std::unordered_map<std::string, Words>;
+sys_days DueDay(const ReviewWord& word) {
+    return word.box == 1 ? word.lastDay : word.lastDay + days(1 << (word.box - 2));
+}
 
-void Play(const HistoryGame& game, WordsByDictionary& byDictionary) {
-    Words& words = byDictionary[game.dictionary];
+}  // namespace
+
+void ReviewScheduler::Play(const HistoryGame& game) {
     // The shots come first: the words left on the field are what the game ended with.
-    for (const std::string& shot : game.shot) {
-        const auto found = words.find(shot);
+    for (size_t i = 0; i < game.shot.size(); ++i) {
+        Words& words = byDictionary_[ShotDictionary(game, i)];
+        const auto found = words.find(game.shot[i]);
         if (found == words.end()) continue;
         found->second.box = std::min(found->second.box + 1, kTopBox);
         found->second.lastDay = game.day;
     }
     for (const MissedWord& missed : game.missed) {
+        Words& words =
+            byDictionary_[missed.dictionary.empty() ? game.dictionary : missed.dictionary];
         ReviewWord& word = words[missed.word];
         word.translation = missed.translation;
         word.box = 1;
@@ -36,20 +39,17 @@ void Play(const HistoryGame& game, WordsByDictionary& byDictionary) {
     }
 }
 
-}  // namespace
-
-std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sys_days today,
-                                       size_t limit) {
-    WordsByDictionary byDictionary;
-    for (const HistoryGame* game : InPlayOrder(games)) Play(*game, byDictionary);
-
+std::vector<ReviewWord> ReviewScheduler::Schedule(sys_days today, size_t limit,
+                                                  bool dueOnly) const {
     std::vector<ReviewWord> schedule;
-    for (auto& [dictionary, words] : byDictionary) {
-        for (auto& [text, word] : words) {
+    for (const auto& [dictionary, words] : byDictionary_) {
+        for (const auto& [text, scheduled] : words) {
+            const sys_days due = DueDay(scheduled);
+            if (dueOnly && due > today) continue;
+            ReviewWord& word = schedule.emplace_back(scheduled);
             word.dictionary = dictionary;
             word.word = text;
-            word.dueDay = word.lastDay + days(1 << (word.box - 1));
-            schedule.push_back(std::move(word));
+            word.dueDay = due;
         }
     }
     std::sort(schedule.begin(), schedule.end(), [&](const ReviewWord& a, const ReviewWord& b) {
@@ -60,6 +60,13 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sy
     });
     if (schedule.size() > limit) schedule.resize(limit);
     return schedule;
+}
+
+std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sys_days today,
+                                       size_t limit) {
+    ReviewScheduler scheduler;
+    for (const HistoryGame* game : InPlayOrder(games)) scheduler.Play(*game);
+    return scheduler.Schedule(today, limit);
 }
 
 }  // namespace lexo
