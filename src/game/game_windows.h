@@ -1,19 +1,34 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "game/game_record.h"
 
 namespace lexo {
 
 // The main window's six timers.
 enum class TimerId { TimerAdd, TimerMove, TimerAnimat, TimerDethAnimat, TimerGame, Game };
 
+// A dictionary played from memory instead of a folder: the review of the words due, whose words
+// the history counts for the dictionaries they came from. Texts are UTF-8.
+struct MemoryDictionary {
+    std::string name;                       // the game's dictionary in the history
+    std::vector<std::string> words;         // as names.txt's lines
+    std::vector<std::string> translations;  // as names2.txt's
+    WordSources sources;
+};
+
 // What the player confirmed in the dictionary dialog.
 struct DictionaryChoice {
     std::string folder;  // as the file system names it
     uint8_t mode = 0;    // GameModeValue
     int32_t pace = 40;   // the monsters' step period in milliseconds, 1 ... 99
+    // Set when the player chose a dictionary held in memory; folder is then its name.
+    std::shared_ptr<const MemoryDictionary> memory = nullptr;
 };
 
 // The panel the engine draws into: its native window and its size in the window's own (device)
