@@ -22,43 +22,54 @@ sys_days DueDay(const ReviewWord& word) {
 void ReviewScheduler::Play(const HistoryGame& game) {
     // The shots come first: the words left on the field are what the game ended with.
     for (size_t i = 0; i < game.shot.size(); ++i) {
-        Words& words = byDictionary_[ShotDictionary(game, i)];
-        const auto found = words.find(game.shot[i]);
-        if (found == words.end()) continue;
-        found->second.box = std::min(found->second.box + 1, kTopBox);
-        found->second.lastDay = game.day;
+        const auto dictionary = positions_.find(ShotDictionary(game, i));
+        if (dictionary == positions_.end()) continue;
+        const auto found = dictionary->second.find(game.shot[i]);
+        if (found == dictionary->second.end()) continue;
+        ReviewWord& word = words_[found->second];
+        word.box = std::min(word.box + 1, kTopBox);
+        word.lastDay = game.day;
+        word.dueDay = DueDay(word);
+        keys_[found->second].due = word.dueDay;
     }
     for (const MissedWord& missed : game.missed) {
-        Words& words =
-            byDictionary_[missed.dictionary.empty() ? game.dictionary : missed.dictionary];
-        ReviewWord& word = words[missed.word];
+        const std::string& dictionary =
+            missed.dictionary.empty() ? game.dictionary : missed.dictionary;
+        const auto [found, added] = positions_[dictionary].try_emplace(missed.word, words_.size());
+        if (added) {
+            words_.push_back({dictionary, missed.word, {}, 1, 0, {}, {}});
+            keys_.emplace_back();
+        }
+        ReviewWord& word = words_[found->second];
         word.translation = missed.translation;
         word.box = 1;
         ++word.misses;
         word.lastDay = game.day;
+        word.dueDay = DueDay(word);
+        keys_[found->second] = {word.dueDay, word.misses};
     }
 }
 
 std::vector<ReviewWord> ReviewScheduler::Schedule(sys_days today, size_t limit,
                                                   bool dueOnly) const {
-    std::vector<ReviewWord> schedule;
-    for (const auto& [dictionary, words] : byDictionary_) {
-        for (const auto& [text, scheduled] : words) {
-            const sys_days due = DueDay(scheduled);
-            if (dueOnly && due > today) continue;
-            ReviewWord& word = schedule.emplace_back(scheduled);
-            word.dictionary = dictionary;
-            word.word = text;
-            word.dueDay = due;
-        }
+    std::vector<size_t> order;
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        if (!dueOnly || keys_[i].due <= today) order.push_back(i);
     }
-    std::sort(schedule.begin(), schedule.end(), [&](const ReviewWord& a, const ReviewWord& b) {
-        const bool aDue = IsDue(a, today);
-        if (aDue != IsDue(b, today)) return aDue;
-        if (a.misses != b.misses) return a.misses > b.misses;
-        return std::tie(a.dueDay, a.dictionary, a.word) < std::tie(b.dueDay, b.dictionary, b.word);
-    });
-    if (schedule.size() > limit) schedule.resize(limit);
+    const auto first = [&](size_t a, size_t b) {
+        const Key& x = keys_[a];
+        const Key& y = keys_[b];
+        const bool xDue = x.due <= today;
+        if (xDue != (y.due <= today)) return xDue;
+        if (x.misses != y.misses) return x.misses > y.misses;
+        return std::tie(x.due, a) < std::tie(y.due, b);
+    };
+    const size_t kept = std::min(limit, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<ptrdiff_t>(kept), order.end(),
+                      first);
+    std::vector<ReviewWord> schedule;
+    schedule.reserve(kept);
+    for (size_t i = 0; i < kept; ++i) schedule.push_back(words_[order[i]]);
     return schedule;
 }
 

@@ -37,9 +37,17 @@ class ReviewScheduler {
                                      bool dueOnly = false) const;
 
   private:
-    // By dictionary, then by word; the order comes from the final sort.
-    using Words = std::unordered_map<std::string, ReviewWord>;
-    std::unordered_map<std::string, Words> byDictionary_;
+    // Where each word is in words_, by dictionary, then by word.
+    using Positions = std::unordered_map<std::string, size_t>;
+    std::unordered_map<std::string, Positions> positions_;
+    // In the order first missed. What the order needs is kept apart from the texts, in one
+    // block, so that the dialog's look after every game touches little memory.
+    struct Key {
+        std::chrono::sys_days due;
+        int misses = 0;
+    };
+    std::vector<ReviewWord> words_;
+    std::vector<Key> keys_;
 };
 
 // The schedule of the whole history, as ReviewScheduler::Schedule gives it.

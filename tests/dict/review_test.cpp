@@ -67,10 +67,11 @@ TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
         {"2026-12-06", 2, {"dog:2!", "bird:1!"}},
         // Missed today, due today.
         {"2026-12-03", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
-        // Back to box 1: fish, up in box 3, is missed again.
+        // Back to box 1: fish, up in box 3, is missed again; missed as often as dog and due the
+        // same day, it comes first, missed first.
         {"2026-12-05",
          60,
-         {"dog:2!", "fish:1!", "bird:1!", "red:1!"},
+         {"fish:1!", "dog:2!", "bird:1!", "red:1!"},
          Game("2026-12-05T10:00:00+01:00", "animals", "",
               R"({"word":"fish","translation":"рыба"})")},
         // A review game's hit and miss count in the words' own dictionaries.
