@@ -42,6 +42,7 @@ std::string MakeHistory() {
                         0,
                         0,
                         {},
+                        {},
                         {}};
         for (size_t shot = pick() % 12; shot > 0; --shot) game.shot.push_back(words[pick()]);
         for (size_t missed = 1 + pick() % 4; missed > 0; --missed) {

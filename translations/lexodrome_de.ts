@@ -73,5 +73,25 @@ Ein Wörterbuch ist ein Ordner darin mit drei Dateien: about.txt, names.txt und 
         <source>Произносить слова</source>
         <translation>Wörter aussprechen</translation>
     </message>
+    <message>
+        <source>Повторение</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Слова, которые пора повторить</source>
+        <translation>Wörter zum Wiederholen</translation>
+    </message>
+    <message>
+        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
+        <translation>In früheren Spielen verpasste Wörter: Jeder Treffer hebt ein Wort eine Stufe höher, und es kommt immer seltener wieder.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Wörter: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <translation>Aus den Wörterbüchern: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -73,5 +73,25 @@ A dictionary is a folder in it with three files: about.txt, names.txt and names2
         <source>Произносить слова</source>
         <translation>Speak the words</translation>
     </message>
+    <message>
+        <source>Повторение</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Слова, которые пора повторить</source>
+        <translation>Words due for review</translation>
+    </message>
+    <message>
+        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
+        <translation>Words missed in earlier games: each hit moves a word one step up, and it comes back less and less often.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Words: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <translation>From the dictionaries: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -73,5 +73,25 @@
         <source>Произносить слова</source>
         <translation>Вимовляти слова</translation>
     </message>
+    <message>
+        <source>Повторение</source>
+        <translation>Повторення</translation>
+    </message>
+    <message>
+        <source>Слова, которые пора повторить</source>
+        <translation>Слова, які час повторити</translation>
+    </message>
+    <message>
+        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
+        <translation>Слова, пропущені в минулих іграх: кожне влучання піднімає слово на сходинку вище, і воно повертається дедалі рідше.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Слів: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <translation>Зі словників: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -21,9 +21,10 @@ constexpr const char* kUsage =
 
 Makes a dictionary folder of the words to practise, from the games kept in the history.
 Every word a game left on the field is scheduled by the Leitner method: a word missed goes
-to box 1, a word shot moves up one box, and a word in box k is due again 2^(k-1) days after
-the last game it was in (box 1: the next day, box 2: two days later, box 3: four …). The
-words due today come first, the most-missed first, then the others, the soonest due first.
+to box 1, which is due at once; each later hit moves it up one box, and a word in box k >= 2
+is due again 2^(k-2) days after the last game it was in (box 2: the next day, box 3: two days
+later, box 4: four …); a miss sends it back to box 1. The words due today come first, the
+most-missed first, then the others, the soonest due first.
 The folder is written whole or not at all; placed beside the game, it is a dictionary like
 any other.
 
@@ -35,7 +36,8 @@ options:
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
 
-exit status: 0 written, 2 usage or file error, 3 no word is due today (nothing written)
+exit status: 0 written, 2 usage or file error, 3 no word is due today: none was ever missed,
+             or every missed word has climbed out of the due boxes (nothing written)
 )";
 
 std::optional<size_t> ParseMax(const std::string& text) {

@@ -56,8 +56,9 @@ std::string SourcesLine(const std::map<std::string, size_t>& perDictionary) {
 
 }  // namespace
 
-DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
-    DictionaryLines lines;
+ReviewLines ReviewDictionaryUtf8(const std::vector<ReviewWord>& words) {
+    ReviewLines review;
+    DictionaryLines& lines = review.lines;
     std::unordered_map<std::string, size_t> lineOfWord;  // lowered word -> line
     std::map<std::string, size_t> perDictionary;
     for (const ReviewWord& word : words) {
@@ -68,7 +69,9 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
         if (added) {
             lines.names.push_back(text);
             lines.names2.emplace_back();
+            review.sources.emplace_back();
         }
+        review.sources[known->second].push_back({word.dictionary, word.word});
         std::string& translation = lines.names2[known->second];
         ForEachAlternative(LineText(word.translation), [&](std::string_view alternative) {
             AddAlternative(translation, alternative);
@@ -76,6 +79,11 @@ DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
     }
     lines.about = {"Повторение", "Пропущенные слова прошлых игр.", SourcesLine(perDictionary),
                    Cp1251ToUtf8(WordCountLine(lines.names.size()))};
+    return review;
+}
+
+DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words) {
+    DictionaryLines lines = ReviewDictionaryUtf8(words).lines;
     ChooseFolderEncoding(lines);
     return lines;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "dict/dictionary_build.h"
+#include "game_types/game_record.h"
 #include "history/review_schedule.h"
 
 namespace lexo::dict {
@@ -11,5 +12,12 @@ namespace lexo::dict {
 // two dictionaries share (the same after lowering) is one line with the translations of both;
 // blank words are left out. about.txt tells how many words and from which dictionaries.
 DictionaryLines ReviewDictionary(const std::vector<ReviewWord>& words);
+
+// The same lines in UTF-8, with the words of the history each names.txt line stands for.
+struct ReviewLines {
+    DictionaryLines lines;
+    std::vector<std::vector<WordSource>> sources;  // beside lines.names
+};
+ReviewLines ReviewDictionaryUtf8(const std::vector<ReviewWord>& words);
 
 }  // namespace lexo::dict

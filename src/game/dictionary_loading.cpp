@@ -55,10 +55,18 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string
     return lines;
 }
 
+DictionaryLines MemoryLines(const MemoryDictionary& memory) {
+    DictionaryLines lines;
+    for (const std::string& word : memory.words) lines.words.Add(word);
+    for (const std::string& translation : memory.translations) lines.translations.Add(translation);
+    return lines;
+}
+
 }  // namespace
 
 void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
     state_.DictionaryDir = choice.folder;
+    state_.MemoryWords = choice.memory;
     state_.GameMode = choice.mode;
     state_.Pace = choice.pace;
     state_.Speech = choice.speech && !SpeechSilenced();
@@ -71,16 +79,20 @@ void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
 bool Game::LoadChosenDictionary() {
     for (;;) {
         DictionaryLines lines;
-        if (RunGuarded(
-                [&] { lines = ReadDictionaryFiles(state_.DictionaryDir, texts_.noWords); })) {
-            state_.WordList = std::move(lines.words);
-            state_.TranslationList = std::move(lines.translations);
-            state_.WordsVoice = state_.Speech ? std::move(lines.wordsVoice) : std::string();
-            return true;
+        if (state_.MemoryWords) {
+            lines = MemoryLines(*state_.MemoryWords);
+        } else if (!RunGuarded([&] {
+                       lines = ReadDictionaryFiles(state_.DictionaryDir, texts_.noWords);
+                   })) {
+            std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(true);
+            if (!choice) return false;
+            ApplyDictionaryChoice(*choice);
+            continue;
         }
-        std::optional<DictionaryChoice> choice = windows_.ShowDictionaryDialog(true);
-        if (!choice) return false;
-        ApplyDictionaryChoice(*choice);
+        state_.WordList = std::move(lines.words);
+        state_.TranslationList = std::move(lines.translations);
+        state_.WordsVoice = state_.Speech ? std::move(lines.wordsVoice) : std::string();
+        return true;
     }
 }
 

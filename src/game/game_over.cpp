@@ -76,7 +76,8 @@ void Game::EndOfGame() {
 void Game::RecordGame() const {
     if (history_ == nullptr) return;
     GameRecord record{state_.DictionaryDir, state_.GameMode,  state_.Pace, state_.WordsComplete,
-                      state_.Score,         state_.WordsShot, {}};
+                      state_.Score,         state_.WordsShot, {},          {}};
+    if (state_.MemoryWords) record.sources = state_.MemoryWords->sources;
     const LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {
         record.missed.emplace_back(monsters.Word[row], monsters.Translation[row]);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "engine_contract/engine_api.h"
+#include "game/game_windows.h"
 #include "game/monster_tables.h"
 #include "game/sprite_catalogue.h"
 #include "game_types/game_mode.h"
@@ -29,7 +31,9 @@ struct AssetHandles {
 struct GameState {
     // Chosen in the dictionary dialog; kept across games.
     uint8_t GameMode = kModeNone;
-    std::string DictionaryDir;   // folder name as the file system reports it
+    std::string DictionaryDir;  // folder name as the file system reports it
+    // The dictionary played from memory instead of DictionaryDir's files, when one was chosen.
+    std::shared_ptr<const MemoryDictionary> MemoryWords;
     StringList WordList;         // lines of names.txt
     StringList TranslationList;  // lines of names2.txt, parallel to WordList
 

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "game_types/game_record.h"
+#include "game_types/memory_dictionary.h"
 
 namespace lexo {
 
@@ -15,6 +20,8 @@ struct DictionaryChoice {
     uint8_t mode = 0;     // GameModeValue
     int32_t pace = 40;    // the monsters' step period in milliseconds, 1 ... 99
     bool speech = false;  // the shot words are spoken (a dictionary with languages only)
+    // Set when the player chose a dictionary held in memory; folder is then its name.
+    std::shared_ptr<const MemoryDictionary> memory = nullptr;
 };
 
 // The panel the engine draws into: its native window and its size in the window's own (device)

@@ -1,11 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace lexo {
+
+// A word as its own dictionary has it, for a game that played it from elsewhere (the review of
+// the words due): the history counts the game's hit or miss for it there.
+struct WordSource {
+    std::string dictionary;  // the dictionary folder's name
+    std::string word;
+};
+
+// By the word as the game played it (a names.txt line); it may stand for the same word in
+// several dictionaries.
+using WordSources = std::map<std::string, std::vector<WordSource>>;
 
 // One finished game as the learner's history keeps it. Texts are UTF-8, as the game holds them.
 struct GameRecord {
@@ -17,6 +29,8 @@ struct GameRecord {
     std::vector<std::string> shot;  // the words shot, in order
     // The words left on the field, oldest first, with their translations.
     std::vector<std::pair<std::string, std::string>> missed;
+    // Where the words came from when not from `dictionary`.
+    WordSources sources;
 };
 
 // Where finished games go. Keeping one never disturbs the game: an implementation reports its

@@ -20,12 +20,33 @@ const char* ModeName(uint8_t mode) {
 }  // namespace
 
 std::string HistoryLine(const GameRecord& game, const std::string& time) {
+    // A word from another dictionary names it, once for each dictionary it stands for.
+    auto sources = [&](const std::string& word) {
+        const auto found = game.sources.find(word);
+        return found != game.sources.end() ? &found->second : nullptr;
+    };
     nlohmann::ordered_json missed = nlohmann::ordered_json::array();
     for (const auto& [word, translation] : game.missed) {
-        missed.push_back({{"word", word}, {"translation", translation}});
+        if (const auto* from = sources(word)) {
+            for (const WordSource& source : *from) {
+                missed.push_back({{"word", source.word},
+                                  {"translation", translation},
+                                  {"dictionary", source.dictionary}});
+            }
+        } else {
+            missed.push_back({{"word", word}, {"translation", translation}});
+        }
     }
     nlohmann::ordered_json shot = nlohmann::ordered_json::array();
-    for (const std::string& word : game.shot) shot.push_back(word);
+    for (const std::string& word : game.shot) {
+        if (const auto* from = sources(word)) {
+            for (const WordSource& source : *from) {
+                shot.push_back({{"word", source.word}, {"dictionary", source.dictionary}});
+            }
+        } else {
+            shot.push_back(word);
+        }
+    }
     const nlohmann::ordered_json line = {
         {"time", time},
         {"dictionary", game.dictionary},

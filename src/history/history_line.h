@@ -11,7 +11,8 @@ namespace lexo {
 // {"time":"2026-12-07T18:20:05+01:00","dictionary":"english-basics","mode":"translations",
 //  "pace":40,"words_complete":2,"score":9,"shot":["cat","dog"],
 //  "missed":[{"word":"fish","translation":"рыба"}]}
-// time is ISO 8601 with the offset from UTC.
+// time is ISO 8601 with the offset from UTC. A word from another dictionary (game.sources) is
+// written as {"word":"dog","dictionary":"animals"} in shot and with "dictionary" in missed.
 std::string HistoryLine(const GameRecord& game, const std::string& time);
 
 // Now, in the local time zone, as the history writes it.

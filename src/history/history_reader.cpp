@@ -45,14 +45,23 @@ bool NumberField(const Json& game, const char* name, int64_t& value) {
     return true;
 }
 
-// The words are moved out of the parsed line, which is thrown away after.
-bool ReadShot(Json& game, std::vector<std::string>& shot) {
+// The words are moved out of the parsed line, which is thrown away after. A word of another
+// dictionary is an object with its "word" and "dictionary".
+bool ReadShot(Json& game, HistoryGame& played) {
     const auto found = game.find("shot");
     if (found == game.end() || !found->is_array()) return false;
-    shot.reserve(found->size());
+    played.shot.reserve(found->size());
     for (Json& word : *found) {
-        if (!word.is_string()) return false;
-        shot.push_back(std::move(word.get_ref<std::string&>()));
+        if (word.is_string()) {
+            played.shot.push_back(std::move(word.get_ref<std::string&>()));
+            continue;
+        }
+        const std::string* text = word.is_object() ? TextField(word, "word") : nullptr;
+        const std::string* dictionary = text ? TextField(word, "dictionary") : nullptr;
+        if (dictionary == nullptr) return false;
+        played.shotDictionaries.resize(played.shot.size());
+        played.shotDictionaries.push_back(*dictionary);
+        played.shot.push_back(*text);
     }
     return true;
 }
@@ -65,7 +74,8 @@ bool ReadMissed(const Json& game, std::vector<MissedWord>& missed) {
         const std::string* word = TextField(entry, "word");
         const std::string* translation = TextField(entry, "translation");
         if (word == nullptr || translation == nullptr) return false;
-        missed.push_back({*word, *translation});
+        const std::string* dictionary = TextField(entry, "dictionary");
+        missed.push_back({*word, *translation, dictionary ? *dictionary : std::string()});
     }
     return true;
 }
@@ -87,7 +97,7 @@ std::string ReadGame(Json& line, HistoryGame& game) {
         !NumberField(line, "score", game.score))
         return "not a game: \"pace\", \"words_complete\" or \"score\" is not a count the game "
                "keeps";
-    if (!ReadShot(line, game.shot)) return "not a game: \"shot\" is not a list of words";
+    if (!ReadShot(line, game)) return "not a game: \"shot\" is not a list of words";
     if (!ReadMissed(line, game.missed))
         return "not a game: \"missed\" is not a list of words with translations";
     return {};

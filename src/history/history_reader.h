@@ -13,6 +13,7 @@ namespace lexo {
 struct MissedWord {
     std::string word;
     std::string translation;
+    std::string dictionary;  // where a review game's word came from; empty: the game's
 };
 
 // One game of the history, as its line tells it. Texts are UTF-8.
@@ -26,8 +27,18 @@ struct HistoryGame {
     int64_t wordsComplete = 0;
     int64_t score = 0;
     std::vector<std::string> shot;
+    // Beside shot when a word came from another dictionary (a review game's): its name, or
+    // empty for the game's own. Empty when every word is the game's.
+    std::vector<std::string> shotDictionaries;
     std::vector<MissedWord> missed;
 };
+
+// The dictionary the game's shot word i belongs to.
+inline const std::string& ShotDictionary(const HistoryGame& game, size_t i) {
+    return i < game.shotDictionaries.size() && !game.shotDictionaries[i].empty()
+               ? game.shotDictionaries[i]
+               : game.dictionary;
+}
 
 // A line that is not a game (torn by a crash, edited by hand, garbage): skipped, and said why.
 struct HistorySkip {

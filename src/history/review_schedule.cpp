@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 
 namespace lexo {
@@ -10,56 +9,75 @@ namespace {
 
 using namespace std::chrono;
 
-// Past this box a word is due only every 2^15 days (about 90 years): an upper box is never
+// Past this box a word is due only every 2^14 days (about 45 years): an upper box is never
 // reached in practice, and the shift stays defined.
 constexpr int kTopBox = 16;
 
-// By dictionary, then by word; the order comes from the final sort.
-using Words = std::unordered_map<std::string, ReviewWord>;
-using WordsByDictionary = std::unordered_map<std::string, Words>;
-
-void Play(const HistoryGame& game, WordsByDictionary& byDictionary) {
-    Words& words = byDictionary[game.dictionary];
-    // The shots come first: the words left on the field are what the game ended with.
-    for (const std::string& shot : game.shot) {
-        const auto found = words.find(shot);
-        if (found == words.end()) continue;
-        found->second.box = std::min(found->second.box + 1, kTopBox);
-        found->second.lastDay = game.day;
-    }
-    for (const MissedWord& missed : game.missed) {
-        ReviewWord& word = words[missed.word];
-        word.translation = missed.translation;
-        word.box = 1;
-        ++word.misses;
-        word.lastDay = game.day;
-    }
+sys_days DueDay(const ReviewWord& word) {
+    return word.box == 1 ? word.lastDay : word.lastDay + days(1 << (word.box - 2));
 }
 
 }  // namespace
 
+void ReviewScheduler::Play(const HistoryGame& game) {
+    // The shots come first: the words left on the field are what the game ended with.
+    for (size_t i = 0; i < game.shot.size(); ++i) {
+        const auto dictionary = positions_.find(ShotDictionary(game, i));
+        if (dictionary == positions_.end()) continue;
+        const auto found = dictionary->second.find(game.shot[i]);
+        if (found == dictionary->second.end()) continue;
+        ReviewWord& word = words_[found->second];
+        word.box = std::min(word.box + 1, kTopBox);
+        word.lastDay = game.day;
+        word.dueDay = DueDay(word);
+        keys_[found->second].due = word.dueDay;
+    }
+    for (const MissedWord& missed : game.missed) {
+        const std::string& dictionary =
+            missed.dictionary.empty() ? game.dictionary : missed.dictionary;
+        const auto [found, added] = positions_[dictionary].try_emplace(missed.word, words_.size());
+        if (added) {
+            words_.push_back({dictionary, missed.word, {}, 1, 0, {}, {}});
+            keys_.emplace_back();
+        }
+        ReviewWord& word = words_[found->second];
+        word.translation = missed.translation;
+        word.box = 1;
+        ++word.misses;
+        word.lastDay = game.day;
+        word.dueDay = DueDay(word);
+        keys_[found->second] = {word.dueDay, word.misses};
+    }
+}
+
+std::vector<ReviewWord> ReviewScheduler::Schedule(sys_days today, size_t limit,
+                                                  bool dueOnly) const {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        if (!dueOnly || keys_[i].due <= today) order.push_back(i);
+    }
+    const auto first = [&](size_t a, size_t b) {
+        const Key& x = keys_[a];
+        const Key& y = keys_[b];
+        const bool xDue = x.due <= today;
+        if (xDue != (y.due <= today)) return xDue;
+        if (x.misses != y.misses) return x.misses > y.misses;
+        return std::tie(x.due, a) < std::tie(y.due, b);
+    };
+    const size_t kept = std::min(limit, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<ptrdiff_t>(kept), order.end(),
+                      first);
+    std::vector<ReviewWord> schedule;
+    schedule.reserve(kept);
+    for (size_t i = 0; i < kept; ++i) schedule.push_back(words_[order[i]]);
+    return schedule;
+}
+
 std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sys_days today,
                                        size_t limit) {
-    WordsByDictionary byDictionary;
-    for (const HistoryGame* game : InPlayOrder(games)) Play(*game, byDictionary);
-
-    std::vector<ReviewWord> schedule;
-    for (auto& [dictionary, words] : byDictionary) {
-        for (auto& [text, word] : words) {
-            word.dictionary = dictionary;
-            word.word = text;
-            word.dueDay = word.lastDay + days(1 << (word.box - 1));
-            schedule.push_back(std::move(word));
-        }
-    }
-    std::sort(schedule.begin(), schedule.end(), [&](const ReviewWord& a, const ReviewWord& b) {
-        const bool aDue = IsDue(a, today);
-        if (aDue != IsDue(b, today)) return aDue;
-        if (a.misses != b.misses) return a.misses > b.misses;
-        return std::tie(a.dueDay, a.dictionary, a.word) < std::tie(b.dueDay, b.dictionary, b.word);
-    });
-    if (schedule.size() > limit) schedule.resize(limit);
-    return schedule;
+    ReviewScheduler scheduler;
+    for (const HistoryGame* game : InPlayOrder(games)) scheduler.Play(*game);
+    return scheduler.Schedule(today, limit);
 }
 
 }  // namespace lexo

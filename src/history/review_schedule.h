@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "history/history_reader.h"
@@ -18,14 +19,38 @@ struct ReviewWord {
     int box = 1;
     int misses = 0;
     std::chrono::sys_days lastDay;  // of the last game that shot or missed it
-    std::chrono::sys_days dueDay;   // lastDay + 2^(box-1) days
+    std::chrono::sys_days dueDay;   // box 1: lastDay; box k: lastDay + 2^(k-2) days
 };
 
-// The Leitner schedule over the games, taken in the order they were played: a word missed goes
-// to box 1, a word shot moves up one box (only words missed before are scheduled: a shot word
-// brings no translation), and box k is due again 2^(k-1) days after its last game. Words are
-// told apart by dictionary and word, whatever the mode. The result: the words due on `today`
-// first, most-missed first, then the others (the soonest due first), at most `limit`.
+// The Leitner schedule, game by game in the order they were played: a word missed goes to box 1,
+// which is due at once; a word shot moves up one box (only words missed before are scheduled: a
+// shot word brings no translation), and box k >= 2 is due again 2^(k-2) days after its last
+// game. Words are told apart by dictionary and word, whatever the mode; a word of a review game
+// counts for the dictionary it came from.
+class ReviewScheduler {
+  public:
+    void Play(const HistoryGame& game);
+
+    // The words due on `today` first, most-missed first, then the others (the soonest due
+    // first), at most `limit`; with dueOnly, the due ones alone.
+    std::vector<ReviewWord> Schedule(std::chrono::sys_days today, size_t limit,
+                                     bool dueOnly = false) const;
+
+  private:
+    // Where each word is in words_, by dictionary, then by word.
+    using Positions = std::unordered_map<std::string, size_t>;
+    std::unordered_map<std::string, Positions> positions_;
+    // In the order first missed. What the order needs is kept apart from the texts, in one
+    // block, so that the dialog's look after every game touches little memory.
+    struct Key {
+        std::chrono::sys_days due;
+        int misses = 0;
+    };
+    std::vector<ReviewWord> words_;
+    std::vector<Key> keys_;
+};
+
+// The schedule of the whole history, as ReviewScheduler::Schedule gives it.
 std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games,
                                        std::chrono::sys_days today, size_t limit);
 

@@ -19,8 +19,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 #include "errors/error_guard.h"
 #include "game/dictionary_folders.h"
@@ -34,6 +36,8 @@ namespace lexo {
 namespace {
 
 constexpr int kFolderBytesRole = Qt::UserRole;
+// Set on the review's entry, which no folder of the same name is taken for.
+constexpr int kReviewRole = Qt::UserRole + 1;
 constexpr int kItemHeight = 13;
 // More of about.txt than the title and the description box can show without a scroll bar; a
 // huge file is read no further, so selecting it stays instant.
@@ -57,6 +61,9 @@ class DictionaryItem : public QListWidgetItem {
     using QListWidgetItem::QListWidgetItem;
 
     bool operator<(const QListWidgetItem& other) const override {
+        // The review stays at the top.
+        const bool review = data(kReviewRole).toBool();
+        if (review != other.data(kReviewRole).toBool()) return review;
         int byKey = QString::compare(CollationKey(text()), CollationKey(other.text()));
         if (byKey != 0) return byKey < 0;
         return text() < other.text();
@@ -231,39 +238,108 @@ void TForm3::SetTabOrder() {
     setTabOrder(UpDown1, SpeechBox);
 }
 
-void TForm3::FormCreate() {
-    for (const std::string& folder : ScanDictionaryFolders(workingDir_)) {
-        QByteArray bytes = QByteArray::fromStdString(folder);
-        auto* item = new DictionaryItem(QFile::decodeName(bytes));
-        item->setData(kFolderBytesRole, bytes);
-        List->addItem(item);
+void TForm3::FormCreate() { LookForDictionaries(); }
+
+// The folders as they are now, and the review when words are due; the entry shown before is
+// selected again when it is still there, otherwise nothing is.
+void TForm3::LookForDictionaries() {
+    const QByteArray shownFolder =
+        shownItem_ != nullptr ? shownItem_->data(kFolderBytesRole).toByteArray() : QByteArray();
+    const bool asked = std::exchange(selectReview_, false);
+    const bool shownReview = selectedReview_ != nullptr || asked;
+    {
+        QSignalBlocker blocker(List);
+        List->clear();
+        shownItem_ = nullptr;
+        review_ = reviewSource_ ? reviewSource_() : nullptr;
+        if (review_ != nullptr) {
+            auto* item = new DictionaryItem(tr("Повторение"));
+            item->setData(kReviewRole, true);
+            QFont font = List->font();
+            font.setBold(true);
+            item->setFont(font);
+            List->addItem(item);
+        }
+        for (const std::string& folder : ScanDictionaryFolders(workingDir_)) {
+            QByteArray bytes = QByteArray::fromStdString(folder);
+            auto* item = new DictionaryItem(QFile::decodeName(bytes));
+            item->setData(kFolderBytesRole, bytes);
+            List->addItem(item);
+        }
     }
-    if (List->count() == 0) ShowNoDictionaryHelp();
+    ShowNoDictionaryHelp(List->count() == 0);
+    SelectAgain(shownFolder, shownReview);
+}
+
+void TForm3::SelectAgain(const QByteArray& folder, bool review) {
+    QListWidgetItem* again = nullptr;
+    for (int row = 0; row < List->count() && again == nullptr; ++row) {
+        QListWidgetItem* item = List->item(row);
+        const bool isReview = item->data(kReviewRole).toBool();
+        if (review ? isReview : !isReview && item->data(kFolderBytesRole) == folder) again = item;
+    }
+    selectedReview_ = nullptr;
+    if (again == nullptr && (review || !folder.isEmpty())) {
+        // The entry shown is gone (a folder removed, no word due any more): nothing is chosen.
+        selectedFolder_.clear();
+        if (List->count() > 0) {
+            SetLabelText(Label1, QString());
+            SetLabelText(Label2, QString());
+            Memo1->clear();
+            But1->setEnabled(false);
+        }
+    }
+    if (again != nullptr) List->setCurrentItem(again);
 }
 
 // Without a dictionary folder no game can start: say where the game looked and what a
-// dictionary folder holds, and let the player leave.
-void TForm3::ShowNoDictionaryHelp() {
-    SetLabelText(Label1, tr("Словари не найдены"));
-    Memo1->setPlainText(tr("Папка, в которой искали словари:\n%1\n\n"
-                           "Словарь - это папка внутри неё с тремя файлами: "
-                           "about.txt, names.txt и names2.txt.")
-                            .arg(AbsoluteFolderName(workingDir_)));
-    But1->hide();
-    But1->setDefault(false);
-    QuitButton->show();
-    QuitButton->setDefault(true);
+// dictionary folder holds, and let the player leave. Once there is one, the dialog is as usual.
+void TForm3::ShowNoDictionaryHelp(bool none) {
+    if (none) {
+        SetLabelText(Label1, tr("Словари не найдены"));
+        SetLabelText(Label2, QString());
+        Memo1->setPlainText(tr("Папка, в которой искали словари:\n%1\n\n"
+                               "Словарь - это папка внутри неё с тремя файлами: "
+                               "about.txt, names.txt и names2.txt.")
+                                .arg(AbsoluteFolderName(workingDir_)));
+    } else if (QuitButton->isDefault()) {
+        SetLabelText(Label1, QString());
+        Memo1->clear();
+    }
+    But1->setVisible(!none);
+    But1->setDefault(!none);
+    QuitButton->setVisible(none);
+    QuitButton->setDefault(none);
+}
+
+// Like an about.txt: the title, then the description.
+QString TForm3::ReviewAbout() const {
+    std::map<std::string, int> perDictionary;
+    for (const auto& [word, sources] : review_->sources) {
+        for (const WordSource& source : sources) ++perDictionary[source.dictionary];
+    }
+    QStringList dictionaries;
+    for (const auto& [dictionary, count] : perDictionary) {
+        dictionaries
+            << QStringLiteral("%1 (%2)").arg(QString::fromStdString(dictionary)).arg(count);
+    }
+    return tr("Слова, которые пора повторить") + "\n" +
+           tr("Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень "
+              "выше, и оно возвращается всё реже.") +
+           "\n" + tr("Слов: %1.").arg(review_->words.size()) + "\n" +
+           tr("Из словарей: %1.").arg(dictionaries.join(", "));
 }
 
 std::optional<DictionaryChoice> TForm3::ShowModalDialog(bool offerQuit) {
     // A dialog already open cannot be shown again; its refused showing is no choice.
     if (isVisible()) throw std::logic_error("the dictionary dialog is already open");
+    LookForDictionaries();
     OfferQuit(offerQuit);
     const int result = exec();
     OfferQuit(false);
     if (result != QDialog::Accepted) return std::nullopt;
     return DictionaryChoice{selectedFolder_, confirmedMode_, SpeedPosition(),
-                            SpeechBox->isEnabled() && SpeechBox->isChecked()};
+                            SpeechBox->isEnabled() && SpeechBox->isChecked(), selectedReview_};
 }
 
 // After a dictionary failed to load, the player may rather leave than choose again.
@@ -321,6 +397,17 @@ void TForm3::ListClick() {
     QList<QListWidgetItem*> selected = List->selectedItems();
     if (selected.isEmpty()) return;
     QListWidgetItem* item = selected.front();
+    if (item->data(kReviewRole).toBool()) {
+        selectedFolder_ = review_->name;
+        selectedReview_ = review_;
+        // The review mixes dictionaries, so it has no one language to speak in.
+        SpeechBox->setEnabled(false);
+        SpeechBox->setChecked(false);
+        ShowAbout(item->text(), ReviewAbout());
+        But1->setEnabled(true);
+        shownItem_ = item;
+        return;
+    }
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
     bool read = RunGuarded([&] {
@@ -335,6 +422,7 @@ void TForm3::ListClick() {
         return;
     }
     selectedFolder_ = folder;
+    selectedReview_ = nullptr;
     ShowSpeechChoice(folder);
     ShowAbout(item->text(), AboutText(about));
     But1->setEnabled(true);

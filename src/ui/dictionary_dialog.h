@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,8 +23,9 @@ class QGroupBox;
 namespace lexo {
 
 // The dictionary window: which dictionary, which game mode, how fast the monsters walk. Created
-// once (its creation scans the working directory for dictionary folders), hidden between
-// showings, keeping every control's state. Only But1 closes it, except when there is no
+// once, hidden between showings, keeping every control's state; it looks for dictionary folders
+// in the working directory when created and each time it is shown, and lists the review of the
+// words due, when there is one, at the top. Only But1 closes it, except when there is no
 // dictionary at all (it explains where it looked and offers QuitButton instead) or when the
 // game asks for QuitButton beside But1.
 class TForm3 : public QDialog {
@@ -42,6 +45,13 @@ class TForm3 : public QDialog {
     // The folder whose description is shown: what But1 confirms. Empty before the first
     // selection.
     const std::string& SelectedFolder() const { return selectedFolder_; }
+
+    // Where the review of the words due comes from: asked each time the dialog is shown; null
+    // when no word is due.
+    using ReviewSource = std::function<std::shared_ptr<const MemoryDictionary>()>;
+    void OfferReview(ReviewSource source) { reviewSource_ = std::move(source); }
+    // The next showing selects the review, when one is offered.
+    void SelectReviewNextTime() { selectReview_ = true; }
 
     // Position of the speed spinner UpDown1, 1 ... 99.
     int32_t SpeedPosition() const;
@@ -75,7 +85,10 @@ class TForm3 : public QDialog {
     void CreateRadioGroup();
     void SetTabOrder();
     void FormCreate();
-    void ShowNoDictionaryHelp();
+    void LookForDictionaries();
+    void SelectAgain(const QByteArray& folder, bool review);
+    void ShowNoDictionaryHelp(bool none);
+    QString ReviewAbout() const;
     void OfferQuit(bool offer);
     void ListClick();
     void ShowAbout(const QString& folderName, const QString& about);
@@ -85,6 +98,10 @@ class TForm3 : public QDialog {
 
     std::string workingDir_;
     std::string selectedFolder_;
+    ReviewSource reviewSource_;
+    std::shared_ptr<const MemoryDictionary> review_;          // listed now
+    std::shared_ptr<const MemoryDictionary> selectedReview_;  // shown, for But1 to confirm
+    bool selectReview_ = false;
     uint8_t confirmedMode_ = kModeNone;
     // The entry whose about.txt is shown; the selection returns to it when a read fails.
     QListWidgetItem* shownItem_ = nullptr;

@@ -1,5 +1,6 @@
 // zarnik: the Lexodrome game. Run it in the game folder: the engine library, the content and
-// the dictionary folders are found in the working directory.
+// the dictionary folders are found in the working directory. With --review the first
+// dictionary dialog has the review of the words due chosen.
 
 #include <QApplication>
 #include <cstdlib>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     lexo::GameState state;
     lexo::EngineLibrary engine;
     lexo::TForm1 form1(state, engine);
+    // The desktop entry's "Review words": the first dialog has the review of the words due chosen.
+    if (application.arguments().contains(QStringLiteral("--review"))) form1.SelectReviewFirst();
     form1.show();
 
     const int exitCode = application.exec();

@@ -35,6 +35,9 @@ class TForm1 : public QWidget, public GameWindows {
     TForm1(GameState& state, EngineLibrary& library);
     ~TForm1() override;
 
+    // The first dictionary dialog selects the review of the words due, when one is offered.
+    void SelectReviewFirst() { selectReviewFirst_ = true; }
+
     // The window is destroyed: frees the fire sample and unloads the engine, which ends every
     // process of this executable's name, this one included.
     void FormDestroy();
@@ -92,6 +95,7 @@ class TForm1 : public QWidget, public GameWindows {
     std::unique_ptr<TForm2> form2_;
     QMetaObject::Connection screenDensity_;
     bool shown_ = false;
+    bool selectReviewFirst_ = false;
     bool destroyed_ = false;
 };
 

@@ -41,25 +41,45 @@ const std::string kHistory =
     Game("2026-11-30T12:00:00Z", "animals", R"("fish")", R"({"word":"bird","translation":"птица"})",
          7);
 
+// A review game on the 5th: its words are written with the dictionaries they came from.
+std::string ReviewGame() {
+    GameRecord review{"Повторение", 1, 40, 1, 3, {"dog"}, {{"red", "красный"}}, {}};
+    review.sources = {{"dog", {{"animals", "dog"}}}, {"red", {{"colours", "red"}}}};
+    return HistoryLine(review, "2026-12-05T09:00:00+01:00") + "\n";
+}
+
 struct ScheduleCase {
     const char* today;
     size_t limit;
     std::vector<std::string> expected;  // word:box, "!" after the due ones
+    std::string later = "";             // games after kHistory's
 };
 
 TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
-    const History history = ReadHistory(kHistory);
-    ASSERT_EQ(history.games.size(), 5u);
     const std::vector<ScheduleCase> cases = {
         // bird missed on 11-30 (the fish shot then is not yet scheduled), red on the 3rd in its
-        // own day; dog back to box 1 on the 2nd, up to 2 on the 4th; fish up to 3.
+        // own day; dog back to box 1 on the 2nd, up to 2 on the 4th (due a day later); fish up
+        // to 3 (due two days later).
         {"2026-12-04", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
-        {"2026-12-06", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3"}},
-        {"2026-12-08", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3!"}},
-        {"2026-11-30", 60, {"dog:2", "bird:1", "red:1", "fish:3"}},
+        {"2026-12-05", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3"}},
+        {"2026-12-06", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3!"}},
+        {"2026-11-30", 60, {"bird:1!", "dog:2", "red:1", "fish:3"}},
         {"2026-12-06", 2, {"dog:2!", "bird:1!"}},
+        // Missed today, due today.
+        {"2026-12-03", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
+        // Back to box 1: fish, up in box 3, is missed again; missed as often as dog and due the
+        // same day, it comes first, missed first.
+        {"2026-12-05",
+         60,
+         {"fish:1!", "dog:2!", "bird:1!", "red:1!"},
+         Game("2026-12-05T10:00:00+01:00", "animals", "",
+              R"({"word":"fish","translation":"рыба"})")},
+        // A review game's hit and miss count in the words' own dictionaries.
+        {"2026-12-05", 60, {"red:1!", "bird:1!", "dog:3", "fish:3"}, ReviewGame()},
     };
     for (const ScheduleCase& test : cases) {
+        const History history = ReadHistory(kHistory + test.later);
+        ASSERT_TRUE(history.skipped.empty()) << test.later;
         sys_seconds unused;
         sys_days today;
         ASSERT_TRUE(ParseHistoryTime(std::string(test.today) + "T12:00:00Z", unused, today));
@@ -67,9 +87,9 @@ TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
         for (const ReviewWord& word : ScheduleReview(history.games, today, test.limit))
             got.push_back(word.word + ":" + std::to_string(word.box) +
                           (IsDue(word, today) ? "!" : ""));
-        EXPECT_EQ(got, test.expected) << test.today;
+        EXPECT_EQ(got, test.expected) << test.today << test.later;
     }
-    const auto words = ScheduleReview(history.games, sys_days(), 60);
+    const auto words = ScheduleReview(ReadHistory(kHistory).games, sys_days(), 60);
     EXPECT_EQ(words[0].translation, "пёс") << "the latest translation is kept";
     EXPECT_EQ(words[0].misses, 2);
 }
@@ -169,12 +189,17 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
         kSuccess);
     EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "cat\r\n");
 
+    // Shot today, cat climbs out of box 1 and is due tomorrow.
     const std::string today = FormatHistoryDay(HistoryToday()) + "T12:00:00+00:00";
     std::ofstream(history, std::ios::binary)
-        << Game(today, "animals", "", R"({"word":"cat","translation":"кот"})");
+        << Game(threeDaysAgo, "animals", "", R"({"word":"cat","translation":"кот"})")
+        << Game(today, "animals", R"("cat")", "");
     EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", dir.File("none")}, out, errors),
               kNothingDue);
-    EXPECT_NE(out.find("no word is due today"), std::string::npos) << out;
+    EXPECT_NE(out.find("no word is due today (the next on " +
+                       FormatHistoryDay(HistoryToday() + days(1)) + ")"),
+              std::string::npos)
+        << out;
     EXPECT_FALSE(fs::exists(dir.File("none")));
 }
 

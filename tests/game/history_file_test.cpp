@@ -26,7 +26,7 @@ TEST(HistoryFile, AppendsWholeLinesInTheStateFolderAndNeverStopsTheGame) {
     setenv("XDG_STATE_HOME", "relative/state", 1);
     EXPECT_EQ(HistoryFilePath(), path) << "a relative XDG_STATE_HOME is ignored";
 
-    GameRecord game{"ёлки", kModeTranslations, 40, 1, 4, {"cat"}, {{"dog", "пёс"}}};
+    GameRecord game{"ёлки", kModeTranslations, 40, 1, 4, {"cat"}, {{"dog", "пёс"}}, {}};
     FileHistory history;
     history.Record(game);
     history.Record(game);

@@ -178,6 +178,50 @@ TEST(DictionaryDialogModal, OnlyOkEndsTheDialog) {
     EXPECT_EQ(choice->mode, kModeTranslations);
 }
 
+// A folder copied in while the game runs is listed at the next showing; the review of the words
+// due comes and goes at the top, never taken for a player's folder of its name.
+TEST(DictionaryDialogModal, LooksForFoldersAndTheReviewEachTimeItOpens) {
+    TempFolder work;
+    work.MakeDictionary("a");
+    TForm3 form(work.Path());
+    std::shared_ptr<const MemoryDictionary> due;
+    form.OfferReview([&] { return due; });
+    ASSERT_TRUE(RunModal(form, [&] {
+        form.List->setCurrentRow(0);
+        form.But1->click();
+    }));
+
+    work.MakeDictionary("b");
+    work.MakeDictionary("Повторение");
+    due = std::make_shared<MemoryDictionary>(
+        MemoryDictionary{"Повторение", {"cat"}, {"кот"}, {{"cat", {{"a", "cat"}}}}});
+    QStringList listed;
+    QString keptSelection;
+    std::optional<DictionaryChoice> choice = RunModal(form, [&] {
+        for (int row = 0; row < form.List->count(); ++row) listed << form.List->item(row)->text();
+        keptSelection = form.List->currentItem()->text();
+        form.List->setCurrentRow(0);
+        form.But1->click();
+    });
+    EXPECT_EQ(listed, QStringList({"Повторение", "a", "b", "Повторение"}));
+    EXPECT_EQ(keptSelection, "a");
+    ASSERT_TRUE(choice && choice->memory);
+    EXPECT_EQ(choice->memory->words, std::vector<std::string>{"cat"});
+
+    // Nothing due any more: the review is gone, and so is the choice.
+    due = nullptr;
+    bool okEnabled = true;
+    choice = RunModal(form, [&] {
+        okEnabled = form.But1->isEnabled();
+        form.List->setCurrentRow(form.List->count() - 1);
+        form.But1->click();
+    });
+    EXPECT_FALSE(okEnabled);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, "Повторение");
+    EXPECT_EQ(choice->memory, nullptr);
+}
+
 TEST(DictionaryDialogModal, WithoutDictionariesExplainsAndLetsThePlayerQuit) {
     TempFolder work;
     work.MakeFolder("incomplete");

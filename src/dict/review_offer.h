@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game_types/memory_dictionary.h"
+#include "history/history_follower.h"
+#include "history/review_schedule.h"
+
+namespace lexo::dict {
+
+// The most words the game's review holds.
+inline constexpr size_t kReviewWordsOffered = 60;
+
+// The name the history gives a review game; its words keep their own dictionaries' names.
+inline constexpr const char* kReviewName = "Повторение";
+
+// The review the game offers in its dictionary dialog: the words of the history due now, built
+// with the same lines as lexodrome-dict review writes, and held in memory, so that nothing
+// half-written is ever listed and no folder of the player's is taken for it. It follows the
+// history as it grows: each look reads only the games added since the last.
+class ReviewOffer {
+  public:
+    // historyPath: the history file; nothing when the history is off, and no review is offered.
+    explicit ReviewOffer(std::optional<std::string> historyPath);
+
+    // The words due on `today`, most-missed first, at most kReviewWordsOffered; nothing when no
+    // word is due.
+    std::shared_ptr<const MemoryDictionary> DueNow(std::chrono::sys_days today);
+
+  private:
+    void CatchUp();
+
+    std::optional<HistoryFollower> follower_;
+    ReviewScheduler scheduler_;
+    std::chrono::sys_seconds latest_{};  // the last game played into the scheduler
+};
+
+}  // namespace lexo::dict
