@@ -62,4 +62,18 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sy
     return schedule;
 }
 
+std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games) {
+    WordsByDictionary byDictionary;
+    std::vector<MasteredAfterGame> mastered;
+    for (const HistoryGame* game : InPlayOrder(games)) {
+        Play(*game, byDictionary);
+        const Words& words = byDictionary[game->dictionary];
+        const auto count = std::count_if(words.begin(), words.end(), [](const auto& entry) {
+            return entry.second.box >= kMasteredBox;
+        });
+        mastered.push_back({game, static_cast<size_t>(count)});
+    }
+    return mastered;
+}
+
 }  // namespace lexo

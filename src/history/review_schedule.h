@@ -29,6 +29,19 @@ struct ReviewWord {
 std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games,
                                        std::chrono::sys_days today, size_t limit);
 
+// A word in this box or above counts as mastered.
+inline constexpr int kMasteredBox = 4;
+
+// How many words of a game's dictionary were mastered once the game was played.
+struct MasteredAfterGame {
+    const HistoryGame* game;
+    size_t words;
+};
+
+// The mastered words of each game's dictionary, game by game in the order they were played, by
+// the boxes of the same schedule.
+std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games);
+
 // Whether the word is due on `today`.
 inline bool IsDue(const ReviewWord& word, std::chrono::sys_days today) {
     return word.dueDay <= today;
