@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LEXO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # debian-staging.cmake adds what dpkg-shlibdeps finds zarnik and DGLEngine.so linking; the
-# engine opens SDL2_mixer only at run time, and the windows want a sans font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
+# engine opens SDL2_mixer only at run time, the windows want a sans font, and the progress
+# page opens through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
 # The extended description; cpack puts the summary above it and indents every line.
