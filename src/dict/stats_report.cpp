@@ -126,7 +126,6 @@ struct LearnerCharts {
     std::vector<ChartSeries> mastered;  // by dictionary
     sys_days first;
     sys_days last;
-    size_t masteredNow = 0;  // over all dictionaries
 };
 
 LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& language) {
@@ -148,7 +147,6 @@ LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& l
                                      std::to_string(game->score)});
     }
     std::map<std::string, ChartSeries> mastered;
-    std::map<std::string, size_t> latest;
     for (const MasteredAfterGame& after : MasteredOverGames(games)) {
         const HistoryGame& game = *after.game;
         ChartSeries& series = mastered[game.dictionary];
@@ -157,11 +155,9 @@ LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& l
                                  FormatHistoryDay(game.day) + " · " + Printable(game.dictionary) +
                                      " · " + Say(PageText::Mastered, language) + " " +
                                      std::to_string(after.words)});
-        latest[game.dictionary] = after.words;
     }
     for (auto& [key, series] : scores) charts.scores.push_back(std::move(series));
     for (auto& [key, series] : mastered) charts.mastered.push_back(std::move(series));
-    for (const auto& [dictionary, words] : latest) charts.masteredNow += words;
     return charts;
 }
 
@@ -196,6 +192,16 @@ std::string LearnerPart(const LearnerHistory& learner, const std::string& langua
            MissedWordsTable(learner.games, language);
 }
 
+// The words mastered now, over all the dictionaries.
+size_t MasteredNow(const std::vector<HistoryGame>& games) {
+    std::map<std::string, size_t> latest;
+    for (const MasteredAfterGame& after : MasteredOverGames(games))
+        latest[after.game->dictionary] = after.words;
+    size_t words = 0;
+    for (const auto& [dictionary, mastered] : latest) words += mastered;
+    return words;
+}
+
 // The class at a glance: a row for each learner, linked to their part.
 std::string ClassTable(const std::vector<LearnerHistory>& learners, const std::string& language) {
     std::string table =
@@ -214,10 +220,10 @@ std::string ClassTable(const std::vector<LearnerHistory>& learners, const std::s
         const std::vector<const HistoryGame*> played = InPlayOrder(learner.games);
         int64_t best = played.front()->score;
         for (const HistoryGame* game : played) best = std::max(best, game->score);
-        table +=
-            Cell(std::to_string(best), true) + Cell(std::to_string(played.back()->score), true) +
-            Cell(FormatHistoryDay(played.back()->day)) +
-            Cell(std::to_string(Charts(learner.games, language).masteredNow), true) + "</tr>\n";
+        table += Cell(std::to_string(best), true) +
+                 Cell(std::to_string(played.back()->score), true) +
+                 Cell(FormatHistoryDay(played.back()->day)) +
+                 Cell(std::to_string(MasteredNow(learner.games)), true) + "</tr>\n";
     }
     return table + "</table>\n";
 }

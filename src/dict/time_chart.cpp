@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 #include "dict/html_text.h"
 #include "history/history_reader.h"
@@ -24,10 +24,11 @@ constexpr int kMostDateLabels = 6;
 constexpr std::array<const char*, 8> kColours = {"#1f6fb4", "#d9661f", "#3a9a3a", "#b8336a",
                                                  "#7a5cc2", "#8c6d1f", "#2a9d9d", "#555555"};
 
+// Whatever the locale: SVG wants a full stop before the decimals.
 std::string Number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, end.ptr);
 }
 
 std::string Text(double x, double y, const std::string& text, const char* extra = "") {
