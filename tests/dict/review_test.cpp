@@ -279,6 +279,9 @@ TEST(Stats, PagesOfALearnerAndOfAClassWithTheirCharts) {
     };
     for (const auto& c : cases) {
         const std::string page = StatsPage(c.learners, "h.jsonl", c.language);
+        EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"" + std::string(c.language) +
+                                     "\">\n<head>\n<meta charset=\"utf-8\">\n"))
+            << page;
         EXPECT_EQ(Count(page, "<circle"), c.dots) << c.language;
         for (const std::string& part : c.shown)
             EXPECT_NE(page.find(part), std::string::npos) << part;
