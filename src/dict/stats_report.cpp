@@ -148,13 +148,12 @@ LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& l
     }
     std::map<std::string, ChartSeries> mastered;
     for (const MasteredAfterGame& after : MasteredOverGames(games)) {
-        const HistoryGame& game = *after.game;
-        ChartSeries& series = mastered[game.dictionary];
-        series.name = Printable(game.dictionary, 24);
-        series.points.push_back({at.at(&game), static_cast<int64_t>(after.words),
-                                 FormatHistoryDay(game.day) + " · " + Printable(game.dictionary) +
-                                     " · " + Say(PageText::Mastered, language) + " " +
-                                     std::to_string(after.words)});
+        ChartSeries& series = mastered[after.dictionary];
+        series.name = Printable(after.dictionary, 24);
+        series.points.push_back(
+            {at.at(after.game), static_cast<int64_t>(after.words),
+             FormatHistoryDay(after.game->day) + " · " + Printable(after.dictionary) + " · " +
+                 Say(PageText::Mastered, language) + " " + std::to_string(after.words)});
     }
     for (auto& [key, series] : scores) charts.scores.push_back(std::move(series));
     for (auto& [key, series] : mastered) charts.mastered.push_back(std::move(series));
@@ -196,7 +195,7 @@ std::string LearnerPart(const LearnerHistory& learner, const std::string& langua
 size_t MasteredNow(const std::vector<HistoryGame>& games) {
     std::map<std::string, size_t> latest;
     for (const MasteredAfterGame& after : MasteredOverGames(games))
-        latest[after.game->dictionary] = after.words;
+        latest[after.dictionary] = after.words;
     size_t words = 0;
     for (const auto& [dictionary, mastered] : latest) words += mastered;
     return words;

@@ -64,14 +64,19 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sy
 
 std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games) {
     WordsByDictionary byDictionary;
+    std::unordered_map<std::string, size_t> counted;
     std::vector<MasteredAfterGame> mastered;
     for (const HistoryGame* game : InPlayOrder(games)) {
         Play(*game, byDictionary);
-        const Words& words = byDictionary[game->dictionary];
-        const auto count = std::count_if(words.begin(), words.end(), [](const auto& entry) {
-            return entry.second.box >= kMasteredBox;
-        });
-        mastered.push_back({game, static_cast<size_t>(count)});
+        for (const auto& [dictionary, words] : byDictionary) {
+            const auto count = static_cast<size_t>(
+                std::count_if(words.begin(), words.end(),
+                              [](const auto& entry) { return entry.second.box >= kMasteredBox; }));
+            const auto [before, inserted] = counted.try_emplace(dictionary, count);
+            if (dictionary != game->dictionary && before->second == count) continue;
+            before->second = count;
+            mastered.push_back({game, dictionary, count});
+        }
     }
     return mastered;
 }

@@ -32,14 +32,15 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games,
 // A word in this box or above counts as mastered.
 inline constexpr int kMasteredBox = 4;
 
-// How many words of a game's dictionary were mastered once the game was played.
+// How many words of a dictionary were mastered once a game was played.
 struct MasteredAfterGame {
     const HistoryGame* game;
+    std::string dictionary;
     size_t words;
 };
 
-// The mastered words of each game's dictionary, game by game in the order they were played, by
-// the boxes of the same schedule.
+// Game by game in the order they were played, by the boxes of the same schedule: the mastered
+// words of the game's dictionary, and of any other dictionary whose count the game changed.
 std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games);
 
 // Whether the word is due on `today`.
