@@ -21,7 +21,6 @@ void AddGame(const HistoryGame& game, Tally& tally) {
     stats.latest = game.score;
     stats.shot += game.shot.size();
     stats.missed += game.missed.size();
-    stats.scores.push_back(game.score);
     for (const MissedWord& missed : game.missed) ++tally.misses[missed.word];
 }
 

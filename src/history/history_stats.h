@@ -21,7 +21,6 @@ struct PlayStats {
     size_t shot = 0;     // words, over all games
     size_t missed = 0;
     std::vector<std::pair<std::string, size_t>> mostMissed;  // word, times; at most ten
-    std::vector<int64_t> scores;                             // game by game, as played
 };
 
 inline constexpr size_t kMostMissedShown = 10;
