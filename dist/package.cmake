@@ -16,8 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # debian-staging.cmake adds what dpkg-shlibdeps finds zarnik, DGLEngine.so and lexodrome-dict
 # linking (lexodrome-dict brings libespeak-ng1 and with it the voices, espeak-ng-data, which the
 # engine opens at run time to speak the words); the engine opens SDL2_mixer only at run time,
-# and the windows want a sans font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
+# the windows want a sans font, and the progress page opens through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
 # The extended description; cpack puts the summary above it and indents every line.

@@ -12,9 +12,12 @@ packages=(
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # running: the voices the shot words are spoken with
   espeak-ng-data
+  # the progress page opened in the desktop's browser
+  xdg-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox xclip
+  chromium
   clang libclang-rt-14-dev
   # the icons, the installed desktop files and the Debian package
   libpng-dev desktop-file-utils appstream lintian dpkg-dev

@@ -29,15 +29,21 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
                      "name one with --history FILE\n";
         return std::nullopt;
     }
+    return LoadHistoryFile(*path, command, status);
+}
+
+std::optional<History> LoadHistoryFile(const std::string& path, const std::string& command,
+                                       int& status) {
+    status = kUsageOrFiles;
     std::error_code missing;
-    if (!std::filesystem::exists(*path, missing) && !missing) {
-        std::cerr << "lexodrome-dict " << command << ": " << *path
+    if (!std::filesystem::exists(path, missing) && !missing) {
+        std::cerr << "lexodrome-dict " << command << ": " << path
                   << ": no such file (no game has been kept there yet)\n";
         return std::nullopt;
     }
     std::string text;
     try {
-        text = ReadBoundedFile(*path, kFileLimit, true);
+        text = ReadBoundedFile(path, kFileLimit, true);
     } catch (const RunTimeError& error) {
         std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
         return std::nullopt;
@@ -48,11 +54,11 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
     for (size_t i = 0; i < shown; ++i) {
         const HistorySkip& skip = history.skipped[i];
         std::cerr << FormatDiagnostic(
-                         {*path, skip.line, Severity::Warning, "skipped, " + skip.reason})
+                         {path, skip.line, Severity::Warning, "skipped, " + skip.reason})
                   << '\n';
     }
     if (history.skipped.size() > shown) {
-        std::cerr << *path << ": " << history.skipped.size() - shown
+        std::cerr << path << ": " << history.skipped.size() - shown
                   << " more lines skipped that are not games\n";
     }
     status = kSuccess;

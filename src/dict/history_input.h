@@ -14,4 +14,8 @@ namespace lexo::dict {
 std::optional<History> LoadHistory(const Arguments& arguments, const std::string& command,
                                    int& status);
 
+// The history in the file `path`, as above.
+std::optional<History> LoadHistoryFile(const std::string& path, const std::string& command,
+                                       int& status);
+
 }  // namespace lexo::dict

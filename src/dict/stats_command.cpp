@@ -1,3 +1,5 @@
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -7,25 +9,36 @@
 #include "dict/history_input.h"
 #include "dict/stats_report.h"
 #include "history/history_file.h"
+#include "text/player_language.h"
 
 namespace lexo::dict {
 namespace {
 
 constexpr const char* kUsage = R"(usage: lexodrome-dict stats [--html FILE] [--history FILE]
+       lexodrome-dict stats [--html FILE] HISTORY...
 
 Prints the progress kept in the history, one row per dictionary and mode: the games, the best
 and the latest score, the words shot and missed over all games, and the ten most-missed words
-with how often each was missed.
+with how often each was missed. Given the HISTORY files of a class, one a learner, it prints
+each learner's rows under their name (the file's name without its extension), and the page is
+one page for the class, a row and a part for each learner.
 
 options:
-  --html FILE      also write the table to FILE as one self-contained HTML page, with a
-                   chart of the score over the games of each dictionary
+  --html FILE      also write FILE, one self-contained HTML page: the table, the score of
+                   every game over the days played, the words mastered (box 4 or higher) in
+                   each dictionary over the days, and the ten most-missed words with their
+                   translations, in the desktop's language as the game's windows speak it
   --history FILE   read FILE instead of the game's history
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
 
 exit status: 0 shown, 2 usage or file error
 )";
+
+std::string OneSource(const Arguments& arguments) {
+    if (!arguments.Value("--history") || arguments.positional.empty()) return "";
+    return "give HISTORY files or --history FILE, not both";
+}
 
 bool WritePage(const std::string& file, const std::string& page) {
     try {
@@ -37,25 +50,54 @@ bool WritePage(const std::string& file, const std::string& page) {
     return true;
 }
 
+// The player's own history; before the first game there is none, which is no fault.
+std::optional<History> PlayersHistory(const Arguments& arguments, int& status) {
+    const std::optional<std::string> path = HistoryFilePath();
+    std::error_code unknown;
+    if (!arguments.Value("--history") && path && !std::filesystem::exists(*path, unknown) &&
+        !unknown) {
+        status = kSuccess;
+        return History{};
+    }
+    return LoadHistory(arguments, "stats", status);
+}
+
+void PrintTable(const std::vector<HistoryGame>& games) {
+    const std::vector<PlayStats> stats = SummariseHistory(games);
+    std::cout << (stats.empty() ? "no game kept yet\n" : StatsTable(stats));
+}
+
 }  // namespace
 
 int RunStats(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const auto parsed = ReadCommandLine({"stats", kUsage, {"--html", "--history"}, {}}, args,
-                                        NoPositionalArguments, status);
+    const auto parsed =
+        ReadCommandLine({"stats", kUsage, {"--html", "--history"}, {}}, args, OneSource, status);
     if (!parsed) return status;
-    const std::optional<History> history = LoadHistory(*parsed, "stats", status);
-    if (!history) return status;
 
-    const std::vector<PlayStats> stats = SummariseHistory(history->games);
-    if (stats.empty()) {
-        std::cout << "no game kept yet\n";
+    std::vector<LearnerHistory> learners;
+    std::string source;
+    if (parsed->positional.empty()) {
+        std::optional<History> history = PlayersHistory(*parsed, status);
+        if (!history) return status;
+        learners.push_back({"", std::move(history->games)});
+        source = parsed->Value("--history").value_or(HistoryFilePath().value_or(""));
+        PrintTable(learners.back().games);
     } else {
-        std::cout << StatsTable(stats);
+        for (const std::string& file : parsed->positional) {
+            std::optional<History> history = LoadHistoryFile(file, "stats", status);
+            if (!history) return status;
+            learners.push_back(
+                {std::filesystem::path(file).stem().string(), std::move(history->games)});
+            source += (source.empty() ? "" : ", ") + file;
+            std::cout << (learners.size() > 1 ? "\n" : "") << learners.back().name << ":\n";
+            PrintTable(learners.back().games);
+        }
     }
     const auto html = parsed->Value("--html");
-    const std::string source = parsed->Value("--history").value_or(HistoryFilePath().value_or(""));
-    if (html && !WritePage(*html, StatsPage(stats, source))) return kUsageOrFiles;
+    const std::string language =
+        ChoosePlayerLanguage([](const char* name) { return std::getenv(name); }).code;
+    if (html && !WritePage(*html, StatsPage(learners, source, language))) return kUsageOrFiles;
     return kSuccess;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <map>
+#include <tuple>
 
 namespace lexo {
 namespace {
@@ -19,7 +21,6 @@ void AddGame(const HistoryGame& game, Tally& tally) {
     stats.latest = game.score;
     stats.shot += game.shot.size();
     stats.missed += game.missed.size();
-    stats.scores.push_back(game.score);
     for (const MissedWord& missed : game.missed) ++tally.misses[missed.word];
 }
 
@@ -53,6 +54,19 @@ std::vector<PlayStats> SummariseHistory(const std::vector<HistoryGame>& games) {
         summary.push_back(std::move(tally.stats));
     }
     return summary;
+}
+
+std::vector<ReviewWord> MostMissedWords(const std::vector<HistoryGame>& games) {
+    std::vector<ReviewWord> words =
+        ScheduleReview(games, std::chrono::sys_days(), std::numeric_limits<size_t>::max());
+    const size_t shown = std::min(words.size(), kMostMissedShown);
+    std::partial_sort(words.begin(), words.begin() + shown, words.end(),
+                      [](const ReviewWord& a, const ReviewWord& b) {
+                          return std::tie(b.misses, a.dictionary, a.word) <
+                                 std::tie(a.misses, b.dictionary, b.word);
+                      });
+    words.resize(shown);
+    return words;
 }
 
 }  // namespace lexo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/history_reader.h"
+#include "history/review_schedule.h"
 
 namespace lexo {
 
@@ -20,7 +21,6 @@ struct PlayStats {
     size_t shot = 0;     // words, over all games
     size_t missed = 0;
     std::vector<std::pair<std::string, size_t>> mostMissed;  // word, times; at most ten
-    std::vector<int64_t> scores;                             // game by game, as played
 };
 
 inline constexpr size_t kMostMissedShown = 10;
@@ -28,5 +28,9 @@ inline constexpr size_t kMostMissedShown = 10;
 // One entry per dictionary and mode, by dictionary then mode; the games in the order they were
 // played, the most-missed words by count, then alphabetically.
 std::vector<PlayStats> SummariseHistory(const std::vector<HistoryGame>& games);
+
+// The words missed most over all the games, each with the translation of its latest miss: by
+// misses, then by dictionary and word; at most kMostMissedShown.
+std::vector<ReviewWord> MostMissedWords(const std::vector<HistoryGame>& games);
 
 }  // namespace lexo

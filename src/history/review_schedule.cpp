@@ -80,4 +80,29 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sy
     return scheduler.Schedule(today, limit);
 }
 
+std::map<std::string, size_t> ReviewScheduler::MasteredByDictionary() const {
+    std::map<std::string, size_t> mastered;
+    for (const ReviewWord& word : words_) {
+        size_t& count = mastered[word.dictionary];
+        if (word.box >= kMasteredBox) ++count;
+    }
+    return mastered;
+}
+
+std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games) {
+    ReviewScheduler scheduler;
+    std::map<std::string, size_t> counted;
+    std::vector<MasteredAfterGame> mastered;
+    for (const HistoryGame* game : InPlayOrder(games)) {
+        scheduler.Play(*game);
+        for (const auto& [dictionary, count] : scheduler.MasteredByDictionary()) {
+            const auto [before, inserted] = counted.try_emplace(dictionary, count);
+            if (dictionary != game->dictionary && before->second == count) continue;
+            before->second = count;
+            mastered.push_back({game, dictionary, count});
+        }
+    }
+    return mastered;
+}
+
 }  // namespace lexo

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -22,6 +23,9 @@ struct ReviewWord {
     std::chrono::sys_days dueDay;   // box 1: lastDay; box k: lastDay + 2^(k-2) days
 };
 
+// A word in this box or above counts as mastered.
+inline constexpr int kMasteredBox = 4;
+
 // The Leitner schedule, game by game in the order they were played: a word missed goes to box 1,
 // which is due at once; a word shot moves up one box (only words missed before are scheduled: a
 // shot word brings no translation), and box k >= 2 is due again 2^(k-2) days after its last
@@ -35,6 +39,9 @@ class ReviewScheduler {
     // first), at most `limit`; with dueOnly, the due ones alone.
     std::vector<ReviewWord> Schedule(std::chrono::sys_days today, size_t limit,
                                      bool dueOnly = false) const;
+
+    // How many words of each dictionary that has missed words are in kMasteredBox or above.
+    std::map<std::string, size_t> MasteredByDictionary() const;
 
   private:
     // Where each word is in words_, by dictionary, then by word.
@@ -53,6 +60,17 @@ class ReviewScheduler {
 // The schedule of the whole history, as ReviewScheduler::Schedule gives it.
 std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games,
                                        std::chrono::sys_days today, size_t limit);
+
+// How many words of a dictionary were mastered once a game was played.
+struct MasteredAfterGame {
+    const HistoryGame* game;
+    std::string dictionary;
+    size_t words;
+};
+
+// Game by game in the order they were played, by the boxes of the same schedule: the mastered
+// words of the game's dictionary, and of any other dictionary whose count the game changed.
+std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games);
 
 // Whether the word is due on `today`.
 inline bool IsDue(const ReviewWord& word, std::chrono::sys_days today) {

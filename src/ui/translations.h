@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/game_texts.h"
-#include "ui/player_language.h"
+#include "text/player_language.h"
 
 class QCoreApplication;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -148,6 +149,9 @@ TEST(CommandLine, HelpAndUsageErrorsOfEveryCommand) {
          "lexodrome-dict review: --max needs a whole number above 0\n"},
         {RunReview, {"--out", "r", "x"}, "lexodrome-dict review: unexpected x\n"},
         {RunStats, {"--verbose"}, "lexodrome-dict stats: unknown option --verbose\n"},
+        {RunStats,
+         {"--history", "a", "b"},
+         "lexodrome-dict stats: give HISTORY files or --history FILE, not both\n"},
     };
     for (const auto& c : cases) {
         std::string out, errors, help, none;
@@ -244,14 +248,102 @@ TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
               "<i>&\"'      words      1     3       3     0       1  <script>\\x1B 1\n"
               "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
               "colours     words      1     3       3     0       1  red 1\n");
-    const std::string page = StatsPage(stats, "h<.jsonl");
+    const std::string page = StatsPage({{"", history.games}}, "h<.jsonl", "en");
     EXPECT_EQ(page.find("<i>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
     EXPECT_EQ(page.find('\x1B'), std::string::npos);
     EXPECT_EQ(page.find("h<."), std::string::npos);
     EXPECT_NE(page.find("&lt;i&gt;&amp;&quot;&#39;"), std::string::npos);
-    EXPECT_EQ(page.find("http"), std::string::npos) << "no outside resource";
+    EXPECT_EQ(page.find("://"), std::string::npos) << "no outside resource";
     EXPECT_NE(page.find("<polyline"), std::string::npos);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// fox missed, then shot on three days: in box 4, mastered, after the fourth game.
+const std::string kFoxHistory =
+    Game("2026-12-01T10:00:00+01:00", "animals", "", R"({"word":"fox","translation":"лиса"})", 2) +
+    Game("2026-12-02T10:00:00+01:00", "animals", R"("fox")", "", 4) +
+    Game("2026-12-03T10:00:00+01:00", "animals", R"("fox")", "", 6) +
+    Game("2026-12-05T10:00:00+01:00", "animals", R"("fox")", "", 8);
+
+// A learner's page and a class's, in the player's language: a dot for every game on each chart
+// with its date, dictionary and value on hover, and the most-missed words with translations.
+TEST(Stats, PagesOfALearnerAndOfAClassWithTheirCharts) {
+    const std::vector<HistoryGame> alice = ReadHistory(kHistory).games;
+    const std::vector<HistoryGame> bob = ReadHistory(kFoxHistory).games;
+    const struct {
+        std::vector<LearnerHistory> learners;
+        const char* language;
+        size_t dots;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {{{"", alice}},
+         "en",
+         10,
+         {"<title>Lexodrome progress</title>", ">2026-11-30</text>",
+          "<title>2026-12-02 · animals (words) · score 9</title>",
+          "<title>2026-12-04 · animals · words mastered 0</title>",
+          "<tr><td>dog</td><td>пёс</td><td>animals</td><td class=\"n\">2</td></tr>"}},
+        {{{"alice", alice}, {"bob", bob}, {"carol", {}}},
+         "de",
+         18,
+         {"<title>Lernfortschritt der Klasse</title>",
+          "<a href=\"#learner-2\">bob</a></td><td class=\"n\">4</td><td class=\"n\">8</td>"
+          "<td class=\"n\">8</td><td>2026-12-05</td><td class=\"n\">1</td></tr>",
+          "<section id=\"learner-3\">\n<h2>carol</h2>\n<p>Noch kein Spiel gespeichert.</p>",
+          "<title>2026-12-03 · animals · gelernte Wörter 0</title>",
+          "<title>2026-12-05 · animals · gelernte Wörter 1</title>", "<td>Wörter</td>",
+          "<tr><td>fox</td><td>лиса</td>"}},
+        {{{"", {}}}, "uk", 0, {"<html lang=\"uk\">", "<p>Зіграних ігор поки немає.</p>"}},
+    };
+    for (const auto& c : cases) {
+        const std::string page = StatsPage(c.learners, "h.jsonl", c.language);
+        EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"" + std::string(c.language) +
+                                     "\">\n<head>\n<meta charset=\"utf-8\">\n"))
+            << page;
+        EXPECT_EQ(Count(page, "<circle"), c.dots) << c.language;
+        for (const std::string& part : c.shown)
+            EXPECT_NE(page.find(part), std::string::npos) << part;
+    }
+}
+
+// The class page as a browser shows it: the charts survive the parser whole, and the console
+// stays silent (the page forbids every load, so a fetch would be reported there).
+TEST(Stats, ClassPageRendersInABrowser) {
+    test::TempDir dir;
+    std::ofstream(dir.File("alice.jsonl"), std::ios::binary) << kHistory;
+    std::ofstream(dir.File("bob.jsonl"), std::ios::binary) << kFoxHistory;
+    const std::string page = dir.File("class.html");
+    std::string out, errors;
+    ASSERT_EQ(RunCommand(RunStats, {"--html", page, dir.File("alice.jsonl"), dir.File("bob.jsonl")},
+                         out, errors),
+              kSuccess)
+        << errors;
+    EXPECT_TRUE(out.starts_with("alice:\ndictionary")) << out;
+    EXPECT_NE(out.find("\n\nbob:\ndictionary"), std::string::npos) << out;
+
+    const std::string written = ReadWholeFile(page);
+    const std::string dom = dir.File("dom.html");
+    const std::string log = dir.File("chromium.log");
+    // timeout is the deadline, inside the test's own: a browser that hangs fails with its log.
+    const std::string command =
+        "timeout 100 chromium --headless --disable-gpu --no-sandbox "
+        "--user-data-dir='" +
+        dir.File("profile") + "' --enable-logging=stderr --v=0 --dump-dom 'file://" + page +
+        "' >'" + dom + "' 2>'" + log + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << ReadWholeFile(log);
+    const std::string shown = ReadWholeFile(dom);
+    EXPECT_EQ(Count(shown, "<svg"), 4u);
+    EXPECT_EQ(Count(shown, "<circle"), Count(written, "<circle"));
+    EXPECT_EQ(Count(shown, "<polyline"), Count(written, "<polyline"));
+    EXPECT_EQ(Count(shown, "</svg>\n<h3>"), 4u) << "every chart ends where it was written";
+    EXPECT_EQ(ReadWholeFile(log).find(":CONSOLE"), std::string::npos) << ReadWholeFile(log);
 }
 
 }  // namespace

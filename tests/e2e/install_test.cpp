@@ -298,6 +298,38 @@ TEST(InstalledLauncher, TwoStartsAtOnceBothWork) {
     }
 }
 
+// The desktop entry's Progress action: the page written afresh beside the history, before the
+// first game and after it, and handed to the desktop's browser.
+TEST(InstalledLauncher, ProgressWritesThePageBesideTheHistoryAndOpensIt) {
+    Installation installation;
+    ASSERT_TRUE(installation.Installed()) << installation.Output();
+    const std::string state = installation.Home() + "/.local/state/lexodrome";
+    // An xdg-open of the test's own says what it was asked to open.
+    const std::string bin = installation.Home() + "/bin";
+    fs::create_directories(bin);
+    std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$@\" >\"$HOME/opened\"\n";
+    fs::permissions(bin + "/xdg-open", fs::perms(0755));
+    for (const bool played : {false, true}) {
+        SCOPED_TRACE(played ? "after a game" : "before the first game");
+        if (played) {
+            std::ofstream(state + "/history.jsonl", std::ios::binary)
+                << R"({"time":"2026-12-01T10:00:00+01:00","dictionary":"animals",)"
+                << R"("mode":"words","pace":40,"words_complete":1,"score":3,"shot":["cat"],)"
+                << R"("missed":[{"word":"dog","translation":"собака"}]})" << '\n';
+        }
+        const CommandRun run = RunShell(
+            "env -u XDG_STATE_HOME -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 HOME='" +
+            installation.Home() + "' PATH='" + bin + "':\"$PATH\" '" +
+            installation.Path("bin/lexodrome") + "' --progress 2>&1");
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(ReadFile(installation.Home() + "/opened"), state + "/progress.html\n");
+        const std::string page = ReadFile(state + "/progress.html");
+        EXPECT_NE(page.find(played ? "<td>dog</td><td>собака</td>" : "<p>No game kept yet.</p>"),
+                  std::string::npos)
+            << page;
+    }
+}
+
 TEST(InstalledTool, ChecksWithTheInstalledWordFontFromAnyFolder) {
     Installation installation;
     ASSERT_TRUE(installation.Installed()) << installation.Output();

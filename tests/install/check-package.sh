@@ -12,7 +12,7 @@ deb=$(echo "$out"/lexodrome_*.deb)
 field() { dpkg-deb --field "$deb" "$1"; }
 [[ $(field Section) == games ]] || { echo "section: $(field Section)"; exit 1; }
 [[ $(field Depends) == *libsdl2-mixer-2.0-0* && $(field Depends) == *libqt6widgets6* &&
-   $(field Depends) == *libespeak-ng1* ]] ||
+   $(field Depends) == *libespeak-ng1* && $(field Depends) == *xdg-utils* ]] ||
   { echo "depends: $(field Depends)"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 [[ $contents$'\n' == *' ./usr/games/lexodrome'$'\n'* ]] || { echo "no /usr/games/lexodrome"; exit 1; }

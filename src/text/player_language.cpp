@@ -1,4 +1,4 @@
-#include "ui/player_language.h"
+#include "text/player_language.h"
 
 #include <array>
 #include <optional>
