@@ -11,7 +11,8 @@ namespace lexo::dict {
 enum class Severity { Warning, Error };
 
 // One finding about one line of one file, printed as "FILE:LINE: error: TEXT" (or warning) so
-// that editors can jump to it. Lines count from 1.
+// that editors can jump to it. Lines count from 1; line 0 is the file as a whole ("FILE: error:
+// TEXT"). For an Anki package the line is the note's id.
 struct Diagnostic {
     std::string file;
     size_t line = 1;

@@ -167,8 +167,8 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         }
         if (known) {
             duplicates.Warning(found, file, entry.line,
-                               "\"" + Printable(converter.Utf8Of(newWord)) +
-                                   "\" is already on line " + std::to_string(firstLines[*known]) +
+                               "\"" + Printable(converter.Utf8Of(newWord)) + "\" is already on " +
+                                   input.rowName + " " + std::to_string(firstLines[*known]) +
                                    ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
@@ -177,7 +177,8 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         words.pop_back();
         translations.pop_back();
     }
-    duplicates.Finish(found, file, "words already on an earlier line: translations joined");
+    duplicates.Finish(found, file,
+                      "words already on an earlier " + input.rowName + ": translations joined");
     WarnUntranslated(lines, firstLines, converter, file, found);
 }
 

@@ -28,10 +28,12 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-// Whether a tag (its text between < and >) ends a line of the note.
+// Whether a tag (its text between < and >) ends a line of the note. A block's start counts
+// too: Anki's editor writes a second line as "first<div>second</div>".
 bool BreaksLine(std::string_view tag) {
     const std::string name = LowerAscii(tag.substr(0, tag.find_first_of(" \t\r\n/>", 1)));
-    return name == "br" || name == "/div" || name == "/p" || name == "/li" || name == "br/";
+    return name == "br" || name == "div" || name == "/div" || name == "p" || name == "/p" ||
+           name == "/li" || name == "br/";
 }
 
 // The text of a reference's name ("amp", "#233", "#xE9"), or nothing.
