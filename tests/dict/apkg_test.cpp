@@ -210,7 +210,8 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
         {"a newer package", Zip({{"meta", "\x08\x04"}, {"collection.anki2", Legacy()}}),
          "version 4"},
         {"a large declared entry", Zip({{"collection.anki21", zeros}}), "declares 2 MiB"},
-        {"a large entry declared small", Lying(zeros, 100), "collection.anki21"},
+        // Refused at the limit as it inflates, or read only as far as declared.
+        {"a large entry declared small", Lying(zeros, 100), "collection.anki21 "},
         {"a large zstd frame", Zip({{"collection.anki21b", Zstd(zeros)}}), "more than the 1 MiB"},
         {"a large zstd stream declaring nothing", Zip({{"collection.anki21b", Zstd(zeros, false)}}),
          "more than the 1 MiB"},
