@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "text/text_file.h"
@@ -242,9 +244,10 @@ std::string UnpackCollection(std::string_view bytes, size_t limit) {
 }
 
 std::string UnpackCollectionFile(const std::string& file, size_t limit) {
-    // A file that cannot be opened, or a bare collection, is read whole: the one reader of
-    // files names what is wrong with it.
-    if (std::ifstream(file).fail() || FileStart(file) == kSqliteMagic)
+    // What is not a regular file, and a bare collection, are read whole: the one reader of
+    // files names what is wrong with the first.
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(file, ignored) || FileStart(file) == kSqliteMagic)
         return UnpackCollection(ReadBoundedFile(file, limit), limit);
     zip_error_t error;
     zip_error_init(&error);
