@@ -99,10 +99,9 @@ void MakePackage(const std::string& collection, const std::string& package) {
 
 void Import(const std::string& package, const std::string& out, const dict::Cp1251Folder& folder) {
     using namespace dict;
-    const std::string sqlite = UnpackCollectionFile(package);
-    const TemporaryCollection copy(sqlite);
     Diagnostics found;
-    const ParsedInput input = NotesInput(ReadAnkiCollection(copy.Path()), {}, package, found);
+    const ParsedInput input =
+        NotesInput(ReadAnkiCollection(UnpackCollectionFile(package)), {}, package, found);
     BuildOptions options;
     options.fallbackTitle = "bench";
     const DictionaryLines lines = BuildDictionary(input, options, package, folder, found);

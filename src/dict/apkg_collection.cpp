@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -32,6 +33,27 @@ struct SqliteClose {
 };
 struct SqliteFinalize {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+
+// A collection written to a private folder of its own under the temporary directory, so that
+// SQLite never touches the player's file nor leaves a journal beside it; the folder goes with
+// Remove or the destructor, whatever ended the import.
+class TemporaryCollection {
+  public:
+    explicit TemporaryCollection(std::string_view sqlite);
+    ~TemporaryCollection() { Remove(); }
+    TemporaryCollection(const TemporaryCollection&) = delete;
+    TemporaryCollection& operator=(const TemporaryCollection&) = delete;
+
+    const fs::path& Path() const { return file_; }
+    void Remove() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+  private:
+    fs::path folder_;
+    fs::path file_;
 };
 
 // The path as an SQLite URI, so that the file can be opened as immutable: no lock, no journal,
@@ -160,8 +182,6 @@ void ReadTableLists(Database& database, AnkiCollection& collection) {
     });
 }
 
-}  // namespace
-
 TemporaryCollection::TemporaryCollection(std::string_view sqlite) {
     std::string pattern = (fs::temp_directory_path() / "lexodrome-apkg-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
@@ -180,13 +200,14 @@ TemporaryCollection::TemporaryCollection(std::string_view sqlite) {
     }
 }
 
-TemporaryCollection::~TemporaryCollection() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-}
+}  // namespace
 
-AnkiCollection ReadAnkiCollection(const fs::path& file) {
-    Database database(file);
+AnkiCollection ReadAnkiCollection(std::string_view sqlite) {
+    TemporaryCollection copy(sqlite);
+    Database database(copy.Path());
+    // SQLite holds the file open from here on: its name goes at once, so that even an import
+    // interrupted while it reads leaves no copy behind.
+    copy.Remove();
     AnkiCollection collection;
     if (SchemaOf(database) == kLegacySchema) {
         ReadLegacyLists(database, collection);

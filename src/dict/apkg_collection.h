@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -9,23 +8,6 @@
 #include <vector>
 
 namespace lexo::dict {
-
-// A collection written to a private folder of its own under the temporary directory, so that
-// SQLite never touches the player's file nor leaves a journal beside it; the destructor
-// removes the folder, whatever ended the import.
-class TemporaryCollection {
-  public:
-    explicit TemporaryCollection(std::string_view sqlite);
-    ~TemporaryCollection();
-    TemporaryCollection(const TemporaryCollection&) = delete;
-    TemporaryCollection& operator=(const TemporaryCollection&) = delete;
-
-    const std::filesystem::path& Path() const { return file_; }
-
-  private:
-    std::filesystem::path folder_;
-    std::filesystem::path file_;
-};
 
 struct AnkiNote {
     int64_t id = 0;
@@ -42,9 +24,10 @@ struct AnkiCollection {
     std::set<int64_t> clozeTypes;
 };
 
-// Reads the collection read-only, the legacy layout (decks and note types as JSON in `col`)
-// and the newer one (their own tables) alike. A damaged file or a layout not known here throws
-// PackageError.
-AnkiCollection ReadAnkiCollection(const std::filesystem::path& file);
+// Reads the collection (the bytes of its SQLite file) read-only from a private temporary copy,
+// the legacy layout (decks and note types as JSON in `col`) and the newer one (their own tables)
+// alike. A damaged file or a layout not known here throws PackageError; the copy is gone when
+// this returns or throws.
+AnkiCollection ReadAnkiCollection(std::string_view sqlite);
 
 }  // namespace lexo::dict

@@ -20,9 +20,7 @@ std::optional<ParsedInput> ReadPackageInput(const Arguments& parsed, const std::
     }
     choice.deck = parsed.Value("--deck");
     try {
-        const std::string sqlite = UnpackCollectionFile(file);
-        const TemporaryCollection copy(sqlite);
-        return NotesInput(ReadAnkiCollection(copy.Path()), choice, file, found);
+        return NotesInput(ReadAnkiCollection(UnpackCollectionFile(file)), choice, file, found);
     } catch (const PackageError& error) {
         std::cerr << file << ": error: " << error.what() << "\nlexodrome-dict: nothing written\n";
         status = kInputErrors;
