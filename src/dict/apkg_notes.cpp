@@ -27,6 +27,7 @@ std::string_view FieldOf(std::string_view fields, size_t number) {
 // The field's text without its [sound:…] references; the HTML reduction drops pictures with
 // every other tag.
 std::string FieldText(std::string_view html) {
+    if (html.find("[sound:") == std::string_view::npos) return ReduceHtml(html);
     std::string kept;
     for (size_t start = 0; start < html.size();) {
         const size_t sound = html.find("[sound:", start);
@@ -104,6 +105,7 @@ ParsedInput NotesInput(const AnkiCollection& collection, const NoteChoice& choic
         return input;
     }
     std::set<std::string> decks;  // those of the notes taken
+    std::string_view lastDeck;
     size_t cloze = 0;
     size_t firstCloze = 0;
     for (const AnkiNote& note : collection.notes) {
@@ -114,7 +116,9 @@ ParsedInput NotesInput(const AnkiCollection& collection, const NoteChoice& choic
             if (cloze++ == 0) firstCloze = line;
             continue;
         }
-        if (!deck.empty()) decks.emplace(deck);
+        // Notes of one deck mostly come together: a name is looked up again only when it changes.
+        if (!deck.empty() && deck != lastDeck) decks.emplace(deck);
+        lastDeck = deck;
         const std::string_view word =
             input.kept.emplace_back(FieldText(FieldOf(note.fields, choice.wordField)));
         const std::string_view translation =
