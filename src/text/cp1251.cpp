@@ -131,11 +131,17 @@ std::string Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-bool FitsCp1251(std::string_view utf8) {
+std::optional<std::string> ExactCp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
     bool fits = true;
-    ForEachCodePoint(
-        utf8, [&fits](UChar32 code) { fits &= code >= 0 && (code == 0 || Cp1251Byte(code) != 0); });
-    return fits;
+    ForEachCodePoint(utf8, [&](UChar32 code) {
+        const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
+        fits &= byte != 0 || code == 0;
+        out += static_cast<char>(byte);
+    });
+    if (!fits) return std::nullopt;
+    return out;
 }
 
 std::string Utf8ToNearestCp1251(std::string_view utf8) {
