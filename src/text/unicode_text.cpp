@@ -7,8 +7,6 @@
 #include <unicode/utf8.h>
 
 #include <cstdint>
-#include <optional>
-#include <utility>
 
 namespace lexo {
 namespace {
@@ -24,34 +22,6 @@ std::string AsciiMatchForm(std::string_view ascii) {
     std::string out(ascii);
     for (char& c : out) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    }
-    return out;
-}
-
-// Plain Latin and Russian text, most of every word list, folded without ICU's strings: ASCII
-// and the letters А-я and Ёё, "ё" taken as "е". Nothing when the text holds anything else.
-std::optional<std::string> RussianFolded(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead);
-            continue;
-        }
-        if ((lead != 0xD0 && lead != 0xD1) || i + 1 == utf8.size() ||
-            !U8_IS_TRAIL(static_cast<uint8_t>(utf8[i + 1])))
-            return std::nullopt;
-        UChar32 c = (lead & 0x1F) << 6 | (static_cast<uint8_t>(utf8[++i]) & 0x3F);
-        if (c >= 0x0410 && c <= 0x042F) {
-            c += 0x20;
-        } else if (c == 0x0401 || c == 0x0451) {
-            c = 0x0435;
-        } else if (c < 0x0430 || c > 0x044F) {
-            return std::nullopt;
-        }
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
     }
     return out;
 }
@@ -116,7 +86,6 @@ std::string MatchForm(std::string_view utf8) {
 
 std::string CaseFolded(std::string_view utf8) {
     if (IsAscii(utf8)) return AsciiMatchForm(utf8);
-    if (std::optional<std::string> folded = RussianFolded(utf8)) return std::move(*folded);
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     std::string out;
