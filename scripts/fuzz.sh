@@ -5,7 +5,7 @@
 #   scripts/fuzz.sh TARGET SECONDS     one target, its progress on the terminal
 #   scripts/fuzz.sh all SECONDS        every target in turn, one summary line each
 #
-# Targets: text_lines str_to_int mon_reader dft bmp import history. Each starts from its saved inputs
+# Targets: text_lines str_to_int mon_reader dft bmp import history apkg. Each starts from its saved inputs
 # (tests/fuzz/corpus/TARGET, plus the hostile content fixtures of its kind) and keeps what it
 # learns in build-fuzz/corpus/TARGET, so a later run goes on from there. An input that breaks a
 # target is written to build-fuzz/findings/TARGET/; copy it into tests/fuzz/corpus/TARGET/ as
@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-all_targets=(text_lines str_to_int mon_reader dft bmp import history)
+all_targets=(text_lines str_to_int mon_reader dft bmp import history apkg)
 usage() {
   echo "usage: $0 {$(IFS='|'; echo "${all_targets[*]}")|all} SECONDS" >&2
   exit 2

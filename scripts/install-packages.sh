@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libfreetype-dev
   nlohmann-json3-dev libicu-dev
   libespeak-ng-dev
+  libsqlite3-dev
+  libzip-dev
+  libzstd-dev
   # running: a sans font for the windows, Qt's own translations of its buttons and menus
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # running: the voices the shot words are spoken with

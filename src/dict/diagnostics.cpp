@@ -9,8 +9,9 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic) {
     const char* kind = diagnostic.severity == Severity::Error     ? "error"
                        : diagnostic.severity == Severity::Warning ? "warning"
                                                                   : "note";
-    return diagnostic.file + ":" + std::to_string(diagnostic.line) + ": " + kind + ": " +
-           diagnostic.text;
+    const std::string where =
+        diagnostic.line == 0 ? std::string() : ":" + std::to_string(diagnostic.line);
+    return diagnostic.file + where + ": " + kind + ": " + diagnostic.text;
 }
 
 void Diagnostics::Error(std::string file, size_t line, std::string text) {

@@ -11,8 +11,9 @@ namespace lexo::dict {
 enum class Severity { Note, Warning, Error };
 
 // One finding about one line of one file, printed as "FILE:LINE: error: TEXT" (or warning, or
-// note for what is no fault but worth knowing) so
-// that editors can jump to it. Lines count from 1.
+// note for what is no fault but worth knowing) so that editors can jump to it. Lines count from
+// 1; line 0 is the file as a whole ("FILE: error: TEXT"). For an Anki package the line is the
+// note's id.
 struct Diagnostic {
     std::string file;
     size_t line = 1;

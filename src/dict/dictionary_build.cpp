@@ -167,8 +167,8 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         }
         if (known) {
             duplicates.Warning(found, file, entry.line,
-                               "\"" + Printable(converter.Utf8Of(newWord)) +
-                                   "\" is already on line " + std::to_string(firstLines[*known]) +
+                               "\"" + Printable(converter.Utf8Of(newWord)) + "\" is already on " +
+                                   input.rowName + " " + std::to_string(firstLines[*known]) +
                                    ": translations joined");
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
@@ -177,7 +177,8 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         words.pop_back();
         translations.pop_back();
     }
-    duplicates.Finish(found, file, "words already on an earlier line: translations joined");
+    duplicates.Finish(found, file,
+                      "words already on an earlier " + input.rowName + ": translations joined");
     WarnUntranslated(lines, firstLines, converter, file, found);
 }
 
@@ -227,15 +228,22 @@ void AddAlternative(std::string& joined, std::string_view alternative) {
 }
 
 void ChooseFolderEncoding(DictionaryLines& lines) {
-    auto fits = [](const std::vector<std::string>& text) {
-        return std::all_of(text.begin(), text.end(),
-                           [](const std::string& l) { return FitsCp1251(l); });
-    };
-    lines.utf8 = !fits(lines.about) || !fits(lines.names) || !fits(lines.names2);
-    if (lines.utf8) return;
-    for (auto* text : {&lines.about, &lines.names, &lines.names2}) {
-        for (std::string& line : *text) line = Utf8ToCp1251(line);
+    // Converted in one pass; the first line CP1251 cannot hold keeps them all UTF-8.
+    std::array<std::vector<std::string>*, 3> texts{&lines.about, &lines.names, &lines.names2};
+    std::array<std::vector<std::string>, 3> converted;
+    lines.utf8 = false;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        converted[i].reserve(texts[i]->size());
+        for (const std::string& line : *texts[i]) {
+            std::optional<std::string> cp1251 = ExactCp1251(line);
+            if (!cp1251) {
+                lines.utf8 = true;
+                return;
+            }
+            converted[i].push_back(std::move(*cp1251));
+        }
     }
+    for (size_t i = 0; i < texts.size(); ++i) *texts[i] = std::move(converted[i]);
 }
 
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {

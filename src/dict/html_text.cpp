@@ -21,17 +21,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNamedRef
     {"apos", "'"},
 }};
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-// Whether a tag (its text between < and >) ends a line of the note.
+// Whether a tag (its text between < and >) ends a line of the note. A block's start counts
+// too: Anki's editor writes a second line as "first<div>second</div>".
 bool BreaksLine(std::string_view tag) {
-    const std::string name = LowerAscii(tag.substr(0, tag.find_first_of(" \t\r\n/>", 1)));
-    return name == "br" || name == "/div" || name == "/p" || name == "/li" || name == "br/";
+    const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/>", 1));
+    auto is = [name](std::string_view known) {
+        return std::equal(name.begin(), name.end(), known.begin(), known.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        });
+    };
+    return is("br") || is("div") || is("/div") || is("p") || is("/p") || is("/li") || is("br/");
 }
 
 // The text of a reference's name ("amp", "#233", "#xE9"), or nothing.

@@ -2,6 +2,9 @@
 #include <iostream>
 #include <optional>
 
+#include "dict/apkg_import.h"
+#include "dict/apkg_notes.h"
+#include "dict/apkg_package.h"
 #include "dict/command_line.h"
 #include "dict/commands.h"
 #include "dict/dictionary_build.h"
@@ -30,6 +33,9 @@ INPUT formats, told apart by content:
   anki   Anki's "Notes in Plain Text" export (#separator:, #html:, #deck: … headers)
   pairs  word = translation, translation
   words  one word per line (no translations)
+  apkg   an Anki package (.apkg), or a collection.anki2 / .anki21 file: the notes' first
+         field is the word, the second the translation; sounds, pictures and cloze notes
+         are left out
 Several translations separated by , ; | or / become alternatives.
 
 options:
@@ -38,6 +44,8 @@ options:
   --about TEXT    the description; the word count is added below it
   --swap          take the second column as the word and the first as its translation
   --format NAME   tsv, csv, anki, pairs or words instead of telling by content
+  --fields N,M    apkg: the note fields of the word and of the translation (default 1,2)
+  --deck NAME     apkg: only the notes of this deck and its subdecks (default: every deck)
   --force         replace FOLDER if it exists and holds only a dictionary's files
   --cp1251        write CP1251 whatever the words hold: letters CP1251 lacks are spelled
                   without their marks (German umlauts and ß as ae oe ue ss)
@@ -61,6 +69,8 @@ std::string ImportProblem(const Arguments& parsed) {
     const auto languages = parsed.Value("--languages");
     if (languages && !ParseLanguages(*languages))
         return "--languages needs two language tags, the words' and the translations': de,ru";
+    const auto fields = parsed.Value("--fields");
+    if (fields && !NoteFieldsNamed(*fields)) return "--fields takes two field numbers, as 1,3";
     return "";
 }
 
@@ -102,32 +112,41 @@ int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool forc
 
 int RunImport(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const std::optional<Arguments> parsed =
-        ReadCommandLine({"import",
-                         kUsage,
-                         {"--out", "--title", "--about", "--format", "--languages"},
-                         {"--swap", "--force", "--cp1251"}},
-                        args, ImportProblem, status);
+    const std::optional<Arguments> parsed = ReadCommandLine(
+        {"import",
+         kUsage,
+         {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck"},
+         {"--swap", "--force", "--cp1251"}},
+        args, ImportProblem, status);
     if (!parsed) return status;
     const std::string& file = parsed->positional[0];
-    const std::optional<std::string> utf8 = ReadInput(file, status);
-    if (!utf8) return status;
-
     Diagnostics found;
-    const auto named = parsed->Value("--format");
-    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
-    const ParsedInput input = ParseInput(*utf8, format, file, found);
+    std::optional<std::string> utf8;
+    std::optional<ParsedInput> input;
+    const char* formatName = "apkg";
+    if (IsAnkiPackage(file)) {
+        input = ReadPackageInput(*parsed, file, found, status);
+    } else if (parsed->Value("--fields") || parsed->Value("--deck")) {
+        std::cerr << "lexodrome-dict import: --fields and --deck are for Anki packages\n";
+        return kUsageOrFiles;
+    } else if ((utf8 = ReadInput(file, status))) {
+        const auto named = parsed->Value("--format");
+        const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
+        formatName = FormatName(format);
+        input = ParseInput(*utf8, format, file, found);
+    }
+    if (!input) return status;
     BuildOptions options;
     options.fallbackTitle = fs::path(file).stem().string();
     options.title = parsed->Value("--title");
     options.about = parsed->Value("--about");
     options.swap = parsed->Flag("--swap");
     DictionaryLines lines = BuildDictionary(
-        input, options, file,
+        *input, options, file,
         Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
     if (const auto named = parsed->Value("--languages")) lines.languages = ParseLanguages(*named);
     if (lines.names.empty() && found.Errors() == 0) {
-        found.Error(file, 1, std::string("no word found (read as ") + FormatName(format) + ")");
+        found.Error(file, utf8 ? 1 : 0, std::string("no word found (read as ") + formatName + ")");
     }
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) {
@@ -137,8 +156,8 @@ int RunImport(const std::vector<std::string>& args) {
     const fs::path out = *parsed->Value("--out");
     status = WriteDictionary(out, lines, parsed->Flag("--force"));
     if (status == kSuccess) {
-        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as "
-                  << FormatName(format) << ")\n";
+        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as " << formatName
+                  << ")\n";
     }
     return status;
 }

@@ -66,6 +66,7 @@ struct ParsedInput {
     size_t aboutLine = 0;
     std::optional<ExactLayout> exact;  // an export of a folder
     std::string languages;             // #languages:, which `export` writes: "de ru"
+    std::string rowName = "line";      // what a row's number counts: "note" in an Anki package
 };
 
 // Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without

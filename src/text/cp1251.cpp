@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
 
 namespace lexo {
 namespace {
@@ -25,14 +24,18 @@ constexpr std::array<char16_t, 64> kHighPage = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
-const std::unordered_map<char32_t, unsigned char>& FromUnicodeTable() {
+// The CP1251 byte of every code point up to the highest CP1251 holds (U+2122), 0 where it has
+// none: a plain index, as every character of every imported line is looked up.
+constexpr char32_t kHighestCp1251CodePoint = 0x2122;
+
+const std::array<unsigned char, kHighestCp1251CodePoint + 1>& FromUnicodeTable() {
     static const auto table = [] {
-        std::unordered_map<char32_t, unsigned char> map;
+        std::array<unsigned char, kHighestCp1251CodePoint + 1> bytes{};
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            char32_t code = Cp1251CodePoint(static_cast<unsigned char>(byte));
-            if (code != 0) map.emplace(code, static_cast<unsigned char>(byte));
+            const char32_t code = Cp1251CodePoint(static_cast<unsigned char>(byte));
+            if (code != 0) bytes[code] = static_cast<unsigned char>(byte);
         }
-        return map;
+        return bytes;
     }();
     return table;
 }
@@ -52,8 +55,8 @@ void ForEachCodePoint(std::string_view utf8, Visit visit) {
 unsigned char Cp1251Byte(UChar32 code) {
     if (code >= 0 && code < 0x80) return static_cast<unsigned char>(code);
     const auto& table = FromUnicodeTable();
-    auto found = table.find(static_cast<char32_t>(code));
-    return found == table.end() ? 0 : found->second;
+    return code < 0 || static_cast<size_t>(code) >= table.size() ? 0
+                                                                 : table[static_cast<size_t>(code)];
 }
 
 // Appends the nearest CP1251 form of a character CP1251 lacks: its letters without their marks,
@@ -128,11 +131,17 @@ std::string Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-bool FitsCp1251(std::string_view utf8) {
+std::optional<std::string> ExactCp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
     bool fits = true;
-    ForEachCodePoint(
-        utf8, [&fits](UChar32 code) { fits &= code >= 0 && (code == 0 || Cp1251Byte(code) != 0); });
-    return fits;
+    ForEachCodePoint(utf8, [&](UChar32 code) {
+        const unsigned char byte = code < 0 ? 0 : Cp1251Byte(code);
+        fits &= byte != 0 || code == 0;
+        out += static_cast<char>(byte);
+    });
+    if (!fits) return std::nullopt;
+    return out;
 }
 
 std::string Utf8ToNearestCp1251(std::string_view utf8) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,8 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // Characters that CP1251 cannot hold become '?'. Malformed UTF-8 bytes become '?' too.
 std::string Utf8ToCp1251(std::string_view utf8);
 
-// Whether CP1251 holds every character of the UTF-8 text (and the text is UTF-8).
-bool FitsCp1251(std::string_view utf8);
+// The text in CP1251 when CP1251 holds every character of it (and it is UTF-8); else nothing.
+std::optional<std::string> ExactCp1251(std::string_view utf8);
 
 // As Utf8ToCp1251, but a character CP1251 lacks takes its nearest form there: "ß" as "ss", a
 // letter with marks CP1251 lacks as the letter without them; only what has none is '?'.

@@ -113,6 +113,7 @@ const std::vector<ImportCase>& Cases() {
          {"собака", ""},
          {"2:warning"}},
         {"YoIsYe", "ёж\thedgehog\nеж\tёжик\n", {"ёж"}, {"hedgehog  ёжик"}, {"2:warning"}},
+        {"CapitalYoIsYe", "ЁЖ\thedgehog\nеж\tёжик\n", {"ЁЖ"}, {"hedgehog  ёжик"}, {"2:warning"}},
         {"TagsAsText",
          "#separator:tab\n#html:false\ncat\t<b>кошка</b>/кот\n",
          {"cat"},
