@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  libxtst-dev
   xvfb xauth xdotool x11-utils openbox xclip
   clang libclang-rt-14-dev
   # the icons, the installed desktop files and the Debian package
