@@ -148,7 +148,8 @@ void View::ScaleSmooth(const Image& scene, const Rect& area) {
         const int slot = rowOf_[0] == keep ? 1 : 0;
         std::vector<Pixel>& out = across_[slot];
         out.resize(width);
-        ScaleAcross(out.data(), scene.Row(row), index, next, weight, width);
+        ScaleAcross(out.data(), scene.Row(row), static_cast<size_t>(scene.width), index, next,
+                    weight, width);
         rowOf_[slot] = row;
         return out.data();
     };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "scale_rows.h"
@@ -46,6 +47,30 @@ TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
     LayKeyedRow(frame.data(), cell.data(), cell.size());
     for (size_t i = 0; i < cell.size(); ++i) {
         EXPECT_EQ(frame[i], cell[i] != 0 ? cell[i] : 0xFF010203u) << i;
+    }
+}
+
+TEST(ScaleRows, TheWidePassAcrossInterpolatesAsThePlainOneDoes) {
+    std::mt19937 random(7);
+    std::vector<Pixel> source(300);
+    for (Pixel& p : source) p = random();
+    // Enlarging (neighbours close together), shrinking (spread wide), and lengths off the vector.
+    for (double step : {0.37, 0.5, 1.0, 2.6}) {
+        for (size_t count : {size_t{7}, size_t{8}, size_t{101}}) {
+            std::vector<int32_t> index(count), next(count);
+            std::vector<uint16_t> weight(count);
+            for (size_t i = 0; i < count; ++i) {
+                index[i] = static_cast<int32_t>(i * step);
+                next[i] = index[i] + 1;
+                weight[i] = static_cast<uint16_t>(1 + random() % 127);
+            }
+            std::vector<Pixel> wide(count), plain(count);
+            ScaleAcross(wide.data(), source.data(), source.size(), index.data(), next.data(),
+                        weight.data(), count, ScalePath::Best);
+            ScaleAcross(plain.data(), source.data(), source.size(), index.data(), next.data(),
+                        weight.data(), count, ScalePath::Plain);
+            EXPECT_EQ(wide, plain) << step << " " << count;
+        }
     }
 }
 
