@@ -25,14 +25,15 @@ double Median(std::vector<double> samples) {
 
 namespace {
 
-// Keeps the median Google Benchmark computes over the repetitions, and prints nothing: ./bench
-// prints its own lines.
+// Keeps the median Google Benchmark computes over the repetitions (or the one run, when there
+// is one: no statistics are made of it), and prints nothing: ./bench prints its own lines.
 class MedianReporter : public benchmark::BenchmarkReporter {
   public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || run.run_type == Run::RT_Iteration) {
                 seconds = run.GetAdjustedRealTime() / 1e9;
             }
         }
@@ -60,7 +61,7 @@ double MedianSeconds(size_t repetitions, const std::function<void()>& run,
         ->Unit(benchmark::kNanosecond)
         ->Iterations(1)
         ->Repetitions(static_cast<int>(repetitions))
-        ->ReportAggregatesOnly(true);
+        ->ReportAggregatesOnly(repetitions > 1);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::ClearRegisteredBenchmarks();

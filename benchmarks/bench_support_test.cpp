@@ -34,6 +34,9 @@ TEST(BenchReport, MedianSecondsLeavesThePreparationOut) {
     EXPECT_EQ(ran, 5);
     EXPECT_EQ(prepared, 5);
     EXPECT_LT(seconds, 0.02);
+    // One repetition has no statistics: its own time is the median.
+    EXPECT_GE(MedianSeconds(1, [] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }),
+              0.005);
 }
 
 TEST(BenchReport, MedianOfOddAndEvenCounts) {
