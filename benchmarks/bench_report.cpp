@@ -1,5 +1,7 @@
 #include "bench_report.h"
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <thread>
@@ -21,17 +23,49 @@ double Median(std::vector<double> samples) {
     return (lower + upper) / 2;
 }
 
+namespace {
+
+// Keeps the median Google Benchmark computes over the repetitions (or the one run, when there
+// is one: no statistics are made of it), and prints nothing: ./bench prints its own lines.
+class MedianReporter : public benchmark::BenchmarkReporter {
+  public:
+    bool ReportContext(const Context&) override { return true; }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || run.run_type == Run::RT_Iteration) {
+                seconds = run.GetAdjustedRealTime() / 1e9;
+            }
+        }
+    }
+    double seconds = 0;
+};
+
+}  // namespace
+
 double MedianSeconds(size_t repetitions, const std::function<void()>& run,
                      const std::function<void()>& prepare) {
-    std::vector<double> samples;
-    samples.reserve(repetitions);
-    for (size_t i = 0; i < repetitions; ++i) {
-        if (prepare) prepare();
-        const double start = Now();
-        run();
-        samples.push_back(Now() - start);
-    }
-    return Median(std::move(samples));
+    if (repetitions == 0) return 0;
+    benchmark::ClearRegisteredBenchmarks();
+    // One call an iteration, timed here so that `prepare` stays outside the figure.
+    benchmark::RegisterBenchmark("figure",
+                                 [&](benchmark::State& state) {
+                                     for (auto _ : state) {
+                                         if (prepare) prepare();
+                                         const double start = Now();
+                                         run();
+                                         state.SetIterationTime(Now() - start);
+                                     }
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kNanosecond)
+        ->Iterations(1)
+        ->Repetitions(static_cast<int>(repetitions))
+        ->ReportAggregatesOnly(repetitions > 1);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::ClearRegisteredBenchmarks();
+    return reporter.seconds;
 }
 
 std::vector<double> LeastOfRounds(int rounds, std::chrono::milliseconds pause,
@@ -51,16 +85,26 @@ std::vector<double> LeastOfRounds(int rounds, std::chrono::milliseconds pause,
 std::string FormatFigure(const Figure& figure) {
     const double ratio = figure.floor > 0 ? figure.value / figure.floor : 0;
     char line[512];
-    std::snprintf(line, sizeof line,
-                  "bench %s: %.4g %s vs floor %.4g %s = ratio %.2f (target <= %g)",
+    std::snprintf(line, sizeof line, "bench %s: %.4g %s vs floor %.4g %s = ratio %.2f ",
                   figure.name.c_str(), figure.value, figure.unit.c_str(), figure.floor,
-                  figure.unit.c_str(), ratio, figure.target);
-    return line;
+                  figure.unit.c_str(), ratio);
+    char target[64];
+    if (figure.information) {
+        std::snprintf(target, sizeof target, "(information)");
+    } else {
+        std::snprintf(target, sizeof target, "(target <= %g)", figure.target);
+    }
+    return std::string(line) + target;
 }
 
 void PrintFigure(const Figure& figure) {
     std::printf("%s\n", FormatFigure(figure).c_str());
     std::fflush(stdout);
+}
+
+void PrintInformation(const std::string& name, double value, double floor,
+                      const std::string& unit) {
+    PrintFigure({name, value, floor, unit, 0, true});
 }
 
 void KeepAlive(const void* pointer) { asm volatile("" : : "g"(pointer) : "memory"); }

@@ -14,8 +14,9 @@ double Now();
 // The median of the samples (the mean of the middle two for an even count); 0 for none.
 double Median(std::vector<double> samples);
 
-// Times `run` `repetitions` times, one sample per call, and returns the median in seconds.
-// `prepare`, when given, runs before each timed call and is not timed.
+// Times `run` `repetitions` times with Google Benchmark, one repetition of one call each, and
+// returns the median of the calls in seconds. `prepare`, when given, runs before each timed call
+// and is not timed.
 double MedianSeconds(size_t repetitions, const std::function<void()>& run,
                      const std::function<void()>& prepare = {});
 
@@ -28,15 +29,20 @@ std::vector<double> LeastOfRounds(int rounds, std::chrono::milliseconds pause,
 
 // One figure beside its floor, both in `unit`, as the line ./bench prints:
 //   bench NAME: VALUE UNIT vs floor VALUE UNIT = ratio R (target <= T)
+// or, for a figure kept for information only, with no target:
+//   bench NAME: VALUE UNIT vs floor VALUE UNIT = ratio R (information)
 struct Figure {
     std::string name;
     double value = 0;
     double floor = 0;
     std::string unit;
     double target = 0;
+    bool information = false;
 };
 std::string FormatFigure(const Figure& figure);
 void PrintFigure(const Figure& figure);
+// PrintFigure of a figure without a target.
+void PrintInformation(const std::string& name, double value, double floor, const std::string& unit);
 
 // Keeps the compiler from dropping a computation whose result is otherwise unused.
 void KeepAlive(const void* pointer);

@@ -18,6 +18,25 @@ TEST(BenchReport, FigureLineHasTheFixedForm) {
               "bench frame: 120.5 us vs floor 40 us = ratio 3.01 (target <= 2)");
     EXPECT_EQ(FormatFigure({"startup", 55.55, 22.2, "ms", 2}),
               "bench startup: 55.55 ms vs floor 22.2 ms = ratio 2.50 (target <= 2)");
+    EXPECT_EQ(FormatFigure({"review", 12, 4, "ms", 0, true}),
+              "bench review: 12 ms vs floor 4 ms = ratio 3.00 (information)");
+}
+
+TEST(BenchReport, MedianSecondsLeavesThePreparationOut) {
+    int prepared = 0;
+    int ran = 0;
+    const double seconds = MedianSeconds(
+        5, [&] { ++ran; },
+        [&] {
+            ++prepared;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        });
+    EXPECT_EQ(ran, 5);
+    EXPECT_EQ(prepared, 5);
+    EXPECT_LT(seconds, 0.02);
+    // One repetition has no statistics: its own time is the median.
+    EXPECT_GE(MedianSeconds(1, [] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }),
+              0.005);
 }
 
 TEST(BenchReport, MedianOfOddAndEvenCounts) {

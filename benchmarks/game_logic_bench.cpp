@@ -97,7 +97,7 @@ void BenchMove(const std::vector<std::string>& words) {
                 ys = startY;
             }
         });
-    PrintFigure({"move", move * 1e6, floor * 1e6, "us", 2});
+    PrintInformation("move", move * 1e6, floor * 1e6, "us");
 }
 
 void BenchSpawn(const std::vector<std::string>& words) {
@@ -135,7 +135,7 @@ void BenchSpawn(const std::vector<std::string>& words) {
         }
         KeepAlive(&found);
     });
-    PrintFigure({"spawn", spawn * 1e6, floor * 1e6, "us", 2});
+    PrintInformation("spawn", spawn * 1e6, floor * 1e6, "us");
 }
 
 // The whole file in memory and nothing more: one buffer of its size, read().
@@ -166,12 +166,10 @@ size_t ReadAndCountLines(const std::string& path) {
 }
 
 // The game's load of one dictionary file: read, decoded, split into lines.
-double LoadSeconds(const std::string& path, size_t& lines) {
-    const double start = Now();
+size_t LoadLines(const std::string& path) {
     StringList list;
     list.SetText(ReadDictionaryFile(path));
-    lines = list.Count();
-    return Now() - start;
+    return list.Count();
 }
 
 bool BenchDictionary() {
@@ -188,23 +186,19 @@ bool BenchDictionary() {
         std::ofstream(utf8Path, std::ios::binary) << Cp1251ToUtf8(cp1251);
     }
     constexpr size_t kLoads = 31;
-    std::vector<double> loads, utf8Loads, reads;
     size_t lines = 0;
     size_t utf8Lines = 0;
-    for (size_t i = 0; i < kLoads; ++i) {
-        loads.push_back(LoadSeconds(path, lines));
-        utf8Loads.push_back(LoadSeconds(utf8Path, utf8Lines));
-        const double start = Now();
-        if (ReadAndCountLines(path) != kDictionaryLines) return false;
-        reads.push_back(Now() - start);
-    }
-    if (lines != kDictionaryLines || utf8Lines != kDictionaryLines) {
-        std::fprintf(stderr, "dictionary: %zu and %zu lines loaded, %zu written\n", lines,
-                     utf8Lines, kDictionaryLines);
+    size_t counted = 0;
+    const double load = MedianSeconds(kLoads, [&] { lines = LoadLines(path); });
+    const double utf8Load = MedianSeconds(kLoads, [&] { utf8Lines = LoadLines(utf8Path); });
+    const double read = MedianSeconds(kLoads, [&] { counted = ReadAndCountLines(path); });
+    if (lines != kDictionaryLines || utf8Lines != kDictionaryLines || counted != kDictionaryLines) {
+        std::fprintf(stderr, "dictionary: %zu and %zu lines loaded, %zu counted, %zu written\n",
+                     lines, utf8Lines, counted, kDictionaryLines);
         return false;
     }
-    PrintFigure({"dictionary", Median(loads) * 1e3, Median(reads) * 1e3, "ms", 3});
-    PrintFigure({"dictionary-utf8", Median(utf8Loads) * 1e3, Median(loads) * 1e3, "ms", 1.5});
+    PrintInformation("dictionary", load * 1e3, read * 1e3, "ms");
+    PrintInformation("dictionary-utf8", utf8Load * 1e3, load * 1e3, "ms");
     return true;
 }
 

@@ -78,6 +78,6 @@ int main() {
             MedianSeconds(kRepetitions, [&] { Import(input, dir.File("words"), folder); }),
             MedianSeconds(kRepetitions, [&] { ConvertWithIcu(input, cp1251); })};
     });
-    PrintFigure({"import", least[0] * 1e3, least[1] * 1e3, "ms", 3});
+    PrintInformation("import", least[0] * 1e3, least[1] * 1e3, "ms");
     return 0;
 }

@@ -1,8 +1,11 @@
 // The real game under an X server of the benchmark's own: how long zarnik takes to show its
 // first frame, against a minimal Qt window; how much of one core it and the X server use while
-// it is played, in its own size and maximised; and how much memory it takes, against the
-// minimal Qt window's.
+// it is played, in its own size and maximised; how much memory it takes, against the minimal
+// Qt window playing the same music; and how long a shot takes from the release of Enter to its
+// picture on the X server.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +20,7 @@
 #include "bmp_image.h"
 #include "child_process.h"
 #include "floor_window.h"
+#include "latency_scene.h"
 #include "temp_dir.h"
 #include "x11_watch.h"
 #include "xvfb_server.h"
@@ -35,6 +39,16 @@ constexpr double kAnswerPeriod = 2.2;
 constexpr int kPatchX = 16;
 constexpr int kPatchY = 16;
 constexpr int kPatchSide = 24;
+// The panel the engine draws into, at the main window's top-left corner.
+constexpr int kPanelWidth = 802;
+constexpr int kPanelHeight = 511;
+constexpr int kShots = 50;
+// Enough for fifty shots at the pace monsters come, with games lost on the way.
+constexpr double kLatencySeconds = 300;
+// A shot's picture later than this is not waited for: the answer shot nothing.
+constexpr double kShotWait = 0.3;
+// The music the memory floor plays, as the game does.
+const char* const kMusic = "data/music.mp3";
 // A common player's screen; maximised, the window takes all of it (there is no window manager).
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
@@ -223,17 +237,18 @@ std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting, pid_t serv
     return play;
 }
 
-// The minimal Qt window's peak resident memory, once it shows its colour.
+// The minimal Qt window's peak resident memory, once it shows its colour and has played the
+// game's music for a few seconds.
 std::optional<double> FloorPeakKiB(X11Watch& watch, const Setting& setting,
                                    const std::string& floorProgram) {
-    ChildProcess floor(setting.folder, floorProgram, setting.environment);
+    ChildProcess floor(setting.folder, floorProgram, setting.environment, {kMusic});
     const std::vector<uint32_t> filled(kPatchSide * kPatchSide, kFloorWindowColour);
     const bool shown = WaitFor(kStartupTimeout, [&] {
         std::optional<Window> window = watch.FindWindow(kFloorWindowTitle);
         return window && watch.Pixels(*window, kPatchX, kPatchY, kPatchSide, kPatchSide) == filled;
     });
-    std::this_thread::sleep_for(1s);
-    std::optional<double> peak = floor.PeakKiB();
+    std::this_thread::sleep_for(5s);
+    std::optional<double> peak = floor.Running() ? floor.PeakKiB() : std::nullopt;
     floor.Kill();
     WaitFor(10, [&] { return !watch.FindWindow(kFloorWindowTitle); });
     return shown ? peak : std::nullopt;
@@ -265,13 +280,163 @@ bool BenchPlay(X11Watch& watch, const Setting& setting, pid_t server,
     const std::optional<Play> small = PlayFor30Seconds(watch, setting, server, false);
     if (small) PrintShare("cpu-share", *small, 1.5);
     const std::optional<Play> large = PlayFor30Seconds(watch, setting, server, true);
-    if (large) PrintShare("cpu-share-hd", *large, 3);
+    if (large) PrintShare("cpu-share-hd", *large, 2);
     const std::optional<double> floor = FloorPeakKiB(watch, setting, floorProgram);
-    if (small && floor) PrintFigure({"rss", small->peakKiB / 1024, *floor / 1024, "MiB", 1.5});
+    if (small && floor) PrintFigure({"rss", small->peakKiB / 1024, *floor / 1024, "MiB", 1.3});
+    if (!floor) std::fprintf(stderr, "rss: the floor window did not play %s\n", kMusic);
     return small && large && floor;
 }
 
-int Run(const std::string& gameFolder, const std::string& floorProgram) {
+// The corpse pixels the panel shows; nothing when it cannot be read.
+std::optional<size_t> CorpsePixels(X11Watch& watch, Window main) {
+    return watch.CountColour(main, kPanelWidth, kPanelHeight, kCorpseColour);
+}
+
+// The pixels of walking monsters the panel shows.
+size_t WalkingPixels(X11Watch& watch, Window main) {
+    return watch.CountColour(main, kPanelWidth, kPanelHeight, kWalkingColour).value_or(0);
+}
+
+// Whether most of a monster shows on the panel (its word may cover its top rows): most often
+// the oldest, the one an answer shoots.
+bool MonsterInside(X11Watch& watch, Window main) {
+    return WalkingPixels(watch, main) >= size_t{kMarkerSide * kMarkerSide * 3 / 4};
+}
+
+// A quarter of a monster or corpse: more than walking and hiding change in a few frames.
+constexpr size_t kMarkerSeen = kMarkerSide * kMarkerSide / 4;
+
+struct Shot {
+    bool hit = false;               // the answer shot a monster (the caption counted it)
+    bool inSight = true;            // and that monster was on the panel
+    std::optional<double> seconds;  // from the release of Enter to the corpse on the server
+};
+
+// Types the answer, presses Enter, and releases it: the game answers on the release. Looks at
+// the panel every millisecond until a new corpse shows.
+Shot ShootWith(X11Watch& watch, Window main, const char* answer) {
+    Shot shot;
+    const int before = WordsShot(watch.Title(main));
+    Type(main, answer);
+    watch.FakeKey("Return", true);
+    std::this_thread::sleep_for(30ms);
+    const std::optional<size_t> corpses = CorpsePixels(watch, main);
+    const size_t walking = WalkingPixels(watch, main);
+    if (!corpses) return shot;
+    const double released = Now();
+    watch.FakeKey("Return", false);
+    // Monsters walking over corpses hide a few of their pixels a frame; a new corpse adds a
+    // square, most of it in sight.
+    const size_t seen = *corpses + kMarkerSeen;
+    WaitFor(
+        kShotWait,
+        [&] {
+            const std::optional<size_t> now = CorpsePixels(watch, main);
+            if (!now || *now < seen) return false;
+            shot.seconds = Now() - released;
+            return true;
+        },
+        1ms);
+    // The caption is set with the shot, before its picture is drawn.
+    shot.hit = WaitFor(
+        shot.seconds ? kShotWait : 0.05, [&] { return WordsShot(watch.Title(main)) > before; },
+        5ms);
+    // The oldest monster the answer fits may not have walked into the field yet: then no
+    // walking pixels went, and the shot has no picture to wait for.
+    if (!shot.seconds) shot.inSight = WalkingPixels(watch, main) + kMarkerSeen <= walking;
+    return shot;
+}
+
+// The nearest-rank percentile of the samples.
+double Percentile(std::vector<double> samples, double fraction) {
+    if (samples.empty()) return 0;
+    std::sort(samples.begin(), samples.end());
+    const auto rank =
+        static_cast<size_t>(std::ceil(fraction * static_cast<double>(samples.size())));
+    return samples[std::clamp<size_t>(rank, 1, samples.size()) - 1];
+}
+
+// Fifty shots of a game whose monsters die into squares of the corpse colour.
+bool BenchLatency(X11Watch& watch, const Setting& setting) {
+    if (!WriteLatencyMonsters(setting.folder)) {
+        std::fprintf(stderr, "latency: cannot write the marker monsters\n");
+        return false;
+    }
+    ChildProcess game(setting.folder, "./zarnik", setting.environment);
+    std::optional<Window> dialog;
+    std::optional<Window> main;
+    if (!WaitFor(kStartupTimeout,
+                 [&] { return (dialog = watch.FindWindow(kDictionaryTitle)).has_value(); })) {
+        std::fprintf(stderr, "latency: zarnik showed no dictionary dialog\n");
+        return false;
+    }
+    Keys(*dialog, {"Down", "Return"});
+    if (!WaitFor(10, [&] {
+            return !watch.FindWindow(kDictionaryTitle) && (main = watch.FindWindow(kGameTitle));
+        })) {
+        std::fprintf(stderr, "latency: zarnik showed no game\n");
+        return false;
+    }
+    if (CorpsePixels(watch, main.value()) != size_t{0}) {
+        std::fprintf(stderr,
+                     "latency: the panel cannot be read or already shows the corpse colour\n");
+        return false;
+    }
+    // A shot whose corpse did not show within kShotWait counts as that long.
+    std::vector<double> samples;
+    int unseen = 0;
+    int outOfSight = 0;
+    const double deadline = Now() + kLatencySeconds;
+    while (samples.size() < kShots && Now() < deadline && game.Running()) {
+        if (std::optional<Window> list = watch.FindWindow(kUntranslatedTitle)) {
+            watch.Close(*list);
+            continue;
+        }
+        if (std::optional<Window> again = watch.FindWindow(kDictionaryTitle)) {
+            Keys(*again, {"Return"});
+            std::this_thread::sleep_for(500ms);
+            continue;
+        }
+        if (!WaitFor(
+                1, [&] { return MonsterInside(watch, *main); }, 50ms)) {
+            continue;
+        }
+        bool hit = false;
+        for (const char* vowel : {"о", "а", "е", "и"}) {
+            const Shot shot = ShootWith(watch, *main, vowel);
+            if (!shot.hit) continue;
+            hit = true;
+            if (!shot.inSight) {
+                ++outOfSight;
+                break;
+            }
+            samples.push_back(shot.seconds.value_or(kShotWait));
+            if (!shot.seconds) ++unseen;
+            break;
+        }
+        // Nothing to shoot: wait for the next monster.
+        if (!hit) std::this_thread::sleep_for(300ms);
+    }
+    if (samples.size() < kShots) {
+        std::fprintf(stderr, "latency: %zu shots (%d not seen, %d out of sight), then %s\n",
+                     samples.size(), unseen, outOfSight,
+                     game.Running() ? "the time was up" : "zarnik ended");
+        return false;
+    }
+    std::printf(
+        "bench latency: 95th percentile %.1f ms, median %.1f ms over %d shots "
+        "(target <= 16)\n",
+        Percentile(samples, 0.95) * 1e3, Median(samples) * 1e3, kShots);
+    std::printf(
+        "  (%d of them showed no corpse within %.0f ms and count as that; %d more shots "
+        "hit monsters outside the panel)\n",
+        unseen, kShotWait * 1e3, outOfSight);
+    std::fflush(stdout);
+    return true;
+}
+
+// `only`, when not empty, names the one group of figures to measure: startup, play or latency.
+int Run(const std::string& gameFolder, const std::string& floorProgram, const std::string& only) {
     test::XvfbServer server(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24});
     if (!server.Running()) {
         std::fprintf(stderr, "play_bench: %s\n", server.Error().c_str());
@@ -296,9 +461,12 @@ int Run(const std::string& gameFolder, const std::string& floorProgram) {
                      server.Name().c_str());
         return 1;
     }
-    const bool started = BenchStartup(watch, setting, floorProgram);
-    const bool played = BenchPlay(watch, setting, server.Pid(), floorProgram);
-    return started && played ? 0 : 1;
+    auto wanted = [&](const char* group) { return only.empty() || only == group; };
+    const bool started = !wanted("startup") || BenchStartup(watch, setting, floorProgram);
+    const bool played = !wanted("play") || BenchPlay(watch, setting, server.Pid(), floorProgram);
+    // Last: it replaces the monsters of the copied folder.
+    const bool answered = !wanted("latency") || BenchLatency(watch, setting);
+    return started && played && answered ? 0 : 1;
 }
 
 }  // namespace
@@ -308,5 +476,6 @@ int main(int argc, char** argv) {
     // Programs start in the copied game folder: the floor program is named by an absolute path.
     const std::string floorProgram = argc > 2 ? argv[2] : LEXO_BENCH_FLOOR_WINDOW;
     return lexo::bench::Run(argc > 1 ? argv[1] : LEXO_BENCH_GAME_DIR,
-                            std::filesystem::absolute(floorProgram).string());
+                            std::filesystem::absolute(floorProgram).string(),
+                            argc > 3 ? argv[3] : "");
 }

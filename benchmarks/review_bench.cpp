@@ -90,6 +90,6 @@ int main() {
             MedianSeconds(kRepetitions, [&] { Review(input, dir.File("review")); }),
             MedianSeconds(kRepetitions, [&] { ParseWithJsonAlone(input); })};
     });
-    PrintFigure({"review", least[0] * 1e3, least[1] * 1e3, "ms", 2});
+    PrintInformation("review", least[0] * 1e3, least[1] * 1e3, "ms");
     return 0;
 }

@@ -1,6 +1,11 @@
 #include "x11_watch.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <X11/extensions/XTest.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 
 #include <utility>
 
@@ -13,12 +18,55 @@ int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
+// An image of the default visual in a shared memory segment, for reading windows back.
+struct X11Watch::SharedImage {
+    Display* display = nullptr;
+    XImage* image = nullptr;
+    XShmSegmentInfo segment{};
+
+    SharedImage(Display* d, int width, int height) : display(d) {
+        const int screen = DefaultScreen(display);
+        image =
+            XShmCreateImage(display, DefaultVisual(display, screen),
+                            static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, nullptr,
+                            &segment, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        if (image == nullptr) return;
+        segment.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * height,
+                               IPC_CREAT | 0600);
+        void* address = segment.shmid >= 0 ? shmat(segment.shmid, nullptr, 0) : nullptr;
+        if (segment.shmid >= 0) shmctl(segment.shmid, IPC_RMID, nullptr);
+        if (address == nullptr || address == reinterpret_cast<void*>(-1) ||
+            !XShmAttach(display, &segment)) {
+            if (address != nullptr && address != reinterpret_cast<void*>(-1)) shmdt(address);
+            XDestroyImage(image);
+            image = nullptr;
+            return;
+        }
+        segment.shmaddr = image->data = static_cast<char*>(address);
+        XSync(display, False);
+    }
+    ~SharedImage() {
+        if (image == nullptr) return;
+        XShmDetach(display, &segment);
+        XSync(display, False);
+        XDestroyImage(image);
+        shmdt(segment.shmaddr);
+    }
+    SharedImage(const SharedImage&) = delete;
+    SharedImage& operator=(const SharedImage&) = delete;
+
+    bool Fits(int width, int height) const {
+        return image != nullptr && image->width == width && image->height == height;
+    }
+};
+
 X11Watch::X11Watch(const std::string& display) {
     XSetErrorHandler(IgnoreXErrors);
     display_ = XOpenDisplay(display.c_str());
 }
 
 X11Watch::~X11Watch() {
+    shared_.reset();
     if (display_ != nullptr) XCloseDisplay(display_);
 }
 
@@ -60,6 +108,35 @@ std::optional<std::vector<uint32_t>> X11Watch::Pixels(Window window, int x, int 
     std::optional<test::RgbImage> picture = test::ReadPixels(display_, window, x, y, width, height);
     if (!picture) return std::nullopt;
     return std::move(picture->pixels);
+}
+
+std::optional<size_t> X11Watch::CountColour(Window window, int width, int height, uint32_t colour) {
+    if (!shared_ || !shared_->Fits(width, height)) {
+        shared_.reset();
+        shared_ = std::make_unique<SharedImage>(display_, width, height);
+    }
+    XImage* image = shared_->image;
+    if (image == nullptr || image->bits_per_pixel != 32 || image->red_mask != 0xFF0000 ||
+        image->green_mask != 0xFF00 || image->blue_mask != 0xFF) {
+        return std::nullopt;
+    }
+    if (!XShmGetImage(display_, window, image, 0, 0, AllPlanes)) return std::nullopt;
+    size_t count = 0;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            image->data + static_cast<size_t>(y) * image->bytes_per_line);
+        for (int x = 0; x < width; ++x) count += (row[x] & 0xFFFFFF) == colour;
+    }
+    return count;
+}
+
+bool X11Watch::FakeKey(const char* keysym, bool pressed) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym));
+    if (code == 0 || !XTestFakeKeyEvent(display_, code, pressed ? True : False, CurrentTime)) {
+        return false;
+    }
+    XFlush(display_);
+    return true;
 }
 
 }  // namespace lexo::bench

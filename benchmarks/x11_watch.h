@@ -2,7 +2,9 @@
 
 #include <X11/Xlib.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,8 +33,19 @@ class X11Watch {
     // window cannot be read (not mapped, gone).
     std::optional<std::vector<uint32_t>> Pixels(Window window, int x, int y, int width, int height);
 
+    // How many pixels of the window's [0, width) x [0, height) are exactly `colour` (0xRRGGBB).
+    // Read through shared memory, fast enough to look every millisecond; nothing when the window
+    // cannot be read or its pixels are not 32-bit 0xRRGGBB words.
+    std::optional<size_t> CountColour(Window window, int width, int height, uint32_t colour);
+
+    // Presses or releases a key (a keysym name: "Return") through XTest, as the keyboard would;
+    // the window with the focus gets it. The event is sent at once.
+    bool FakeKey(const char* keysym, bool pressed);
+
   private:
+    struct SharedImage;
     Display* display_ = nullptr;
+    std::unique_ptr<SharedImage> shared_;
 };
 
 }  // namespace lexo::bench

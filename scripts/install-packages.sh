@@ -19,6 +19,7 @@ packages=(
   xdg-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  libxtst-dev
   xvfb xauth xdotool x11-utils openbox xclip
   chromium
   clang libclang-rt-14-dev

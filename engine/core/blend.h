@@ -20,21 +20,11 @@ Pixel Over(Pixel p, Pixel d);
 // p laid over an opaque frame pixel: Over(p, d), opaque.
 inline Pixel BlendPremultiplied(Pixel p, Pixel d) { return Over(p, d) | kOpaque; }
 
-// The widest version the processor runs, the one every x86-64 processor runs, or the plain one
-// (which the wide ones must equal).
-enum class BlendPath { Best, Portable, Plain };
-
 // BlendPremultiplied over `count` frame pixels: dst[i] = BlendPremultiplied(src[i], dst[i]).
-// Only dst[0 ... count) is read and written.
-void BlendRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = BlendPath::Best);
+void BlendRow(Pixel* dst, const Pixel* src, size_t count);
 
 // Copies the opaque pixels of src over dst[0 ... count), leaving dst where src is keyed out:
-// A is 255 or 0 in every src pixel. Only dst[0 ... count) is read and written.
-void LayKeyedRow(Pixel* dst, const Pixel* src, size_t count, BlendPath path = BlendPath::Best);
-
-// The best versions of the two, picked once for a draw that lays many rows.
-using RowFunction = void (*)(Pixel* dst, const Pixel* src, size_t count);
-RowFunction BestBlendRow();
-RowFunction BestKeyedRow();
+// A is 255 or 0 in every src pixel.
+void LayKeyedRow(Pixel* dst, const Pixel* src, size_t count);
 
 }  // namespace lexo

@@ -68,16 +68,13 @@ size_t StartArea(const LaidList& list, const std::vector<size_t>& covers, Image&
 
 using Blit = std::variant<CellBlit, TextBlit>;
 
-// Built in place: a blit built elsewhere and copied in is read back before all its parts are
-// stored, which stalls.
-void AddBlit(std::vector<Blit>& blits, const DrawCommand& command) {
+Blit MakeBlit(const DrawCommand& command) {
     if (command.kind == DrawCommand::Kind::Cell) {
-        blits.emplace_back(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
-                           command.spans.get());
-        return;
+        return Blit(std::in_place_type<CellBlit>, *command.texture, command.cell, command.at,
+                    command.spans.get());
     }
-    blits.emplace_back(std::in_place_type<TextBlit>, *command.font, command.x, command.y,
-                       command.glyphs, command.style, command.image.get());
+    return Blit(std::in_place_type<TextBlit>, *command.font, command.x, command.y, command.glyphs,
+                command.style, command.image.get());
 }
 
 // What painting a list lays, in list order: each draw that shows somewhere, and the pieces of
@@ -257,24 +254,21 @@ PaintPlan PlanPainting(const LaidList& list, Image& canvas, std::span<const Rect
                                              [&](const Rect& r) { return r.x1 <= bounds.x0; });
             for (; area != areas.begin() + *band && area->x0 < bounds.x1; ++area) {
                 if (start[area - areas.begin()] > i) continue;
-                // Made in place, as blits are.
-                Rect& piece = plan.pieces.emplace_back(bounds.Intersect(*area));
-                if (piece.Empty()) {
-                    plan.pieces.pop_back();
-                    continue;
-                }
+                const Rect piece = bounds.Intersect(*area);
+                if (piece.Empty()) continue;
                 // The same columns as the piece just above it in the band before: one piece.
-                const size_t count = plan.pieces.size();
-                if (count - firstPiece < 2) continue;
-                Rect& above = plan.pieces[count - 2];
-                if (above.x0 == piece.x0 && above.x1 == piece.x1 && above.y1 == piece.y0) {
-                    above.y1 = piece.y1;
-                    plan.pieces.pop_back();
+                if (plan.pieces.size() > firstPiece) {
+                    Rect& above = plan.pieces.back();
+                    if (above.x0 == piece.x0 && above.x1 == piece.x1 && above.y1 == piece.y0) {
+                        above.y1 = piece.y1;
+                        continue;
+                    }
                 }
+                plan.pieces.push_back(piece);
             }
         }
         if (plan.pieces.size() == firstPiece) continue;
-        AddBlit(plan.blits, list[i]);
+        plan.blits.push_back(MakeBlit(list[i]));
         plan.piecesEnd.push_back(plan.pieces.size());
     }
     return plan;

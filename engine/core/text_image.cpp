@@ -50,7 +50,7 @@ void TextImage::Compose(const DftFont& font, std::span<const uint16_t> glyphs,
 
 void TextImage::Draw(Image& canvas, const Rect& clip, int64_t x, int64_t y) const {
     if (box_.Empty()) return;
-    rows_.Lay(canvas, clip, x + box_.x0, y + box_.y0, BestBlendRow());
+    rows_.Lay(canvas, clip, x + box_.x0, y + box_.y0, BlendRow);
 }
 
 }  // namespace lexo

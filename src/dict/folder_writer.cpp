@@ -38,8 +38,6 @@ class OpenFile {
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
 
-    // Writes the bytes and starts their way to the disk without waiting for it, so that the
-    // files of a folder travel together and Sync finds most of the work done.
     void Write(const std::string& bytes) {
         size_t written = 0;
         while (written < bytes.size()) {
@@ -48,7 +46,6 @@ class OpenFile {
             if (n < 0) Fail(path_, "cannot write", errno);
             written += static_cast<size_t>(n);
         }
-        ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
     }
 
     // Returns once the bytes are on the disk. A pipe or a terminal (--out /dev/stdout) has no

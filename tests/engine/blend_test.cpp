@@ -1,11 +1,10 @@
 // Laying premultiplied pixels over the frame: every channel rounds as p + d * (255 - A) / 255
-// does, and the wide row versions lay exactly what the plain one lays, only where asked.
+// does.
 
 #include "blend.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -41,63 +40,20 @@ TEST(Blend, OverComposesTranslucentLayers) {
     EXPECT_EQ(Premultiplied(0x80FF40, 255), 0xFF80FF40u);
 }
 
-using RowOperation = void (*)(Pixel*, const Pixel*, size_t, BlendPath);
-
-// Rows of every length up to several vectors, from sources at different alignments: each
-// version lays what the plain one lays, and nothing outside the row.
-void ExpectEveryVersionLaysAlike(RowOperation lay, const std::function<Pixel()>& source) {
-    std::mt19937 random(7);
-    constexpr size_t kGuard = 9;
-    constexpr Pixel kUntouched = 0x12345678;
-    for (size_t count = 0; count <= 70; ++count) {
-        for (size_t offset = 0; offset < 3; ++offset) {
-            std::vector<Pixel> src(offset + count);
-            for (Pixel& p : src) p = source();
-            std::vector<Pixel> frame(kGuard + count + kGuard, kUntouched);
-            for (size_t i = 0; i < count; ++i) frame[kGuard + i] = kOpaque | random();
-            std::vector<Pixel> plain = frame;
-            lay(plain.data() + kGuard, src.data() + offset, count, BlendPath::Plain);
-            for (size_t i = 0; i < kGuard; ++i) {
-                ASSERT_EQ(plain[i], kUntouched) << count << " pixels";
-                ASSERT_EQ(plain[kGuard + count + i], kUntouched) << count << " pixels";
-            }
-            for (BlendPath path : {BlendPath::Best, BlendPath::Portable}) {
-                std::vector<Pixel> laid = frame;
-                lay(laid.data() + kGuard, src.data() + offset, count, path);
-                ASSERT_EQ(laid, plain) << count << " pixels, path " << static_cast<int>(path);
-            }
-        }
-    }
-}
-
-TEST(Blend, WideRowsLayWhatThePlainOneLaysAndNothingBeyond) {
-    std::mt19937 random(11);
-    ExpectEveryVersionLaysAlike(BlendRow, [&] {
-        const uint32_t a = random() % 4 == 0 ? 0 : random() % 4 == 0 ? 255 : random() % 256;
-        return Premultiplied(random(), a);
-    });
-    ExpectEveryVersionLaysAlike(LayKeyedRow,
-                                [&] { return random() % 3 == 0 ? Pixel{0} : kOpaque | random(); });
-}
-
 TEST(Blend, KeyedRowsCopyOpaquePixelsAndLeaveTheRest) {
     const std::vector<Pixel> cell = {0xFF102030, 0,          0, 0xFF405060, 0xFF708090,
                                      0,          0xFFA0B0C0, 0, 0,          0xFFFFFFFF};
-    for (BlendPath path : {BlendPath::Best, BlendPath::Portable, BlendPath::Plain}) {
-        std::vector<Pixel> frame(cell.size(), kOpaqueBlack | 0x010203);
-        LayKeyedRow(frame.data(), cell.data(), cell.size(), path);
-        for (size_t i = 0; i < cell.size(); ++i) {
-            EXPECT_EQ(frame[i], cell[i] != 0 ? cell[i] : 0xFF010203u) << i;
-        }
+    std::vector<Pixel> frame(cell.size(), kOpaqueBlack | 0x010203);
+    LayKeyedRow(frame.data(), cell.data(), cell.size());
+    for (size_t i = 0; i < cell.size(); ++i) {
+        EXPECT_EQ(frame[i], cell[i] != 0 ? cell[i] : 0xFF010203u) << i;
     }
 }
 
-TEST(ScaleRows, WideRowsInterpolateAsThePlainOnesDo) {
+TEST(ScaleRows, TheWidePassAcrossInterpolatesAsThePlainOneDoes) {
     std::mt19937 random(7);
-    std::vector<Pixel> source(300), top(500), bottom(500);
+    std::vector<Pixel> source(300);
     for (Pixel& p : source) p = random();
-    for (Pixel& p : top) p = random();
-    for (Pixel& p : bottom) p = random();
     // Enlarging (neighbours close together), shrinking (spread wide), and lengths off the vector.
     for (double step : {0.37, 0.5, 1.0, 2.6}) {
         for (size_t count : {size_t{7}, size_t{8}, size_t{101}}) {
@@ -110,15 +66,15 @@ TEST(ScaleRows, WideRowsInterpolateAsThePlainOnesDo) {
             }
             std::vector<Pixel> wide(count), plain(count);
             ScaleAcross(wide.data(), source.data(), source.size(), index.data(), next.data(),
-                        weight.data(), count, BlendPath::Best);
+                        weight.data(), count, ScalePath::Best);
             ScaleAcross(plain.data(), source.data(), source.size(), index.data(), next.data(),
-                        weight.data(), count, BlendPath::Plain);
+                        weight.data(), count, ScalePath::Plain);
             EXPECT_EQ(wide, plain) << step << " " << count;
-            BlendDown(wide.data(), top.data(), bottom.data(), weight[0], count, BlendPath::Best);
-            BlendDown(plain.data(), top.data(), bottom.data(), weight[0], count, BlendPath::Plain);
-            EXPECT_EQ(wide, plain) << count;
         }
     }
+}
+
+TEST(ScaleRows, LerpWeighsEveryChannel) {
     // Halfway between black and white on every channel; a pixel with itself is itself.
     EXPECT_EQ(Lerp(0x00000000, 0xFFFFFFFF, 64), 0x7F7F7F7Fu);
     EXPECT_EQ(Lerp(0x12345678, 0x12345678, 64), 0x12345678u);

@@ -120,7 +120,7 @@ void CellBlit::Draw(Image& canvas, const Rect& clip) const {
     std::optional<Clip> visible = ClipPlacement(clip, at_);
     if (!visible) return;
     if (spans_ != nullptr) {
-        spans_->Rows().Lay(canvas, clip, at_.x, at_.y, BestKeyedRow());
+        spans_->Rows().Lay(canvas, clip, at_.x, at_.y, LayKeyedRow);
     } else if (OneToOne(cell_, at_)) {
         CopyOpaqueRows(canvas, texture_.Picture(), cell_, *visible);
     } else {
