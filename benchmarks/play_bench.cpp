@@ -451,7 +451,10 @@ int Run(const std::string& gameFolder, const std::string& floorProgram, const st
                      {"XDG_RUNTIME_DIR", dir.Path()},
                      {"QT_QPA_PLATFORM", ""},
                      // The classic texts: the caption is read for the words shot.
-                     {"LEXODROME_LANGUAGE", "C"}}};
+                     {"LEXODROME_LANGUAGE", "C"},
+                     // The player's history is neither written nor read: a review of the
+                     // player's own missed words would otherwise top the dialog and be played.
+                     {"LEXODROME_HISTORY", "off"}}};
     std::error_code error;
     std::filesystem::copy(gameFolder, setting.folder, std::filesystem::copy_options::recursive,
                           error);
