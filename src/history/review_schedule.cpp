@@ -27,6 +27,7 @@ void ReviewScheduler::Play(const HistoryGame& game) {
         const auto found = dictionary->second.find(game.shot[i]);
         if (found == dictionary->second.end()) continue;
         ReviewWord& word = words_[found->second];
+        if (word.box + 1 == kMasteredBox) ++mastered_[word.dictionary];
         word.box = std::min(word.box + 1, kTopBox);
         word.lastDay = game.day;
         word.dueDay = DueDay(word);
@@ -41,6 +42,8 @@ void ReviewScheduler::Play(const HistoryGame& game) {
             keys_.emplace_back();
         }
         ReviewWord& word = words_[found->second];
+        size_t& mastered = mastered_[dictionary];
+        if (word.box >= kMasteredBox) --mastered;
         word.translation = missed.translation;
         word.box = 1;
         ++word.misses;
@@ -78,15 +81,6 @@ std::vector<ReviewWord> ScheduleReview(const std::vector<HistoryGame>& games, sy
     ReviewScheduler scheduler;
     for (const HistoryGame* game : InPlayOrder(games)) scheduler.Play(*game);
     return scheduler.Schedule(today, limit);
-}
-
-std::map<std::string, size_t> ReviewScheduler::MasteredByDictionary() const {
-    std::map<std::string, size_t> mastered;
-    for (const ReviewWord& word : words_) {
-        size_t& count = mastered[word.dictionary];
-        if (word.box >= kMasteredBox) ++count;
-    }
-    return mastered;
 }
 
 std::vector<MasteredAfterGame> MasteredOverGames(const std::vector<HistoryGame>& games) {

@@ -41,7 +41,7 @@ class ReviewScheduler {
                                      bool dueOnly = false) const;
 
     // How many words of each dictionary that has missed words are in kMasteredBox or above.
-    std::map<std::string, size_t> MasteredByDictionary() const;
+    const std::map<std::string, size_t>& MasteredByDictionary() const { return mastered_; }
 
   private:
     // Where each word is in words_, by dictionary, then by word.
@@ -55,6 +55,8 @@ class ReviewScheduler {
     };
     std::vector<ReviewWord> words_;
     std::vector<Key> keys_;
+    // Kept as words cross kMasteredBox, so that a look after every game costs no walk.
+    std::map<std::string, size_t> mastered_;
 };
 
 // The schedule of the whole history, as ReviewScheduler::Schedule gives it.
