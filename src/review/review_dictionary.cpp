@@ -85,9 +85,8 @@ std::vector<std::string> ReviewAbout(const MemoryDictionary& review, const Revie
     for (const auto& [word, sources] : review.sources) {
         for (const WordSource& source : sources) ++perDictionary[source.dictionary];
     }
-    return {texts.name, texts.description,
-            FillIn(texts.wordCount, {std::to_string(review.words.size())}),
-            SourcesLine(perDictionary, texts)};
+    return {texts.name, texts.description, SourcesLine(perDictionary, texts),
+            FillIn(texts.wordCount, {std::to_string(review.words.size())})};
 }
 
 }  // namespace lexo

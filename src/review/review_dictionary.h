@@ -29,8 +29,8 @@ struct ReviewTexts {
 // history's words it stands for; blank words are left out. The name is left empty.
 MemoryDictionary ReviewDictionary(const std::vector<ReviewWord>& words);
 
-// The review's about.txt lines: the name as title, what the review is, how many words and from
-// which dictionaries, the most used first, as many as the dialog's box shows without scrolling.
+// The review's about.txt lines: the name as title, what the review is, from which dictionaries
+// (the most used first, as many as the dialog's box shows without scrolling), how many words.
 std::vector<std::string> ReviewAbout(const MemoryDictionary& review, const ReviewTexts& texts = {});
 
 }  // namespace lexo

@@ -239,27 +239,25 @@ TEST(ReviewAbout, NamesTheDictionariesTheBoxHasRoomFor) {
     EXPECT_EQ(one.words, std::vector<std::string>{"Cat"});
     EXPECT_EQ(one.translations, std::vector<std::string>{"кот  кошка"});
     EXPECT_EQ(ReviewAbout(one),
-              (std::vector<std::string>{"Повторение", "Пропущенные слова прошлых игр.", "Слов: 1.",
-                                        "Из словаря: animals (2)."}));
+              (std::vector<std::string>{"Повторение", "Пропущенные слова прошлых игр.",
+                                        "Из словаря: animals (2).", "Слов: 1."}));
 
     std::vector<ReviewWord> words;
     for (int i = 0; i < 12; ++i) {
-        for (int j = 0; j <= i; ++j)
-            words.push_back({"dictionary-" + std::to_string(i),
-                             "w" + std::to_string(words.size()),
-                             "",
-                             1,
-                             1,
-                             {},
-                             {}});
+        ReviewWord word;
+        word.dictionary = "dictionary-" + std::to_string(i);
+        for (int j = 0; j <= i; ++j) {
+            word.word = "w" + std::to_string(words.size());
+            words.push_back(word);
+        }
     }
     ReviewTexts english{"Review",   "Missed words.", "Words: %1.",
                         "From %1.", "From: %1.",     "%1 and %2 more"};
     const std::vector<std::string> about = ReviewAbout(ReviewDictionary(words), english);
     EXPECT_EQ(about.at(0), "Review");
-    EXPECT_EQ(about.at(2), "Words: 78.");
+    EXPECT_EQ(about.at(3), "Words: 78.");
     // Five rows of the box: one more name would take a sixth.
-    EXPECT_EQ(about.at(3),
+    EXPECT_EQ(about.at(2),
               "From: dictionary-11 (12), dictionary-10 (11), dictionary-9 (10), "
               "dictionary-8 (9) and 8 more.");
 }
