@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "binding/engine_library.h"
 #include "process/process_list.h"
 #include "process/process_termination.h"
 
