@@ -18,8 +18,8 @@
 #include <string>
 
 #include "bench_report.h"
-#include "dict/review_offer.h"
 #include "history/history_line.h"
+#include "review/review_offer.h"
 #include "temp_dir.h"
 #include "ui/dictionary_dialog.h"
 #include "xvfb_server.h"
@@ -98,13 +98,13 @@ int main(int argc, char** argv) {
     const std::string history = dir.File("history.jsonl");
     WriteHistory(history, next);
 
-    auto offer = std::make_shared<dict::ReviewOffer>(history);
+    auto offer = std::make_shared<ReviewOffer>(history);
     TForm3 withHistory(dir.Path());
     withHistory.OfferReview([offer] { return offer->DueNow(HistoryToday()); });
     withHistory.List->setCurrentRow(0);
     const double first = MedianSeconds(1, [&] { Open(withHistory); });
 
-    auto none = std::make_shared<dict::ReviewOffer>(std::nullopt);
+    auto none = std::make_shared<ReviewOffer>(std::nullopt);
     TForm3 withoutHistory(dir.Path());
     withoutHistory.OfferReview([none] { return none->DueNow(HistoryToday()); });
     withoutHistory.List->setCurrentRow(0);

@@ -11,7 +11,7 @@
 #include "bench_report.h"
 #include "dict/dictionary_build.h"
 #include "dict/folder_writer.h"
-#include "dict/review_dictionary.h"
+#include "dict/review_folder.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
 #include "temp_dir.h"
@@ -65,7 +65,7 @@ void Review(const std::string& input, const std::string& out) {
     const History history = ReadHistory(ReadWholeFile(input));
     const auto today = std::chrono::sys_days(std::chrono::year(2027) / 1 / 1);
     const std::vector<ReviewWord> words = ScheduleReview(history.games, today, 60);
-    dict::WriteFolder(out, dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
+    dict::WriteFolder(out, dict::DictionaryFolderFiles(dict::ReviewFolderLines(words)),
                       dict::ExistingFolder::Replace);
     if (history.games.size() != kGames || words.size() != 60) std::abort();
 }

@@ -19,6 +19,36 @@
     </message>
 </context>
 <context>
+    <name>Review</name>
+    <message>
+        <source>Повторение</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Пропущенные слова прошлых игр.</source>
+        <translation>In früheren Spielen verpasste Wörter.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Wörter: %1.</translation>
+    </message>
+    <message>
+        <source>Из словаря: %1.</source>
+        <extracomment>%1 is a dictionary&apos;s name with its number of words: &quot;animals (4)&quot;.</extracomment>
+        <translation>Aus dem Wörterbuch: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <extracomment>%1 lists dictionaries with their numbers of words: &quot;animals (4), colours (2)&quot;.</extracomment>
+        <translation>Aus den Wörterbüchern: %1.</translation>
+    </message>
+    <message>
+        <source>%1 и ещё %2</source>
+        <extracomment>%1 lists dictionaries, %2 is how many more there are.</extracomment>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+</context>
+<context>
     <name>lexo::TForm2</name>
     <message>
         <source>Список непереведённых слов:</source>
@@ -72,26 +102,6 @@ Ein Wörterbuch ist ein Ordner darin mit drei Dateien: about.txt, names.txt und 
     <message>
         <source>Произносить слова</source>
         <translation>Wörter aussprechen</translation>
-    </message>
-    <message>
-        <source>Повторение</source>
-        <translation>Wiederholung</translation>
-    </message>
-    <message>
-        <source>Слова, которые пора повторить</source>
-        <translation>Wörter zum Wiederholen</translation>
-    </message>
-    <message>
-        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
-        <translation>In früheren Spielen verpasste Wörter: Jeder Treffer hebt ein Wort eine Stufe höher, und es kommt immer seltener wieder.</translation>
-    </message>
-    <message>
-        <source>Слов: %1.</source>
-        <translation>Wörter: %1.</translation>
-    </message>
-    <message>
-        <source>Из словарей: %1.</source>
-        <translation>Aus den Wörterbüchern: %1.</translation>
     </message>
 </context>
 </TS>

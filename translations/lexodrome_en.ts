@@ -19,6 +19,36 @@
     </message>
 </context>
 <context>
+    <name>Review</name>
+    <message>
+        <source>Повторение</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Пропущенные слова прошлых игр.</source>
+        <translation>Words missed in earlier games.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Words: %1.</translation>
+    </message>
+    <message>
+        <source>Из словаря: %1.</source>
+        <extracomment>%1 is a dictionary&apos;s name with its number of words: &quot;animals (4)&quot;.</extracomment>
+        <translation>From the dictionary: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <extracomment>%1 lists dictionaries with their numbers of words: &quot;animals (4), colours (2)&quot;.</extracomment>
+        <translation>From the dictionaries: %1.</translation>
+    </message>
+    <message>
+        <source>%1 и ещё %2</source>
+        <extracomment>%1 lists dictionaries, %2 is how many more there are.</extracomment>
+        <translation>%1 and %2 more</translation>
+    </message>
+</context>
+<context>
     <name>lexo::TForm2</name>
     <message>
         <source>Список непереведённых слов:</source>
@@ -72,26 +102,6 @@ A dictionary is a folder in it with three files: about.txt, names.txt and names2
     <message>
         <source>Произносить слова</source>
         <translation>Speak the words</translation>
-    </message>
-    <message>
-        <source>Повторение</source>
-        <translation>Review</translation>
-    </message>
-    <message>
-        <source>Слова, которые пора повторить</source>
-        <translation>Words due for review</translation>
-    </message>
-    <message>
-        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
-        <translation>Words missed in earlier games: each hit moves a word one step up, and it comes back less and less often.</translation>
-    </message>
-    <message>
-        <source>Слов: %1.</source>
-        <translation>Words: %1.</translation>
-    </message>
-    <message>
-        <source>Из словарей: %1.</source>
-        <translation>From the dictionaries: %1.</translation>
     </message>
 </context>
 </TS>

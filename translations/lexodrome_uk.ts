@@ -19,6 +19,36 @@
     </message>
 </context>
 <context>
+    <name>Review</name>
+    <message>
+        <source>Повторение</source>
+        <translation>Повторення</translation>
+    </message>
+    <message>
+        <source>Пропущенные слова прошлых игр.</source>
+        <translation>Пропущені слова минулих ігор.</translation>
+    </message>
+    <message>
+        <source>Слов: %1.</source>
+        <translation>Слів: %1.</translation>
+    </message>
+    <message>
+        <source>Из словаря: %1.</source>
+        <extracomment>%1 is a dictionary&apos;s name with its number of words: &quot;animals (4)&quot;.</extracomment>
+        <translation>Зі словника: %1.</translation>
+    </message>
+    <message>
+        <source>Из словарей: %1.</source>
+        <extracomment>%1 lists dictionaries with their numbers of words: &quot;animals (4), colours (2)&quot;.</extracomment>
+        <translation>Зі словників: %1.</translation>
+    </message>
+    <message>
+        <source>%1 и ещё %2</source>
+        <extracomment>%1 lists dictionaries, %2 is how many more there are.</extracomment>
+        <translation>%1 і ще %2</translation>
+    </message>
+</context>
+<context>
     <name>lexo::TForm2</name>
     <message>
         <source>Список непереведённых слов:</source>
@@ -72,26 +102,6 @@
     <message>
         <source>Произносить слова</source>
         <translation>Вимовляти слова</translation>
-    </message>
-    <message>
-        <source>Повторение</source>
-        <translation>Повторення</translation>
-    </message>
-    <message>
-        <source>Слова, которые пора повторить</source>
-        <translation>Слова, які час повторити</translation>
-    </message>
-    <message>
-        <source>Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень выше, и оно возвращается всё реже.</source>
-        <translation>Слова, пропущені в минулих іграх: кожне влучання піднімає слово на сходинку вище, і воно повертається дедалі рідше.</translation>
-    </message>
-    <message>
-        <source>Слов: %1.</source>
-        <translation>Слів: %1.</translation>
-    </message>
-    <message>
-        <source>Из словарей: %1.</source>
-        <translation>Зі словників: %1.</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "engine_contract/engine_api.h"
+#include "contract/engine_api.h"
 #include "font.h"
 #include "frame.h"
 #include "handle_table.h"

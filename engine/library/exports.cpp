@@ -1,11 +1,11 @@
-// The library's C entries: exactly the calling forms of engine_contract/engine_api.h, each handing
+// The library's C entries: exactly the calling forms of contract/engine_api.h, each handing
 // its arguments to the engine. Nothing else of the library is visible.
 
 #include <new>
 #include <type_traits>
 
+#include "contract/engine_api.h"
 #include "engine.h"
-#include "engine_contract/engine_api.h"
 
 #define LEXO_EXPORT extern "C" __attribute__((visibility("default")))
 

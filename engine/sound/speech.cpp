@@ -1,6 +1,7 @@
 #include "speech.h"
 
 #include <SDL.h>
+#include <pthread.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 namespace lexo {
 namespace {
 
+// The speech thread's name in the process list (Linux keeps 15 characters).
+constexpr const char* kSpeechThread = "lexoSpeech";
 // Words kept synthesised: more than a field ever shows at once.
 constexpr size_t kKeptWords = 64;
 // Bytes of text synthesised at most; the game asks for short phrases only.
@@ -154,6 +157,8 @@ void Speech::PlayWhenReady(Sound& sound) {
 }
 
 void Speech::Work() {
+    // Named, so that the game's threads tell apart in top -H.
+    pthread_setname_np(pthread_self(), kSpeechThread);
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
@@ -176,7 +181,11 @@ void Speech::Work() {
 Speech::Wav Speech::Synthesise(const std::string& voice, const std::string& text) {
     if (!espeakTried_) {
         espeakTried_ = true;
+        // espeak-ng starts a thread of its own as it opens, and a new thread takes its
+        // creator's name.
+        pthread_setname_np(pthread_self(), "lexoEspeak");
         espeak_ = EspeakLibrary::Open(espeakLibrary_);
+        pthread_setname_np(pthread_self(), kSpeechThread);
         if (espeak_ == nullptr) {
             std::fprintf(stderr, "DGLEngine: %s with its voices is not there: words are silent\n",
                          espeakLibrary_.c_str());

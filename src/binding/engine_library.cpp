@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "errors/message_box.h"
+#include "process/process_termination.h"
 
 namespace lexo {
 namespace {

@@ -7,7 +7,7 @@
 #include "dict/apkg_notes.h"
 #include "dict/apkg_package.h"
 #include "dict/commands.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {

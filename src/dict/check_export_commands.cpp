@@ -8,7 +8,7 @@
 #include "dict/dictionary_check.h"
 #include "dict/dictionary_export.h"
 #include "dict/folder_writer.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {

@@ -15,8 +15,6 @@
 namespace lexo::dict {
 namespace {
 
-constexpr std::string_view kTwoSpaces = "  ";
-
 // Where the alternative starting at `start` ends: at , ; | / or a line end. A "/" between "<"
 // and ">" belongs to a tag written as text ("<b>кошка</b>" where the input is not HTML);
 // `lastClose` is where the text's last ">" is.
@@ -38,13 +36,6 @@ size_t AlternativeEnd(std::string_view utf8, size_t start, size_t lastClose) {
         }
     }
     return utf8.size();
-}
-
-// Whether alternatives joined by two spaces hold this one.
-bool HoldsAlternative(std::string_view joined, std::string_view alternative) {
-    bool holds = false;
-    ForEachAlternative(joined, [&](std::string_view known) { holds |= known == alternative; });
-    return holds;
 }
 
 // Where a row's character is, for messages: "column N: " of the row's first line that holds it.
@@ -220,12 +211,6 @@ bool IsWordCountLine(std::string_view cp1251) {
 }
 
 }  // namespace
-
-void AddAlternative(std::string& joined, std::string_view alternative) {
-    if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
-    if (!joined.empty()) joined += kTwoSpaces;
-    joined += alternative;
-}
 
 void ChooseFolderEncoding(DictionaryLines& lines) {
     // Converted in one pass; the first line CP1251 cannot hold keeps them all UTF-8.

@@ -11,6 +11,7 @@
 #include "dict/diagnostics.h"
 #include "dict/folder_writer.h"
 #include "dict/import_formats.h"
+#include "text/alternatives.h"
 #include "text/dictionary_languages.h"
 
 namespace lexo::dict {
@@ -37,20 +38,6 @@ struct BuildOptions {
     std::optional<std::string> about;  // line ends in it start new lines
     bool swap = false;
 };
-
-// Calls onAlternative(std::string_view) for each alternative of a names2.txt line, where two
-// spaces separate them; empty ones included.
-template <typename OnAlternative>
-void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternative) {
-    for (size_t start = 0; start < translation.size();) {
-        const size_t end = std::min(translation.find("  ", start), translation.size());
-        onAlternative(translation.substr(start, end - start));
-        start = end + 2;
-    }
-}
-
-// Adds an alternative to ones joined by two spaces, unless it is empty or already there.
-void AddAlternative(std::string& joined, std::string_view alternative);
 
 // The three files as the game reads them, each line ended as `lines.files` says, and
 // languages.txt when the languages are known.

@@ -6,6 +6,7 @@
 #include "dict/file_checks.h"
 #include "dict/languages_check.h"
 #include "text/cp1251.h"
+#include "text/description_rows.h"
 #include "text/unicode_text.h"
 
 namespace lexo::dict {
@@ -13,40 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The dialog shows the description in a 177 x 121 px box with word wrap and no scroll bar, in
-// an 11 px sans font. Without that font's layout here, the box is taken as 24 characters a row
-// (169 px of text width at about 7 px a character, the widths of the letters people write most)
-// and 8 rows (13 px each).
-constexpr size_t kBoxColumns = 24;
-constexpr size_t kBoxRows = 8;
-
 std::string Quoted(std::string_view utf8) { return "\"" + Printable(utf8) + "\""; }
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
-
-}  // namespace
-
-// A word longer than a row is cut.
-size_t DescriptionRows(std::string_view line) {
-    size_t rows = 1;
-    size_t column = 0;
-    for (size_t start = 0; start < line.size();) {
-        const size_t end = std::min(line.find(' ', start), line.size());
-        size_t word = CharacterCount(line.substr(start, end - start));
-        if (column > 0 && column + 1 + word > kBoxColumns) {
-            ++rows;
-            column = 0;
-        }
-        column += (column > 0) + word;
-        for (; column > kBoxColumns; column -= kBoxColumns) ++rows;
-        start = end + 1;
-    }
-    return rows;
-}
-
-namespace {
 
 void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSummary& summary,
                 Diagnostics& found) {
@@ -122,20 +94,20 @@ void CheckAbout(const CheckedFile& about, Diagnostics& found) {
         found.Warning(about.name, 1, "no title");
         return;
     }
-    if (CharacterCount(about.lines[0]) > kBoxColumns) {
+    if (CharacterCount(about.lines[0]) > kDescriptionColumns) {
         found.Warning(about.name, 1,
-                      "the title is longer than about " + std::to_string(kBoxColumns) +
+                      "the title is longer than about " + std::to_string(kDescriptionColumns) +
                           " characters: the dialog splits it");
     }
     size_t rows = 0;
     for (size_t i = 1; i < about.lines.size(); ++i) {
         rows += DescriptionRows(about.lines[i]);
-        if (rows > kBoxRows) {
+        if (rows > kDescriptionRows) {
             found.Warning(about.name, i + 1,
                           "the description needs scrolling from this line "
                           "on: the dialog shows about " +
-                              std::to_string(kBoxRows) + " rows of " + std::to_string(kBoxColumns) +
-                              " characters");
+                              std::to_string(kDescriptionRows) + " rows of " +
+                              std::to_string(kDescriptionColumns) + " characters");
             return;
         }
     }

@@ -22,9 +22,6 @@ struct CheckSummary {
 CheckSummary CheckDictionary(const std::filesystem::path& folder, const GameMetrics* metrics,
                              Diagnostics& found);
 
-// Rows of the dialog's description box a line of about.txt takes, wrapped at spaces.
-size_t DescriptionRows(std::string_view utf8);
-
 // "FOLDER: 40 words, 40 translations, 0 errors, 1 warning"
 std::string FormatSummary(const std::string& folder, const CheckSummary& summary);
 

@@ -8,7 +8,7 @@
 
 #include "dict/commands.h"
 #include "dict/cp1251_fold.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/dictionary_text.h"
 #include "text/text_file.h"

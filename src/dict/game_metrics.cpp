@@ -4,8 +4,8 @@
 
 #include "dft/text_layout.h"
 #include "dict/commands.h"
-#include "error_type/run_time_error.h"
-#include "game_types/field_geometry.h"
+#include "errors/run_time_error.h"
+#include "records/field_geometry.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
 

@@ -6,7 +6,7 @@
 
 #include "dict/commands.h"
 #include "dict/diagnostics.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "history/history_file.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

@@ -10,7 +10,7 @@
 #include "dict/dictionary_build.h"
 #include "dict/folder_writer.h"
 #include "dict/input_text.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/dictionary_languages.h"
 #include "text/text_file.h"

@@ -8,7 +8,7 @@
 #include "dict/commands.h"
 #include "dict/folder_writer.h"
 #include "dict/history_input.h"
-#include "dict/review_dictionary.h"
+#include "dict/review_folder.h"
 #include "history/history_line.h"
 
 namespace lexo::dict {
@@ -79,7 +79,7 @@ int RunReview(const std::vector<std::string>& args) {
         std::cout << "; nothing written\n";
         return kNothingDue;
     }
-    const DictionaryLines lines = ReviewDictionary(words);
+    const DictionaryLines lines = ReviewFolderLines(words);
     const std::string out = *parsed->Value("--out");
     try {
         WriteFolder(out, DictionaryFolderFiles(lines),
@@ -92,7 +92,7 @@ int RunReview(const std::vector<std::string>& args) {
     std::vector<ReviewWord> dueWords;
     std::copy_if(words.begin(), words.end(), std::back_inserter(dueWords),
                  [&](const ReviewWord& word) { return IsDue(word, today); });
-    const size_t due = ReviewDictionary(dueWords).names.size();
+    const size_t due = ReviewFolderLines(dueWords).names.size();
     std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
               << ", " << due << " due today\n";
     return kSuccess;

@@ -4,8 +4,8 @@
 #include <new>
 #include <string>
 
-#include "error_type/run_time_error.h"
 #include "errors/message_box.h"
+#include "errors/run_time_error.h"
 
 namespace lexo {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "game_types/field_geometry.h"
+#include "records/field_geometry.h"
 #include "text/dictionary_languages.h"
 #include "text/unicode_text.h"
 

@@ -1,8 +1,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "error_type/run_time_error.h"
 #include "errors/error_guard.h"
+#include "errors/run_time_error.h"
 #include "game/dictionary_folders.h"
 #include "game/game.h"
 #include "text/cp1251.h"
@@ -12,7 +12,7 @@
 namespace lexo {
 namespace {
 
-struct DictionaryLines {
+struct LoadedDictionary {
     StringList words;
     StringList translations;
     std::string wordsVoice;
@@ -39,10 +39,10 @@ bool HoldsAWord(const StringList& lines) {
 
 // Both files are read before either list is taken, so a dictionary that fails halfway leaves
 // nothing of itself in the game.
-DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string& noWords) {
+LoadedDictionary ReadDictionaryFiles(const std::string& folder, const std::string& noWords) {
     // The game runs in its own folder: dictionary folders are relative to it.
     const std::string names = DictionaryFilePath(".", folder, kNamesFile);
-    DictionaryLines lines;
+    LoadedDictionary lines;
     lines.words.SetText(ReadDictionaryFile(names));
     lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
     lines.wordsVoice = WordsVoice(folder);
@@ -55,8 +55,8 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string
     return lines;
 }
 
-DictionaryLines MemoryLines(const MemoryDictionary& memory) {
-    DictionaryLines lines;
+LoadedDictionary MemoryLines(const MemoryDictionary& memory) {
+    LoadedDictionary lines;
     for (const std::string& word : memory.words) lines.words.Add(word);
     for (const std::string& translation : memory.translations) lines.translations.Add(translation);
     return lines;
@@ -78,7 +78,7 @@ void Game::ApplyDictionaryChoice(const DictionaryChoice& choice) {
 // field.
 bool Game::LoadChosenDictionary() {
     for (;;) {
-        DictionaryLines lines;
+        LoadedDictionary lines;
         if (state_.MemoryWords) {
             lines = MemoryLines(*state_.MemoryWords);
         } else if (!RunGuarded([&] {

@@ -1,5 +1,5 @@
 #include "game/game.h"
-#include "game_types/field_geometry.h"
+#include "records/field_geometry.h"
 #include "text/cp1251.h"
 #include "text/unicode_text.h"
 

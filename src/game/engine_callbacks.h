@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_contract/engine_api.h"
+#include "contract/engine_api.h"
 
 namespace lexo {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 #include "game/game_state.h"
 #include "game/game_texts.h"
 #include "game/game_windows.h"
-#include "game_types/game_record.h"
+#include "records/game_record.h"
 
 namespace lexo {
 

@@ -1,6 +1,6 @@
 #include "game/asset_paths.h"
 #include "game/game.h"
-#include "game_types/field_geometry.h"
+#include "records/field_geometry.h"
 
 namespace lexo {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "engine_contract/engine_api.h"
+#include "contract/engine_api.h"
 #include "game/game_windows.h"
 #include "game/monster_tables.h"
 #include "game/sprite_catalogue.h"
-#include "game_types/game_mode.h"
+#include "records/game_mode.h"
 #include "text/string_list.h"
 
 namespace lexo {

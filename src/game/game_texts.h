@@ -1,8 +1,8 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
+
+#include "text/fill_in.h"
 
 namespace lexo {
 
@@ -16,8 +16,5 @@ struct GameTexts {
     // The error of a dictionary without a word: %1 the path of its names file.
     std::string noWords = "В файле \"%1\" нет ни одного слова";
 };
-
-// pattern with %1, %2, ... replaced by the values in order; other text, "%" included, is kept.
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace lexo

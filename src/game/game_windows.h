@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game_types/game_record.h"
-#include "game_types/memory_dictionary.h"
+#include "records/game_record.h"
+#include "records/memory_dictionary.h"
 
 namespace lexo {
 

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "game/game.h"
-#include "game_types/field_geometry.h"
+#include "records/field_geometry.h"
 #include "text/dictionary_languages.h"
 
 namespace lexo {

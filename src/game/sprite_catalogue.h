@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine_contract/engine_api.h"
+#include "contract/engine_api.h"
 
 namespace lexo {
 

@@ -3,7 +3,7 @@
 #include "game/asset_paths.h"
 #include "game/engine_callbacks.h"
 #include "game/game.h"
-#include "game_types/field_geometry.h"
+#include "records/field_geometry.h"
 
 namespace lexo {
 

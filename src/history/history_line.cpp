@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-#include "game_types/game_mode.h"
+#include "records/game_mode.h"
 
 namespace lexo {
 namespace {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "game_types/game_record.h"
+#include "records/game_record.h"
 
 namespace lexo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 
 namespace lexo {
 namespace {

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/dictionary_text.h"
 #include "text/text_lines.h"

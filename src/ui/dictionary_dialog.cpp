@@ -18,18 +18,14 @@
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <filesystem>
-#include <map>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 #include "errors/error_guard.h"
+#include "game/dictionary_about.h"
 #include "game/dictionary_folders.h"
-#include "text/dictionary_languages.h"
-#include "text/dictionary_text.h"
-#include "text/text_file.h"
-#include "text/text_lines.h"
+#include "review/review_dictionary.h"
+#include "ui/translations.h"
 #include "ui/window_fonts.h"
 
 namespace lexo {
@@ -39,9 +35,6 @@ constexpr int kFolderBytesRole = Qt::UserRole;
 // Set on the review's entry, which no folder of the same name is taken for.
 constexpr int kReviewRole = Qt::UserRole + 1;
 constexpr int kItemHeight = 13;
-// More of about.txt than the title and the description box can show without a scroll bar; a
-// huge file is read no further, so selecting it stays instant.
-constexpr size_t kAboutShownBytes = 4096;
 // In the player's configuration, ~/.config/lexodrome/lexodrome.conf.
 constexpr const char* kSpeechSetting = "speech/words";
 
@@ -121,25 +114,6 @@ void FitLabelWidth(QLabel* label, int maxWidth) {
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-// The text of about.txt as the memo shows it: its lines joined by line feeds.
-QString AboutText(const std::string& fileText) {
-    std::string joined;
-    bool first = true;
-    ForEachLine(fileText, LineEnds::AnyAndNulEnds, [&](std::string_view line) {
-        if (!first) joined += '\n';
-        joined += line;
-        first = false;
-    });
-    return QString::fromStdString(joined);
-}
-
-QString AbsoluteFolderName(const std::string& folder) {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::weakly_canonical(folder, error);
-    if (error) path = std::filesystem::absolute(folder, error).lexically_normal();
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
 }  // namespace
@@ -253,7 +227,7 @@ void TForm3::LookForDictionaries() {
         shownItem_ = nullptr;
         review_ = reviewSource_ ? reviewSource_() : nullptr;
         if (review_ != nullptr) {
-            auto* item = new DictionaryItem(tr("Повторение"));
+            auto* item = new DictionaryItem(QString::fromStdString(TranslatedReviewTexts().name));
             item->setData(kReviewRole, true);
             QFont font = List->font();
             font.setBold(true);
@@ -301,7 +275,8 @@ void TForm3::ShowNoDictionaryHelp(bool none) {
         Memo1->setPlainText(tr("Папка, в которой искали словари:\n%1\n\n"
                                "Словарь - это папка внутри неё с тремя файлами: "
                                "about.txt, names.txt и names2.txt.")
-                                .arg(AbsoluteFolderName(workingDir_)));
+                                .arg(QFile::decodeName(
+                                    QByteArray::fromStdString(AbsoluteFolderPath(workingDir_)))));
     } else if (QuitButton->isDefault()) {
         SetLabelText(Label1, QString());
         Memo1->clear();
@@ -314,20 +289,10 @@ void TForm3::ShowNoDictionaryHelp(bool none) {
 
 // Like an about.txt: the title, then the description.
 QString TForm3::ReviewAbout() const {
-    std::map<std::string, int> perDictionary;
-    for (const auto& [word, sources] : review_->sources) {
-        for (const WordSource& source : sources) ++perDictionary[source.dictionary];
-    }
-    QStringList dictionaries;
-    for (const auto& [dictionary, count] : perDictionary) {
-        dictionaries
-            << QStringLiteral("%1 (%2)").arg(QString::fromStdString(dictionary)).arg(count);
-    }
-    return tr("Слова, которые пора повторить") + "\n" +
-           tr("Слова, пропущенные в прошлых играх: каждое попадание поднимает слово на ступень "
-              "выше, и оно возвращается всё реже.") +
-           "\n" + tr("Слов: %1.").arg(review_->words.size()) + "\n" +
-           tr("Из словарей: %1.").arg(dictionaries.join(", "));
+    QStringList lines;
+    for (const std::string& line : lexo::ReviewAbout(*review_, TranslatedReviewTexts()))
+        lines << QString::fromStdString(line);
+    return lines.join('\n');
 }
 
 std::optional<DictionaryChoice> TForm3::ShowModalDialog(bool offerQuit) {
@@ -410,12 +375,7 @@ void TForm3::ListClick() {
     }
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
-    bool read = RunGuarded([&] {
-        const std::string path = DictionaryFilePath(workingDir_, folder, kAboutFile);
-        std::string start = ReadFileStart(path, kAboutShownBytes);
-        const bool cut = start.size() == kAboutShownBytes;
-        about = DictionaryFileText(std::move(start), cut);
-    });
+    bool read = RunGuarded([&] { about = FolderAbout(workingDir_, folder); });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {
         RestoreSelection();
@@ -424,7 +384,7 @@ void TForm3::ListClick() {
     selectedFolder_ = folder;
     selectedReview_ = nullptr;
     ShowSpeechChoice(folder);
-    ShowAbout(item->text(), AboutText(about));
+    ShowAbout(item->text(), QString::fromStdString(about));
     But1->setEnabled(true);
     shownItem_ = item;
 }
@@ -465,8 +425,7 @@ void TForm3::RestoreSelection() {
 
 // Words are spoken only in a dictionary that says their language; on by default.
 void TForm3::ShowSpeechChoice(const std::string& folder) {
-    const bool named =
-        ReadLanguages(DictionaryFilePath(workingDir_, folder, kLanguagesFile)).has_value();
+    const bool named = NamesLanguages(workingDir_, folder);
     SpeechBox->setEnabled(named);
     SpeechBox->setChecked(named && PlayerSettings().value(kSpeechSetting, true).toBool());
 }

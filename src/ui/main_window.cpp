@@ -11,11 +11,11 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "binding/process_list.h"
-#include "dict/review_offer.h"
 #include "errors/error_guard.h"
 #include "errors/message_box.h"
 #include "history/history_line.h"
+#include "process/process_list.h"
+#include "review/review_offer.h"
 #include "ui/dictionary_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/translations.h"
@@ -93,7 +93,7 @@ TForm1::~TForm1() = default;
 TForm3& TForm1::DictionaryWindow() {
     if (form3_ == nullptr) {
         form3_ = std::make_unique<TForm3>(".");
-        auto offer = std::make_shared<dict::ReviewOffer>(HistoryFilePath());
+        auto offer = std::make_shared<ReviewOffer>(HistoryFilePath());
         form3_->OfferReview([offer] { return offer->DueNow(HistoryToday()); });
         if (selectReviewFirst_) form3_->SelectReviewNextTime();
     }

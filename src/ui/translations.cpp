@@ -47,4 +47,22 @@ GameTexts TranslatedGameTexts() {
     return texts;
 }
 
+ReviewTexts TranslatedReviewTexts() {
+    // Each text is marked where it is written, for lupdate to find it.
+    auto translated = [](const char* text) {
+        return QCoreApplication::translate("Review", text).toStdString();
+    };
+    ReviewTexts texts;
+    texts.name = translated(QT_TRANSLATE_NOOP("Review", "Повторение"));
+    texts.description = translated(QT_TRANSLATE_NOOP("Review", "Пропущенные слова прошлых игр."));
+    texts.wordCount = translated(QT_TRANSLATE_NOOP("Review", "Слов: %1."));
+    //: %1 is a dictionary's name with its number of words: "animals (4)".
+    texts.fromDictionary = translated(QT_TRANSLATE_NOOP("Review", "Из словаря: %1."));
+    //: %1 lists dictionaries with their numbers of words: "animals (4), colours (2)".
+    texts.fromDictionaries = translated(QT_TRANSLATE_NOOP("Review", "Из словарей: %1."));
+    //: %1 lists dictionaries, %2 is how many more there are.
+    texts.andMore = translated(QT_TRANSLATE_NOOP("Review", "%1 и ещё %2"));
+    return texts;
+}
+
 }  // namespace lexo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game_texts.h"
+#include "review/review_dictionary.h"
 #include "text/player_language.h"
 
 class QCoreApplication;
@@ -17,5 +18,8 @@ void InstallTranslations(QCoreApplication& application, const PlayerLanguage& la
 
 // The texts the game logic writes, in the language the application speaks.
 GameTexts TranslatedGameTexts();
+
+// The review's name and description, in the language the application speaks.
+ReviewTexts TranslatedReviewTexts();
 
 }  // namespace lexo

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 #include "errors/message_box.h"
 
 namespace lexo::test {

@@ -1,3 +1,5 @@
+#include "process/process_termination.h"
+
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -15,8 +17,8 @@
 #include <stdexcept>
 
 #include "binding/engine_library.h"
-#include "binding/process_list.h"
 #include "binding_test_support.h"
+#include "process/process_list.h"
 #include "temp_dir.h"
 
 namespace lexo {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "binding/engine_library.h"
-#include "binding/process_list.h"
+#include "process/process_list.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;

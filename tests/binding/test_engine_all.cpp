@@ -3,7 +3,7 @@
 // returns; without it the library has no DLL_ver.
 #include <cstdint>
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 
 #define LEXO_NAMED_ENTRY(name) \
     extern "C" const char* name() { return #name; }

@@ -12,6 +12,7 @@
 #include "dict/stats_report.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
+#include "review/review_dictionary.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
@@ -228,6 +229,37 @@ TEST(Review, SaysWhereWordsComeFromWithinTheDialogsBoxAndCountsLinesAsWritten) {
     Diagnostics found;
     EXPECT_EQ(CheckDictionary(folder, nullptr, found).warnings, 0u)
         << FormatDiagnostic(found.All().at(0));
+}
+
+// The one description, in the code's words and in a translation's: one dictionary or several,
+// the most used first, and how many more when the box is full.
+TEST(ReviewAbout, NamesTheDictionariesTheBoxHasRoomFor) {
+    MemoryDictionary one = ReviewDictionary(
+        {{"animals", "Cat", "кот", 1, 1, {}, {}}, {"animals", "cat", "кошка", 1, 1, {}, {}}});
+    EXPECT_EQ(one.words, std::vector<std::string>{"Cat"});
+    EXPECT_EQ(one.translations, std::vector<std::string>{"кот  кошка"});
+    EXPECT_EQ(ReviewAbout(one),
+              (std::vector<std::string>{"Повторение", "Пропущенные слова прошлых игр.",
+                                        "Из словаря: animals (2).", "Слов: 1."}));
+
+    std::vector<ReviewWord> words;
+    for (int i = 0; i < 12; ++i) {
+        ReviewWord word;
+        word.dictionary = "dictionary-" + std::to_string(i);
+        for (int j = 0; j <= i; ++j) {
+            word.word = "w" + std::to_string(words.size());
+            words.push_back(word);
+        }
+    }
+    ReviewTexts english{"Review",   "Missed words.", "Words: %1.",
+                        "From %1.", "From: %1.",     "%1 and %2 more"};
+    const std::vector<std::string> about = ReviewAbout(ReviewDictionary(words), english);
+    EXPECT_EQ(about.at(0), "Review");
+    EXPECT_EQ(about.at(3), "Words: 78.");
+    // Five rows of the box: one more name would take a sixth.
+    EXPECT_EQ(about.at(2),
+              "From: dictionary-11 (12), dictionary-10 (11), dictionary-9 (10), "
+              "dictionary-8 (9) and 8 more.");
 }
 
 TEST(Export, RefusesToWriteOverTheFolderItReads) {

@@ -73,7 +73,7 @@ std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::
     return folders;
 }
 
-std::vector<std::string> CheckWords(const DictionaryFiles& dictionary) {
+std::vector<std::string> CheckWordScripts(const DictionaryFiles& dictionary) {
     std::vector<std::string> faults;
     for (size_t i = 0; i < dictionary.names.Count(); ++i) {
         std::string_view word = dictionary.names[i];

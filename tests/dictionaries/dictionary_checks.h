@@ -30,7 +30,7 @@ std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::
 
 // Each check gives one message per fault, naming the folder, the file and the line (counted
 // from 1), with the line's text. No message means the dictionary passed.
-std::vector<std::string> CheckWords(const DictionaryFiles& dictionary);
+std::vector<std::string> CheckWordScripts(const DictionaryFiles& dictionary);
 std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary);
 
 // Alternatives are separated by two spaces; a line without them is one alternative.

@@ -25,7 +25,7 @@ TEST(DictionaryChecks, WordsAreLatinWithMarksOrCyrillicNotAMix) {
         "cat\r\nкoт\r\nice cream\r\nЁж\r\ndie Straße\r\nl'été\r\nla niña\r\nœuvre\r\n"
         "cat2\r\nκάτι\r\nsoupe-à-l'oignon\r\n",
         "");
-    std::string faults = AllFaults(CheckWords(dictionary));
+    std::string faults = AllFaults(CheckWordScripts(dictionary));
     // Latin "o" in a Russian word.
     EXPECT_THAT(faults, HasSubstr("w/names.txt line 2 \"кoт\": holds a character other than"));
     EXPECT_THAT(faults, HasSubstr("line 9 \"cat2\""));

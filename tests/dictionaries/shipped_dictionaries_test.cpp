@@ -61,7 +61,7 @@ TEST(ShippedDictionaries, PassTheDictionaryToolsCheck) {
     }
 }
 
-TEST(ShippedDictionaries, WordsAreInOneAlphabet) { ExpectNoFaults(CheckWords); }
+TEST(ShippedDictionaries, WordsAreInOneAlphabet) { ExpectNoFaults(CheckWordScripts); }
 
 TEST(ShippedDictionaries, TranslationsCanBeTypedAsAnswers) { ExpectNoFaults(CheckTranslations); }
 

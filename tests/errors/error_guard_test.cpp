@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "error_type/run_time_error.h"
 #include "errors/message_box.h"
+#include "errors/run_time_error.h"
 
 namespace lexo {
 namespace {

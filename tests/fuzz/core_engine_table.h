@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 
 namespace lexo::fuzz {
 

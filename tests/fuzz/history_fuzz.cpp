@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dict/review_dictionary.h"
+#include "dict/review_folder.h"
 #include "dict/stats_report.h"
 #include "fuzz_check.h"
 #include "history/history_stats.h"
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto today = std::chrono::sys_days(std::chrono::year(2026) / 12 / 7);
     const std::vector<ReviewWord> words = ScheduleReview(history.games, today, kLimit);
     LEXO_FUZZ_CHECK(words.size() <= kLimit);
-    const dict::DictionaryLines made = dict::ReviewDictionary(words);
+    const dict::DictionaryLines made = dict::ReviewFolderLines(words);
     LEXO_FUZZ_CHECK(made.names.size() == made.names2.size() && made.names.size() <= words.size());
     for (size_t i = 0; i < made.names.size(); ++i) {
         LEXO_FUZZ_CHECK(!made.names[i].empty() && !HoldsLineEnd(made.names[i]));

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core_engine_table.h"
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "fake_windows.h"
 #include "fuzz_check.h"
 #include "game/game.h"

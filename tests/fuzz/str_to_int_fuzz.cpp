@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "fuzz_check.h"
 #include "text/str_to_int.h"
 

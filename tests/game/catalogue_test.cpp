@@ -1,4 +1,4 @@
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "game_fixture.h"
 
 namespace lexo::testing {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 
 namespace lexo::testing {
 

@@ -1,7 +1,9 @@
+#include <algorithm>
+
 #include "dict/folder_writer.h"
-#include "dict/review_dictionary.h"
-#include "error_type/run_time_error.h"
+#include "dict/review_folder.h"
 #include "errors/message_box.h"
+#include "errors/run_time_error.h"
 #include "game/engine_callbacks.h"
 #include "game_fixture.h"
 
@@ -45,30 +47,36 @@ class StartUp : public GameTest {
     TemporaryWorkingDirectory folder;
 };
 
+// Where each step falls: the engine set up, the assets loaded and the field drawn before the
+// dialog covers it; after the choice the assets afresh, the monsters' pictures, then the music.
 TEST_F(StartUp, RunsEveryStepInOrder) {
     EXPECT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
 
-    // The field is drawn once before the dialog covers it.
-    Calls expected = {"RegProcedure(0)", "RegProcedure(2)", "PleaseNoLogo()",
-                      "SetEngineInitParametrs(802,511,32,0,0,0,0,1)",
-                      "StartEngine_DrawToPanel(4242)"};
-    expected.insert(expected.end(), kLoadAssetsCalls.begin(), kLoadAssetsCalls.end());
+    const Calls& calls = engine.calls;
+    auto at = [&](const std::string& call, size_t from = 0) {
+        return static_cast<size_t>(std::find(calls.begin() + from, calls.end(), call) -
+                                   calls.begin());
+    };
+    const size_t dialog = at("-- dialog --");
+    ASSERT_LT(dialog, calls.size());
+    EXPECT_LT(at("PleaseNoLogo()"), at("SetEngineInitParametrs(802,511,32,0,0,0,0,1)"));
+    EXPECT_LT(at("SetEngineInitParametrs(802,511,32,0,0,0,0,1)"),
+              at("StartEngine_DrawToPanel(4242)"));
+    EXPECT_LT(at("StartEngine_DrawToPanel(4242)"), at(kLoadAssetsCalls.front()));
     // The scene keeps its designed size; the panel's real size comes once the engine runs.
-    expected.insert(expected.end(),
-                    {"UpdateRenderRect(1604,1022)", "EngineMainDraw()", "Begin2D()"});
-    EXPECT_EQ(Calls(engine.calls.begin(), engine.calls.begin() + expected.size()), expected);
-    const auto dialog = std::find(engine.calls.begin(), engine.calls.end(), "-- dialog --");
-    ASSERT_NE(dialog, engine.calls.end());
-    EXPECT_EQ(*(dialog - 1), "End2D()");
-    const auto afterDialog = std::find(dialog, engine.calls.end(), "End2D()");
-    ASSERT_NE(afterDialog, engine.calls.end());
-
-    Calls rest(afterDialog + 1, engine.calls.end());
-    Calls expectedRest = kLoadAssetsCalls;
-    expectedRest.insert(expectedRest.end(), {"LoadTextureFromFile(data/g.bmp,0,16711680)",
-                                             "LoadTextureFromFile(data/gd.bmp,0,16711680)",
-                                             "PlayMusic(data/music.mp3,1)"});
-    EXPECT_EQ(rest, expectedRest);
+    EXPECT_LT(at("UpdateRenderRect(1604,1022)"), at("EngineMainDraw()"));
+    EXPECT_EQ(calls.at(dialog - 1), "End2D()");
+    const size_t afterDialog = at("End2D()", dialog) + 1;
+    ASSERT_LT(afterDialog, calls.size());
+    EXPECT_LT(at("DirectSoundInit()"), at("LoadSample(data/fire.wav,0,0)"));
+    EXPECT_LT(at("LoadSample(data/fire.wav,0,0)"), at("SetSampleVolume(6,100)"));
+    for (const std::string& call : kLoadAssetsCalls) {
+        EXPECT_LT(at(call), dialog) << call;
+        EXPECT_LT(at(call, afterDialog), calls.size()) << call << " again";
+    }
+    EXPECT_LT(at("LoadTextureFromFile(data/g.bmp,0,16711680)", afterDialog),
+              at("LoadTextureFromFile(data/gd.bmp,0,16711680)", afterDialog));
+    EXPECT_EQ(calls.back(), "PlayMusic(data/music.mp3,1)");
 
     EXPECT_EQ(state.Score, 0);
     EXPECT_EQ(state.PlayerFrame, 1);
@@ -87,7 +95,7 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
 TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
     const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog", 1, 1, {}, {}},
                                            {"pets", "cat", "кот  кошка", 1, 1, {}, {}}};
-    dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
+    dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewFolderLines(words)),
                       dict::ExistingFolder::Keep);
     windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
     ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);

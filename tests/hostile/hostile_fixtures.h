@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_entries.h"
 #include "loaded_engine.h"
 
 // What the hostile tests share: where the corpus is, and the engine of this build.

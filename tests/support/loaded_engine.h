@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "engine_contract/engine_api.h"
-#include "engine_contract/engine_entries.h"
+#include "contract/engine_api.h"
+#include "contract/engine_entries.h"
 
 namespace lexo::test {
 
 // DGLEngine.so opened by its path with dlopen, the way tests and benchmarks drive the engine
 // without the game: one member per entry, named as the library exports it, typed by
-// engine_contract/engine_api.h.
+// contract/engine_api.h.
 //
 //   static LoadedEngine engine(LEXO_ENGINE_PATH);
 //   ASSERT_TRUE(engine.Loaded()) << engine.Error();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 
 namespace lexo {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/dictionary_text.h"

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "errors/run_time_error.h"
+#include "game/dictionary_about.h"
 #include "temp_folder.h"
 
 namespace lexo {
@@ -72,6 +74,38 @@ TEST(DictionaryFolderScan, UnreadableWorkingFolderGivesNoFolders) {
 TEST(DictionaryFilePath, IsRelativeToTheGameFolder) {
     EXPECT_EQ(DictionaryFilePath(".", "english", "names.txt"), "english/names.txt");
     EXPECT_EQ(DictionaryFilePath("/games/lexo", "..", "about.txt"), "/games/lexo/../about.txt");
+}
+
+// The description as the dialog shows it: any line end, a NUL ending the text, and a UTF-8
+// character cut by the read's limit.
+TEST(FolderAbout, JoinsLinesAsGameTextAndReadsOnlyTheStart) {
+    TempFolder work;
+    // "Заголовок", "Первая" in CP1251.
+    work.MakeDictionary(
+        "mixed", "\xc7\xe0\xe3\xee\xeb\xee\xe2\xee\xea\r\n\xcf\xe5\xf0\xe2\xe0\xff\rB\n\nD\n" +
+                     std::string(1, '\0') + "ignored");
+    work.MakeDictionary("utf8", "Wörter\r\n" + std::string(kAboutShownBytes - 10, 'a') + "ü" +
+                                    std::string(100, 'b'));
+    work.MakeDictionary("empty", "");
+
+    EXPECT_EQ(FolderAbout(work.Path(), "mixed"), "Заголовок\nПервая\nB\n\nD");
+    // Read as UTF-8 although cut, and no further than the limit.
+    const std::string utf8 = FolderAbout(work.Path(), "utf8");
+    EXPECT_TRUE(utf8.starts_with("Wörter\n" + std::string(kAboutShownBytes - 10, 'a')));
+    EXPECT_LT(utf8.size(), kAboutShownBytes);
+    EXPECT_EQ(FolderAbout(work.Path(), "empty"), "");
+    EXPECT_THROW(FolderAbout(work.Path(), "missing"), RunTimeError);
+}
+
+TEST(NamesLanguages, OnlyAReadableLineOfTwoLanguages) {
+    TempFolder work;
+    for (const char* name : {"deutsch", "wrong", "none"}) work.MakeDictionary(name);
+    work.WriteFile("deutsch/languages.txt", "de ru\r\n");
+    work.WriteFile("wrong/languages.txt", "de\r\n");
+
+    EXPECT_TRUE(NamesLanguages(work.Path(), "deutsch"));
+    EXPECT_FALSE(NamesLanguages(work.Path(), "wrong"));
+    EXPECT_FALSE(NamesLanguages(work.Path(), "none"));
 }
 
 }  // namespace

@@ -6,20 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "game_types/memory_dictionary.h"
 #include "history/history_follower.h"
 #include "history/review_schedule.h"
+#include "records/memory_dictionary.h"
 
-namespace lexo::dict {
+namespace lexo {
 
 // The most words the game's review holds.
 inline constexpr size_t kReviewWordsOffered = 60;
 
-// The name the history gives a review game; its words keep their own dictionaries' names.
-inline constexpr const char* kReviewName = "Повторение";
-
-// The review the game offers in its dictionary dialog: the words of the history due now, built
-// with the same lines as lexodrome-dict review writes, and held in memory, so that nothing
+// The review the game offers in its dictionary dialog: the words of the history due now, the
+// same dictionary as lexodrome-dict review writes, and held in memory, so that nothing
 // half-written is ever listed and no folder of the player's is taken for it. It follows the
 // history as it grows: each look reads only the games added since the last.
 class ReviewOffer {
@@ -39,4 +36,4 @@ class ReviewOffer {
     std::chrono::sys_seconds latest_{};  // the last game played into the scheduler
 };
 
-}  // namespace lexo::dict
+}  // namespace lexo

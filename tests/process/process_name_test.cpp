@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "binding/engine_library.h"
-#include "binding/process_list.h"
+#include "process/process_list.h"
+#include "process/process_termination.h"
 
 namespace lexo {
 namespace {

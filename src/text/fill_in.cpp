@@ -1,4 +1,4 @@
-#include "game/game_texts.h"
+#include "text/fill_in.h"
 
 namespace lexo {
 

@@ -1,11 +1,12 @@
+#include "process/process_termination.h"
+
 #include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string_view>
 
-#include "binding/engine_library.h"
-#include "binding/process_list.h"
+#include "process/process_list.h"
 
 namespace lexo {
 namespace {

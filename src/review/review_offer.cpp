@@ -1,8 +1,8 @@
-#include "dict/review_offer.h"
+#include "review/review_offer.h"
 
-#include "dict/review_dictionary.h"
+#include "review/review_dictionary.h"
 
-namespace lexo::dict {
+namespace lexo {
 
 ReviewOffer::ReviewOffer(std::optional<std::string> historyPath) {
     if (historyPath) follower_.emplace(std::move(*historyPath));
@@ -33,16 +33,10 @@ std::shared_ptr<const MemoryDictionary> ReviewOffer::DueNow(std::chrono::sys_day
     if (!follower_) return nullptr;
     CatchUp();
     const std::vector<ReviewWord> due = scheduler_.Schedule(today, kReviewWordsOffered, true);
-    ReviewLines review = ReviewDictionaryUtf8(due);
-    if (review.lines.names.empty()) return nullptr;
-    auto memory = std::make_shared<MemoryDictionary>();
-    memory->name = kReviewName;
-    for (size_t i = 0; i < review.lines.names.size(); ++i) {
-        memory->sources[review.lines.names[i]] = std::move(review.sources[i]);
-    }
-    memory->words = std::move(review.lines.names);
-    memory->translations = std::move(review.lines.names2);
-    return memory;
+    MemoryDictionary review = ReviewDictionary(due);
+    if (review.words.empty()) return nullptr;
+    review.name = kReviewName;
+    return std::make_shared<const MemoryDictionary>(std::move(review));
 }
 
-}  // namespace lexo::dict
+}  // namespace lexo

@@ -1,4 +1,4 @@
-#include "binding/process_list.h"
+#include "process/process_list.h"
 
 #include <dirent.h>
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "error_type/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 

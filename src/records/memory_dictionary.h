@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game_types/game_record.h"
+#include "records/game_record.h"
 
 namespace lexo {
 

@@ -3,7 +3,7 @@
 // The table of engine entries, bound by name when the library is loaded. Every engine call of
 // the game goes through one of these pointers; a name the library does not export stays null.
 
-#include "engine_contract/engine_api.h"
+#include "contract/engine_api.h"
 
 namespace lexo {
 

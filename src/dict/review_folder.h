@@ -1,0 +1,13 @@
+#pragma once
+
+#include <vector>
+
+#include "dict/dictionary_build.h"
+#include "history/review_schedule.h"
+
+namespace lexo::dict {
+
+// The review dictionary's folder lines for the scheduled words, in the folder's encoding.
+DictionaryLines ReviewFolderLines(const std::vector<ReviewWord>& words);
+
+}  // namespace lexo::dict
