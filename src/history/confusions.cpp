@@ -37,7 +37,10 @@ KnownAnswers AnswersMet(const std::vector<HistoryGame>& games) {
             known.words.insert(MatchForm(missed.word));
             AddAlternatives(missed.translation, known.translations);
         }
-        for (const WordWalk& walk : game.walks) AddAlternatives(walk.translation, known.translations);
+        for (const WordWalk& walk : game.walks) {
+            known.words.insert(MatchForm(walk.word));
+            AddAlternatives(walk.translation, known.translations);
+        }
     }
     return known;
 }
