@@ -25,8 +25,8 @@ std::string ConfusionsSection(const std::vector<HistoryGame>& games, const std::
     if (confusions.empty())
         return heading + "<p>" + Say(PageText::NoConfusion, language) + "</p>\n";
     std::string table = heading + "<table>\n<tr>";
-    for (const PageText column : {PageText::Typed, PageText::WhileWalking, PageText::Dictionary,
-                                  PageText::TimesConfused})
+    for (const PageText column :
+         {PageText::Typed, PageText::WhileWalking, PageText::Dictionary, PageText::TimesConfused})
         table += "<th>" + Say(column, language) + "</th>";
     table += "</tr>\n";
     for (const Confusion& confusion : confusions) {

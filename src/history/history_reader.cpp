@@ -107,12 +107,14 @@ bool ReadWalk(const Json& entry, WordWalk& walk) {
     if (!entry.is_object()) return false;
     const std::string* word = TextField(entry, "word");
     const std::string* translation = TextField(entry, "translation");
-    if (word == nullptr || translation == nullptr || !SecondsField(entry, "appeared", walk.appeared) ||
+    if (word == nullptr || translation == nullptr ||
+        !SecondsField(entry, "appeared", walk.appeared) ||
         !NumberField(entry, "misfires", walk.misfires) || !ReadEnd(entry, walk.end))
         return false;
     walk.word = *word;
     walk.translation = *translation;
-    if (const std::string* dictionary = TextField(entry, "dictionary")) walk.dictionary = *dictionary;
+    if (const std::string* dictionary = TextField(entry, "dictionary"))
+        walk.dictionary = *dictionary;
     if (walk.end != WalkEnd::Shot) return true;
     const std::string* answer = TextField(entry, "answer");
     if (answer == nullptr || !SecondsField(entry, "shot", walk.shot) ||

@@ -25,9 +25,9 @@ struct WordWalk {
     std::string translation;
     std::string dictionary;  // where a review game's word came from; empty: the game's
     double appeared = 0;
-    double shot = -1;     // -1 unless shot
-    std::string answer;   // what was typed to shoot it
-    double typing = 0;    // from the answer's first key to its Enter
+    double shot = -1;    // -1 unless shot
+    std::string answer;  // what was typed to shoot it
+    double typing = 0;   // from the answer's first key to its Enter
     int64_t corrections = 0;
     int64_t misfires = 0;  // Enter presses that hit nothing while it walked
     WalkEnd end = WalkEnd::Walking;
