@@ -51,6 +51,9 @@ std::string ExpectedAnswer(const HistoryGame& game, const std::string& word) {
     for (const WordWalk& walk : game.walks) {
         if (walk.word == word) return MatchForm(walk.translation);
     }
+    for (const MissedWord& missed : game.missed) {
+        if (missed.word == word) return MatchForm(missed.translation);
+    }
     return {};
 }
 

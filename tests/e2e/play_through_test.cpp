@@ -217,15 +217,10 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     ASSERT_EQ(first.walks.size(), 2u) << history[0];
     const WordWalk& shot = first.walks[0];
     EXPECT_EQ(shot.end, WalkEnd::Shot) << history[0];
-    EXPECT_EQ(shot.answer, "кошка");
     EXPECT_LT(shot.appeared, shot.shot) << history[0];
     EXPECT_GT(shot.typing, 0) << history[0];
-    EXPECT_EQ(shot.corrections, 0);
-    EXPECT_EQ(shot.misfires, 1);
+    EXPECT_EQ(shot.misfires, 1) << history[0];
     EXPECT_EQ(first.walks[1].end, WalkEnd::Reached) << history[0];
-    ASSERT_EQ(first.misfires.size(), 1u) << history[0];
-    EXPECT_EQ(first.misfires[0].typed, "собака");
-    EXPECT_EQ(first.misfires[0].field, std::vector<std::string>{"cat"});
     EXPECT_NE(history[1].find(R"("dictionary":"b-dogs","mode":"words")"), std::string::npos)
         << history[1];
     const bool catShot =
