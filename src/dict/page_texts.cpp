@@ -42,6 +42,12 @@ constexpr std::array<Row, static_cast<size_t>(PageText::Count)> kTexts = {{
     {"выучено слов", "words mastered", "gelernte Wörter", "вивчено слів"},
     {"слова", "words", "Wörter", "слова"},
     {"переводы", "translations", "Übersetzungen", "переклади"},
+    {"Что чаще всего путается", "The most frequent confusions", "Die häufigsten Verwechslungen",
+     "Що найчастіше плутається"},
+    {"Путаниц пока нет.", "No confusion yet.", "Noch keine Verwechslung.", "Плутанини поки немає."},
+    {"набрано", "typed", "getippt", "набрано"},
+    {"когда шло слово", "while this word walked", "während dieses Wort lief", "коли йшло слово"},
+    {"сколько раз", "times", "wie oft", "скільки разів"},
 }};
 
 size_t Column(std::string_view language) {

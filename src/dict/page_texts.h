@@ -31,6 +31,11 @@ enum class PageText {
     Mastered,
     ModeWords,
     ModeTranslations,
+    Confusions,
+    NoConfusion,
+    Typed,
+    WhileWalking,
+    TimesConfused,
     Count
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "dict/confusions_section.h"
 #include "dict/diagnostics.h"
 #include "dict/html_text.h"
 #include "dict/page_texts.h"
@@ -188,7 +189,8 @@ std::string LearnerPart(const LearnerHistory& learner, const std::string& langua
            TimeChart(charts.mastered, charts.first, charts.last, true,
                      Say(PageText::WordsMastered, language)) +
            open + Say(PageText::MostMissedWords, language) + close +
-           MissedWordsTable(learner.games, language);
+           MissedWordsTable(learner.games, language) +
+           ConfusionsSection(learner.games, language, level);
 }
 
 // The words mastered now, over all the dictionaries.

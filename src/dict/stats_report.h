@@ -22,6 +22,7 @@ struct LearnerHistory {
 // translations, the charts in inline SVG. Named learners make a class page, with a row for
 // each learner before their parts; one learner without a name, the player's own page. Every text
 // from the history is escaped. `source` names the history files on the page.
+// A learner's part ends with their most frequent confusions (confusions_section.h).
 std::string StatsPage(const std::vector<LearnerHistory>& learners, const std::string& source,
                       const std::string& language);
 

@@ -10,7 +10,10 @@
 namespace lexo {
 
 void Game::Edit1KeyUp(int key) {
-    if (key != kEnterKey) return;
+    if (key != kEnterKey) {
+        NoteKey(key);
+        return;
+    }
 
     // The answer line shows a typed "ё" as "е"; only the small letter is replaced there.
     std::string text = windows_.EditText();
@@ -23,6 +26,7 @@ void Game::Edit1KeyUp(int key) {
     }
     if (replaced) windows_.SetEditText(text);
     CheckAnswer(text);
+    EndAnswer();
     windows_.SetEditText(std::string());
     windows_.FocusEdit();
 }
@@ -58,10 +62,12 @@ void Game::CheckAnswer(const std::string& answer) {
         state_.Score += static_cast<int32_t>(CharacterCount(answer));
         windows_.SetCaption(FillIn(texts_.scoreCaption, {std::to_string(state_.WordsComplete),
                                                          std::to_string(state_.Score)}));
+        NoteShot(monsters.Word[row], answer);
         state_.WordsShot.push_back(std::move(monsters.Word[row]));
         monsters.Remove(row);
         return;
     }
+    NoteMisfire(answer);
 }
 
 void Game::AddCorpse(int32_t kind, int32_t x, int32_t y) {

@@ -54,9 +54,13 @@ class Game {
     void TimerGameTimer();
     void GameTimer();
 
-    // Answer line: a key was released.
+    // Answer line: a key was released. Enter answers; the others are timed, and the deleting
+    // ones counted, for the history.
     void Edit1KeyUp(int key);
     static constexpr int kEnterKey = 13;
+    static constexpr int kBackspaceKey = 8;
+    static constexpr int kDeleteKey = 46;
+    static constexpr int kOtherKey = 0;
 
     // Engine procedures: kind 2 and kind 0.
     void LoadAssets();
@@ -78,6 +82,15 @@ class Game {
     void ApplyDictionaryChoice(const DictionaryChoice& choice);
     void EndOfGame();
     void RecordGame() const;
+
+    // The evidence of each word's walk (word_evidence.cpp).
+    void StartEvidence();
+    void NoteKey(int key);
+    void NoteAppeared(const std::string& word, const std::string& translation);
+    void NoteShot(const std::string& word, const std::string& answer);
+    void NoteMisfire(const std::string& answer);
+    void NoteReached(const std::string& word);
+    void EndAnswer();
 
     void DrawText(EngineHandle font, int32_t x, int32_t y, const std::string& utf8,
                   int32_t colour) const;

@@ -20,13 +20,15 @@ std::string UntranslatedLine(const std::string& word, const std::string& transla
 }
 
 void Game::GameTimer() {
+    state_.Evidence.ClockMs += kGameTimerInterval;
     const LiveMonsterTable& monsters = state_.LiveMonsters;
+    // Every monster touching the player reached him, though the first one ends the game.
     for (size_t row = 0; row < monsters.Count(); ++row) {
         const SpriteSpec& sprite = state_.Sprites.Alive(monsters.Kind[row]);
         if (Overlaps(kPlayerBoxX, kPlayerBoxY, kPlayerBoxWidth, kPlayerBoxHeight, monsters.X[row],
                      monsters.Y[row], sprite.FrameWidth, sprite.FrameHeight)) {
             state_.GameOver = true;
-            break;
+            NoteReached(monsters.Word[row]);
         }
     }
     if (!state_.GameOver) return;
@@ -75,8 +77,16 @@ void Game::EndOfGame() {
 
 void Game::RecordGame() const {
     if (history_ == nullptr) return;
-    GameRecord record{state_.DictionaryDir, state_.GameMode,  state_.Pace, state_.WordsComplete,
-                      state_.Score,         state_.WordsShot, {},          {}};
+    GameRecord record;
+    record.dictionary = state_.DictionaryDir;
+    record.mode = state_.GameMode;
+    record.pace = state_.Pace;
+    record.wordsComplete = state_.WordsComplete;
+    record.score = state_.Score;
+    record.shot = state_.WordsShot;
+    record.walked = state_.Evidence.Walked;
+    record.misfires = state_.Evidence.Misfires;
+    record.lengthMs = state_.Evidence.ClockMs;
     if (state_.MemoryWords) record.sources = state_.MemoryWords->sources;
     const LiveMonsterTable& monsters = state_.LiveMonsters;
     for (size_t row = 0; row < monsters.Count(); ++row) {
@@ -106,6 +116,7 @@ void Game::RestartGame() {
     state_.Score = 0;
     state_.WordsComplete = 0;
     state_.WordsShot.clear();
+    StartEvidence();
     windows_.SetEditEnabled(true);
     windows_.FocusEdit();
     windows_.SetEditText(std::string());

@@ -11,6 +11,7 @@
 #include "game/monster_tables.h"
 #include "game/sprite_catalogue.h"
 #include "records/game_mode.h"
+#include "records/game_record.h"
 #include "text/string_list.h"
 
 namespace lexo {
@@ -24,6 +25,18 @@ struct AssetHandles {
     EngineHandle BannerFont = 0;
     EngineHandle FireSample = 0;
     EngineHandle DieSample = 0;
+};
+
+// What the history keeps of how each word was answered. The clock is the game's own: it
+// advances by the Game timer's period at each of its ticks while the field is alive.
+struct WordEvidence {
+    int64_t ClockMs = 0;
+    std::vector<WalkedWord> Walked;  // in the order the words appeared
+    std::vector<Misfire> Misfires;
+    // The answer being typed: its first key after the previous Enter (-1: none yet) and the
+    // keys in it that deleted.
+    int64_t AnswerStartMs = -1;
+    int32_t AnswerCorrections = 0;
 };
 
 // Everything a running game knows; the one piece of mutable state of the program. Only the GUI
@@ -49,6 +62,7 @@ struct GameState {
     bool PlayerFacing = false;     // mirrored player: the last monster shot had X >= 400
     bool GameOver = false;
     std::vector<std::string> WordsShot;  // this game's, in order, for the history
+    WordEvidence Evidence;               // this game's, for the history
 
     LiveMonsterTable LiveMonsters;
     CorpseTable Corpses;

@@ -14,6 +14,9 @@ namespace lexo {
 // The main window's six timers.
 enum class TimerId { TimerAdd, TimerMove, TimerAnimat, TimerDethAnimat, TimerGame, Game };
 
+// The Game timer's period in milliseconds; the game's clock counts its ticks.
+constexpr int32_t kGameTimerInterval = 55;
+
 // What the player confirmed in the dictionary dialog.
 struct DictionaryChoice {
     std::string folder;   // as the file system names it

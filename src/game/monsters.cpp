@@ -58,6 +58,7 @@ void Game::SpawnMonster() {
     const std::string_view translation =
         index < state_.TranslationList.Count() ? state_.TranslationList[index] : std::string_view();
     state_.LiveMonsters.Append(kind, x, y, std::string(word), std::string(translation));
+    NoteAppeared(std::string(word), std::string(translation));
     // Synthesised while the monster walks, the word is ready when it is shot.
     if (!state_.WordsVoice.empty() && engine_.PrepareSpeech != nullptr) {
         engine_.PrepareSpeech(state_.WordsVoice.c_str(), SpokenText(word).c_str());

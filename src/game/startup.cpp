@@ -48,6 +48,8 @@ Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
     // The field comes alive only with a dictionary that can be played: while the player
     // chooses again, nothing may spawn or walk.
     if (!LoadChosenDictionary()) return StartUp::PlayerQuit;
+    // The Game timer ticked while the player chose: the game's clock starts now.
+    StartEvidence();
     windows_.EnableTimer(TimerId::TimerAdd, true);
     windows_.EnableTimer(TimerId::TimerAnimat, true);
     windows_.EnableTimer(TimerId::TimerMove, true);

@@ -19,8 +19,10 @@ struct GradedWord {
     Rating rating = Rating::Good;
 };
 
-// Every word of the game that counts as a review, in the order the line keeps them. A line
-// written before the per-word record counts a shot word as Good and a missed one as Again.
+// Every word of the game that counts as a review, in the order the line keeps them. A line with
+// the evidence of each walk grades each by TypingGrade (typing_grade.h), and a word that had no
+// time to be answered is no review; a line without it counts a shot word as Good and a missed
+// one as Again.
 std::vector<GradedWord> GradedWords(const HistoryGame& game);
 
 }  // namespace lexo

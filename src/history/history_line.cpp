@@ -17,6 +17,40 @@ const char* ModeName(uint8_t mode) {
     }
 }
 
+const char* EndName(WalkEnd end) {
+    switch (end) {
+        case WalkEnd::Shot: return "shot";
+        case WalkEnd::Reached: return "reached";
+        case WalkEnd::Walking: break;
+    }
+    return "walking";
+}
+
+// Seconds with one decimal: the game's clock ticks in tenths of a second at best.
+double Seconds(int64_t milliseconds) {
+    return static_cast<double>((milliseconds + 50) / 100) / 10.0;
+}
+
+nlohmann::ordered_json WalkEntry(const WalkedWord& walk, const WordSource* source) {
+    nlohmann::ordered_json entry = {{"word", source ? source->word : walk.word},
+                                    {"translation", walk.translation}};
+    if (source) entry["dictionary"] = source->dictionary;
+    entry["appeared"] = Seconds(walk.appearedMs);
+    if (walk.end == WalkEnd::Shot) {
+        entry["shot"] = Seconds(walk.shotMs);
+        entry["answer"] = walk.answer;
+        entry["typing"] = Seconds(walk.typingMs);
+        entry["corrections"] = walk.corrections;
+    }
+    entry["misfires"] = walk.misfires;
+    entry["end"] = EndName(walk.end);
+    return entry;
+}
+
+nlohmann::ordered_json MisfireEntry(const Misfire& misfire) {
+    return {{"typed", misfire.typed}, {"at", Seconds(misfire.atMs)}, {"field", misfire.field}};
+}
+
 }  // namespace
 
 std::string HistoryLine(const GameRecord& game, const std::string& time) {
@@ -47,6 +81,16 @@ std::string HistoryLine(const GameRecord& game, const std::string& time) {
             shot.push_back(word);
         }
     }
+    nlohmann::ordered_json words = nlohmann::ordered_json::array();
+    for (const WalkedWord& walk : game.walked) {
+        if (const auto* from = sources(walk.word)) {
+            for (const WordSource& source : *from) words.push_back(WalkEntry(walk, &source));
+        } else {
+            words.push_back(WalkEntry(walk, nullptr));
+        }
+    }
+    nlohmann::ordered_json misfires = nlohmann::ordered_json::array();
+    for (const Misfire& misfire : game.misfires) misfires.push_back(MisfireEntry(misfire));
     const nlohmann::ordered_json line = {
         {"time", time},
         {"dictionary", game.dictionary},
@@ -56,6 +100,9 @@ std::string HistoryLine(const GameRecord& game, const std::string& time) {
         {"score", game.score},
         {"shot", std::move(shot)},
         {"missed", std::move(missed)},
+        {"seconds", Seconds(game.lengthMs)},
+        {"words", std::move(words)},
+        {"misfires", std::move(misfires)},
     };
     // Text that is not UTF-8 after all becomes U+FFFD rather than losing the game.
     return line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

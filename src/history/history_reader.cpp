@@ -80,6 +80,91 @@ bool ReadMissed(const Json& game, std::vector<MissedWord>& missed) {
     return true;
 }
 
+// Seconds of the game: a number, never negative.
+bool SecondsField(const Json& entry, const char* name, double& value) {
+    const auto found = entry.find(name);
+    if (found == entry.end() || !found->is_number()) return false;
+    value = found->get<double>();
+    return value >= 0;
+}
+
+bool ReadEnd(const Json& entry, WalkEnd& end) {
+    const std::string* name = TextField(entry, "end");
+    if (name == nullptr) return false;
+    if (*name == "shot") {
+        end = WalkEnd::Shot;
+    } else if (*name == "reached") {
+        end = WalkEnd::Reached;
+    } else if (*name == "walking") {
+        end = WalkEnd::Walking;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ReadWalk(const Json& entry, WordWalk& walk) {
+    if (!entry.is_object()) return false;
+    const std::string* word = TextField(entry, "word");
+    const std::string* translation = TextField(entry, "translation");
+    if (word == nullptr || translation == nullptr ||
+        !SecondsField(entry, "appeared", walk.appeared) ||
+        !NumberField(entry, "misfires", walk.misfires) || !ReadEnd(entry, walk.end))
+        return false;
+    walk.word = *word;
+    walk.translation = *translation;
+    if (const std::string* dictionary = TextField(entry, "dictionary"))
+        walk.dictionary = *dictionary;
+    if (walk.end != WalkEnd::Shot) return true;
+    const std::string* answer = TextField(entry, "answer");
+    if (answer == nullptr || !SecondsField(entry, "shot", walk.shot) ||
+        !SecondsField(entry, "typing", walk.typing) ||
+        !NumberField(entry, "corrections", walk.corrections))
+        return false;
+    walk.answer = *answer;
+    return true;
+}
+
+bool ReadMisfire(const Json& entry, HistoryMisfire& misfire) {
+    if (!entry.is_object()) return false;
+    const std::string* typed = TextField(entry, "typed");
+    const auto field = entry.find("field");
+    if (typed == nullptr || !SecondsField(entry, "at", misfire.at) || field == entry.end() ||
+        !field->is_array())
+        return false;
+    misfire.typed = *typed;
+    for (const Json& word : *field) {
+        if (!word.is_string()) return false;
+        misfire.field.push_back(word.get<std::string>());
+    }
+    return true;
+}
+
+// The evidence of the walks, kept whole or not at all. A damaged record costs the game its
+// detail only: "shot" and "missed" still say what the game reviewed, so its words are read
+// with their older meaning rather than the line being lost.
+void ReadWalks(const Json& line, HistoryGame& game) {
+    const auto words = line.find("words");
+    double seconds = 0;
+    if (words == line.end() || !words->is_array() || !SecondsField(line, "seconds", seconds))
+        return;
+    std::vector<WordWalk> walks(words->size());
+    for (size_t i = 0; i < walks.size(); ++i) {
+        if (!ReadWalk((*words)[i], walks[i])) return;
+    }
+    game.walksKept = true;
+    game.seconds = seconds;
+    game.walks = std::move(walks);
+    // Misfires only tell the confusions; damaged ones are left out on their own.
+    const auto misfires = line.find("misfires");
+    if (misfires == line.end() || !misfires->is_array()) return;
+    std::vector<HistoryMisfire> read(misfires->size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        if (!ReadMisfire((*misfires)[i], read[i])) return;
+    }
+    game.misfires = std::move(read);
+}
+
 // The game a parsed line holds, or the reason it holds none.
 std::string ReadGame(Json& line, HistoryGame& game) {
     if (!line.is_object()) return "not a game: the line is no JSON object";
@@ -100,6 +185,7 @@ std::string ReadGame(Json& line, HistoryGame& game) {
     if (!ReadShot(line, game)) return "not a game: \"shot\" is not a list of words";
     if (!ReadMissed(line, game.missed))
         return "not a game: \"missed\" is not a list of words with translations";
+    ReadWalks(line, game);
     return {};
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/game_record.h"
+
 namespace lexo {
 
 // A word left on the field, with its names2.txt line. UTF-8.
@@ -14,6 +16,28 @@ struct MissedWord {
     std::string word;
     std::string translation;
     std::string dictionary;  // where a review game's word came from; empty: the game's
+};
+
+// One walk of a word across the field, as the line's "words" keep it. Times are seconds from
+// the start of the game.
+struct WordWalk {
+    std::string word;
+    std::string translation;
+    std::string dictionary;  // where a review game's word came from; empty: the game's
+    double appeared = 0;
+    double shot = -1;    // -1 unless shot
+    std::string answer;  // what was typed to shoot it
+    double typing = 0;   // from the answer's first key to its Enter
+    int64_t corrections = 0;
+    int64_t misfires = 0;  // Enter presses that hit nothing while it walked
+    WalkEnd end = WalkEnd::Walking;
+};
+
+// An answer that hit nothing, with the words then on the field, oldest first.
+struct HistoryMisfire {
+    std::string typed;
+    double at = 0;
+    std::vector<std::string> field;
 };
 
 // One game of the history, as its line tells it. Texts are UTF-8.
@@ -31,6 +55,12 @@ struct HistoryGame {
     // empty for the game's own. Empty when every word is the game's.
     std::vector<std::string> shotDictionaries;
     std::vector<MissedWord> missed;
+    // The evidence of every walk, where the line keeps it (walksKept): lines of older games,
+    // and lines whose record is damaged, tell only shot and missed.
+    bool walksKept = false;
+    double seconds = 0;  // the game's length
+    std::vector<WordWalk> walks;
+    std::vector<HistoryMisfire> misfires;
 };
 
 // The dictionary the game's shot word i belongs to.

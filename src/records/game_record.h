@@ -19,6 +19,30 @@ struct WordSource {
 // several dictionaries.
 using WordSources = std::map<std::string, std::vector<WordSource>>;
 
+// How a word's walk ended.
+enum class WalkEnd : uint8_t { Shot, Reached, Walking };
+
+// One walk of a word across the field: the evidence of how well the learner knew it. Times are
+// milliseconds of the game's own clock, from the moment the field came alive.
+struct WalkedWord {
+    std::string word;
+    std::string translation;
+    int64_t appearedMs = 0;
+    int64_t shotMs = -1;      // -1 unless shot
+    std::string answer;       // what was typed to shoot it
+    int64_t typingMs = 0;     // from the answer's first key to its Enter
+    int32_t corrections = 0;  // keys in the answer that deleted
+    int32_t misfires = 0;     // Enter presses that hit nothing while it walked
+    WalkEnd end = WalkEnd::Walking;
+};
+
+// An Enter that hit nothing, with the words then on the field, oldest first.
+struct Misfire {
+    std::string typed;
+    int64_t atMs = 0;
+    std::vector<std::string> field;
+};
+
 // One finished game as the learner's history keeps it. Texts are UTF-8, as the game holds them.
 struct GameRecord {
     std::string dictionary;  // the dictionary folder's name
@@ -31,6 +55,10 @@ struct GameRecord {
     std::vector<std::pair<std::string, std::string>> missed;
     // Where the words came from when not from `dictionary`.
     WordSources sources;
+    // Every word that walked, in the order they appeared, and the answers that hit nothing.
+    std::vector<WalkedWord> walked{};
+    std::vector<Misfire> misfires{};
+    int64_t lengthMs = 0;  // from the field coming alive to the player's fall
 };
 
 // Where finished games go. Keeping one never disturbs the game: an implementation reports its

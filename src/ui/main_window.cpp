@@ -42,8 +42,19 @@ constexpr std::array<TimerSetup, 6> kTimers = {{
     {TimerId::TimerAnimat, 120, false, &Game::TimerAnimatTimer},
     {TimerId::TimerDethAnimat, 140, false, &Game::TimerDethAnimatTimer},
     {TimerId::TimerGame, 140, true, &Game::TimerGameTimer},
-    {TimerId::Game, 55, true, &Game::GameTimer},
+    {TimerId::Game, kGameTimerInterval, true, &Game::GameTimer},
 }};
+
+// The game's code for a key of the answer line.
+int GameKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return Game::kEnterKey;
+        case Qt::Key_Backspace: return Game::kBackspaceKey;
+        case Qt::Key_Delete: return Game::kDeleteKey;
+        default: return Game::kOtherKey;
+    }
+}
 
 }  // namespace
 
@@ -196,9 +207,10 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit1_ && event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && !key->isAutoRepeat()) {
-            RunGuarded([this] { game_.Edit1KeyUp(Game::kEnterKey); });
+        const int code = GameKey(key->key());
+        // A held Enter shoots once; a held deleting key deletes at every repeat.
+        if (!key->isAutoRepeat() || code == Game::kBackspaceKey || code == Game::kDeleteKey) {
+            RunGuarded([this, code] { game_.Edit1KeyUp(code); });
         }
     }
     return QWidget::eventFilter(watched, event);

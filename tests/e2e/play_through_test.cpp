@@ -7,6 +7,7 @@
 #include "bmp_image.h"
 #include "desktop.h"
 #include "game_process.h"
+#include "history/history_reader.h"
 
 namespace lexo::e2e {
 namespace {
@@ -204,9 +205,22 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     ASSERT_EQ(history.size(), 3u) << game.Stderr();
     EXPECT_NE(history[0].find(R"("dictionary":"a-cats","mode":"translations","pace":40,)"
                               R"("words_complete":1,"score":5,"shot":["cat"],)"
-                              R"("missed":[{"word":"cat","translation":"кот  кошка"}]})"),
+                              R"("missed":[{"word":"cat","translation":"кот  кошка"}],)"),
               std::string::npos)
         << history[0];
+    // Each walk's evidence: the first cat shot after an answer that hit nothing, the next one
+    // reached the player.
+    const History read = ReadHistory(history[0]);
+    ASSERT_EQ(read.games.size(), 1u) << history[0];
+    const HistoryGame& first = read.games[0];
+    ASSERT_TRUE(first.walksKept) << history[0];
+    ASSERT_EQ(first.walks.size(), 2u) << history[0];
+    const WordWalk& shot = first.walks[0];
+    EXPECT_EQ(shot.end, WalkEnd::Shot) << history[0];
+    EXPECT_LT(shot.appeared, shot.shot) << history[0];
+    EXPECT_GT(shot.typing, 0) << history[0];
+    EXPECT_EQ(shot.misfires, 1) << history[0];
+    EXPECT_EQ(first.walks[1].end, WalkEnd::Reached) << history[0];
     EXPECT_NE(history[1].find(R"("dictionary":"b-dogs","mode":"words")"), std::string::npos)
         << history[1];
     const bool catShot =

@@ -34,7 +34,9 @@ TEST(HistoryFile, AppendsWholeLinesInTheStateFolderAndNeverStopsTheGame) {
     int lines = 0;
     for (std::string line; std::getline(file, line); ++lines) {
         EXPECT_TRUE(line.starts_with(R"({"time":")")) << line;
-        EXPECT_TRUE(line.ends_with(R"("missed":[{"word":"dog","translation":"пёс"}]})")) << line;
+        EXPECT_TRUE(line.ends_with(R"("missed":[{"word":"dog","translation":"пёс"}],)"
+                                   R"("seconds":0.0,"words":[],"misfires":[]})"))
+            << line;
         EXPECT_NE(line.find(R"("dictionary":"ёлки")"), std::string::npos) << line;
     }
     EXPECT_EQ(lines, 2);

@@ -53,6 +53,10 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
     type("zebra");
     EXPECT_EQ(state.LiveMonsters.Count(), 2u);
     EXPECT_EQ(windows.caption, "Lexodrome");
+    // The answer's first key, a second of the game's clock, a slip deleted, Enter.
+    game.Edit1KeyUp(Game::kOtherKey);
+    for (int ms = 0; ms < 1000; ++ms) clock.Step();
+    game.Edit1KeyUp(Game::kBackspaceKey);
     type(firstWord);
     EXPECT_EQ(windows.caption,
               "Lexodrome. Words complete: 1. Score:" + std::to_string(firstWord.size()) + ".");
@@ -93,6 +97,14 @@ TEST(Replay, AWholeGameThenARestartWithAnotherDictionary) {
         const auto& missed = line["missed"][row];
         EXPECT_EQ(UntranslatedLine(missed["word"], missed["translation"]), expectedList[row]);
     }
+
+    // The shot word's evidence, on the game's clock.
+    const WalkedWord& shot = history.games[0].walked.at(0);
+    EXPECT_EQ(shot.word + " " + shot.answer, firstWord + " " + firstWord);
+    EXPECT_NEAR(shot.typingMs, 1000, kGameTimerInterval);
+    EXPECT_EQ(shot.corrections, 1);
+    EXPECT_EQ(history.games[0].misfires.at(0).field,
+              (std::vector<std::string>{firstWord, secondWord}));
 
     // The new game: the colours dictionary in translation mode.
     EXPECT_EQ(dialogs, 2);
