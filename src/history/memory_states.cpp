@@ -1,0 +1,72 @@
+#include "history/memory_states.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "history/graded_words.h"
+
+namespace lexo {
+
+using namespace std::chrono;
+
+namespace {
+
+// Far beyond any stability the model allows, so that the due day stays a valid date.
+constexpr double kLongestInterval = 36500;
+
+}  // namespace
+
+sys_days ReviewDay(const HistoryGame& game) {
+    return floor<days>(game.when + game.offset - hours(4));
+}
+
+std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games) {
+    std::vector<WordHistory> words;
+    std::unordered_map<std::string, std::unordered_map<std::string, size_t>> positions;
+    for (const HistoryGame* game : InPlayOrder(games)) {
+        const sys_days day = ReviewDay(*game);
+        // Where this game's review of each word is, so that a repeat keeps the worst grade.
+        std::unordered_map<size_t, size_t> reviewedHere;
+        for (const GradedWord& graded : GradedWords(*game)) {
+            const auto [at, added] = positions[graded.dictionary].try_emplace(graded.word, 0);
+            if (added) {
+                at->second = words.size();
+                words.push_back({graded.dictionary, graded.word, {}, {}});
+            }
+            WordHistory& word = words[at->second];
+            if (!graded.translation.empty()) word.translation = graded.translation;
+            const auto [review, first] = reviewedHere.try_emplace(at->second, word.reviews.size());
+            if (first) {
+                word.reviews.push_back({graded.rating, day});
+            } else {
+                Rating& rating = word.reviews[review->second].rating;
+                rating = std::min(rating, graded.rating);
+            }
+        }
+    }
+    return words;
+}
+
+MemoryState MemoryAfter(const FsrsParameters& w, const std::vector<WordReview>& reviews) {
+    MemoryState state = FirstMemory(w, reviews.front().rating);
+    for (size_t i = 1; i < reviews.size(); ++i) {
+        const double gap = (reviews[i].day - reviews[i - 1].day).count();
+        state = NextMemory(w, state, std::max(gap, 0.0), reviews[i].rating);
+    }
+    return state;
+}
+
+WordMemory MemoryOn(const FsrsParameters& w, const WordHistory& word, sys_days day) {
+    WordMemory memory;
+    memory.state = MemoryAfter(w, word.reviews);
+    memory.last = word.reviews.back().day;
+    const double elapsed = std::max<double>((day - memory.last).count(), 0);
+    memory.retrievability = Retrievability(w, elapsed, memory.state.stability);
+    const double interval = DaysUntilRetention(w, memory.state.stability, kDesiredRetention);
+    memory.due = memory.last +
+                 days(static_cast<int>(std::clamp(std::ceil(interval), 1.0, kLongestInterval)));
+    return memory;
+}
+
+}  // namespace lexo
