@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <unordered_map>
 
 #include "history/graded_words.h"
@@ -19,6 +20,14 @@ constexpr double kLongestInterval = 36500;
 
 sys_days ReviewDay(const HistoryGame& game) {
     return floor<days>(game.when + game.offset - hours(4));
+}
+
+sys_days ReviewToday() {
+    const std::time_t now = std::time(nullptr) - 4 * 3600;
+    std::tm local{};
+    localtime_r(&now, &local);
+    return sys_days(year(local.tm_year + 1900) / month(static_cast<unsigned>(local.tm_mon + 1)) /
+                    day(static_cast<unsigned>(local.tm_mday)));
 }
 
 std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games) {

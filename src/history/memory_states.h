@@ -13,6 +13,9 @@ namespace lexo {
 // the morning, so that a game after midnight belongs to the evening before.
 std::chrono::sys_days ReviewDay(const HistoryGame& game);
 
+// The review day it is now on this computer's clock.
+std::chrono::sys_days ReviewToday();
+
 struct WordReview {
     Rating rating = Rating::Good;
     std::chrono::sys_days day;
