@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <random>
 #include <vector>
 
+#include "dict/commands.h"
 #include "history/fsrs.h"
+#include "history/memory_fit.h"
 #include "history/memory_states.h"
+#include "temp_dir.h"
 
 namespace lexo {
 namespace {
@@ -52,6 +57,61 @@ TEST(Fsrs, MatchesFsrsRsOnTheSameReviews) {
         EXPECT_NEAR(state.difficulty, reference.difficulty, 0.01) << n;
         EXPECT_NEAR(Retrievability(w, 7, state.stability), reference.r7, 0.005) << n;
     }
+}
+
+// Words reviewed every few days by a learner who forgets faster than the defaults expect.
+std::vector<WordHistory> LearnerReviews(size_t words) {
+    FsrsParameters learner = kDefaultFsrsParameters;
+    learner[8] = 1.2;
+    learner[20] = 0.4;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> chance(0, 1);
+    std::vector<WordHistory> histories(words);
+    for (WordHistory& word : histories) {
+        std::chrono::sys_days day{};
+        MemoryState state = FirstMemory(learner, Rating::Good);
+        word.reviews.push_back({Rating::Good, day});
+        for (int gap : {1, 3, 7, 15}) {
+            day += std::chrono::days(gap);
+            const bool recalled = chance(random) < Retrievability(learner, gap, state.stability);
+            const Rating rating = recalled ? Rating::Good : Rating::Again;
+            state = NextMemory(learner, state, gap, rating);
+            word.reviews.push_back({rating, day});
+        }
+    }
+    return histories;
+}
+
+TEST(MemoryFit, LowersTheLogLossOfTheReviewsItFits) {
+    const std::vector<WordHistory> words = LearnerReviews(kFewestFitReviews / 4);
+    const MemoryReviews reviews(words);
+    ASSERT_EQ(reviews.Count(), kFewestFitReviews);
+    const Prediction before = reviews.Evaluate(kDefaultFsrsParameters);
+    const Prediction after = reviews.Evaluate(FitParameters(reviews));
+    EXPECT_LT(after.logLoss, before.logLoss - 0.01);
+    EXPECT_LT(after.rmseBins, before.rmseBins);
+}
+
+// One review short of the minimum, the command refuses and keeps nothing.
+TEST(MemoryFit, RefusesBelowTheFewestReviews) {
+    const test::TempDir dir;
+    std::string history;
+    // Two words a game, each day: every game after the first adds two counted reviews.
+    for (size_t day = 0; day <= kFewestFitReviews / 2; ++day) {
+        const auto date = std::chrono::sys_days(std::chrono::days(20000 + day));
+        history += R"({"time":")" + FormatHistoryDay(date) +
+                   R"(T18:00:00Z","dictionary":"d","mode":"words","pace":40,)"
+                   R"("words_complete":1,"score":1,"shot":["a"],"missed":[)" +
+                   (day == kFewestFitReviews / 2 ? "" : R"({"word":"b","translation":"x"})") +
+                   "]}\n";
+    }
+    const std::string path = dir.File("history.jsonl");
+    std::ofstream(path, std::ios::binary) << history;
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(dict::RunMemory({"--fit", "--history", path}), dict::kTooFewReviews);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("399 reviews"), std::string::npos);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
 }
 
 }  // namespace
