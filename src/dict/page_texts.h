@@ -20,7 +20,7 @@ enum class PageText {
     Missed,
     MostMissed,
     ScoreOverTime,
-    WordsMastered,
+    WordsKnownOverTime,
     MostMissedWords,
     Word,
     Translation,
@@ -28,9 +28,17 @@ enum class PageText {
     Learner,
     LastPlayed,
     Score,
-    Mastered,
+    WordsKnown,
     ModeWords,
     ModeTranslations,
+    TrueRetention,
+    RetentionLine,
+    Calibration,
+    Predicted,
+    Recalled,
+    Reviews,
+    ForgottenBy,
+    Chance,
     Count
 };
 

@@ -30,31 +30,32 @@ sys_days ReviewToday() {
                     day(static_cast<unsigned>(local.tm_mday)));
 }
 
-std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games) {
-    std::vector<WordHistory> words;
-    std::unordered_map<std::string, std::unordered_map<std::string, size_t>> positions;
-    for (const HistoryGame* game : InPlayOrder(games)) {
-        const sys_days day = ReviewDay(*game);
-        // Where this game's review of each word is, so that a repeat keeps the worst grade.
-        std::unordered_map<size_t, size_t> reviewedHere;
-        for (const GradedWord& graded : GradedWords(*game)) {
-            const auto [at, added] = positions[graded.dictionary].try_emplace(graded.word, 0);
-            if (added) {
-                at->second = words.size();
-                words.push_back({graded.dictionary, graded.word, {}, {}});
-            }
-            WordHistory& word = words[at->second];
-            if (!graded.translation.empty()) word.translation = graded.translation;
-            const auto [review, first] = reviewedHere.try_emplace(at->second, word.reviews.size());
-            if (first) {
-                word.reviews.push_back({graded.rating, day});
-            } else {
-                Rating& rating = word.reviews[review->second].rating;
-                rating = std::min(rating, graded.rating);
-            }
+void WordLog::Play(const HistoryGame& game) {
+    const sys_days day = ReviewDay(game);
+    // Where this game's review of each word is, so that a repeat keeps the worse grade.
+    std::unordered_map<size_t, size_t> reviewedHere;
+    for (const GradedWord& graded : GradedWords(game)) {
+        const auto [at, added] = positions_[graded.dictionary].try_emplace(graded.word, 0);
+        if (added) {
+            at->second = words_.size();
+            words_.push_back({graded.dictionary, graded.word, {}, {}});
+        }
+        WordHistory& word = words_[at->second];
+        if (!graded.translation.empty()) word.translation = graded.translation;
+        const auto [review, first] = reviewedHere.try_emplace(at->second, word.reviews.size());
+        if (first) {
+            word.reviews.push_back({graded.rating, day});
+        } else {
+            Rating& rating = word.reviews[review->second].rating;
+            rating = std::min(rating, graded.rating);
         }
     }
-    return words;
+}
+
+std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games) {
+    WordLog log;
+    for (const HistoryGame* game : InPlayOrder(games)) log.Play(*game);
+    return log.Words();
 }
 
 MemoryState MemoryAfter(const FsrsParameters& w, const std::vector<WordReview>& reviews) {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "history/fsrs.h"
@@ -30,8 +31,21 @@ struct WordHistory {
     std::vector<WordReview> reviews;
 };
 
-// Every word the games played, in the order each was first played. A word a game played twice
-// is one review of that game, graded by its worst.
+// The reviews of every word, game by game in the order they were played, each word in the
+// order it was first played. A word a game played twice is one review of that game, graded by
+// its worse.
+class WordLog {
+  public:
+    void Play(const HistoryGame& game);
+    const std::vector<WordHistory>& Words() const { return words_; }
+
+  private:
+    std::vector<WordHistory> words_;
+    // Where each word is in words_, by dictionary, then by word.
+    std::unordered_map<std::string, std::unordered_map<std::string, size_t>> positions_;
+};
+
+// The log of a whole history.
 std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games);
 
 // The state after all of a word's reviews (at least one).
