@@ -19,7 +19,7 @@ using std::chrono::sys_days;
 constexpr const char* kUsage =
     R"(usage: lexodrome-dict memory [--history FILE] [--today YYYY-MM-DD]
                              [--parameters default|fitted] [--json]
-       lexodrome-dict memory --fit [--history FILE]
+       lexodrome-dict memory --fit [--if-grown] [--history FILE]
 
 Tells, for every word the games have played, what the memory model (FSRS-6) makes of its
 reviews: each game that played a word is one review of it, graded Again (1) to Easy (4) from
@@ -43,6 +43,9 @@ options:
                        [rating, days since the previous review], last, stability,
                        difficulty, retrievability, due
   --fit                fit the parameters
+  --if-grown           with --fit, fit only when the reviews have grown by a fifth since
+                       the last fit kept (or none was and there are enough), else do nothing
+                       and say nothing; the game runs this after every game
   --help               this text
 
 exit status: 0 shown or fitted, 2 usage or file error, 3 too few reviews to fit
@@ -63,6 +66,7 @@ std::string MemoryProblem(const Arguments& parsed) {
     const auto which = parsed.Value("--parameters");
     if (which && *which != "default" && *which != "fitted")
         return "--parameters is default or fitted";
+    if (parsed.Flag("--if-grown") && !parsed.Flag("--fit")) return "--if-grown goes with --fit";
     return "";
 }
 
@@ -87,8 +91,17 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
+// Whether --if-grown finds the reviews too few, or not grown enough since the last fit kept.
+bool FitNotNeeded(const Arguments& parsed, size_t reviews) {
+    if (reviews < kFewestFitReviews) return true;
+    const std::optional<std::string> path = PlayersParametersPath(parsed);
+    const std::optional<FittedParameters> last = path ? ReadFittedParameters(*path) : std::nullopt;
+    return last && reviews * 5 < last->reviews * 6;
+}
+
 int Fit(const Arguments& parsed, const std::vector<WordHistory>& words) {
     const MemoryReviews reviews(words);
+    if (parsed.Flag("--if-grown") && FitNotNeeded(parsed, reviews.Count())) return kSuccess;
     if (reviews.Count() < kFewestFitReviews) {
         std::cerr << "lexodrome-dict memory: " << reviews.Count()
                   << " reviews a day or more after the one before; a fit needs at least "
@@ -142,9 +155,12 @@ void PrintRow(const WordHistory& word, const WordMemory& memory) {
 
 int RunMemory(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const std::optional<Arguments> parsed = ReadCommandLine(
-        {"memory", kUsage, {"--history", "--today", "--parameters"}, {"--json", "--fit"}}, args,
-        MemoryProblem, status);
+    const std::optional<Arguments> parsed =
+        ReadCommandLine({"memory",
+                         kUsage,
+                         {"--history", "--today", "--parameters"},
+                         {"--json", "--fit", "--if-grown"}},
+                        args, MemoryProblem, status);
     if (!parsed) return status;
     const std::optional<History> history = LoadHistory(*parsed, "memory", status);
     if (!history) return status;
