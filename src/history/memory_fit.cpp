@@ -68,6 +68,7 @@ template <class Visit>
 void MemoryReviews::ForEachPrediction(const FsrsParameters& w, Visit&& visit) const {
     size_t index = 0;
     for (const WordHistory& word : words_) {
+        if (word.reviews.empty()) continue;
         MemoryState state = FirstMemory(w, word.reviews.front().rating);
         for (size_t i = 1; i < word.reviews.size(); ++i) {
             const WordReview& review = word.reviews[i];
