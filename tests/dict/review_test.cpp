@@ -160,6 +160,14 @@ TEST(CommandLine, HelpAndUsageErrorsOfEveryCommand) {
         {RunStats,
          {"--history", "a", "b"},
          "lexodrome-dict stats: give HISTORY files or --history FILE, not both\n"},
+        {RunStats,
+         {"--by", "2027-01-01"},
+         "lexodrome-dict stats: --by is for the class page of "
+         "HISTORY files\n"},
+        {RunMemory,
+         {"--today", "2027-02-30"},
+         "lexodrome-dict memory: --today needs a day such as 2026-12-09\n"},
+        {RunMemory, {"--if-grown"}, "lexodrome-dict memory: --if-grown goes with --fit\n"},
     };
     for (const auto& c : cases) {
         std::string out, errors, help, none;
