@@ -51,13 +51,6 @@ options:
 exit status: 0 shown or fitted, 2 usage or file error, 3 too few reviews to fit
 )";
 
-std::optional<sys_days> ParseDay(const std::string& text) {
-    std::chrono::sys_seconds unused;
-    sys_days day;
-    if (!ParseHistoryTime(text + "T12:00:00Z", unused, day)) return std::nullopt;
-    return day;
-}
-
 std::string MemoryProblem(const Arguments& parsed) {
     const std::string unexpected = NoPositionalArguments(parsed);
     if (!unexpected.empty()) return unexpected;

@@ -59,6 +59,8 @@ constexpr std::array<Row, static_cast<size_t>(PageText::Count)> kTexts = {{
      "Die zwanzig Wörter der Klasse, die bis dahin am ehesten vergessen sind:",
      "Двадцять слів класу, які найімовірніше забудуться до"},
     {"вероятность вспомнить", "chance of recall", "Erinnerungschance", "ймовірність згадати"},
+    {"знаете сейчас", "known now", "jetzt gewusst", "знаєте зараз"},
+    {"слов сыграно", "words played", "gespielte Wörter", "слів зіграно"},
 }};
 
 size_t Column(std::string_view language) {

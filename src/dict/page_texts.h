@@ -39,6 +39,8 @@ enum class PageText {
     Reviews,
     ForgottenBy,
     Chance,
+    KnownNow,
+    WordsPlayed,
     Count
 };
 

@@ -77,7 +77,7 @@ ReviewLines ReviewDictionaryUtf8(const std::vector<ReviewWord>& words) {
             AddAlternative(translation, alternative);
         });
     }
-    lines.about = {"Повторение", "Пропущенные слова прошлых игр.", SourcesLine(perDictionary),
+    lines.about = {"Повторение", "Слова, которые вы вот-вот забудете.", SourcesLine(perDictionary),
                    Cp1251ToUtf8(WordCountLine(lines.names.size()))};
     return review;
 }

@@ -44,13 +44,6 @@ options:
 exit status: 0 shown, 2 usage or file error
 )";
 
-std::optional<std::chrono::sys_days> ParseDay(const std::string& text) {
-    std::chrono::sys_seconds unused;
-    std::chrono::sys_days day;
-    if (!ParseHistoryTime(text + "T12:00:00Z", unused, day)) return std::nullopt;
-    return day;
-}
-
 std::string StatsProblem(const Arguments& arguments) {
     const auto by = arguments.Value("--by");
     if (by && !ParseDay(*by)) return "--by needs a day such as 2026-12-09";

@@ -222,8 +222,28 @@ std::string CalibrationTable(const std::vector<WordHistory>& words, const FsrsPa
            "</table>\n";
 }
 
+// Per dictionary, the words played and the sum of their chances of recall today.
+std::string KnownNowTable(const std::vector<WordHistory>& words, const FsrsParameters& w,
+                          const std::string& language, sys_days today) {
+    std::map<std::string, std::pair<size_t, double>> perDictionary;
+    for (const WordHistory& word : words) {
+        auto& [played, known] = perDictionary[word.dictionary];
+        ++played;
+        known += MemoryOn(w, word, today).retrievability;
+    }
+    std::string table =
+        "<table>\n" +
+        HeadingRow({PageText::Dictionary, PageText::WordsPlayed, PageText::KnownNow}, language);
+    for (const auto& [dictionary, counts] : perDictionary) {
+        table += "<tr>" + Cell(Printable(dictionary)) + Cell(std::to_string(counts.first), true) +
+                 Cell(std::to_string(std::lround(counts.second)), true) + "</tr>\n";
+    }
+    return table + "</table>\n";
+}
+
 // A learner's part of the page, its headings at `level` (2 on the player's own page).
-std::string LearnerPart(const LearnerHistory& learner, const std::string& language, int level) {
+std::string LearnerPart(const LearnerHistory& learner, const std::string& language, int level,
+                        sys_days today) {
     if (learner.games.empty()) return "<p>" + Say(PageText::NoGame, language) + "</p>\n";
     const std::string open = "<h" + std::to_string(level) + ">";
     const std::string close = "</h" + std::to_string(level) + ">\n";
@@ -234,6 +254,7 @@ std::string LearnerPart(const LearnerHistory& learner, const std::string& langua
            TimeChart(charts.scores, charts.first, charts.last, false,
                      Say(PageText::ScoreOverTime, language)) +
            open + Say(PageText::WordsKnownOverTime, language) + close +
+           KnownNowTable(words, learner.parameters, language, today) +
            TimeChart(charts.known, charts.first, charts.last, true,
                      Say(PageText::WordsKnownOverTime, language)) +
            RetentionLine(TrueRetention(words), language) + open +
@@ -331,13 +352,14 @@ std::string StatsPage(const std::vector<LearnerHistory>& learners, const std::st
         "</style>\n</head>\n<body>\n<h1>" +
         title + "</h1>\n<p>" + Say(PageText::Source, language) + " " + EscapeHtml(source) +
         "</p>\n";
-    if (!classPage) return page + LearnerPart(learners.front(), language, 2) + "</body>\n</html>\n";
+    if (!classPage)
+        return page + LearnerPart(learners.front(), language, 2, days.today) + "</body>\n</html>\n";
     page += ClassTable(learners, language, days.today);
     if (days.forgottenBy) page += ForgottenTable(learners, language, *days.forgottenBy);
     for (size_t i = 0; i < learners.size(); ++i) {
         page += "<section id=\"learner-" + std::to_string(i + 1) + "\">\n<h2>" +
                 EscapeHtml(Printable(learners[i].name)) + "</h2>\n" +
-                LearnerPart(learners[i], language, 3) + "</section>\n";
+                LearnerPart(learners[i], language, 3, days.today) + "</section>\n";
     }
     return page + "</body>\n</html>\n";
 }
