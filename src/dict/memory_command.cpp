@@ -37,8 +37,9 @@ options:
   --history FILE       read FILE instead of the game's history
                        ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --today YYYY-MM-DD   the day retrievability is told for (default: today)
-  --parameters WHICH   default: fsrs-rs's; fitted: those kept by the last fit (the default;
-                       the defaults while there are none)
+  --parameters WHICH   default: fsrs-rs's; fitted: those the last fit kept for the game's
+                       own history (the default; fsrs-rs's while there are none, when the
+                       file is damaged, and for a history given by --history)
   --json               one JSON object a word and a line: dictionary, word, reviews as
                        [rating, days since the previous review], last, stability,
                        difficulty, retrievability, due
