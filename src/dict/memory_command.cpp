@@ -125,8 +125,7 @@ void PrintJson(const WordHistory& word, const WordMemory& memory) {
     line["word"] = word.word;
     nlohmann::json reviews = nlohmann::json::array();
     for (size_t i = 0; i < word.reviews.size(); ++i) {
-        const auto gap = i == 0 ? 0 : (word.reviews[i].day - word.reviews[i - 1].day).count();
-        reviews.push_back({static_cast<int>(word.reviews[i].rating), gap});
+        reviews.push_back({static_cast<int>(word.reviews[i].rating), ReviewGap(word.reviews, i)});
     }
     line["reviews"] = reviews;
     line["last"] = FormatHistoryDay(memory.last);

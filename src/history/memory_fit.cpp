@@ -26,10 +26,6 @@ Bin BinOf(int gap, int longTermReviews, int lapses) {
             lapses == 0 ? 0 : Step(lapses, 1.73, 1.65)};
 }
 
-double Gap(const WordReview& later, const WordReview& earlier) {
-    return std::max<double>((later.day - earlier.day).count(), 0);
-}
-
 double Objective(unsigned n, const double* x, double* gradient, void* data) {
     (void)gradient;  // a derivative-free method
     FsrsParameters w;
@@ -46,10 +42,10 @@ MemoryReviews::MemoryReviews(const std::vector<WordHistory>& words) : words_(wor
     for (const WordHistory& word : words_) {
         int longTerm = 0, lapses = 0;
         for (size_t i = 1; i < word.reviews.size(); ++i) {
-            const double gap = Gap(word.reviews[i], word.reviews[i - 1]);
+            const int gap = ReviewGap(word.reviews, i);
             if (gap < 1) continue;
             ++longTerm;
-            const Bin bin = BinOf(static_cast<int>(gap), longTerm, lapses);
+            const Bin bin = BinOf(gap, longTerm, lapses);
             bins_.push_back(binNumbers.try_emplace(bin, binNumbers.size()).first->second);
             days.push_back({word.reviews[i].day, days.size()});
             if (word.reviews[i].rating == Rating::Again) ++lapses;
@@ -72,7 +68,7 @@ void MemoryReviews::ForEachPrediction(const FsrsParameters& w, Visit&& visit) co
         MemoryState state = FirstMemory(w, word.reviews.front().rating);
         for (size_t i = 1; i < word.reviews.size(); ++i) {
             const WordReview& review = word.reviews[i];
-            const double gap = Gap(review, word.reviews[i - 1]);
+            const int gap = ReviewGap(word.reviews, i);
             if (gap >= 1) {
                 const double r = std::clamp(Retrievability(w, gap, state.stability),
                                             kClosestToCertain, 1 - kClosestToCertain);

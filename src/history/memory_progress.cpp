@@ -48,7 +48,7 @@ Retention TrueRetention(const std::vector<WordHistory>& words) {
     Retention retention;
     for (const WordHistory& word : words) {
         for (size_t i = 1; i < word.reviews.size(); ++i) {
-            if (word.reviews[i].day - word.reviews[i - 1].day < std::chrono::days(1)) continue;
+            if (ReviewGap(word.reviews, i) < 1) continue;
             ++retention.reviews;
             if (word.reviews[i].rating != Rating::Again) ++retention.recalled;
         }
@@ -63,7 +63,7 @@ std::array<CalibrationBin, 10> Calibration(const std::vector<WordHistory>& words
         MemoryState state = FirstMemory(w, word.reviews.front().rating);
         for (size_t i = 1; i < word.reviews.size(); ++i) {
             const WordReview& review = word.reviews[i];
-            const double gap = std::max<double>((review.day - word.reviews[i - 1].day).count(), 0);
+            const int gap = ReviewGap(word.reviews, i);
             if (gap >= 1) {
                 const double r = Retrievability(w, gap, state.stability);
                 CalibrationBin& bin = bins[std::min<size_t>(static_cast<size_t>(r * 10), 9)];

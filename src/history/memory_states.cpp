@@ -58,11 +58,15 @@ std::vector<WordHistory> WordHistories(const std::vector<HistoryGame>& games) {
     return log.Words();
 }
 
+int ReviewGap(const std::vector<WordReview>& reviews, size_t i) {
+    if (i == 0) return 0;
+    return std::max(static_cast<int>((reviews[i].day - reviews[i - 1].day).count()), 0);
+}
+
 MemoryState MemoryAfter(const FsrsParameters& w, const std::vector<WordReview>& reviews) {
     MemoryState state = FirstMemory(w, reviews.front().rating);
     for (size_t i = 1; i < reviews.size(); ++i) {
-        const double gap = (reviews[i].day - reviews[i - 1].day).count();
-        state = NextMemory(w, state, std::max(gap, 0.0), reviews[i].rating);
+        state = NextMemory(w, state, ReviewGap(reviews, i), reviews[i].rating);
     }
     return state;
 }

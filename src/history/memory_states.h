@@ -31,6 +31,10 @@ struct WordHistory {
     std::vector<WordReview> reviews;
 };
 
+// The whole days from review i − 1 to review i of a word, 0 for its first. Never below 0: a
+// game played later by the clock may lie on an earlier day of another time zone.
+int ReviewGap(const std::vector<WordReview>& reviews, size_t i);
+
 // The reviews of every word, game by game in the order they were played, each word in the
 // order it was first played. A word a game played twice is one review of that game, graded by
 // its worse.
