@@ -11,6 +11,7 @@ packages=(
   libsqlite3-dev
   libzip-dev
   libzstd-dev
+  libnlopt-dev
   # running: a sans font for the windows, Qt's own translations of its buttons and menus
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # running: the voices the shot words are spoken with

@@ -25,8 +25,8 @@
         <translation>Wiederholung</translation>
     </message>
     <message>
-        <source>Пропущенные слова прошлых игр.</source>
-        <translation>In früheren Spielen verpasste Wörter.</translation>
+        <source>Слова, которые вы вот-вот забудете.</source>
+        <translation>Wörter, die Sie bald vergessen.</translation>
     </message>
     <message>
         <source>Слов: %1.</source>

@@ -25,8 +25,8 @@
         <translation>Review</translation>
     </message>
     <message>
-        <source>Пропущенные слова прошлых игр.</source>
-        <translation>Words missed in earlier games.</translation>
+        <source>Слова, которые вы вот-вот забудете.</source>
+        <translation>Words you are about to forget.</translation>
     </message>
     <message>
         <source>Слов: %1.</source>

@@ -25,8 +25,8 @@
         <translation>Повторення</translation>
     </message>
     <message>
-        <source>Пропущенные слова прошлых игр.</source>
-        <translation>Пропущені слова минулих ігор.</translation>
+        <source>Слова, которые вы вот-вот забудете.</source>
+        <translation>Слова, які ви ось-ось забудете.</translation>
     </message>
     <message>
         <source>Слов: %1.</source>

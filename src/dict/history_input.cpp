@@ -32,6 +32,13 @@ std::optional<History> LoadHistory(const Arguments& arguments, const std::string
     return LoadHistoryFile(*path, command, status);
 }
 
+std::optional<std::chrono::sys_days> ParseDay(const std::string& text) {
+    std::chrono::sys_seconds unused;
+    std::chrono::sys_days day;
+    if (!ParseHistoryTime(text + "T12:00:00Z", unused, day)) return std::nullopt;
+    return day;
+}
+
 std::optional<History> LoadHistoryFile(const std::string& path, const std::string& command,
                                        int& status) {
     status = kUsageOrFiles;

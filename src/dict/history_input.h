@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,9 @@ namespace lexo::dict {
 // with `status` set, after saying why there is no history to read.
 std::optional<History> LoadHistory(const Arguments& arguments, const std::string& command,
                                    int& status);
+
+// "2026-12-09" as a day; nothing when the text is no such day.
+std::optional<std::chrono::sys_days> ParseDay(const std::string& text);
 
 // The history in the file `path`, as above.
 std::optional<History> LoadHistoryFile(const std::string& path, const std::string& command,

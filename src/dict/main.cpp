@@ -18,6 +18,7 @@ commands:
   export FOLDER [--out FILE]  write a dictionary folder as UTF-8 TSV
   review --out FOLDER         make a dictionary of the words your games missed, when due
   stats [--html FILE]         show your progress by dictionary and mode
+  memory [--json] [--fit]     what the memory model says of every word you played
 
 "lexodrome-dict COMMAND --help" tells more about each.
 )";
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         if (command == "export") return RunExport(args);
         if (command == "review") return RunReview(args);
         if (command == "stats") return RunStats(args);
+        if (command == "memory") return RunMemory(args);
     } catch (const std::exception& error) {
         std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;

@@ -1,7 +1,5 @@
-#include <algorithm>
 #include <charconv>
 #include <iostream>
-#include <iterator>
 #include <optional>
 
 #include "dict/command_line.h"
@@ -9,7 +7,9 @@
 #include "dict/folder_writer.h"
 #include "dict/history_input.h"
 #include "dict/review_folder.h"
-#include "history/history_line.h"
+#include "history/history_file.h"
+#include "history/memory_parameters.h"
+#include "history/memory_states.h"
 
 namespace lexo::dict {
 namespace {
@@ -19,12 +19,10 @@ constexpr size_t kDefaultMax = 60;
 constexpr const char* kUsage =
     R"(usage: lexodrome-dict review --out FOLDER [--max N] [--force] [--history FILE]
 
-Makes a dictionary folder of the words to practise, from the games kept in the history.
-Every word a game left on the field is scheduled by the Leitner method: a word missed goes
-to box 1, which is due at once; each later hit moves it up one box, and a word in box k >= 2
-is due again 2^(k-2) days after the last game it was in (box 2: the next day, box 3: two days
-later, box 4: four …); a miss sends it back to box 1. The words due today come first, the
-most-missed first, then the others, the soonest due first.
+Makes a dictionary folder of the words to practise, from the games kept in the history: the
+words whose chance of recall today, as the memory model tells it (see lexodrome-dict memory),
+is below 90 %, the lowest first. The model uses the parameters the last fit kept for the
+game's own history, else its defaults. A word no game kept a translation of is left out.
 The folder is written whole or not at all; placed beside the game, it is a dictionary like
 any other.
 
@@ -36,8 +34,7 @@ options:
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
 
-exit status: 0 written, 2 usage or file error, 3 no word is due today: none was ever missed,
-             or every missed word has climbed out of the due boxes (nothing written)
+exit status: 0 written, 2 usage or file error, 3 no word is due today (nothing written)
 )";
 
 std::optional<size_t> ParseMax(const std::string& text) {
@@ -70,13 +67,14 @@ int RunReview(const std::vector<std::string>& args) {
     const std::optional<History> history = LoadHistory(*parsed, "review", status);
     if (!history) return status;
 
-    const std::chrono::sys_days today = HistoryToday();
-    const std::vector<ReviewWord> words = ScheduleReview(history->games, today, max);
-    if (words.empty() || !IsDue(words.front(), today)) {
-        std::cout << "lexodrome-dict review: no word is due today";
-        if (!words.empty())
-            std::cout << " (the next on " << FormatHistoryDay(words.front().dueDay) << ")";
-        std::cout << "; nothing written\n";
+    const std::optional<std::string> player = HistoryFilePath();
+    const std::optional<FittedParameters> fitted =
+        parsed->Value("--history") || !player ? std::nullopt
+                                              : ReadFittedParameters(MemoryParametersPath(*player));
+    const std::vector<ReviewWord> words = ScheduleReview(
+        history->games, ReviewToday(), max, fitted ? fitted->w : kDefaultFsrsParameters);
+    if (words.empty()) {
+        std::cout << "lexodrome-dict review: no word is due today; nothing written\n";
         return kNothingDue;
     }
     const DictionaryLines lines = ReviewFolderLines(words);
@@ -88,13 +86,8 @@ int RunReview(const std::vector<std::string>& args) {
         std::cerr << "lexodrome-dict: " << error.what() << '\n';
         return kUsageOrFiles;
     }
-    // Counted as the folder holds them: words two dictionaries share are one line.
-    std::vector<ReviewWord> dueWords;
-    std::copy_if(words.begin(), words.end(), std::back_inserter(dueWords),
-                 [&](const ReviewWord& word) { return IsDue(word, today); });
-    const size_t due = ReviewFolderLines(dueWords).names.size();
     std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
-              << ", " << due << " due today\n";
+              << " due today\n";
     return kSuccess;
 }
 

@@ -9,13 +9,15 @@
 #include "dict/history_input.h"
 #include "dict/stats_report.h"
 #include "history/history_file.h"
+#include "history/memory_parameters.h"
+#include "history/memory_states.h"
 #include "text/player_language.h"
 
 namespace lexo::dict {
 namespace {
 
 constexpr const char* kUsage = R"(usage: lexodrome-dict stats [--html FILE] [--history FILE]
-       lexodrome-dict stats [--html FILE] HISTORY...
+       lexodrome-dict stats [--html FILE] [--by YYYY-MM-DD] HISTORY...
 
 Prints the progress kept in the history, one row per dictionary and mode: the games, the best
 and the latest score, the words shot and missed over all games, and the ten most-missed words
@@ -25,9 +27,16 @@ one page for the class, a row and a part for each learner.
 
 options:
   --html FILE      also write FILE, one self-contained HTML page: the table, the score of
-                   every game over the days played, the words mastered (box 4 or higher) in
-                   each dictionary over the days, and the ten most-missed words with their
-                   translations, in the desktop's language as the game's windows speak it
+                   every game over the days played, the words known in each dictionary over
+                   the days (the sum over the words played of the chance of recall the
+                   memory model gives them), the true retention (the share of reviews a day
+                   or more after the one before that were not missed), the model's
+                   predictions in tenths against what happened, and the ten most-missed
+                   words with their translations, in the desktop's language as the game's
+                   windows speak it; a class page has, for each learner, the words known
+                   and the retention
+  --by DAY         on a class page, also the twenty words of the class most likely
+                   forgotten by DAY (YYYY-MM-DD)
   --history FILE   read FILE instead of the game's history
                    ($XDG_STATE_HOME/lexodrome/history.jsonl)
   --help           this text
@@ -35,7 +44,10 @@ options:
 exit status: 0 shown, 2 usage or file error
 )";
 
-std::string OneSource(const Arguments& arguments) {
+std::string StatsProblem(const Arguments& arguments) {
+    const auto by = arguments.Value("--by");
+    if (by && !ParseDay(*by)) return "--by needs a day such as 2026-12-09";
+    if (by && arguments.positional.empty()) return "--by is for the class page of HISTORY files";
     if (!arguments.Value("--history") || arguments.positional.empty()) return "";
     return "give HISTORY files or --history FILE, not both";
 }
@@ -71,8 +83,8 @@ void PrintTable(const std::vector<HistoryGame>& games) {
 
 int RunStats(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const auto parsed =
-        ReadCommandLine({"stats", kUsage, {"--html", "--history"}, {}}, args, OneSource, status);
+    const auto parsed = ReadCommandLine({"stats", kUsage, {"--html", "--history", "--by"}, {}},
+                                        args, StatsProblem, status);
     if (!parsed) return status;
 
     std::vector<LearnerHistory> learners;
@@ -81,6 +93,11 @@ int RunStats(const std::vector<std::string>& args) {
         std::optional<History> history = PlayersHistory(*parsed, status);
         if (!history) return status;
         learners.push_back({"", std::move(history->games)});
+        const std::optional<std::string> player = HistoryFilePath();
+        if (!parsed->Value("--history") && player) {
+            if (const auto fitted = ReadFittedParameters(MemoryParametersPath(*player)))
+                learners.back().parameters = fitted->w;
+        }
         source = parsed->Value("--history").value_or(HistoryFilePath().value_or(""));
         PrintTable(learners.back().games);
     } else {
@@ -95,9 +112,12 @@ int RunStats(const std::vector<std::string>& args) {
         }
     }
     const auto html = parsed->Value("--html");
+    const auto byText = parsed->Value("--by");
+    const std::optional<std::chrono::sys_days> by = byText ? ParseDay(*byText) : std::nullopt;
     const std::string language =
         ChoosePlayerLanguage([](const char* name) { return std::getenv(name); }).code;
-    if (html && !WritePage(*html, StatsPage(learners, source, language))) return kUsageOrFiles;
+    if (html && !WritePage(*html, StatsPage(learners, source, language, {ReviewToday(), by})))
+        return kUsageOrFiles;
     return kSuccess;
 }
 

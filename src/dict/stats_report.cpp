@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 
 #include "dict/confusions_section.h"
@@ -9,7 +10,8 @@
 #include "dict/html_text.h"
 #include "dict/page_texts.h"
 #include "dict/time_chart.h"
-#include "history/review_schedule.h"
+#include "history/memory_progress.h"
+#include "history/memory_states.h"
 
 namespace lexo::dict {
 namespace {
@@ -123,13 +125,14 @@ std::map<const HistoryGame*, double> DayPositions(const std::vector<const Histor
 }
 
 struct LearnerCharts {
-    std::vector<ChartSeries> scores;    // by dictionary and mode
-    std::vector<ChartSeries> mastered;  // by dictionary
+    std::vector<ChartSeries> scores;  // by dictionary and mode
+    std::vector<ChartSeries> known;   // by dictionary
     sys_days first;
     sys_days last;
 };
 
-LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& language) {
+LearnerCharts Charts(const LearnerHistory& learner, const std::string& language) {
+    const std::vector<HistoryGame>& games = learner.games;
     const std::vector<const HistoryGame*> played = InPlayOrder(games);
     const std::map<const HistoryGame*, double> at = DayPositions(played);
     LearnerCharts charts;
@@ -147,17 +150,18 @@ LearnerCharts Charts(const std::vector<HistoryGame>& games, const std::string& l
                                      " (" + mode + ") · " + Say(PageText::Score, language) + " " +
                                      std::to_string(game->score)});
     }
-    std::map<std::string, ChartSeries> mastered;
-    for (const MasteredAfterGame& after : MasteredOverGames(games)) {
-        ChartSeries& series = mastered[after.dictionary];
+    std::map<std::string, ChartSeries> known;
+    for (const KnownAfterGame& after : KnownOverDays(games, learner.parameters)) {
+        ChartSeries& series = known[after.dictionary];
         series.name = Printable(after.dictionary, 24);
+        const int64_t words = std::llround(after.words);
         series.points.push_back(
-            {at.at(after.game), static_cast<int64_t>(after.words),
+            {at.at(after.game), words,
              FormatHistoryDay(after.game->day) + " · " + Printable(after.dictionary) + " · " +
-                 Say(PageText::Mastered, language) + " " + std::to_string(after.words)});
+                 Say(PageText::WordsKnown, language) + " " + std::to_string(words)});
     }
     for (auto& [key, series] : scores) charts.scores.push_back(std::move(series));
-    for (auto& [key, series] : mastered) charts.mastered.push_back(std::move(series));
+    for (auto& [key, series] : known) charts.known.push_back(std::move(series));
     return charts;
 }
 
@@ -175,56 +179,153 @@ std::string MissedWordsTable(const std::vector<HistoryGame>& games, const std::s
     return table + "</table>\n";
 }
 
+std::string Percent(double share) { return std::to_string(std::lround(share * 100)) + " %"; }
+
+std::string RetentionShare(const Retention& retention) {
+    return retention.reviews == 0
+               ? ""
+               : Percent(static_cast<double>(retention.recalled) / retention.reviews);
+}
+
+std::string RetentionLine(const Retention& retention, const std::string& language) {
+    if (retention.reviews == 0) return "";
+    return "<p>" + Say(PageText::RetentionLine, language) + " " + RetentionShare(retention) + " (" +
+           std::to_string(retention.recalled) + " / " + std::to_string(retention.reviews) +
+           ")</p>\n";
+}
+
+std::string Bar(double share) {
+    return "<td><span style=\"display:inline-block;height:0.8em;background:#48c;width:" +
+           std::to_string(std::lround(share * 100)) + "px\"></span></td>";
+}
+
+// A row for each tenth of R the model predicted: how many reviews, the mean prediction and the
+// share recalled, each with a bar, to set side by side.
+std::string CalibrationTable(const std::vector<WordHistory>& words, const FsrsParameters& w,
+                             const std::string& language) {
+    const auto bins = Calibration(words, w);
+    std::string rows;
+    for (size_t i = 0; i < bins.size(); ++i) {
+        const CalibrationBin& bin = bins[i];
+        if (bin.reviews == 0) continue;
+        const double predicted = bin.predicted / static_cast<double>(bin.reviews);
+        const double recalled =
+            static_cast<double>(bin.recalled) / static_cast<double>(bin.reviews);
+        const std::string upper = i == 9 ? "1" : "0." + std::to_string(i + 1);
+        rows += "<tr>" + Cell("0." + std::to_string(i) + "–" + upper) +
+                Cell(std::to_string(bin.reviews), true) + Cell(Percent(predicted), true) +
+                Bar(predicted) + Cell(Percent(recalled), true) + Bar(recalled) + "</tr>\n";
+    }
+    if (rows.empty()) return "";
+    return "<table>\n<tr><th>R</th><th>" + Say(PageText::Reviews, language) +
+           "</th><th colspan=\"2\">" + Say(PageText::Predicted, language) +
+           "</th><th colspan=\"2\">" + Say(PageText::Recalled, language) + "</th></tr>\n" + rows +
+           "</table>\n";
+}
+
+// Per dictionary, the words played and the sum of their chances of recall today.
+std::string KnownNowTable(const std::vector<WordHistory>& words, const FsrsParameters& w,
+                          const std::string& language, sys_days today) {
+    std::map<std::string, std::pair<size_t, double>> perDictionary;
+    for (const WordHistory& word : words) {
+        auto& [played, known] = perDictionary[word.dictionary];
+        ++played;
+        known += MemoryOn(w, word, today).retrievability;
+    }
+    std::string table =
+        "<table>\n" +
+        HeadingRow({PageText::Dictionary, PageText::WordsPlayed, PageText::KnownNow}, language);
+    for (const auto& [dictionary, counts] : perDictionary) {
+        table += "<tr>" + Cell(Printable(dictionary)) + Cell(std::to_string(counts.first), true) +
+                 Cell(std::to_string(std::lround(counts.second)), true) + "</tr>\n";
+    }
+    return table + "</table>\n";
+}
+
 // A learner's part of the page, its headings at `level` (2 on the player's own page).
-std::string LearnerPart(const LearnerHistory& learner, const std::string& language, int level) {
+std::string LearnerPart(const LearnerHistory& learner, const std::string& language, int level,
+                        sys_days today) {
     if (learner.games.empty()) return "<p>" + Say(PageText::NoGame, language) + "</p>\n";
     const std::string open = "<h" + std::to_string(level) + ">";
     const std::string close = "</h" + std::to_string(level) + ">\n";
-    const LearnerCharts charts = Charts(learner.games, language);
+    const LearnerCharts charts = Charts(learner, language);
+    const std::vector<WordHistory> words = WordHistories(learner.games);
     return PlayTable(SummariseHistory(learner.games), language) + open +
            Say(PageText::ScoreOverTime, language) + close +
            TimeChart(charts.scores, charts.first, charts.last, false,
                      Say(PageText::ScoreOverTime, language)) +
-           open + Say(PageText::WordsMastered, language) + close +
-           TimeChart(charts.mastered, charts.first, charts.last, true,
-                     Say(PageText::WordsMastered, language)) +
-           open + Say(PageText::MostMissedWords, language) + close +
+           open + Say(PageText::WordsKnownOverTime, language) + close +
+           KnownNowTable(words, learner.parameters, language, today) +
+           TimeChart(charts.known, charts.first, charts.last, true,
+                     Say(PageText::WordsKnownOverTime, language)) +
+           RetentionLine(TrueRetention(words), language) + open +
+           Say(PageText::Calibration, language) + close +
+           CalibrationTable(words, learner.parameters, language) + open +
+           Say(PageText::MostMissedWords, language) + close +
            MissedWordsTable(learner.games, language) +
            ConfusionsSection(learner.games, language, level);
 }
 
-// The words mastered now, over all the dictionaries.
-size_t MasteredNow(const std::vector<HistoryGame>& games) {
-    std::map<std::string, size_t> latest;
-    for (const MasteredAfterGame& after : MasteredOverGames(games))
-        latest[after.dictionary] = after.words;
-    size_t words = 0;
-    for (const auto& [dictionary, mastered] : latest) words += mastered;
-    return words;
-}
-
 // The class at a glance: a row for each learner, linked to their part.
-std::string ClassTable(const std::vector<LearnerHistory>& learners, const std::string& language) {
+std::string ClassTable(const std::vector<LearnerHistory>& learners, const std::string& language,
+                       sys_days today) {
     std::string table =
-        "<table>\n" + HeadingRow({PageText::Learner, PageText::Games, PageText::Best,
-                                  PageText::Latest, PageText::LastPlayed, PageText::Mastered},
-                                 language);
+        "<table>\n" +
+        HeadingRow({PageText::Learner, PageText::Games, PageText::Best, PageText::Latest,
+                    PageText::LastPlayed, PageText::WordsKnown, PageText::TrueRetention},
+                   language);
     for (size_t i = 0; i < learners.size(); ++i) {
         const LearnerHistory& learner = learners[i];
         table += "<tr><td><a href=\"#learner-" + std::to_string(i + 1) + "\">" +
                  EscapeHtml(Printable(learner.name)) + "</a></td>" +
                  Cell(std::to_string(learner.games.size()), true);
         if (learner.games.empty()) {
-            table += "<td></td><td></td><td></td><td></td></tr>\n";
+            table += "<td></td><td></td><td></td><td></td><td></td></tr>\n";
             continue;
         }
         const std::vector<const HistoryGame*> played = InPlayOrder(learner.games);
+        const std::vector<WordHistory> words = WordHistories(learner.games);
         int64_t best = played.front()->score;
         for (const HistoryGame* game : played) best = std::max(best, game->score);
-        table += Cell(std::to_string(best), true) +
-                 Cell(std::to_string(played.back()->score), true) +
-                 Cell(FormatHistoryDay(played.back()->day)) +
-                 Cell(std::to_string(MasteredNow(learner.games)), true) + "</tr>\n";
+        table +=
+            Cell(std::to_string(best), true) + Cell(std::to_string(played.back()->score), true) +
+            Cell(FormatHistoryDay(played.back()->day)) +
+            Cell(std::to_string(std::lround(KnownOn(words, learner.parameters, today))), true) +
+            Cell(RetentionShare(TrueRetention(words)), true) + "</tr>\n";
+    }
+    return table + "</table>\n";
+}
+
+// The twenty words of the class with the lowest chance of recall on `by`, with whose they are.
+std::string ForgottenTable(const std::vector<LearnerHistory>& learners, const std::string& language,
+                           sys_days by) {
+    struct Forgotten {
+        double chance;
+        size_t learner;
+        WordHistory word;
+    };
+    std::vector<Forgotten> words;
+    for (size_t i = 0; i < learners.size(); ++i) {
+        for (WordHistory& word : WordHistories(learners[i].games)) {
+            const double chance = MemoryOn(learners[i].parameters, word, by).retrievability;
+            words.push_back({chance, i, std::move(word)});
+        }
+    }
+    const size_t shown = std::min<size_t>(words.size(), 20);
+    std::partial_sort(words.begin(), words.begin() + shown, words.end(),
+                      [](const Forgotten& a, const Forgotten& b) { return a.chance < b.chance; });
+    std::string table = "<h2>" + Say(PageText::ForgottenBy, language) + " " + FormatHistoryDay(by) +
+                        "</h2>\n<table>\n" +
+                        HeadingRow({PageText::Learner, PageText::Word, PageText::Translation,
+                                    PageText::Dictionary, PageText::Chance},
+                                   language);
+    for (size_t i = 0; i < shown; ++i) {
+        const Forgotten& forgotten = words[i];
+        table += "<tr>" + Cell(Printable(learners[forgotten.learner].name)) +
+                 Cell(Printable(forgotten.word.word)) +
+                 Cell(Printable(forgotten.word.translation)) +
+                 Cell(Printable(forgotten.word.dictionary)) +
+                 Cell(Percent(forgotten.chance), true) + "</tr>\n";
     }
     return table + "</table>\n";
 }
@@ -232,7 +333,7 @@ std::string ClassTable(const std::vector<LearnerHistory>& learners, const std::s
 }  // namespace
 
 std::string StatsPage(const std::vector<LearnerHistory>& learners, const std::string& source,
-                      const std::string& language) {
+                      const std::string& language, const PageDays& days) {
     const bool classPage = learners.size() != 1 || !learners.front().name.empty();
     const std::string title = Say(classPage ? PageText::ClassTitle : PageText::Title, language);
     std::string page =
@@ -253,12 +354,14 @@ std::string StatsPage(const std::vector<LearnerHistory>& learners, const std::st
         "</style>\n</head>\n<body>\n<h1>" +
         title + "</h1>\n<p>" + Say(PageText::Source, language) + " " + EscapeHtml(source) +
         "</p>\n";
-    if (!classPage) return page + LearnerPart(learners.front(), language, 2) + "</body>\n</html>\n";
-    page += ClassTable(learners, language);
+    if (!classPage)
+        return page + LearnerPart(learners.front(), language, 2, days.today) + "</body>\n</html>\n";
+    page += ClassTable(learners, language, days.today);
+    if (days.forgottenBy) page += ForgottenTable(learners, language, *days.forgottenBy);
     for (size_t i = 0; i < learners.size(); ++i) {
         page += "<section id=\"learner-" + std::to_string(i + 1) + "\">\n<h2>" +
                 EscapeHtml(Printable(learners[i].name)) + "</h2>\n" +
-                LearnerPart(learners[i], language, 3) + "</section>\n";
+                LearnerPart(learners[i], language, 3, days.today) + "</section>\n";
     }
     return page + "</body>\n</html>\n";
 }

@@ -169,7 +169,7 @@ void ReadWalks(const Json& line, HistoryGame& game) {
 std::string ReadGame(Json& line, HistoryGame& game) {
     if (!line.is_object()) return "not a game: the line is no JSON object";
     const std::string* time = TextField(line, "time");
-    if (time == nullptr || !ParseHistoryTime(*time, game.when, game.day))
+    if (time == nullptr || !ParseHistoryTime(*time, game.when, game.day, &game.offset))
         return "not a game: no \"time\" such as 2026-12-07T18:20:05+01:00";
     const std::string* dictionary = TextField(line, "dictionary");
     const std::string* mode = TextField(line, "mode");
@@ -191,7 +191,7 @@ std::string ReadGame(Json& line, HistoryGame& game) {
 
 }  // namespace
 
-bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day) {
+bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day, minutes* offset) {
     // 2026-12-07T18:20:05+01:00
     if (text.size() < 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
         text[13] != ':' || text[16] != ':')
@@ -213,6 +213,7 @@ bool ParseHistoryTime(std::string_view text, sys_seconds& when, sys_days& day) {
     }
     day = sys_days(date);
     when = day + hours(*h) + minutes(*mi) + seconds(*s) - minutes(offsetMinutes);
+    if (offset != nullptr) *offset = minutes(offsetMinutes);
     return true;
 }
 

@@ -45,6 +45,7 @@ struct HistoryGame {
     size_t line = 0;                // in the history file, from 1
     std::chrono::sys_seconds when;  // the moment, in UTC
     std::chrono::sys_days day;      // the calendar day the player saw (local to the game)
+    std::chrono::minutes offset{};  // of the player's clock from UTC, as the line wrote it
     std::string dictionary;
     std::string mode;  // "words" or "translations"
     int64_t pace = 0;
@@ -91,7 +92,7 @@ std::vector<const HistoryGame*> InPlayOrder(const std::vector<HistoryGame>& game
 // "2026-12-07T18:20:05+01:00" (or "…Z"): the moment and the calendar day as written; false
 // when the text is not such a time.
 bool ParseHistoryTime(std::string_view text, std::chrono::sys_seconds& when,
-                      std::chrono::sys_days& day);
+                      std::chrono::sys_days& day, std::chrono::minutes* offset = nullptr);
 
 // "2026-12-09".
 std::string FormatHistoryDay(std::chrono::sys_days day);

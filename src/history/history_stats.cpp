@@ -57,8 +57,20 @@ std::vector<PlayStats> SummariseHistory(const std::vector<HistoryGame>& games) {
 }
 
 std::vector<ReviewWord> MostMissedWords(const std::vector<HistoryGame>& games) {
-    std::vector<ReviewWord> words =
-        ScheduleReview(games, std::chrono::sys_days(), std::numeric_limits<size_t>::max());
+    std::vector<ReviewWord> words;
+    for (const WordHistory& word : WordHistories(games)) {
+        const auto misses =
+            std::count_if(word.reviews.begin(), word.reviews.end(),
+                          [](const WordReview& r) { return r.rating == Rating::Again; });
+        if (misses > 0)
+            words.push_back({word.dictionary,
+                             word.word,
+                             word.translation,
+                             1,
+                             static_cast<int>(misses),
+                             word.reviews.back().day,
+                             {}});
+    }
     const size_t shown = std::min(words.size(), kMostMissedShown);
     std::partial_sort(words.begin(), words.begin() + shown, words.end(),
                       [](const ReviewWord& a, const ReviewWord& b) {

@@ -16,7 +16,7 @@ inline constexpr const char* kReviewName = "Повторение";
 struct ReviewTexts {
     // The review's entry in the dialog and the title of its description.
     std::string name = kReviewName;
-    std::string description = "Пропущенные слова прошлых игр.";
+    std::string description = "Слова, которые вы вот-вот забудете.";
     std::string wordCount = "Слов: %1.";
     std::string fromDictionary = "Из словаря: %1.";
     std::string fromDictionaries = "Из словарей: %1.";

@@ -105,7 +105,7 @@ TForm3& TForm1::DictionaryWindow() {
     if (form3_ == nullptr) {
         form3_ = std::make_unique<TForm3>(".");
         auto offer = std::make_shared<ReviewOffer>(HistoryFilePath());
-        form3_->OfferReview([offer] { return offer->DueNow(HistoryToday()); });
+        form3_->OfferReview([offer] { return offer->DueNow(ReviewToday()); });
         if (selectReviewFirst_) form3_->SelectReviewNextTime();
     }
     return *form3_;

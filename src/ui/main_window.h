@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "binding/background_fit.h"
 #include "binding/engine_library.h"
 #include "game/game.h"
 #include "game/game_state.h"
@@ -86,7 +87,11 @@ class TForm1 : public QWidget, public GameWindows {
     TForm2& UntranslatedWindow();
 
     EngineLibrary& library_;
-    FileHistory history_;
+    FileHistory fileHistory_;
+    // Each game kept, the memory model's fit is started apart, never in this process.
+    FitAfterGame history_{fileHistory_, [] {
+                              if (HistoryFilePath()) StartMemoryFit();
+                          }};
     Game game_;
     EnginePanel* panel1_ = nullptr;
     QLineEdit* edit1_ = nullptr;

@@ -54,7 +54,7 @@ ReviewTexts TranslatedReviewTexts() {
     };
     ReviewTexts texts;
     texts.name = translated(QT_TRANSLATE_NOOP("Review", "Повторение"));
-    texts.description = translated(QT_TRANSLATE_NOOP("Review", "Пропущенные слова прошлых игр."));
+    texts.description = translated(QT_TRANSLATE_NOOP("Review", "Слова, которые вы вот-вот забудете."));
     texts.wordCount = translated(QT_TRANSLATE_NOOP("Review", "Слов: %1."));
     //: %1 is a dictionary's name with its number of words: "animals (4)".
     texts.fromDictionary = translated(QT_TRANSLATE_NOOP("Review", "Из словаря: %1."));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,57 +44,61 @@ const std::string kHistory =
     Game("2026-11-30T12:00:00Z", "animals", R"("fish")", R"({"word":"bird","translation":"птица"})",
          7);
 
-// A review game on the 5th: its words are written with the dictionaries they came from.
-std::string ReviewGame() {
-    GameRecord review{"Повторение", 1, 40, 1, 3, {"dog"}, {{"red", "красный"}}, {}};
-    review.sources = {{"dog", {{"animals", "dog"}}}, {"red", {{"colours", "red"}}}};
-    return HistoryLine(review, "2026-12-05T09:00:00+01:00") + "\n";
+sys_days Day(const std::string& text) {
+    sys_seconds unused;
+    sys_days day;
+    EXPECT_TRUE(ParseHistoryTime(text + "T12:00:00Z", unused, day)) << text;
+    return day;
 }
 
-struct ScheduleCase {
-    const char* today;
-    size_t limit;
-    std::vector<std::string> expected;  // word:box, "!" after the due ones
-    std::string later = "";             // games after kHistory's
-};
-
-TEST(ReviewSchedule, LeitnerBoxesOverGamesInTheOrderTheyWerePlayed) {
-    const std::vector<ScheduleCase> cases = {
-        // bird missed on 11-30 (the fish shot then is not yet scheduled), red on the 3rd in its
-        // own day; dog back to box 1 on the 2nd, up to 2 on the 4th (due a day later); fish up
-        // to 3 (due two days later).
-        {"2026-12-04", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
-        {"2026-12-05", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3"}},
-        {"2026-12-06", 60, {"dog:2!", "bird:1!", "red:1!", "fish:3!"}},
-        {"2026-11-30", 60, {"bird:1!", "dog:2", "red:1", "fish:3"}},
-        {"2026-12-06", 2, {"dog:2!", "bird:1!"}},
-        // Missed today, due today.
-        {"2026-12-03", 60, {"bird:1!", "red:1!", "dog:2", "fish:3"}},
-        // Back to box 1: fish, up in box 3, is missed again; missed as often as dog and due the
-        // same day, it comes first, missed first.
-        {"2026-12-05",
-         60,
-         {"fish:1!", "dog:2!", "bird:1!", "red:1!"},
-         Game("2026-12-05T10:00:00+01:00", "animals", "",
-              R"({"word":"fish","translation":"рыба"})")},
-        // A review game's hit and miss count in the words' own dictionaries.
-        {"2026-12-05", 60, {"red:1!", "bird:1!", "dog:3", "fish:3"}, ReviewGame()},
+// The words offered are those below R 0.9 on the day, the lowest first, at most the limit. A word
+// reviewed today has R 1 (whole days); cat, only ever shot, has no translation to offer.
+TEST(ReviewSchedule, WordsBelowTheDesiredRetentionLowestFirst) {
+    std::string many;
+    for (int i = 0; i < 61; ++i)
+        many += std::string(i ? "," : "") + R"({"word":"w)" + std::to_string(i) +
+                R"(","translation":"x"})";
+    const struct {
+        std::string history;
+        const char* today;
+        size_t limit;
+        std::vector<std::string> expected;
+    } cases[] = {
+        // bird missed a day before (R 0.766); fish and dog missed today.
+        {kHistory, "2026-12-01", 60, {"bird"}},
+        {kHistory, "2026-12-06", 2, {"bird", "red"}},
+        {Game("2026-12-01T10:00:00+01:00", "d", "", many), "2026-12-02", 60, {}},
     };
-    for (const ScheduleCase& test : cases) {
-        const History history = ReadHistory(kHistory + test.later);
-        ASSERT_TRUE(history.skipped.empty()) << test.later;
-        sys_seconds unused;
-        sys_days today;
-        ASSERT_TRUE(ParseHistoryTime(std::string(test.today) + "T12:00:00Z", unused, today));
+    for (const auto& test : cases) {
+        const std::vector<ReviewWord> words =
+            ScheduleReview(ReadHistory(test.history).games, Day(test.today), test.limit);
+        if (test.expected.empty()) {
+            EXPECT_EQ(words.size(), 60u) << "at most the limit";
+            continue;
+        }
         std::vector<std::string> got;
-        for (const ReviewWord& word : ScheduleReview(history.games, today, test.limit))
-            got.push_back(word.word + ":" + std::to_string(word.box) +
-                          (IsDue(word, today) ? "!" : ""));
-        EXPECT_EQ(got, test.expected) << test.today << test.later;
+        for (size_t i = 0; i < words.size(); ++i) {
+            got.push_back(words[i].word);
+            EXPECT_LT(words[i].retrievability, 0.9);
+            if (i > 0) {
+                EXPECT_LE(words[i - 1].retrievability, words[i].retrievability);
+            }
+        }
+        EXPECT_EQ(got, test.expected) << test.today;
     }
-    const auto words = ScheduleReview(ReadHistory(kHistory).games, sys_days(), 60);
-    EXPECT_EQ(words[0].translation, "пёс") << "the latest translation is kept";
-    EXPECT_EQ(words[0].misses, 2);
+    const auto words = ScheduleReview(ReadHistory(kHistory).games, Day("2026-12-01"), 60);
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_NEAR(words[0].retrievability, 0.766, 0.001) << "one day after a first Again";
+
+    // A game before 4 in the morning counts for the day before.
+    const std::string owl = kHistory + Game("2026-12-05T03:59:00+01:00", "birds", "",
+                                            R"({"word":"owl","translation":"сова"})");
+    const auto offered = ScheduleReview(ReadHistory(owl).games, Day("2026-12-05"), 60);
+    const auto found = std::find_if(offered.begin(), offered.end(),
+                                    [](const ReviewWord& word) { return word.word == "owl"; });
+    ASSERT_NE(found, offered.end());
+    EXPECT_NEAR(found->retrievability, 0.766, 0.001);
+    EXPECT_EQ(ScheduleReview(ReadHistory(owl).games, Day("2026-12-04"), 60).size(), 2u);
 }
 
 TEST(ReadHistory, SkipsTornAndGarbageLinesNamingThem) {
@@ -156,6 +161,14 @@ TEST(CommandLine, HelpAndUsageErrorsOfEveryCommand) {
         {RunStats,
          {"--history", "a", "b"},
          "lexodrome-dict stats: give HISTORY files or --history FILE, not both\n"},
+        {RunStats,
+         {"--by", "2027-01-01"},
+         "lexodrome-dict stats: --by is for the class page of "
+         "HISTORY files\n"},
+        {RunMemory,
+         {"--today", "2027-02-30"},
+         "lexodrome-dict memory: --today needs a day such as 2026-12-09\n"},
+        {RunMemory, {"--if-grown"}, "lexodrome-dict memory: --if-grown goes with --fit\n"},
     };
     for (const auto& c : cases) {
         std::string out, errors, help, none;
@@ -197,17 +210,14 @@ TEST(Review, WritesADictionaryThatCheckPassesOnlyWhenAWordIsDue) {
         kSuccess);
     EXPECT_EQ(ReadWholeFile(folder + "/names.txt"), "cat\r\n");
 
-    // Shot today, cat climbs out of box 1 and is due tomorrow.
+    // Reviewed today, cat is as sure as it gets.
     const std::string today = FormatHistoryDay(HistoryToday()) + "T12:00:00+00:00";
     std::ofstream(history, std::ios::binary)
         << Game(threeDaysAgo, "animals", "", R"({"word":"cat","translation":"кот"})")
         << Game(today, "animals", R"("cat")", "");
     EXPECT_EQ(RunCommand(RunReview, {"--history", history, "--out", dir.File("none")}, out, errors),
               kNothingDue);
-    EXPECT_NE(out.find("no word is due today (the next on " +
-                       FormatHistoryDay(HistoryToday() + days(1)) + ")"),
-              std::string::npos)
-        << out;
+    EXPECT_EQ(out, "lexodrome-dict review: no word is due today; nothing written\n");
     EXPECT_FALSE(fs::exists(dir.File("none")));
 }
 
@@ -225,7 +235,7 @@ TEST(Review, SaysWhereWordsComeFromWithinTheDialogsBoxAndCountsLinesAsWritten) {
     const std::string folder = dir.File("review");
     ASSERT_EQ(RunCommand(RunReview, {"--history", history, "--out", folder}, out, errors),
               kSuccess);
-    EXPECT_EQ(out, folder + ": 40 words, 40 due today\n");
+    EXPECT_EQ(out, folder + ": 40 words due today\n");
     Diagnostics found;
     EXPECT_EQ(CheckDictionary(folder, nullptr, found).warnings, 0u)
         << FormatDiagnostic(found.All().at(0));
@@ -239,7 +249,7 @@ TEST(ReviewAbout, NamesTheDictionariesTheBoxHasRoomFor) {
     EXPECT_EQ(one.words, std::vector<std::string>{"Cat"});
     EXPECT_EQ(one.translations, std::vector<std::string>{"кот  кошка"});
     EXPECT_EQ(ReviewAbout(one),
-              (std::vector<std::string>{"Повторение", "Пропущенные слова прошлых игр.",
+              (std::vector<std::string>{"Повторение", "Слова, которые вы вот-вот забудете.",
                                         "Из словаря: animals (2).", "Слов: 1."}));
 
     std::vector<ReviewWord> words;
@@ -283,7 +293,8 @@ TEST(Stats, TableAndPageWithEveryHistoryTextEscaped) {
               "<i>&\"'      words      1     3       3     0       1  <script>\\x1B 1\n"
               "animals     words      4     9       5     5       4  dog 2, bird 1, fish 1\n"
               "colours     words      1     3       3     0       1  red 1\n");
-    const std::string page = StatsPage({{"", history.games}}, "h<.jsonl", "en");
+    const std::string page =
+        StatsPage({{"", history.games}}, "h<.jsonl", "en", {Day("2026-12-09"), {}});
     EXPECT_EQ(page.find("<i>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
     EXPECT_EQ(page.find('\x1B'), std::string::npos);
@@ -300,7 +311,7 @@ size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
-// fox missed, then shot on three days: in box 4, mastered, after the fourth game.
+// fox missed, then shot on three days, each a day or more after the one before.
 const std::string kFoxHistory =
     Game("2026-12-01T10:00:00+01:00", "animals", "", R"({"word":"fox","translation":"лиса"})", 2) +
     Game("2026-12-02T10:00:00+01:00", "animals", R"("fox")", "", 4) +
@@ -320,25 +331,31 @@ TEST(Stats, PagesOfALearnerAndOfAClassWithTheirCharts) {
     } cases[] = {
         {{{"", alice}},
          "en",
-         10,
+         12,
          {"<title>Lexodrome progress</title>", ">2026-11-30</text>",
           "<title>2026-12-02 · animals (words) · score 9</title>",
-          "<title>2026-12-04 · animals · words mastered 0</title>",
+          // dog and fish reviewed that day, cat three days after a Good (R 0.881), bird four
+          // after an Again (R 0.633); fish recalled twice of three, dog once of two.
+          "<title>2026-12-04 · animals · words known 4</title>",
+          "<p>Recalled a day or more after the last time: 60 % (3 / 5)</p>",
           "<tr><td>dog</td><td>пёс</td><td>animals</td><td class=\"n\">2</td></tr>"}},
         {{{"alice", alice}, {"bob", bob}, {"carol", {}}},
          "de",
-         18,
+         20,
          {"<title>Lernfortschritt der Klasse</title>",
           "<a href=\"#learner-2\">bob</a></td><td class=\"n\">4</td><td class=\"n\">8</td>"
-          "<td class=\"n\">8</td><td>2026-12-05</td><td class=\"n\">1</td></tr>",
+          "<td class=\"n\">8</td><td>2026-12-05</td><td class=\"n\">1</td>"
+          "<td class=\"n\">100 %</td></tr>",
           "<section id=\"learner-3\">\n<h2>carol</h2>\n<p>Noch kein Spiel gespeichert.</p>",
-          "<title>2026-12-03 · animals · gelernte Wörter 0</title>",
-          "<title>2026-12-05 · animals · gelernte Wörter 1</title>", "<td>Wörter</td>",
-          "<tr><td>fox</td><td>лиса</td>"}},
+          "<title>2026-12-01 · animals · gewusste Wörter 1</title>",
+          "<title>2026-12-05 · animals · gewusste Wörter 1</title>", "<td>Wörter</td>",
+          "<tr><td>fox</td><td>лиса</td>", "vergessen sind: 2026-12-20</h2>",
+          "<tr><td>alice</td><td>bird</td><td>птица</td><td>animals</td>"}},
         {{{"", {}}}, "uk", 0, {"<html lang=\"uk\">", "<p>Зіграних ігор поки немає.</p>"}},
     };
     for (const auto& c : cases) {
-        const std::string page = StatsPage(c.learners, "h.jsonl", c.language);
+        const std::string page =
+            StatsPage(c.learners, "h.jsonl", c.language, {Day("2026-12-09"), Day("2026-12-20")});
         EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"" + std::string(c.language) +
                                      "\">\n<head>\n<meta charset=\"utf-8\">\n"))
             << page;
@@ -377,7 +394,8 @@ TEST(Stats, ClassPageRendersInABrowser) {
     EXPECT_EQ(Count(shown, "<svg"), 4u);
     EXPECT_EQ(Count(shown, "<circle"), Count(written, "<circle"));
     EXPECT_EQ(Count(shown, "<polyline"), Count(written, "<polyline"));
-    EXPECT_EQ(Count(shown, "</svg>\n<h3>"), 4u) << "every chart ends where it was written";
+    EXPECT_EQ(Count(shown, "</svg>\n<h3>") + Count(shown, "</svg>\n<p>"), 4u)
+        << "every chart ends where it was written";
     EXPECT_EQ(ReadWholeFile(log).find(":CONSOLE"), std::string::npos) << ReadWholeFile(log);
 }
 

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -129,6 +131,27 @@ std::vector<std::string> GameProcess::HistoryLines() const {
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) lines.push_back(line);
     return lines;
+}
+
+void GameProcess::MoveHistoryBack(int days) const {
+    const std::string path = dir_.File("state/lexodrome/history.jsonl");
+    std::ofstream moved(path + ".new");
+    for (std::string line : HistoryLines()) {
+        // "time":"2026-12-07T…: the date only; the game writes the time first.
+        const size_t at = line.find(R"("time":")") + 8;
+        unsigned year = 0, month = 0, day = 0;
+        std::sscanf(line.c_str() + at, "%4u-%2u-%2u", &year, &month, &day);
+        const std::chrono::year_month_day earlier(
+            std::chrono::sys_days(std::chrono::year(static_cast<int>(year)) / month / day) -
+            std::chrono::days(days));
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02u-%02u", static_cast<int>(earlier.year()),
+                      static_cast<unsigned>(earlier.month()), static_cast<unsigned>(earlier.day()));
+        line.replace(at, 10, date);
+        moved << line << '\n';
+    }
+    moved.close();
+    std::rename((path + ".new").c_str(), path.c_str());
 }
 
 bool GameProcess::Running() { return pid_ > 0 && !WaitForExit(0ms); }

@@ -55,6 +55,8 @@ class GameProcess {
     std::string Stderr() const;
     // The lines of the game's history file (its XDG_STATE_HOME is the test's own).
     std::vector<std::string> HistoryLines() const;
+    // Writes the history anew, each game moved `days` days earlier, as one rename.
+    void MoveHistoryBack(int days) const;
     // How many bytes of sound the audio device has been given so far.
     size_t SoundBytes() const;
     // Whether any non-zero sample lies in [from, to) of the sound file.

@@ -171,9 +171,11 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:3."))
         << desktop.Title(*main);
 
-    // The next dog reaches the player: cat and dog, both missed, are due at once.
+    // The next dog reaches the player. Cat and dog, both missed, are as sure as ever today:
+    // with both games three days ago, they are due.
     list = desktop.WaitForWindow(kList, 60s);
     ASSERT_TRUE(list) << game.Stderr();
+    game.MoveHistoryBack(3);
     desktop.Close(*list);
     dialog = desktop.WaitForWindow(kDialog);
     ASSERT_TRUE(dialog) << game.Stderr();
@@ -190,10 +192,12 @@ TEST_F(PlayThrough, TwoGamesInBothModesWithSoundListAndRestart) {
     list = desktop.WaitForWindow(kList, 60s);
     ASSERT_TRUE(list) << game.Stderr();
     desktop.Close(*list);
-    // One more game, ended by closing the window.
+    // One more game, ended by closing the window. Both words reviewed today, the review is gone
+    // and its choice with it: the first dictionary is chosen anew.
     dialog = desktop.WaitForWindow(kDialog);
     ASSERT_TRUE(dialog) << game.Stderr();
     desktop.Activate(*dialog);
+    desktop.Key("Down");
     desktop.Key("Return");
     ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
     desktop.Close(*main);

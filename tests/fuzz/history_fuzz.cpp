@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& line : made.about) LEXO_FUZZ_CHECK(!HoldsLineEnd(line));
 
     const std::vector<PlayStats> stats = SummariseHistory(history.games);
-    const std::string page = dict::StatsPage({{"", history.games}}, "fuzz", "en");
+    const std::string page = dict::StatsPage({{"", history.games}}, "fuzz", "en", {today, today});
     // Texts from the history are escaped: the only tags are the page's own.
     LEXO_FUZZ_CHECK(page.find("<script") == std::string::npos);
     dict::StatsTable(stats);
