@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "bench_report.h"
-#include "dict/apkg_collection.h"
-#include "dict/apkg_notes.h"
-#include "dict/apkg_package.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
+#include "dict/read/apkg_collection.h"
+#include "dict/read/apkg_notes.h"
+#include "dict/read/apkg_package.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

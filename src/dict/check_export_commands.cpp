@@ -3,11 +3,11 @@
 #include <iostream>
 #include <tuple>
 
+#include "dict/check/dictionary_check.h"
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/dictionary_check.h"
-#include "dict/dictionary_export.h"
-#include "dict/folder_writer.h"
+#include "dict/write/dictionary_export.h"
+#include "dict/write/folder_writer.h"
 #include "error_type/run_time_error.h"
 #include "text/cp1251.h"
 

@@ -2,14 +2,14 @@
 #include <iostream>
 #include <optional>
 
-#include "dict/apkg_import.h"
-#include "dict/apkg_notes.h"
-#include "dict/apkg_package.h"
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
-#include "dict/input_text.h"
+#include "dict/read/apkg_import.h"
+#include "dict/read/apkg_notes.h"
+#include "dict/read/apkg_package.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "error_type/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/dictionary_languages.h"
@@ -74,6 +74,16 @@ std::string ImportProblem(const Arguments& parsed) {
     return "";
 }
 
+// The notes an Anki package's import takes, as --fields and --deck choose them.
+NoteChoice NotesChosen(const Arguments& parsed) {
+    NoteChoice choice;
+    if (const auto fields = parsed.Value("--fields")) {
+        std::tie(choice.wordField, choice.translationField) = *NoteFieldsNamed(*fields);
+    }
+    choice.deck = parsed.Value("--deck");
+    return choice;
+}
+
 // The input's text as UTF-8, or nothing after printing why not.
 std::optional<std::string> ReadInput(const std::string& file, int& status) {
     std::string bytes;
@@ -125,7 +135,7 @@ int RunImport(const std::vector<std::string>& args) {
     std::optional<ParsedInput> input;
     const char* formatName = "apkg";
     if (IsAnkiPackage(file)) {
-        input = ReadPackageInput(*parsed, file, found, status);
+        input = ReadPackageInput(NotesChosen(*parsed), file, found, status);
     } else if (parsed->Value("--fields") || parsed->Value("--deck")) {
         std::cerr << "lexodrome-dict import: --fields and --deck are for Anki packages\n";
         return kUsageOrFiles;

@@ -6,9 +6,9 @@
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/folder_writer.h"
-#include "dict/history_input.h"
+#include "dict/report/history_input.h"
 #include "dict/review_dictionary.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_line.h"
 
 namespace lexo::dict {
@@ -67,7 +67,8 @@ int RunReview(const std::vector<std::string>& args) {
     if (!parsed) return status;
     const auto maxText = parsed->Value("--max");
     const size_t max = maxText ? *ParseMax(*maxText) : kDefaultMax;
-    const std::optional<History> history = LoadHistory(*parsed, "review", status);
+    const std::optional<History> history =
+        LoadHistory(parsed->Value("--history"), "review", status);
     if (!history) return status;
 
     const std::chrono::sys_days today = HistoryToday();

@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "dict/dictionary_check.h"
+#include "dict/check/dictionary_check.h"
 #include "text/cp1251.h"
 #include "text/dictionary_text.h"
 #include "text/unicode_text.h"

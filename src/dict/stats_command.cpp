@@ -5,9 +5,9 @@
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/folder_writer.h"
-#include "dict/history_input.h"
-#include "dict/stats_report.h"
+#include "dict/report/history_input.h"
+#include "dict/report/stats_report.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_file.h"
 #include "text/player_language.h"
 
@@ -59,7 +59,7 @@ std::optional<History> PlayersHistory(const Arguments& arguments, int& status) {
         status = kSuccess;
         return History{};
     }
-    return LoadHistory(arguments, "stats", status);
+    return LoadHistory(arguments.Value("--history"), "stats", status);
 }
 
 void PrintTable(const std::vector<HistoryGame>& games) {

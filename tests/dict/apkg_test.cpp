@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "dict/apkg_collection.h"
-#include "dict/apkg_package.h"
 #include "dict/commands.h"
+#include "dict/read/apkg_collection.h"
+#include "dict/read/apkg_package.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dict/dictionary_check.h"
+#include "dict/check/dictionary_check.h"
 #include "temp_dir.h"
 
 namespace lexo::dict {

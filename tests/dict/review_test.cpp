@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "dict/check/dictionary_check.h"
 #include "dict/commands.h"
-#include "dict/dictionary_check.h"
-#include "dict/folder_writer.h"
-#include "dict/stats_report.h"
+#include "dict/report/stats_report.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
 #include "temp_dir.h"

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "dict/dictionary_build.h"
-#include "dict/dictionary_export.h"
-#include "dict/input_text.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/dictionary_export.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dict/dictionary_check.h"
-#include "dict/game_metrics.h"
+#include "dict/check/dictionary_check.h"
+#include "dict/check/game_metrics.h"
 #include "dictionary_checks.h"
 #include "text/unicode_text.h"
 

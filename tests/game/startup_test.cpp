@@ -1,5 +1,5 @@
-#include "dict/folder_writer.h"
 #include "dict/review_dictionary.h"
+#include "dict/write/folder_writer.h"
 #include "error_type/run_time_error.h"
 #include "errors/message_box.h"
 #include "game/engine_callbacks.h"
