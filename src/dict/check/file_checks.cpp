@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "dict/diagnostics/file_limit.h"
 #include "error_type/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/cp1251_fold.h"
 #include "text/dictionary_text.h"
+#include "text/file_reader.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 #include "text/unicode_text.h"

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "dft/text_layout.h"
-#include "dict/diagnostics/file_limit.h"
 #include "error_type/run_time_error.h"
 #include "game_types/field_geometry.h"
 #include "text/cp1251.h"
+#include "text/file_reader.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {

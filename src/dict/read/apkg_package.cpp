@@ -7,12 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
 
+#include "text/file_reader.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {
@@ -181,11 +181,8 @@ std::string CollectionOf(Archive archive, size_t limit) {
 // The file's first bytes, as many as an SQLite header; fewer or none when it is shorter or
 // cannot be read.
 std::string FileStart(const std::string& file) {
-    std::string start(kSqliteMagic.size(), '\0');
-    std::ifstream in(file, std::ios::binary);
-    in.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<size_t>(in.gcount()));
-    return start;
+    return ReadFile(file, {.limit = kSqliteMagic.size(), .pastLimit = PastLimit::Cut})
+        .value_or(std::string());
 }
 
 }  // namespace

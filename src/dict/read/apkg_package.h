@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dict/diagnostics/file_limit.h"
+#include "text/file_reader.h"
 
 namespace lexo::dict {
 

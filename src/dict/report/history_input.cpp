@@ -6,10 +6,10 @@
 
 #include "dict/diagnostics/diagnostics.h"
 #include "dict/diagnostics/exit_status.h"
-#include "dict/diagnostics/file_limit.h"
 #include "error_type/run_time_error.h"
 #include "history/history_file.h"
 #include "text/cp1251.h"
+#include "text/file_reader.h"
 #include "text/text_file.h"
 
 namespace lexo::dict {

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "dict/diagnostics/file_limit.h"
 #include "dict/read/import_formats.h"
 #include "dict/write/dictionary_build.h"
 #include "text/dictionary_languages.h"
 #include "text/dictionary_text.h"
+#include "text/file_reader.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 
