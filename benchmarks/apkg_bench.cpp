@@ -105,7 +105,7 @@ void Import(const std::string& package, const std::string& out, const dict::Cp12
     using namespace dict;
     Diagnostics found;
     const ParsedInput input =
-        NotesInput(ReadAnkiCollection(UnpackCollectionFile(package)), {}, package, found);
+        NotesInput(ReadAnkiCollection(UnpackCollectionFile(package).value()), {}, package, found);
     BuildOptions options;
     options.fallbackTitle = "bench";
     const DictionaryLines lines = BuildDictionary(input, options, package, folder, found);

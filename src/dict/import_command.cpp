@@ -10,10 +10,8 @@
 #include "dict/read/input_text.h"
 #include "dict/write/dictionary_build.h"
 #include "dict/write/folder_writer.h"
-#include "error_type/run_time_error.h"
-#include "text/cp1251.h"
 #include "text/dictionary_languages.h"
-#include "text/text_file.h"
+#include "text/file_reader.h"
 
 namespace lexo::dict {
 namespace {
@@ -84,79 +82,67 @@ NoteChoice NotesChosen(const Arguments& parsed) {
     return choice;
 }
 
-// The input's text as UTF-8, or nothing after printing why not.
-std::optional<std::string> ReadInput(const std::string& file, int& status) {
-    std::string bytes;
-    try {
-        bytes = ReadBoundedFile(file, kFileLimit);
-    } catch (const RunTimeError& error) {
-        std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
-        status = kUsageOrFiles;
-        return std::nullopt;
-    }
-    DecodedInput decoded = DecodeInput(bytes);
+// The input's text as UTF-8, or the import's end saying why not.
+Outcome<std::string> ReadInput(const std::string& file) {
+    const std::expected<std::string, FileError> bytes = ReadFile(file);
+    if (!bytes) return std::unexpected(FileSystemEnd(bytes.error()));
+    DecodedInput decoded = DecodeInput(*bytes);
     if (!decoded.badOffset) return std::move(decoded.utf8);
-    std::cerr << FormatDiagnostic(
-                     {file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
-                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem})
-              << '\n';
-    status = kInputErrors;
-    return std::nullopt;
+    return std::unexpected(
+        EarlyEnd{kInputErrors,
+                 FormatDiagnostic(
+                     {file, LineAtOffset(*bytes, *decoded.badOffset), Severity::Error,
+                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem}) +
+                     "\n"});
 }
 
-int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool force) {
-    try {
-        WriteFolder(out, DictionaryFolderFiles(lines),
-                    force ? ExistingFolder::Replace : ExistingFolder::Keep);
-    } catch (const FolderWriteError& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    } catch (const fs::filesystem_error& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
+// The rows of the input, read as its format, and the format's name; the import's end when the
+// input cannot be read.
+Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
+                                                        const std::string& file,
+                                                        Diagnostics& found) {
+    if (IsAnkiPackage(file)) {
+        Outcome<ParsedInput> input = ReadPackageInput(NotesChosen(parsed), file, found);
+        if (!input) return std::unexpected(std::move(input.error()));
+        return std::pair{std::move(*input), "apkg"};
     }
-    return kSuccess;
+    if (parsed.Value("--fields") || parsed.Value("--deck"))
+        return std::unexpected(EarlyEnd{
+            kUsageOrFiles, "lexodrome-dict import: --fields and --deck are for Anki packages\n"});
+    const Outcome<std::string> utf8 = ReadInput(file);
+    if (!utf8) return std::unexpected(utf8.error());
+    const auto named = parsed.Value("--format");
+    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
+    return std::pair{ParseInput(*utf8, format, file, found), FormatName(format)};
 }
 
 }  // namespace
 
 int RunImport(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const std::optional<Arguments> parsed = ReadCommandLine(
+    const Outcome<Arguments> parsed = ReadCommandLine(
         {"import",
          kUsage,
          {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck"},
          {"--swap", "--force", "--cp1251"}},
-        args, ImportProblem, status);
-    if (!parsed) return status;
+        args, ImportProblem);
+    if (!parsed) return Finish(parsed.error());
     const std::string& file = parsed->positional[0];
     Diagnostics found;
-    std::optional<std::string> utf8;
-    std::optional<ParsedInput> input;
-    const char* formatName = "apkg";
-    if (IsAnkiPackage(file)) {
-        input = ReadPackageInput(NotesChosen(*parsed), file, found, status);
-    } else if (parsed->Value("--fields") || parsed->Value("--deck")) {
-        std::cerr << "lexodrome-dict import: --fields and --deck are for Anki packages\n";
-        return kUsageOrFiles;
-    } else if ((utf8 = ReadInput(file, status))) {
-        const auto named = parsed->Value("--format");
-        const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
-        formatName = FormatName(format);
-        input = ParseInput(*utf8, format, file, found);
-    }
-    if (!input) return status;
+    const auto rows = ParsedRows(*parsed, file, found);
+    if (!rows) return Finish(rows.error());
+    const auto& [input, formatName] = *rows;
     BuildOptions options;
     options.fallbackTitle = fs::path(file).stem().string();
     options.title = parsed->Value("--title");
     options.about = parsed->Value("--about");
     options.swap = parsed->Flag("--swap");
     DictionaryLines lines = BuildDictionary(
-        *input, options, file,
+        input, options, file,
         Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
     if (const auto named = parsed->Value("--languages")) lines.languages = ParseLanguages(*named);
     if (lines.names.empty() && found.Errors() == 0) {
-        found.Error(file, utf8 ? 1 : 0, std::string("no word found (read as ") + formatName + ")");
+        const size_t line = std::string_view(formatName) == "apkg" ? 0 : 1;
+        found.Error(file, line, std::string("no word found (read as ") + formatName + ")");
     }
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) {
@@ -164,12 +150,13 @@ int RunImport(const std::vector<std::string>& args) {
         return kInputErrors;
     }
     const fs::path out = *parsed->Value("--out");
-    status = WriteDictionary(out, lines, parsed->Flag("--force"));
-    if (status == kSuccess) {
-        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as " << formatName
-                  << ")\n";
-    }
-    return status;
+    const Outcome<void> written =
+        WriteFolder(out, DictionaryFolderFiles(lines),
+                    parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
+    if (!written) return Finish(written.error());
+    std::cout << out.string() << ": " << WordsIn(lines) << " words (read as " << formatName
+              << ")\n";
+    return kSuccess;
 }
 
 }  // namespace lexo::dict

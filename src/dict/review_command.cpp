@@ -60,19 +60,18 @@ std::string ReviewProblem(const Arguments& parsed) {
 }  // namespace
 
 int RunReview(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const std::optional<Arguments> parsed =
-        ReadCommandLine({"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args,
-                        ReviewProblem, status);
-    if (!parsed) return status;
+    const Outcome<Arguments> parsed = ReadCommandLine(
+        {"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args, ReviewProblem);
+    if (!parsed) return Finish(parsed.error());
     const auto maxText = parsed->Value("--max");
     const size_t max = maxText ? *ParseMax(*maxText) : kDefaultMax;
-    const std::optional<History> history =
-        LoadHistory(parsed->Value("--history"), "review", status);
-    if (!history) return status;
+    const Outcome<HistoryInput> input = LoadHistory(parsed->Value("--history"), "review");
+    if (!input) return Finish(input.error());
+    std::cerr << input->warnings;
+    const History& history = input->history;
 
     const std::chrono::sys_days today = HistoryToday();
-    const std::vector<ReviewWord> words = ScheduleReview(history->games, today, max);
+    const std::vector<ReviewWord> words = ScheduleReview(history.games, today, max);
     if (words.empty() || !IsDue(words.front(), today)) {
         std::cout << "lexodrome-dict review: no word is due today";
         if (!words.empty())
@@ -82,13 +81,10 @@ int RunReview(const std::vector<std::string>& args) {
     }
     const DictionaryLines lines = ReviewDictionary(words);
     const std::string out = *parsed->Value("--out");
-    try {
+    const Outcome<void> written =
         WriteFolder(out, DictionaryFolderFiles(lines),
                     parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
-    } catch (const std::exception& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    }
+    if (!written) return Finish(written.error());
     // Counted as the folder holds them: words two dictionaries share are one line.
     std::vector<ReviewWord> dueWords;
     std::copy_if(words.begin(), words.end(), std::back_inserter(dueWords),

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -77,7 +78,10 @@ std::string FileError::Reason() const {
     return std::strerror(error);
 }
 
-std::string FileError::Text() const { return path + ": " + Reason(); }
+std::string FileError::Text() const {
+    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
+    return "Cannot open file \"" + full + "\". " + Reason();
+}
 
 std::expected<FileBytes, FileError> ReadFileWithIdentity(const std::string& path,
                                                          const ReadRequest& request) {

@@ -23,7 +23,7 @@ struct FileError {
 
     // "No such file or directory", "Not a regular file", "Longer than 256 MB".
     std::string Reason() const;
-    // "PATH: REASON".
+    // "Cannot open file "FULL PATH". REASON", the path made absolute.
     std::string Text() const;
 };
 

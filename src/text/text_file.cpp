@@ -35,9 +35,7 @@ std::string CatalogueOpenError(const FileError& failure) {
 
 RunTimeError CannotOpen(const FileError& failure) {
     // File names are UTF-8 on this system; the message is game text, CP1251.
-    std::string full =
-        Utf8ToCp1251(std::filesystem::absolute(failure.path).lexically_normal().string());
-    return RunTimeError("Cannot open file \"" + full + "\". " + failure.Reason());
+    return RunTimeError(Utf8ToCp1251(failure.Text()));
 }
 
 std::string ReadOrThrow(const std::string& path, const ReadRequest& request) {

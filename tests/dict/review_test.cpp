@@ -233,8 +233,9 @@ TEST(Review, SaysWhereWordsComeFromWithinTheDialogsBoxAndCountsLinesAsWritten) {
 TEST(Export, RefusesToWriteOverTheFolderItReads) {
     test::TempDir dir;
     const std::string folder = dir.File("d");
-    WriteFolder(folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
-                ExistingFolder::Keep);
+    ASSERT_TRUE(WriteFolder(
+        folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
+        ExistingFolder::Keep));
     std::string out, errors;
     EXPECT_EQ(RunCommand(RunExport, {folder, "--out", folder + "/names.txt"}, out, errors),
               kUsageOrFiles);

@@ -48,9 +48,8 @@ TEST(ShippedDictionaries, ThreeOrMoreWithFourHundredWordsInAll) {
 // Encoding, line counts, duplicates, blanks, the about dialog and word widths in the game's
 // own font: whatever lexodrome-dict check finds in a shipped folder, a player would meet.
 TEST(ShippedDictionaries, PassTheDictionaryToolsCheck) {
-    std::string problem;
-    const auto metrics = dict::LoadGameMetrics(LEXO_GAME_SOURCE_DIR, problem);
-    ASSERT_TRUE(metrics) << problem;
+    const auto metrics = dict::LoadGameMetrics(LEXO_GAME_SOURCE_DIR);
+    ASSERT_TRUE(metrics) << metrics.error();
     const auto folders = FindDictionaryFolders(LEXO_GAME_SOURCE_DIR);
     ASSERT_FALSE(folders.empty());
     for (const auto& folder : folders) {

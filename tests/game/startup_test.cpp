@@ -87,8 +87,9 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
 TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
     const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog", 1, 1, {}, {}},
                                            {"pets", "cat", "кот  кошка", 1, 1, {}, {}}};
-    dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
-                      dict::ExistingFolder::Keep);
+    ASSERT_TRUE(dict::WriteFolder("review",
+                                  dict::DictionaryFolderFiles(dict::ReviewDictionary(words)),
+                                  dict::ExistingFolder::Keep));
     windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
     ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
     ASSERT_EQ(state.WordList.Count(), 2u);

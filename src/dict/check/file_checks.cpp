@@ -6,12 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "error_type/run_time_error.h"
 #include "text/cp1251.h"
 #include "text/cp1251_fold.h"
 #include "text/dictionary_text.h"
 #include "text/file_reader.h"
-#include "text/text_file.h"
 #include "text/text_lines.h"
 #include "text/unicode_text.h"
 
@@ -135,12 +133,12 @@ bool Read(const std::string& path, CheckedFile& file, std::string& bytes, Diagno
         found.Error(file.name, 1, "a folder, not a file");
         return false;
     }
-    try {
-        bytes = ReadBoundedFile(path, kFileLimit);
-    } catch (const RunTimeError& error) {
-        found.Error(file.name, 1, "cannot be read: " + Cp1251ToUtf8(error.what()));
+    std::expected<std::string, FileError> read = ReadFile(path);
+    if (!read) {
+        found.Error(file.name, 1, "cannot be read: " + read.error().Text());
         return false;
     }
+    bytes = std::move(*read);
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         found.Error(file.name, 1,
                     "UTF-16 text: the game reads it as other letters; save it as "

@@ -3,29 +3,17 @@
 #include <cstdint>
 
 #include "dft/text_layout.h"
-#include "error_type/run_time_error.h"
 #include "game_types/field_geometry.h"
-#include "text/cp1251.h"
 #include "text/file_reader.h"
-#include "text/text_file.h"
 
 namespace lexo::dict {
 
-std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
-                                           std::string& problem) {
+std::expected<GameMetrics, std::string> LoadGameMetrics(const std::filesystem::path& gameDir) {
     const std::filesystem::path path = gameDir / "data" / "font.dft";
-    std::string font;
-    try {
-        font = ReadBoundedFile(path.string(), kFileLimit);
-    } catch (const RunTimeError& error) {
-        problem = Cp1251ToUtf8(error.what());
-        return std::nullopt;
-    }
-    auto parsed = ParseDft({reinterpret_cast<const uint8_t*>(font.data()), font.size()});
-    if (!parsed) {
-        problem = path.string() + " is not a .dft font";
-        return std::nullopt;
-    }
+    const std::expected<std::string, FileError> font = ReadFile(path.string());
+    if (!font) return std::unexpected(font.error().Text());
+    auto parsed = ParseDft({reinterpret_cast<const uint8_t*>(font->data()), font->size()});
+    if (!parsed) return std::unexpected(path.string() + " is not a .dft font");
     GameMetrics metrics{std::move(*parsed)};
     metrics.wordRoom = kFieldWidth - (kPlayerBoxX + kPlayerBoxWidth);
     return metrics;

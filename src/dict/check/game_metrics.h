@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,10 +22,8 @@ struct GameMetrics {
     int32_t wordRoom = 0;
 };
 
-// Reads data/font.dft of a game folder. Nothing, with `problem` saying why, when it is missing
-// or malformed.
-std::optional<GameMetrics> LoadGameMetrics(const std::filesystem::path& gameDir,
-                                           std::string& problem);
+// Reads data/font.dft of a game folder; why not when it is missing or malformed.
+std::expected<GameMetrics, std::string> LoadGameMetrics(const std::filesystem::path& gameDir);
 
 // How wide a word is drawn with the word font: from the leftmost to the rightmost pixel any of
 // its glyphs covers, a character without a glyph as the engine draws it.

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "text/file_reader.h"
-#include "text/text_file.h"
 
 namespace lexo::dict {
 namespace {
@@ -240,12 +239,15 @@ std::string UnpackCollection(std::string_view bytes, size_t limit) {
         OpenArchive(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error), error), limit);
 }
 
-std::string UnpackCollectionFile(const std::string& file, size_t limit) {
+std::expected<std::string, FileError> UnpackCollectionFile(const std::string& file, size_t limit) {
     // What is not a regular file, and a bare collection, are read whole: the one reader of
     // files names what is wrong with the first.
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(file, ignored) || FileStart(file) == kSqliteMagic)
-        return UnpackCollection(ReadBoundedFile(file, limit), limit);
+    if (!std::filesystem::is_regular_file(file, ignored) || FileStart(file) == kSqliteMagic) {
+        const std::expected<std::string, FileError> bytes = ReadFile(file, {.limit = limit});
+        if (!bytes) return std::unexpected(bytes.error());
+        return UnpackCollection(*bytes, limit);
+    }
     zip_error_t error;
     zip_error_init(&error);
     return CollectionOf(OpenArchive(zip_source_file_create(file.c_str(), 0, -1, &error), error),

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -31,8 +32,10 @@ bool IsAnkiPackage(const std::string& file);
 // PackageError, what is not a zip archive or an SQLite file, a package without a collection, an
 // entry name with ".." or a leading "/", and a collection larger than `limit`.
 std::string UnpackCollection(std::string_view bytes, size_t limit = kCollectionLimit);
-// The same, reading the file; a zip archive is read from the disk as it is needed.
-std::string UnpackCollectionFile(const std::string& file, size_t limit = kCollectionLimit);
+// The same, reading the file; a zip archive is read from the disk as it is needed. A file that
+// cannot be read at all is its FileError.
+std::expected<std::string, FileError> UnpackCollectionFile(const std::string& file,
+                                                           size_t limit = kCollectionLimit);
 
 // The value of a varint field at the top level of a protocol-buffers message (the package's
 // `meta` entry, a note type's settings), or nothing when it is absent or the message malformed.

@@ -3,18 +3,24 @@
 #include <optional>
 #include <string>
 
+#include "dict/diagnostics/early_end.h"
 #include "history/history_reader.h"
 
 namespace lexo::dict {
 
+// A history read for a command, and the warnings about its lines that are not games, as
+// FILE:LINE: warning: … lines for standard error.
+struct HistoryInput {
+    History history;
+    std::string warnings;
+};
+
 // The history a command reads: the file `named` by --history, else the game's own history file.
-// Lines that are not games are reported on standard error as FILE:LINE: warning: …. Nothing,
-// with `status` set, after saying why there is no history to read.
-std::optional<History> LoadHistory(const std::optional<std::string>& named,
-                                   const std::string& command, int& status);
+// Its end when there is no history to read.
+Outcome<HistoryInput> LoadHistory(const std::optional<std::string>& named,
+                                  const std::string& command);
 
 // The history in the file `path`, as above.
-std::optional<History> LoadHistoryFile(const std::string& path, const std::string& command,
-                                       int& status);
+Outcome<HistoryInput> LoadHistoryFile(const std::string& path, const std::string& command);
 
 }  // namespace lexo::dict

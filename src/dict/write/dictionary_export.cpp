@@ -86,13 +86,17 @@ std::string Field(std::string text) {
 
 }  // namespace
 
-std::string ExportDictionary(const fs::path& folder, Diagnostics& found) {
-    auto read = [&folder](const char* name) {
-        return DictionaryFileText(ReadBoundedFile((folder / name).string(), kFileLimit));
-    };
-    const std::string aboutText = read("about.txt");
-    const std::string namesText = read("names.txt");
-    const std::string names2Text = read("names2.txt");
+Outcome<std::string> ExportDictionary(const fs::path& folder, Diagnostics& found) {
+    std::string texts[3];
+    const char* const files[3] = {"about.txt", "names.txt", "names2.txt"};
+    for (size_t i = 0; i < 3; ++i) {
+        const std::expected<std::string, FileError> bytes = ReadFile((folder / files[i]).string());
+        if (!bytes) return std::unexpected(FileSystemEnd(bytes.error()));
+        texts[i] = DictionaryFileText(*bytes);
+    }
+    const std::string& aboutText = texts[0];
+    const std::string& namesText = texts[1];
+    const std::string& names2Text = texts[2];
     const std::vector<std::string_view> about = GameLines(aboutText);
     const std::vector<std::string_view> names = GameLines(namesText);
     const std::vector<std::string_view> names2 = GameLines(names2Text);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dict/diagnostics/diagnostics.h"
+#include "dict/diagnostics/early_end.h"
 
 namespace lexo::dict {
 
@@ -12,7 +13,7 @@ namespace lexo::dict {
 // title, and one #about: line for each description line), then one "word TAB translation" row
 // for each line of names.txt and names2.txt, as the game reads them, so that `import` gives
 // the same files back. Unconvertible bytes are errors in `found`; the text is then incomplete.
-// Throws RunTimeError when a file cannot be read.
-std::string ExportDictionary(const std::filesystem::path& folder, Diagnostics& found);
+// Ends the command when a file cannot be read.
+Outcome<std::string> ExportDictionary(const std::filesystem::path& folder, Diagnostics& found);
 
 }  // namespace lexo::dict

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -19,6 +20,13 @@ namespace lexo::dict {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Why a folder could not be written; the text names the path and the system's reason. Thrown
+// only inside this file, where a failure deep in the steps unwinds to the one clean-up.
+class FolderWriteError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 [[noreturn]] void Fail(const fs::path& path, const std::string& what, int error) {
     throw FolderWriteError(path.string() + ": " + what + ": " + std::strerror(error));
@@ -190,16 +198,8 @@ void MoveIntoPlace(const fs::path& staging, const fs::path& target, ExistingFold
     fs::create_directory(staging, ignored);
 }
 
-}  // namespace
-
-void WriteWholeFile(const fs::path& path, const std::string& bytes) {
-    OpenFile file(path, O_TRUNC);
-    file.Write(bytes);
-    file.Sync();
-}
-
-void WriteFolder(const fs::path& folder, const std::vector<FolderFile>& files,
-                 ExistingFolder existing) {
+void WriteFolderOrThrow(const fs::path& folder, const std::vector<FolderFile>& files,
+                        ExistingFolder existing) {
     const fs::path target = folder.has_filename() ? folder : folder.parent_path();
     if (existing == ExistingFolder::Keep && fs::exists(fs::symlink_status(target))) {
         throw FolderWriteError(target.string() + ": already exists (--force replaces it)");
@@ -223,6 +223,34 @@ void WriteFolder(const fs::path& folder, const std::vector<FolderFile>& files,
     std::error_code ignored;
     fs::remove_all(staging, ignored);
     ::close(lock);
+}
+
+// Runs a writing step, its failure the command's end.
+template <class Step>
+Outcome<void> Written(const Step& step) {
+    try {
+        step();
+    } catch (const FolderWriteError& error) {
+        return std::unexpected(FileSystemEnd(error.what()));
+    } catch (const fs::filesystem_error& error) {
+        return std::unexpected(FileSystemEnd(error.what()));
+    }
+    return {};
+}
+
+}  // namespace
+
+Outcome<void> WriteWholeFile(const fs::path& path, const std::string& bytes) {
+    return Written([&] {
+        OpenFile file(path, O_TRUNC);
+        file.Write(bytes);
+        file.Sync();
+    });
+}
+
+Outcome<void> WriteFolder(const fs::path& folder, const std::vector<FolderFile>& files,
+                          ExistingFolder existing) {
+    return Written([&] { WriteFolderOrThrow(folder, files, existing); });
 }
 
 }  // namespace lexo::dict
