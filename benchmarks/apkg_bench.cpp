@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "bench_report.h"
-#include "dict/apkg_collection.h"
-#include "dict/apkg_notes.h"
-#include "dict/apkg_package.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
+#include "dict/read/apkg_collection.h"
+#include "dict/read/apkg_notes.h"
+#include "dict/read/apkg_package.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
@@ -105,7 +105,7 @@ void Import(const std::string& package, const std::string& out, const dict::Cp12
     using namespace dict;
     Diagnostics found;
     const ParsedInput input =
-        NotesInput(ReadAnkiCollection(UnpackCollectionFile(package)), {}, package, found);
+        NotesInput(ReadAnkiCollection(UnpackCollectionFile(package).value()), {}, package, found);
     BuildOptions options;
     options.fallbackTitle = "bench";
     const DictionaryLines lines = BuildDictionary(input, options, package, folder, found);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "bench_report.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
-#include "dict/import_formats.h"
-#include "dict/input_text.h"
+#include "dict/read/import_formats.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_report.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "dict/review_folder.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"

@@ -3,13 +3,11 @@
 #include <iostream>
 #include <tuple>
 
+#include "dict/check/dictionary_check.h"
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/dictionary_check.h"
-#include "dict/dictionary_export.h"
-#include "dict/folder_writer.h"
-#include "errors/run_time_error.h"
-#include "text/cp1251.h"
+#include "dict/write/dictionary_export.h"
+#include "dict/write/folder_writer.h"
 
 namespace lexo::dict {
 namespace {
@@ -62,16 +60,14 @@ fs::path DefaultGameDir() {
 }  // namespace
 
 int RunCheck(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const auto parsed = ReadCommandLine(
+    const Outcome<Arguments> parsed = ReadCommandLine(
         {"check", kCheckUsage, {"--game"}, {}}, args,
-        [](const Arguments& a) { return a.positional.empty() ? "give at least one FOLDER" : ""; },
-        status);
-    if (!parsed) return status;
+        [](const Arguments& a) { return a.positional.empty() ? "give at least one FOLDER" : ""; });
+    if (!parsed) return Finish(parsed.error());
     const fs::path gameDir = parsed->Value("--game").value_or(DefaultGameDir().string());
-    std::string unmeasured;
-    const auto metrics = LoadGameMetrics(gameDir, unmeasured);
-    if (!metrics) std::cerr << "lexodrome-dict: word widths not measured: " << unmeasured << '\n';
+    const auto metrics = LoadGameMetrics(gameDir);
+    if (!metrics)
+        std::cerr << "lexodrome-dict: word widths not measured: " << metrics.error() << '\n';
 
     size_t errors = 0;
     for (const std::string& folder : parsed->positional) {
@@ -91,12 +87,10 @@ int RunCheck(const std::vector<std::string>& args) {
 }
 
 int RunExport(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const auto parsed = ReadCommandLine(
+    const Outcome<Arguments> parsed = ReadCommandLine(
         {"export", kExportUsage, {"--out"}, {}}, args,
-        [](const Arguments& a) { return a.positional.size() != 1 ? "give one FOLDER" : ""; },
-        status);
-    if (!parsed) return status;
+        [](const Arguments& a) { return a.positional.size() != 1 ? "give one FOLDER" : ""; });
+    if (!parsed) return Finish(parsed.error());
     const auto out = parsed->Value("--out");
     for (const char* name : {"about.txt", "names.txt", "names2.txt"}) {
         std::error_code error;
@@ -107,26 +101,16 @@ int RunExport(const std::vector<std::string>& args) {
         }
     }
     Diagnostics found;
-    std::string tsv;
-    try {
-        tsv = ExportDictionary(parsed->positional[0], found);
-    } catch (const RunTimeError& error) {
-        std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
-        return kUsageOrFiles;
-    }
+    const Outcome<std::string> tsv = ExportDictionary(parsed->positional[0], found);
+    if (!tsv) return Finish(tsv.error());
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) return kInputErrors;
     if (!out) {
-        std::cout << tsv << std::flush;
+        std::cout << *tsv << std::flush;
         return std::cout ? kSuccess : kUsageOrFiles;
     }
-    try {
-        WriteWholeFile(*out, tsv);
-    } catch (const FolderWriteError& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    }
-    return kSuccess;
+    const Outcome<void> written = WriteWholeFile(*out, *tsv);
+    return written ? kSuccess : Finish(written.error());
 }
 
 }  // namespace lexo::dict

@@ -1,7 +1,5 @@
 #include "dict/command_line.h"
 
-#include <iostream>
-
 #include "dict/commands.h"
 
 namespace lexo::dict {
@@ -65,22 +63,17 @@ std::string NoPositionalArguments(const Arguments& parsed) {
     return parsed.positional.empty() ? "" : "unexpected " + parsed.positional[0];
 }
 
-std::optional<Arguments> ReadCommandLine(const CommandOptions& command,
-                                         const std::vector<std::string>& args,
-                                         const ArgumentCheck& check, int& status) {
+Outcome<Arguments> ReadCommandLine(const CommandOptions& command,
+                                   const std::vector<std::string>& args,
+                                   const ArgumentCheck& check) {
     std::string problem;
     std::optional<Arguments> parsed =
         ParseArguments(args, command.withValue, command.flags, problem);
-    if (parsed && parsed->Flag("--help")) {
-        std::cout << command.usage;
-        status = kSuccess;
-        return std::nullopt;
-    }
+    if (parsed && parsed->Flag("--help")) return std::unexpected(EarlyEnd{kSuccess, command.usage});
     if (parsed) problem = check(*parsed);
-    if (problem.empty()) return parsed;
-    std::cerr << "lexodrome-dict " << command.name << ": " << problem << "\n" << command.usage;
-    status = kUsageOrFiles;
-    return std::nullopt;
+    if (problem.empty()) return std::move(*parsed);
+    return std::unexpected(EarlyEnd{kUsageOrFiles, "lexodrome-dict " + std::string(command.name) +
+                                                       ": " + problem + "\n" + command.usage});
 }
 
 }  // namespace lexo::dict

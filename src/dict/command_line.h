@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "dict/diagnostics/early_end.h"
+
 namespace lexo::dict {
 
 // A subcommand's arguments: positional ones in order, options by name ("--out").
@@ -33,10 +35,10 @@ using ArgumentCheck = std::function<std::string(const Arguments&)>;
 // The check of a subcommand that takes options only.
 std::string NoPositionalArguments(const Arguments& parsed);
 
-// A subcommand's arguments, or nothing with `status` set after printing the help (success) or
-// the problem and the help (a usage error).
-std::optional<Arguments> ReadCommandLine(const CommandOptions& command,
-                                         const std::vector<std::string>& args,
-                                         const ArgumentCheck& check, int& status);
+// A subcommand's arguments, or its end: the help (success), or the problem and the help (a
+// usage error).
+Outcome<Arguments> ReadCommandLine(const CommandOptions& command,
+                                   const std::vector<std::string>& args,
+                                   const ArgumentCheck& check);
 
 }  // namespace lexo::dict

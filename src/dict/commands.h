@@ -1,21 +1,11 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "dict/diagnostics/exit_status.h"
+
 namespace lexo::dict {
-
-// Exit codes of lexodrome-dict.
-inline constexpr int kSuccess = 0;        // warnings allowed
-inline constexpr int kInputErrors = 1;    // the input has errors
-inline constexpr int kUsageOrFiles = 2;   // usage, or the file system failed
-inline constexpr int kNothingDue = 3;     // review: no word is due, nothing written
-inline constexpr int kTooFewReviews = 3;  // memory --fit: too few reviews, nothing fitted
-
-// The most any file the toolkit reads may hold: far above the largest word list or history, far
-// below what would exhaust the memory.
-inline constexpr size_t kFileLimit = size_t{256} << 20;
 
 // Each takes the arguments after its subcommand's name.
 int RunImport(const std::vector<std::string>& args);

@@ -2,18 +2,16 @@
 #include <iostream>
 #include <optional>
 
-#include "dict/apkg_import.h"
-#include "dict/apkg_notes.h"
-#include "dict/apkg_package.h"
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/dictionary_build.h"
-#include "dict/folder_writer.h"
-#include "dict/input_text.h"
-#include "errors/run_time_error.h"
-#include "text/cp1251.h"
+#include "dict/read/apkg_import.h"
+#include "dict/read/apkg_notes.h"
+#include "dict/read/apkg_package.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
+#include "dict/write/folder_writer.h"
 #include "text/dictionary_languages.h"
-#include "text/text_file.h"
+#include "text/file_reader.h"
 
 namespace lexo::dict {
 namespace {
@@ -74,79 +72,79 @@ std::string ImportProblem(const Arguments& parsed) {
     return "";
 }
 
-// The input's text as UTF-8, or nothing after printing why not.
-std::optional<std::string> ReadInput(const std::string& file, int& status) {
-    std::string bytes;
-    try {
-        bytes = ReadBoundedFile(file, kFileLimit);
-    } catch (const RunTimeError& error) {
-        std::cerr << "lexodrome-dict: " << Cp1251ToUtf8(error.what()) << '\n';
-        status = kUsageOrFiles;
-        return std::nullopt;
+// The notes an Anki package's import takes, as --fields and --deck choose them.
+NoteChoice NotesChosen(const Arguments& parsed) {
+    NoteChoice choice;
+    if (const auto fields = parsed.Value("--fields")) {
+        std::tie(choice.wordField, choice.translationField) = *NoteFieldsNamed(*fields);
     }
-    DecodedInput decoded = DecodeInput(bytes);
-    if (!decoded.badOffset) return std::move(decoded.utf8);
-    std::cerr << FormatDiagnostic(
-                     {file, LineAtOffset(bytes, *decoded.badOffset), Severity::Error,
-                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem})
-              << '\n';
-    status = kInputErrors;
-    return std::nullopt;
+    choice.deck = parsed.Value("--deck");
+    return choice;
 }
 
-int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool force) {
-    try {
-        WriteFolder(out, DictionaryFolderFiles(lines),
-                    force ? ExistingFolder::Replace : ExistingFolder::Keep);
-    } catch (const FolderWriteError& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    } catch (const fs::filesystem_error& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
+// The input's text as UTF-8, or the import's end saying why not.
+Outcome<std::string> ReadInput(const std::string& file) {
+    const std::expected<std::string, FileError> bytes = ReadFile(file);
+    if (!bytes) return std::unexpected(FileSystemEnd(bytes.error()));
+    DecodedInput decoded = DecodeInput(*bytes);
+    if (!decoded.badOffset) return std::move(decoded.utf8);
+    return std::unexpected(
+        EarlyEnd{kInputErrors,
+                 FormatDiagnostic(
+                     {file, LineAtOffset(*bytes, *decoded.badOffset), Severity::Error,
+                      "offset " + std::to_string(*decoded.badOffset) + ": " + decoded.problem}) +
+                     "\n"});
+}
+
+// The rows of the input, read as its format, and the format's name; the import's end when the
+// input cannot be read. The rows of a text input point into `utf8`, which then holds its text.
+Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
+                                                        const std::string& file, std::string& utf8,
+                                                        Diagnostics& found) {
+    if (IsAnkiPackage(file)) {
+        Outcome<ParsedInput> input = ReadPackageInput(NotesChosen(parsed), file, found);
+        if (!input) return std::unexpected(std::move(input.error()));
+        return std::pair{std::move(*input), "apkg"};
     }
-    return kSuccess;
+    if (parsed.Value("--fields") || parsed.Value("--deck"))
+        return std::unexpected(EarlyEnd{
+            kUsageOrFiles, "lexodrome-dict import: --fields and --deck are for Anki packages\n"});
+    Outcome<std::string> text = ReadInput(file);
+    if (!text) return std::unexpected(std::move(text.error()));
+    utf8 = std::move(*text);
+    const auto named = parsed.Value("--format");
+    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(utf8);
+    return std::pair{ParseInput(utf8, format, file, found), FormatName(format)};
 }
 
 }  // namespace
 
 int RunImport(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const std::optional<Arguments> parsed = ReadCommandLine(
+    const Outcome<Arguments> parsed = ReadCommandLine(
         {"import",
          kUsage,
          {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck"},
          {"--swap", "--force", "--cp1251"}},
-        args, ImportProblem, status);
-    if (!parsed) return status;
+        args, ImportProblem);
+    if (!parsed) return Finish(parsed.error());
     const std::string& file = parsed->positional[0];
     Diagnostics found;
-    std::optional<std::string> utf8;
-    std::optional<ParsedInput> input;
-    const char* formatName = "apkg";
-    if (IsAnkiPackage(file)) {
-        input = ReadPackageInput(*parsed, file, found, status);
-    } else if (parsed->Value("--fields") || parsed->Value("--deck")) {
-        std::cerr << "lexodrome-dict import: --fields and --deck are for Anki packages\n";
-        return kUsageOrFiles;
-    } else if ((utf8 = ReadInput(file, status))) {
-        const auto named = parsed->Value("--format");
-        const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
-        formatName = FormatName(format);
-        input = ParseInput(*utf8, format, file, found);
-    }
-    if (!input) return status;
+    std::string utf8;  // the rows point into it
+    const auto rows = ParsedRows(*parsed, file, utf8, found);
+    if (!rows) return Finish(rows.error());
+    const auto& [input, formatName] = *rows;
     BuildOptions options;
     options.fallbackTitle = fs::path(file).stem().string();
     options.title = parsed->Value("--title");
     options.about = parsed->Value("--about");
     options.swap = parsed->Flag("--swap");
     DictionaryLines lines = BuildDictionary(
-        *input, options, file,
+        input, options, file,
         Cp1251Folder(parsed->Flag("--cp1251") ? FoldTarget::Cp1251 : FoldTarget::Unicode), found);
     if (const auto named = parsed->Value("--languages")) lines.languages = ParseLanguages(*named);
     if (lines.names.empty() && found.Errors() == 0) {
-        found.Error(file, utf8 ? 1 : 0, std::string("no word found (read as ") + formatName + ")");
+        const size_t line = std::string_view(formatName) == "apkg" ? 0 : 1;
+        found.Error(file, line, std::string("no word found (read as ") + formatName + ")");
     }
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) {
@@ -154,12 +152,13 @@ int RunImport(const std::vector<std::string>& args) {
         return kInputErrors;
     }
     const fs::path out = *parsed->Value("--out");
-    status = WriteDictionary(out, lines, parsed->Flag("--force"));
-    if (status == kSuccess) {
-        std::cout << out.string() << ": " << WordsIn(lines) << " words (read as " << formatName
-                  << ")\n";
-    }
-    return status;
+    const Outcome<void> written =
+        WriteFolder(out, DictionaryFolderFiles(lines),
+                    parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
+    if (!written) return Finish(written.error());
+    std::cout << out.string() << ": " << WordsIn(lines) << " words (read as " << formatName
+              << ")\n";
+    return kSuccess;
 }
 
 }  // namespace lexo::dict

@@ -5,7 +5,7 @@
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/history_input.h"
+#include "dict/report/history_input.h"
 #include "history/history_file.h"
 #include "history/memory_fit.h"
 #include "history/memory_parameters.h"
@@ -97,10 +97,11 @@ int Fit(const Arguments& parsed, const std::vector<WordHistory>& words) {
     const MemoryReviews reviews(words);
     if (parsed.Flag("--if-grown") && FitNotNeeded(parsed, reviews.Count())) return kSuccess;
     if (reviews.Count() < kFewestFitReviews) {
-        std::cerr << "lexodrome-dict memory: " << reviews.Count()
-                  << " reviews a day or more after the one before; a fit needs at least "
-                  << kFewestFitReviews << ", so the default parameters stay\n";
-        return kTooFewReviews;
+        return Finish({kTooFewReviews, "lexodrome-dict memory: " + std::to_string(reviews.Count()) +
+                                           " reviews a day or more after the one before; a fit "
+                                           "needs at least " +
+                                           std::to_string(kFewestFitReviews) +
+                                           ", so the default parameters stay\n"});
     }
     const FsrsParameters fitted = FitParameters(reviews);
     const Prediction before = reviews.Evaluate(kDefaultFsrsParameters);
@@ -112,10 +113,8 @@ int Fit(const Arguments& parsed, const std::vector<WordHistory>& words) {
               << Fixed(after.rmseBins, 4) << '\n';
     const std::optional<std::string> path = PlayersParametersPath(parsed);
     if (!path) return kSuccess;
-    if (const auto error = WriteFittedParameters(*path, {fitted, reviews.Count()})) {
-        std::cerr << "lexodrome-dict memory: " << *path << ": " << *error << '\n';
-        return kUsageOrFiles;
-    }
+    if (const auto error = WriteFittedParameters(*path, {fitted, reviews.Count()}))
+        return Finish(FileSystemEnd(*path + ": " + *error));
     return kSuccess;
 }
 
@@ -147,17 +146,16 @@ void PrintRow(const WordHistory& word, const WordMemory& memory) {
 }  // namespace
 
 int RunMemory(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const std::optional<Arguments> parsed =
-        ReadCommandLine({"memory",
-                         kUsage,
-                         {"--history", "--today", "--parameters"},
-                         {"--json", "--fit", "--if-grown"}},
-                        args, MemoryProblem, status);
-    if (!parsed) return status;
-    const std::optional<History> history = LoadHistory(*parsed, "memory", status);
-    if (!history) return status;
-    const std::vector<WordHistory> words = WordHistories(history->games);
+    const Outcome<Arguments> parsed = ReadCommandLine({"memory",
+                                                       kUsage,
+                                                       {"--history", "--today", "--parameters"},
+                                                       {"--json", "--fit", "--if-grown"}},
+                                                      args, MemoryProblem);
+    if (!parsed) return Finish(parsed.error());
+    const Outcome<HistoryInput> input = LoadHistory(parsed->Value("--history"), "memory");
+    if (!input) return Finish(input.error());
+    std::cerr << input->warnings;
+    const std::vector<WordHistory> words = WordHistories(input->history.games);
     if (parsed->Flag("--fit")) return Fit(*parsed, words);
 
     const FsrsParameters w = ChosenParameters(*parsed);

@@ -4,9 +4,9 @@
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/folder_writer.h"
-#include "dict/history_input.h"
+#include "dict/report/history_input.h"
 #include "dict/review_folder.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_file.h"
 #include "history/memory_parameters.h"
 #include "history/memory_states.h"
@@ -57,35 +57,32 @@ std::string ReviewProblem(const Arguments& parsed) {
 }  // namespace
 
 int RunReview(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const std::optional<Arguments> parsed =
-        ReadCommandLine({"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args,
-                        ReviewProblem, status);
-    if (!parsed) return status;
+    const Outcome<Arguments> parsed = ReadCommandLine(
+        {"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args, ReviewProblem);
+    if (!parsed) return Finish(parsed.error());
     const auto maxText = parsed->Value("--max");
     const size_t max = maxText ? *ParseMax(*maxText) : kDefaultMax;
-    const std::optional<History> history = LoadHistory(*parsed, "review", status);
-    if (!history) return status;
+    const Outcome<HistoryInput> input = LoadHistory(parsed->Value("--history"), "review");
+    if (!input) return Finish(input.error());
+    std::cerr << input->warnings;
+    const History& history = input->history;
 
     const std::optional<std::string> player = HistoryFilePath();
     const std::optional<FittedParameters> fitted =
         parsed->Value("--history") || !player ? std::nullopt
                                               : ReadFittedParameters(MemoryParametersPath(*player));
     const std::vector<ReviewWord> words = ScheduleReview(
-        history->games, ReviewToday(), max, fitted ? fitted->w : kDefaultFsrsParameters);
+        history.games, ReviewToday(), max, fitted ? fitted->w : kDefaultFsrsParameters);
     if (words.empty()) {
         std::cout << "lexodrome-dict review: no word is due today; nothing written\n";
         return kNothingDue;
     }
     const DictionaryLines lines = ReviewFolderLines(words);
     const std::string out = *parsed->Value("--out");
-    try {
+    const Outcome<void> written =
         WriteFolder(out, DictionaryFolderFiles(lines),
                     parsed->Flag("--force") ? ExistingFolder::Replace : ExistingFolder::Keep);
-    } catch (const std::exception& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return kUsageOrFiles;
-    }
+    if (!written) return Finish(written.error());
     std::cout << out << ": " << lines.names.size() << (lines.names.size() == 1 ? " word" : " words")
               << " due today\n";
     return kSuccess;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "dict/dictionary_build.h"
+#include "dict/write/dictionary_build.h"
 #include "history/review_schedule.h"
 
 namespace lexo::dict {

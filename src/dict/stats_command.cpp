@@ -5,9 +5,9 @@
 
 #include "dict/command_line.h"
 #include "dict/commands.h"
-#include "dict/folder_writer.h"
-#include "dict/history_input.h"
-#include "dict/stats_report.h"
+#include "dict/report/history_input.h"
+#include "dict/report/stats_report.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_file.h"
 #include "history/memory_parameters.h"
 #include "history/memory_states.h"
@@ -52,26 +52,15 @@ std::string StatsProblem(const Arguments& arguments) {
     return "give HISTORY files or --history FILE, not both";
 }
 
-bool WritePage(const std::string& file, const std::string& page) {
-    try {
-        WriteWholeFile(file, page);
-    } catch (const FolderWriteError& error) {
-        std::cerr << "lexodrome-dict: " << error.what() << '\n';
-        return false;
-    }
-    return true;
-}
-
 // The player's own history; before the first game there is none, which is no fault.
-std::optional<History> PlayersHistory(const Arguments& arguments, int& status) {
+Outcome<HistoryInput> PlayersHistory(const Arguments& arguments) {
     const std::optional<std::string> path = HistoryFilePath();
     std::error_code unknown;
     if (!arguments.Value("--history") && path && !std::filesystem::exists(*path, unknown) &&
         !unknown) {
-        status = kSuccess;
-        return History{};
+        return HistoryInput{};
     }
-    return LoadHistory(arguments, "stats", status);
+    return LoadHistory(arguments.Value("--history"), "stats");
 }
 
 void PrintTable(const std::vector<HistoryGame>& games) {
@@ -82,17 +71,17 @@ void PrintTable(const std::vector<HistoryGame>& games) {
 }  // namespace
 
 int RunStats(const std::vector<std::string>& args) {
-    int status = kSuccess;
-    const auto parsed = ReadCommandLine({"stats", kUsage, {"--html", "--history", "--by"}, {}},
-                                        args, StatsProblem, status);
-    if (!parsed) return status;
+    const Outcome<Arguments> parsed = ReadCommandLine(
+        {"stats", kUsage, {"--html", "--history", "--by"}, {}}, args, StatsProblem);
+    if (!parsed) return Finish(parsed.error());
 
     std::vector<LearnerHistory> learners;
     std::string source;
     if (parsed->positional.empty()) {
-        std::optional<History> history = PlayersHistory(*parsed, status);
-        if (!history) return status;
-        learners.push_back({"", std::move(history->games)});
+        Outcome<HistoryInput> input = PlayersHistory(*parsed);
+        if (!input) return Finish(input.error());
+        std::cerr << input->warnings;
+        learners.push_back({"", std::move(input->history.games)});
         const std::optional<std::string> player = HistoryFilePath();
         if (!parsed->Value("--history") && player) {
             if (const auto fitted = ReadFittedParameters(MemoryParametersPath(*player)))
@@ -102,10 +91,11 @@ int RunStats(const std::vector<std::string>& args) {
         PrintTable(learners.back().games);
     } else {
         for (const std::string& file : parsed->positional) {
-            std::optional<History> history = LoadHistoryFile(file, "stats", status);
-            if (!history) return status;
+            Outcome<HistoryInput> input = LoadHistoryFile(file, "stats");
+            if (!input) return Finish(input.error());
+            std::cerr << input->warnings;
             learners.push_back(
-                {std::filesystem::path(file).stem().string(), std::move(history->games)});
+                {std::filesystem::path(file).stem().string(), std::move(input->history.games)});
             source += (source.empty() ? "" : ", ") + file;
             std::cout << (learners.size() > 1 ? "\n" : "") << learners.back().name << ":\n";
             PrintTable(learners.back().games);
@@ -116,9 +106,10 @@ int RunStats(const std::vector<std::string>& args) {
     const std::optional<std::chrono::sys_days> by = byText ? ParseDay(*byText) : std::nullopt;
     const std::string language =
         ChoosePlayerLanguage([](const char* name) { return std::getenv(name); }).code;
-    if (html && !WritePage(*html, StatsPage(learners, source, language, {ReviewToday(), by})))
-        return kUsageOrFiles;
-    return kSuccess;
+    if (!html) return kSuccess;
+    const Outcome<void> written =
+        WriteWholeFile(*html, StatsPage(learners, source, language, {ReviewToday(), by}));
+    return written ? kSuccess : Finish(written.error());
 }
 
 }  // namespace lexo::dict

@@ -6,10 +6,14 @@
 
 namespace lexo {
 
+// The game's readers of text files, through ReadFile (text/file_reader.h), with the errors the
+// game shows.
+
 // Reads a catalogue text file (monsters.txt, a .mon file) line by line: CR LF or a lone LF ends
 // a line, and reading past the end gives empty lines. Opening throws RunTimeError with the
 // run-time library's texts: "File not found", "Invalid filename" (the folder does not exist),
-// "File access denied", "Too many open files" or "I/O error <errno>".
+// "File access denied" (also what is no regular file), "Too many open files" or
+// "I/O error <errno>".
 class LineReader {
   public:
     explicit LineReader(const std::string& path);
@@ -23,7 +27,7 @@ class LineReader {
 };
 
 // Reads a whole file for a string list (a dictionary file, about.txt). Throws RunTimeError
-// "Cannot open file \"<full path>\". <system's reason>" when it cannot be opened or read.
+// "Cannot open file \"<full path>\". <reason>" when it cannot be read (FileError::Reason).
 std::string ReadWholeFile(const std::string& path);
 
 // A dictionary file's text as the game holds it (UTF-8), whichever encoding the file is in.
@@ -33,8 +37,7 @@ std::string ReadDictionaryFile(const std::string& path);
 std::string ReadFileStart(const std::string& path, size_t limit);
 
 // The whole of a regular file of at most `limit` bytes, or with `pipesToo` of a pipe such as
-// /dev/stdin, for the content tools, which must neither wait on a FIFO nor read a device
-// forever. Anything else throws the same RunTimeError with the reason.
+// /dev/stdin. Anything else throws the same RunTimeError with the reason.
 std::string ReadBoundedFile(const std::string& path, size_t limit, bool pipesToo = false);
 
 }  // namespace lexo

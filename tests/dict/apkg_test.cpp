@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "dict/apkg_collection.h"
-#include "dict/apkg_package.h"
 #include "dict/commands.h"
+#include "dict/read/apkg_collection.h"
+#include "dict/read/apkg_package.h"
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
@@ -150,6 +150,14 @@ TEST(AnkiPackage, EveryGenerationBecomesTheSameDictionary) {
          "кот кошка\r\nсобака\r\nкотик\r\nпёс\r\n",
          "cat\r\ndog\r\nCat\r\nHund\r\n",
          ": warning: 2 decks taken together: \"School::Animals\", \"School::German\""},
+        {"a word list, through the same command",
+         "words.tsv",
+         "кот кошка\tcat\nсобака\tdog\n",
+         {},
+         "words\r\nСлов: 2.\r\n",
+         "кот кошка\r\nсобака\r\n",
+         "cat\r\ndog\r\n",
+         ""},
     };
     for (const auto& c : cases) {
         const test::TempDir dir;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dict/dictionary_check.h"
+#include "dict/check/dictionary_check.h"
 #include "temp_dir.h"
 
 namespace lexo::dict {
@@ -18,9 +18,8 @@ const fs::path kHostile = fs::path(LEXO_FIXTURES_DIR) / "hostile" / "dictionarie
 
 const GameMetrics& Metrics() {
     static const GameMetrics metrics = [] {
-        std::string problem;
-        auto loaded = LoadGameMetrics(LEXO_GAME_SOURCE_DIR, problem);
-        if (!loaded) throw std::runtime_error(problem);
+        auto loaded = LoadGameMetrics(LEXO_GAME_SOURCE_DIR);
+        if (!loaded) throw std::runtime_error(loaded.error());
         return *loaded;
     }();
     return metrics;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "dict/dictionary_build.h"
-#include "dict/import_formats.h"
-#include "dict/input_text.h"
+#include "dict/read/import_formats.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
 #include "text/cp1251.h"
 
 namespace lexo::dict {

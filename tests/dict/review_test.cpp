@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "dict/check/dictionary_check.h"
 #include "dict/commands.h"
-#include "dict/dictionary_check.h"
-#include "dict/folder_writer.h"
-#include "dict/stats_report.h"
+#include "dict/report/stats_report.h"
+#include "dict/write/folder_writer.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
 #include "review/review_dictionary.h"
@@ -275,8 +275,9 @@ TEST(ReviewAbout, NamesTheDictionariesTheBoxHasRoomFor) {
 TEST(Export, RefusesToWriteOverTheFolderItReads) {
     test::TempDir dir;
     const std::string folder = dir.File("d");
-    WriteFolder(folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
-                ExistingFolder::Keep);
+    ASSERT_TRUE(WriteFolder(
+        folder, {{"about.txt", "t\r\n"}, {"names.txt", "a\r\n"}, {"names2.txt", "b\r\n"}},
+        ExistingFolder::Keep));
     std::string out, errors;
     EXPECT_EQ(RunCommand(RunExport, {folder, "--out", folder + "/names.txt"}, out, errors),
               kUsageOrFiles);

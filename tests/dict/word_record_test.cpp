@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dict/confusions_section.h"
+#include "dict/report/confusions_section.h"
 #include "history/confusions.h"
 #include "history/graded_words.h"
 #include "history/history_line.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dict/dictionary_check.h"
-#include "dict/game_metrics.h"
+#include "dict/check/dictionary_check.h"
+#include "dict/check/game_metrics.h"
 #include "dictionary_checks.h"
 #include "text/unicode_text.h"
 
@@ -48,9 +48,8 @@ TEST(ShippedDictionaries, ThreeOrMoreWithFourHundredWordsInAll) {
 // Encoding, line counts, duplicates, blanks, the about dialog and word widths in the game's
 // own font: whatever lexodrome-dict check finds in a shipped folder, a player would meet.
 TEST(ShippedDictionaries, PassTheDictionaryToolsCheck) {
-    std::string problem;
-    const auto metrics = dict::LoadGameMetrics(LEXO_GAME_SOURCE_DIR, problem);
-    ASSERT_TRUE(metrics) << problem;
+    const auto metrics = dict::LoadGameMetrics(LEXO_GAME_SOURCE_DIR);
+    ASSERT_TRUE(metrics) << metrics.error();
     const auto folders = FindDictionaryFolders(LEXO_GAME_SOURCE_DIR);
     ASSERT_FALSE(folders.empty());
     for (const auto& folder : folders) {

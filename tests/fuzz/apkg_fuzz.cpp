@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "dict/apkg_collection.h"
-#include "dict/apkg_notes.h"
-#include "dict/apkg_package.h"
-#include "dict/dictionary_build.h"
+#include "dict/read/apkg_collection.h"
+#include "dict/read/apkg_notes.h"
+#include "dict/read/apkg_package.h"
+#include "dict/write/dictionary_build.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "dict/dictionary_build.h"
-#include "dict/import_formats.h"
-#include "dict/input_text.h"
+#include "dict/read/import_formats.h"
+#include "dict/read/input_text.h"
+#include "dict/write/dictionary_build.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -1,7 +1,8 @@
 #include <algorithm>
 
-#include "dict/folder_writer.h"
 #include "dict/review_folder.h"
+#include "dict/write/folder_writer.h"
+#include "errors/run_time_error.h"
 #include "errors/message_box.h"
 #include "errors/run_time_error.h"
 #include "game/engine_callbacks.h"
@@ -95,8 +96,9 @@ TEST_F(StartUp, RunsEveryStepInOrder) {
 TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
     const std::vector<ReviewWord> words = {{"animals", "ёж", "hedgehog", 1, 1, {}, {}},
                                            {"pets", "cat", "кот  кошка", 1, 1, {}, {}}};
-    dict::WriteFolder("review", dict::DictionaryFolderFiles(dict::ReviewFolderLines(words)),
-                      dict::ExistingFolder::Keep);
+    ASSERT_TRUE(dict::WriteFolder("review",
+                                  dict::DictionaryFolderFiles(dict::ReviewFolderLines(words)),
+                                  dict::ExistingFolder::Keep));
     windows.onDictionaryDialog = [] { return DictionaryChoice{"review", kModeTranslations, 40}; };
     ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
     ASSERT_EQ(state.WordList.Count(), 2u);

@@ -10,6 +10,7 @@
 #include "temp_dir.h"
 #include "text/cp1251.h"
 #include "text/dictionary_text.h"
+#include "text/file_reader.h"
 
 namespace lexo {
 namespace {
@@ -86,6 +87,36 @@ TEST_F(TextFileTest, ReadBoundedFileTakesRegularFilesAndPipesUpToTheLimit) {
     FILE* pipe = popen(("printf 1234 > " + fifo).c_str(), "r");
     EXPECT_EQ(ReadBoundedFile(fifo, 4, true), "1234") << "a pipe, such as /dev/stdin";
     pclose(pipe);
+}
+
+// The limit's two sides for both policies, reading from an offset, and what is no regular file
+// refused at once: a FIFO without a writer would otherwise hold the reader for ever.
+TEST_F(TextFileTest, ReadFileKeepsToItsLimitAndRefusesWhatIsNoRegularFile) {
+    const std::string file = Write("sixteen.txt", "0123456789abcdef");
+    const std::string fifo = dir_.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        ReadRequest request;
+        std::string result;  // the bytes, or the reason
+    } cases[] = {
+        {file, {.limit = 16}, "0123456789abcdef"},
+        {file, {.limit = 15}, "Longer than 0 MB"},
+        {file, {.limit = 15, .pastLimit = PastLimit::Cut}, "0123456789abcde"},
+        {file, {.limit = 4, .pastLimit = PastLimit::Cut, .from = 14}, "ef"},
+        {file, {.from = 16}, ""},
+        {fifo, {}, "Not a regular file"},
+        {"/dev/zero", {.pastLimit = PastLimit::Cut}, "Not a regular file"},
+        {dir_.Path(), {}, "Not a regular file"},
+        {dir_.File("missing"), {}, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const std::expected<std::string, FileError> read = ReadFile(c.path, c.request);
+        EXPECT_EQ(read ? *read : read.error().Reason(), c.result) << c.path;
+        if (!read) {
+            EXPECT_EQ(read.error().path, c.path);
+        }
+    }
 }
 
 // Each dictionary file is decided on its own: UTF-8 with a byte-order mark, or when wholly

@@ -1,0 +1,152 @@
+#include "dict/check/dictionary_check.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "dict/check/file_checks.h"
+#include "dict/check/languages_check.h"
+#include "text/cp1251.h"
+#include "text/description_rows.h"
+#include "text/unicode_text.h"
+
+namespace lexo::dict {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Quoted(std::string_view utf8) { return "\"" + Printable(utf8) + "\""; }
+
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+void CheckWords(const CheckedFile& names, const GameMetrics* metrics, CheckSummary& summary,
+                Diagnostics& found) {
+    std::unordered_map<std::string, size_t> firstLine;
+    WarningCap duplicates;
+    for (size_t i = 0; i < names.lines.size(); ++i) {
+        const std::string_view word = names.lines[i];
+        if (IsBlank(word)) continue;
+        ++summary.words;
+        const auto [known, added] = firstLine.try_emplace(CaseFolded(word), i + 1);
+        if (!added) {
+            duplicates.Warning(
+                found, names.name, i + 1,
+                Quoted(word) + " is already on line " + std::to_string(known->second));
+        }
+        if (!metrics) continue;
+        // U+FFFD stands for bytes already reported as an error.
+        const bool undecoded = word.find("\xEF\xBF\xBD") != std::string_view::npos;
+        const size_t column = FirstWithoutGlyph(*metrics, word, TextEncoding::Utf8);
+        if (column > 0 && !undecoded) {
+            found.Warning(names.name, i + 1,
+                          "column " + std::to_string(column) + " of " + Quoted(word) +
+                              ": the word font has no letter for this character, the field "
+                              "shows a replacement mark");
+        }
+        const int32_t width = DrawnWidth(*metrics, word, TextEncoding::Utf8);
+        if (width > metrics->wordRoom) {
+            found.Warning(names.name, i + 1,
+                          Quoted(word) + " is " + std::to_string(width) +
+                              " px wide in the word font: coming from the right, its monster "
+                              "reaches the player before the word's end is on the field (" +
+                              std::to_string(metrics->wordRoom) + " px)");
+        }
+    }
+    duplicates.Finish(found, names.name, "words already on an earlier line");
+    if (names.readable && summary.words == 0) {
+        found.Error(names.name, 1, "no word: the game cannot start with this dictionary");
+    }
+}
+
+void CheckTranslations(const CheckedFile& names2, const CheckedFile& names, CheckSummary& summary,
+                       Diagnostics& found) {
+    const size_t lines = names2.lines.size();
+    for (size_t i = 0; i < std::min(lines, names.lines.size()); ++i) {
+        const std::string_view translation = names2.lines[i];
+        if (!IsBlank(names.lines[i]) && !IsBlank(translation)) ++summary.translations;
+        if (translation.find_first_of(",;") != std::string_view::npos) {
+            found.Warning(names2.name, i + 1,
+                          "\",\" or \";\" between alternatives: the game "
+                          "separates them by two spaces");
+        }
+    }
+    if (!names2.readable || !names.readable) return;
+    if (lines < names.lines.size()) {
+        found.Warning(names2.name, lines + 1,
+                      std::to_string(lines) + " lines, names.txt has " +
+                          std::to_string(names.lines.size()) + ": words from line " +
+                          std::to_string(lines + 1) + " on have no translation");
+    } else if (lines > names.lines.size()) {
+        found.Warning(names2.name, names.lines.size() + 1,
+                      std::to_string(lines) + " lines, names.txt has " +
+                          std::to_string(names.lines.size()) +
+                          ": lines from here on are never used");
+    }
+    if (lines > 0 && std::all_of(names2.lines.begin(), names2.lines.end(), IsBlank)) {
+        found.Warning(names2.name, 1, "no translations: only \"Ввод слов\" can be played");
+    }
+}
+
+void CheckAbout(const CheckedFile& about, Diagnostics& found) {
+    if (!about.readable) return;
+    if (about.lines.empty() || IsBlank(about.lines[0])) {
+        found.Warning(about.name, 1, "no title");
+        return;
+    }
+    if (CharacterCount(about.lines[0]) > kDescriptionColumns) {
+        found.Warning(about.name, 1,
+                      "the title is longer than about " + std::to_string(kDescriptionColumns) +
+                          " characters: the dialog splits it");
+    }
+    size_t rows = 0;
+    for (size_t i = 1; i < about.lines.size(); ++i) {
+        rows += DescriptionRows(about.lines[i]);
+        if (rows > kDescriptionRows) {
+            found.Warning(about.name, i + 1,
+                          "the description needs scrolling from this line "
+                          "on: the dialog shows about " +
+                              std::to_string(kDescriptionRows) + " rows of " +
+                              std::to_string(kDescriptionColumns) + " characters");
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+CheckSummary CheckDictionary(const fs::path& folder, const GameMetrics* metrics,
+                             Diagnostics& found) {
+    const size_t errors = found.Errors();
+    const size_t warnings = found.Warnings();
+    auto read = [&](const char* file) {
+        return ReadAndCheckFile((folder / file).string(), (folder / file).string(), found);
+    };
+    const CheckedFile about = read("about.txt");
+    const CheckedFile names = read("names.txt");
+    const CheckedFile names2 = read("names2.txt");
+
+    CheckSummary summary;
+    CheckAbout(about, found);
+    CheckLineSpacing(about, true, found);
+    CheckLineSpacing(names, false, found);
+    const bool noTranslations = std::all_of(names2.lines.begin(), names2.lines.end(), IsBlank);
+    CheckLineSpacing(names2, noTranslations, found);
+    CheckWords(names, metrics, summary, found);
+    CheckTranslations(names2, names, summary, found);
+    CheckLanguages(folder, found);
+    summary.errors = found.Errors() - errors;
+    summary.warnings = found.Warnings() - warnings;
+    return summary;
+}
+
+std::string FormatSummary(const std::string& folder, const CheckSummary& summary) {
+    auto count = [](size_t n, const char* one) {
+        return std::to_string(n) + " " + one + (n == 1 ? "" : "s");
+    };
+    return folder + ": " + count(summary.words, "word") + ", " +
+           count(summary.translations, "translation") + ", " + count(summary.errors, "error") +
+           ", " + count(summary.warnings, "warning");
+}
+
+}  // namespace lexo::dict
