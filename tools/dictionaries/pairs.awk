@@ -111,7 +111,8 @@ FILENAME ~ /\.tsv$/ {
         word = substr($0, index($0, " = ") + 3)
         if ((id in row_of) && !is_form(id, word))
             fail("\"" word "\" is not a " words " form of concept \"" id "\"")
-        emit(id, word)
+        else
+            emit(id, word)
     } else {
         emit($0, "")
     }
