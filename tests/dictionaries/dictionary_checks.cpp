@@ -135,9 +135,8 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
     for (size_t i = 0; i < used; ++i) {
         std::string_view translation = dictionary.names2[i];
         std::string where = Where(dictionary, "names2.txt", i, translation);
-        const auto letter = CapitalizesWords(dictionary.translationLanguage)
-                                ? SmallOrStartingLetter
-                                : SmallLetter;
+        const auto letter =
+            CapitalizesWords(dictionary.translationLanguage) ? SmallOrStartingLetter : SmallLetter;
         if (!InOneScript(WithoutInnerApostrophes(translation), USCRIPT_CYRILLIC, U" -", letter) &&
             !InOneScript(translation, USCRIPT_LATIN, U" -'", letter)) {
             faults.push_back(where +

@@ -58,8 +58,9 @@ TEST(DictionaryChecks, TranslationsMustBeTypeableAnswers) {
 // A word's note for its learners is read, not typed; only a closing note in Latin letters.
 TEST(DictionaryChecks, WordsMayEndInALearnersNote) {
     auto dictionary = MakeDictionaryFiles(
-        "n", "der Hund (Hunde)\nl'enfant (m, f)\ndie Eltern (Pl.)\nder Kuli (-)\ncat (2)\n"
-             "der Hund (Hunde\nкот (м)\n(Hunde) der Hund",
+        "n",
+        "der Hund (Hunde)\nl'enfant (m, f)\ndie Eltern (Pl.)\nder Kuli (-)\ncat (2)\n"
+        "der Hund (Hunde\nкот (м)\n(Hunde) der Hund",
         "");
     std::string faults = AllFaults(CheckWords(dictionary));
     for (const char* good : {"line 1 ", "line 2 ", "line 3 ", "line 4 "}) {
@@ -78,10 +79,14 @@ TEST(DictionaryChecks, CapitalsAndApostrophesFollowTheTranslationsLanguage) {
         const char* translation;
         bool fine;
     } cases[] = {
-        {"de", "der Hund  die Hunde", true}, {"en", "Monday  T-shirt", true},
-        {"de", "der HUnd", false},           {"ru", "Кот", false},
-        {"", "Cat", false},                  {"uk", "м'ясо  п'ять", true},
-        {"uk", "м'ясо'", false},             {"uk", "'ясо", false},
+        {"de", "der Hund  die Hunde", true},
+        {"en", "Monday  T-shirt", true},
+        {"de", "der HUnd", false},
+        {"ru", "Кот", false},
+        {"", "Cat", false},
+        {"uk", "м'ясо  п'ять", true},
+        {"uk", "м'ясо'", false},
+        {"uk", "'ясо", false},
     };
     for (const auto& c : cases) {
         auto dictionary = MakeDictionaryFiles("t", "a", c.translation, c.language);
