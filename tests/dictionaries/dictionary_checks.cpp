@@ -5,6 +5,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <fstream>
 #include <utility>
 
 #include "text/text_file.h"
@@ -18,32 +19,70 @@ std::string Where(const DictionaryFiles& dictionary, std::string_view file, size
            " \"" + std::string(entry) + "\": ";
 }
 
-// True when every character of the UTF-8 text is a letter of `script` that `letter` accepts,
-// or one of `marks`. A Latin "o" in a Russian word cannot be typed on one layout.
+// True when every character of the UTF-8 text is a letter of `script` that `letter` accepts
+// (told whether the letter starts a word), or one of `marks`. A Latin "o" in a Russian word
+// cannot be typed on one layout.
 template <typename Letter>
 bool InOneScript(std::string_view text, UScriptCode script, std::u32string_view marks,
                  Letter letter) {
+    bool wordStart = true;
     for (int32_t pos = 0; pos < static_cast<int32_t>(text.size());) {
         UChar32 c = 0;
         U8_NEXT(text.data(), pos, static_cast<int32_t>(text.size()), c);
-        if (c >= 0 && marks.find(static_cast<char32_t>(c)) != std::u32string_view::npos) continue;
+        if (c >= 0 && marks.find(static_cast<char32_t>(c)) != std::u32string_view::npos) {
+            wordStart = true;
+            continue;
+        }
         UErrorCode status = U_ZERO_ERROR;
-        if (c < 0 || !u_isalpha(c) || !letter(c) || uscript_getScript(c, &status) != script) {
+        if (c < 0 || !u_isalpha(c) || !letter(c, wordStart) ||
+            uscript_getScript(c, &status) != script) {
             return false;
         }
+        wordStart = false;
     }
     return true;
 }
 
-bool AnyLetter(UChar32) { return true; }
+bool AnyLetter(UChar32, bool) { return true; }
 
-// The game shows a translation as the answer to type: capitals would ask for Shift.
-bool SmallLetter(UChar32 c) { return !u_isupper(c) && !u_istitle(c); }
+// The game shows a translation as the answer to type: capitals would ask for Shift, so only
+// languages that write them at the start of a word (German nouns, English month names) have them.
+bool SmallLetter(UChar32 c, bool) { return !u_isupper(c) && !u_istitle(c); }
+bool SmallOrStartingLetter(UChar32 c, bool wordStart) { return wordStart || SmallLetter(c, false); }
+
+bool CapitalizesWords(std::string_view language) {
+    return language.starts_with("de") || language.starts_with("en");
+}
+
+// Ukrainian writes an apostrophe between letters (м'ясо); anywhere else it is a typing slip.
+std::string WithoutInnerApostrophes(std::string_view text) {
+    std::string kept(text);
+    for (size_t i = kept.size(); i-- > 1;) {
+        const bool inner = kept[i] == '\'' && i + 1 < kept.size() && kept[i - 1] != ' ' &&
+                           kept[i + 1] != ' ' && kept[i - 1] != '\'' && kept[i + 1] != '\'';
+        if (inner) kept.erase(i, 1);
+    }
+    return kept;
+}
+
+// A word may end in a note for its learners, "der Hund (Hunde)" or "l'œuf (m)": the note is
+// read, not typed, and holds letters, blanks and the marks of a plural ending or an abbreviation.
+std::string_view WithoutNote(std::string_view word, bool& noteFine) {
+    noteFine = true;
+    if (!word.ends_with(')')) return word;
+    const size_t open = word.rfind(" (");
+    if (open == std::string_view::npos) return word;
+    noteFine = InOneScript(word.substr(open + 2, word.size() - open - 3), USCRIPT_LATIN, U" -.,",
+                           AnyLetter);
+    return word.substr(0, open);
+}
 
 }  // namespace
 
-DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::string names2) {
+DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::string names2,
+                                    std::string translationLanguage) {
     DictionaryFiles dictionary;
+    dictionary.translationLanguage = std::move(translationLanguage);
     dictionary.folder = std::move(folder);
     dictionary.namesText = std::move(names);
     dictionary.names2Text = std::move(names2);
@@ -53,9 +92,11 @@ DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::
 }
 
 DictionaryFiles ReadDictionaryFiles(const std::filesystem::path& folder) {
+    std::string words, translations;
+    std::ifstream(folder / "languages.txt") >> words >> translations;
     return MakeDictionaryFiles(folder.filename().string(),
                                ReadDictionaryFile((folder / "names.txt").string()),
-                               ReadDictionaryFile((folder / "names2.txt").string()));
+                               ReadDictionaryFile((folder / "names2.txt").string()), translations);
 }
 
 std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::path& gameDir) {
@@ -76,9 +117,10 @@ std::vector<std::filesystem::path> FindDictionaryFolders(const std::filesystem::
 std::vector<std::string> CheckWordScripts(const DictionaryFiles& dictionary) {
     std::vector<std::string> faults;
     for (size_t i = 0; i < dictionary.names.Count(); ++i) {
-        std::string_view word = dictionary.names[i];
-        if (!InOneScript(word, USCRIPT_LATIN, U" -'", AnyLetter) &&
-            !InOneScript(word, USCRIPT_CYRILLIC, U" -'", AnyLetter)) {
+        bool noteFine = true;
+        const std::string_view word = WithoutNote(dictionary.names[i], noteFine);
+        if (!noteFine || (!InOneScript(word, USCRIPT_LATIN, U" -'", AnyLetter) &&
+                          !InOneScript(word, USCRIPT_CYRILLIC, U" -'", AnyLetter))) {
             faults.push_back(Where(dictionary, "names.txt", i, word) +
                              "holds a character other than letters of one alphabet (Latin or "
                              "Cyrillic), a space, a hyphen or an apostrophe");
@@ -93,8 +135,10 @@ std::vector<std::string> CheckTranslations(const DictionaryFiles& dictionary) {
     for (size_t i = 0; i < used; ++i) {
         std::string_view translation = dictionary.names2[i];
         std::string where = Where(dictionary, "names2.txt", i, translation);
-        if (!InOneScript(translation, USCRIPT_CYRILLIC, U" -", SmallLetter) &&
-            !InOneScript(translation, USCRIPT_LATIN, U" -'", SmallLetter)) {
+        const auto letter =
+            CapitalizesWords(dictionary.translationLanguage) ? SmallOrStartingLetter : SmallLetter;
+        if (!InOneScript(WithoutInnerApostrophes(translation), USCRIPT_CYRILLIC, U" -", letter) &&
+            !InOneScript(translation, USCRIPT_LATIN, U" -'", letter)) {
             faults.push_back(where +
                              "holds a character other than small letters of one alphabet "
                              "(Cyrillic, or Latin with the apostrophe), a space or a hyphen");

@@ -19,9 +19,12 @@ struct DictionaryFiles {
     std::string names2Text;
     StringList names;
     StringList names2;
+    // The translations' language tag from languages.txt, empty without one.
+    std::string translationLanguage;
 };
 
-DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::string names2);
+DictionaryFiles MakeDictionaryFiles(std::string folder, std::string names, std::string names2,
+                                    std::string translationLanguage = "");
 DictionaryFiles ReadDictionaryFiles(const std::filesystem::path& folder);
 
 // The folders directly under gameDir that hold about.txt, names.txt and names2.txt as regular

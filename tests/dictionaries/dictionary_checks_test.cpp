@@ -55,6 +55,46 @@ TEST(DictionaryChecks, TranslationsMustBeTypeableAnswers) {
     EXPECT_THAT(faults, HasSubstr("line 10 \"Été\""));
 }
 
+// A word's note for its learners is read, not typed; only a closing note in Latin letters.
+TEST(DictionaryChecks, WordsMayEndInALearnersNote) {
+    auto dictionary = MakeDictionaryFiles(
+        "n",
+        "der Hund (Hunde)\nl'enfant (m, f)\ndie Eltern (Pl.)\nder Kuli (-)\ncat (2)\n"
+        "der Hund (Hunde\nкот (м)\n(Hunde) der Hund",
+        "");
+    std::string faults = AllFaults(CheckWords(dictionary));
+    for (const char* good : {"line 1 ", "line 2 ", "line 3 ", "line 4 "}) {
+        EXPECT_THAT(faults, Not(HasSubstr(good)));
+    }
+    for (const char* bad : {"line 5 ", "line 6 ", "line 7 ", "line 8 "}) {
+        EXPECT_THAT(faults, HasSubstr(bad));
+    }
+}
+
+// Capitals start words only in languages that write them so; Ukrainian's apostrophe sits
+// between letters.
+TEST(DictionaryChecks, CapitalsAndApostrophesFollowTheTranslationsLanguage) {
+    const struct {
+        const char* language;
+        const char* translation;
+        bool fine;
+    } cases[] = {
+        {"de", "der Hund  die Hunde", true},
+        {"en", "Monday  T-shirt", true},
+        {"de", "der HUnd", false},
+        {"ru", "Кот", false},
+        {"", "Cat", false},
+        {"uk", "м'ясо  п'ять", true},
+        {"uk", "м'ясо'", false},
+        {"uk", "'ясо", false},
+    };
+    for (const auto& c : cases) {
+        auto dictionary = MakeDictionaryFiles("t", "a", c.translation, c.language);
+        EXPECT_EQ(CheckTranslations(dictionary).empty(), c.fine)
+            << c.language << " \"" << c.translation << "\"";
+    }
+}
+
 TEST(DictionaryChecks, TranslationsBeyondTheWordsAreNotChecked) {
     auto dictionary = MakeDictionaryFiles("t", "a", "кот\nКОТ");
     EXPECT_EQ(AllFaults(CheckTranslations(dictionary)), "");
