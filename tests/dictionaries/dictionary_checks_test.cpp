@@ -62,7 +62,7 @@ TEST(DictionaryChecks, WordsMayEndInALearnersNote) {
         "der Hund (Hunde)\nl'enfant (m, f)\ndie Eltern (Pl.)\nder Kuli (-)\ncat (2)\n"
         "der Hund (Hunde\nкот (м)\n(Hunde) der Hund",
         "");
-    std::string faults = AllFaults(CheckWords(dictionary));
+    std::string faults = AllFaults(CheckWordScripts(dictionary));
     for (const char* good : {"line 1 ", "line 2 ", "line 3 ", "line 4 "}) {
         EXPECT_THAT(faults, Not(HasSubstr(good)));
     }

@@ -193,7 +193,18 @@ std::string ExactLine(std::string_view utf8, size_t line, std::string_view raw,
     std::string cp1251 = Utf8ToCp1251(utf8);
     const bool fits = Cp1251ToUtf8(cp1251) == utf8;
     if (fits && converter.Utf8()) return std::string(utf8);
-    if (!fits) converter.Convert(utf8, line, raw, cp1251);
+    if (fits) return cp1251;
+    // Each alternative on its own: converting folds runs of spaces, and the two between
+    // alternatives must stay.
+    cp1251.clear();
+    std::string converted;
+    bool first = true;
+    ForEachAlternative(utf8, [&](std::string_view alternative) {
+        if (!first) cp1251 += kAlternativeSeparator;
+        first = false;
+        converter.Convert(alternative, line, raw, converted);
+        cp1251 += converted;
+    });
     return cp1251;
 }
 
