@@ -16,8 +16,8 @@ struct LearnerHistory {
     std::vector<HistoryGame> games;
 };
 
-// One self-contained HTML page (no script, no outside resource) in `language` ("ru", "en", "de"
-// or "uk"): for each learner the table above, the score of every game over the days played,
+// One self-contained HTML page (no script, no outside resource) in `language` (a code of
+// PageString): for each learner the table above, the score of every game over the days played,
 // the words mastered in each dictionary over the days, and the ten most-missed words with their
 // translations, the charts in inline SVG. Named learners make a class page, with a row for
 // each learner before their parts; one learner without a name, the player's own page. Every text
