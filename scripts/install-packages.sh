@@ -28,6 +28,8 @@ packages=(
   libpng-dev desktop-file-utils appstream lintian dpkg-dev
   # every file's licence
   reuse
+  # the metainfo's screenshots (tools/screenshots.sh)
+  imagemagick pngquant optipng
 )
 
 missing=()

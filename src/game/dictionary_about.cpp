@@ -12,9 +12,9 @@
 
 namespace lexo {
 
-std::string FolderAbout(const std::string& workingDir, const std::string& folder) {
-    std::string start =
-        ReadFileStart(DictionaryFilePath(workingDir, folder, kAboutFile), kAboutShownBytes);
+std::string FolderAbout(const std::string& workingDir, const std::string& folder,
+                        const std::string& language) {
+    std::string start = ReadFileStart(AboutFileFor(workingDir, folder, language), kAboutShownBytes);
     const bool cut = start.size() == kAboutShownBytes;
     const std::string text = DictionaryFileText(std::move(start), cut);
     std::string joined;

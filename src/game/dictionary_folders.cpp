@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "text/dictionary_languages.h"
+
 namespace lexo {
 namespace {
 
@@ -51,6 +53,13 @@ std::string DictionaryFilePath(const std::string& workingDir, const std::string&
                                const std::string& file) {
     std::string relative = JoinPath(folder, file);
     return workingDir == "." ? relative : JoinPath(workingDir, relative);
+}
+
+std::string AboutFileFor(const std::string& workingDir, const std::string& folder,
+                         std::string_view language) {
+    const std::string translated = DictionaryFilePath(workingDir, folder, AboutFileName(language));
+    return IsRegularFile(translated) ? translated
+                                     : DictionaryFilePath(workingDir, folder, kAboutFile);
 }
 
 }  // namespace lexo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexo {
@@ -22,5 +23,10 @@ std::vector<std::string> ScanDictionaryFolders(const std::string& workingDir);
 // directory.
 std::string DictionaryFilePath(const std::string& workingDir, const std::string& folder,
                                const std::string& file);
+
+// The path of the description the dialog shows a player who reads `language` ("de"): the
+// folder's about.de.txt when it is a regular file there, else its about.txt.
+std::string AboutFileFor(const std::string& workingDir, const std::string& folder,
+                         std::string_view language);
 
 }  // namespace lexo

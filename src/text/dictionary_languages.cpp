@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <vector>
 
 #include "text/alternatives.h"
@@ -17,6 +18,8 @@ constexpr size_t kMaxTagLength = 35;
 constexpr size_t kMaxSpokenCharacters = 32;
 // One line of two tags; anything longer is no languages file.
 constexpr size_t kMaxFileBytes = 256;
+constexpr std::string_view kAboutStart = "about.";
+constexpr std::string_view kAboutEnd = ".txt";
 
 bool IsTagCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -64,6 +67,30 @@ std::optional<DictionaryLanguages> ReadLanguages(const std::string& path) {
 
 std::string LanguagesLine(const DictionaryLanguages& languages) {
     return languages.words + " " + languages.translations;
+}
+
+std::string AboutFileName(std::string_view language) {
+    return std::string(kAboutStart) + std::string(language) + std::string(kAboutEnd);
+}
+
+std::optional<std::string> AboutFileLanguage(std::string_view name) {
+    if (!name.starts_with(kAboutStart) || !name.ends_with(kAboutEnd)) return std::nullopt;
+    if (name.size() <= kAboutStart.size() + kAboutEnd.size()) return std::nullopt;
+    const std::string_view tag =
+        name.substr(kAboutStart.size(), name.size() - kAboutStart.size() - kAboutEnd.size());
+    if (NormalTag(tag) != tag) return std::nullopt;
+    return std::string(tag);
+}
+
+std::vector<std::string> AboutLanguages(const std::string& folderPath) {
+    std::vector<std::string> languages;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folderPath, error)) {
+        const auto language = AboutFileLanguage(entry.path().filename().string());
+        if (language && entry.is_regular_file(error)) languages.push_back(*language);
+    }
+    std::sort(languages.begin(), languages.end());
+    return languages;
 }
 
 std::string SpokenText(std::string_view word) {

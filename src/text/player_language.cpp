@@ -7,7 +7,8 @@
 namespace lexo {
 namespace {
 
-constexpr std::array<std::string_view, 4> kTranslated = {"ru", "en", "de", "uk"};
+constexpr std::array<std::string_view, 8> kTranslated = {"ru", "en", "de", "uk",
+                                                         "fr", "es", "pl", "it"};
 
 // "de_AT.UTF-8@euro" names the language "de".
 std::string_view LanguageOf(std::string_view locale) {

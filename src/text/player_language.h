@@ -5,7 +5,8 @@
 
 namespace lexo {
 
-// The language the windows speak: "ru" (the texts as written in the code), "en", "de" or "uk".
+// The language the windows speak: "ru" (the texts as written in the code), "en", "de", "uk",
+// "fr", "es", "pl" or "it".
 struct PlayerLanguage {
     std::string code = "ru";
     // The player or the desktop asked for it; false for the classic game under the C or POSIX

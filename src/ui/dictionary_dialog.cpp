@@ -18,13 +18,19 @@
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <stdexcept>
 #include <utility>
 
 #include "errors/error_guard.h"
 #include "game/dictionary_about.h"
 #include "game/dictionary_folders.h"
+#include "game/dictionary_order.h"
 #include "review/review_dictionary.h"
+#include "text/dictionary_languages.h"
+#include "text/player_language.h"
 #include "ui/translations.h"
 #include "ui/window_fonts.h"
 
@@ -39,29 +45,6 @@ constexpr int kItemHeight = 13;
 constexpr const char* kSpeechSetting = "speech/words";
 
 QSettings PlayerSettings() { return QSettings("lexodrome", "lexodrome"); }
-
-// Folder names sort case-insensitively by Unicode case folding, so Latin names come before
-// Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
-// keep a fixed order by their exact text.
-QString CollationKey(const QString& name) {
-    QString key = name.toCaseFolded();
-    key.replace(QChar(0x0451), QChar(0x0435));
-    return key;
-}
-
-class DictionaryItem : public QListWidgetItem {
-  public:
-    using QListWidgetItem::QListWidgetItem;
-
-    bool operator<(const QListWidgetItem& other) const override {
-        // The review stays at the top.
-        const bool review = data(kReviewRole).toBool();
-        if (review != other.data(kReviewRole).toBool()) return review;
-        int byKey = QString::compare(CollationKey(text()), CollationKey(other.text()));
-        if (byKey != 0) return byKey < 0;
-        return text() < other.text();
-    }
-};
 
 class FixedHeightDelegate : public QStyledItemDelegate {
   public:
@@ -119,7 +102,9 @@ void SetLabelText(QLabel* label, const QString& text) {
 }  // namespace
 
 TForm3::TForm3(const std::string& workingDir, QWidget* parent)
-    : QDialog(parent), workingDir_(workingDir) {
+    : QDialog(parent),
+      workingDir_(workingDir),
+      language_(ChoosePlayerLanguage([](const char* name) { return std::getenv(name); }).code) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(tr("Выберите словарь:"));
     setFont(ArialFont(11));
@@ -134,7 +119,6 @@ void TForm3::CreateControls() {
     List = new QListWidget(this);
     List->setGeometry(0, 0, 177, 177);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
-    List->setSortingEnabled(true);
     List->setUniformItemSizes(true);
     List->setItemDelegate(new FixedHeightDelegate(List));
     connect(List, &QListWidget::itemSelectionChanged, this, &TForm3::ListClick);
@@ -227,16 +211,21 @@ void TForm3::LookForDictionaries() {
         shownItem_ = nullptr;
         review_ = reviewSource_ ? reviewSource_() : nullptr;
         if (review_ != nullptr) {
-            auto* item = new DictionaryItem(QString::fromStdString(TranslatedReviewTexts().name));
+            auto* item = new QListWidgetItem(QString::fromStdString(TranslatedReviewTexts().name));
             item->setData(kReviewRole, true);
             QFont font = List->font();
             font.setBold(true);
             item->setFont(font);
             List->addItem(item);
         }
-        for (const std::string& folder : ScanDictionaryFolders(workingDir_)) {
-            QByteArray bytes = QByteArray::fromStdString(folder);
-            auto* item = new DictionaryItem(QFile::decodeName(bytes));
+        std::vector<ListedDictionary> dictionaries;
+        for (std::string& folder : ScanDictionaryFolders(workingDir_)) {
+            auto languages = ReadLanguages(DictionaryFilePath(workingDir_, folder, kLanguagesFile));
+            dictionaries.push_back({std::move(folder), std::move(languages)});
+        }
+        for (const ListedDictionary& dictionary : PlayerOrder(std::move(dictionaries), language_)) {
+            QByteArray bytes = QByteArray::fromStdString(dictionary.name);
+            auto* item = new QListWidgetItem(QFile::decodeName(bytes));
             item->setData(kFolderBytesRole, bytes);
             List->addItem(item);
         }
@@ -375,7 +364,7 @@ void TForm3::ListClick() {
     }
     std::string folder = item->data(kFolderBytesRole).toByteArray().toStdString();
     std::string about;
-    bool read = RunGuarded([&] { about = FolderAbout(workingDir_, folder); });
+    bool read = RunGuarded([&] { about = FolderAbout(workingDir_, folder, language_); });
     // A folder whose description cannot be read is not chosen: everything stays as it was.
     if (!read) {
         RestoreSelection();

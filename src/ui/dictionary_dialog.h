@@ -97,6 +97,9 @@ class TForm3 : public QDialog {
     void ShowSpeechChoice(const std::string& folder);
 
     std::string workingDir_;
+    // The windows' language, as the translations were chosen: it picks each folder's
+    // description and which folders come first.
+    std::string language_;
     std::string selectedFolder_;
     ReviewSource reviewSource_;
     std::shared_ptr<const MemoryDictionary> review_;          // listed now

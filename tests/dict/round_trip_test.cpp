@@ -39,8 +39,9 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
         if (!fs::exists(entry.path() / "names.txt")) continue;
         ++folders;
         const std::vector<FolderFile> files = ExportThenImport(entry.path());
-        // languages.txt comes back too.
-        EXPECT_EQ(files.size(), 4u) << entry.path();
+        // languages.txt and the descriptions in other languages come back too.
+        const auto held = std::distance(fs::directory_iterator(entry.path()), {});
+        EXPECT_EQ(files.size(), static_cast<size_t>(held)) << entry.path();
         for (const FolderFile& file : files) {
             EXPECT_EQ(file.bytes, ReadWholeFile((entry.path() / file.name).string()))
                 << entry.path() << "/" << file.name;
@@ -85,6 +86,27 @@ TEST(RoundTrip, AUtf8FolderComesBackByteForByte) {
                              {"names2.txt", "ключ  отмычка\r\nулица\r\n"}},
                             ExistingFolder::Keep));
     for (const FolderFile& file : ExportThenImport(folder)) {
+        EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string())) << file.name;
+    }
+}
+
+// The descriptions in other languages travel as #about.LL: lines, title included; a file
+// whose name is no language tag is not one of them.
+TEST(RoundTrip, DescriptionsInOtherLanguagesComeBack) {
+    test::TempDir dir;
+    const fs::path folder = dir.File("d");
+    const std::vector<FolderFile> written = {
+        {"about.txt", Utf8ToCp1251("Немецкий\r\nСлов: 1.\r\n")},
+        {"names.txt", "Hund\r\n"},
+        {"names2.txt", Utf8ToCp1251("собака\r\n")},
+        {"about.de.txt", "Deutsch für Anfänger\r\n\r\n#1 Wörter: 1.\r\n"},
+        {"about.en-gb.txt", "German\r\n"},
+    };
+    WriteFolder(folder, written, ExistingFolder::Keep);
+    WriteWholeFile(folder / "about.DE.txt", "ignored\r\n");
+    const std::vector<FolderFile> files = ExportThenImport(folder);
+    ASSERT_EQ(files.size(), written.size());
+    for (const FolderFile& file : files) {
         EXPECT_EQ(file.bytes, ReadWholeFile((folder / file.name).string())) << file.name;
     }
 }

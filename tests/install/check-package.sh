@@ -16,7 +16,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
   { echo "depends: $(field Depends)"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 [[ $contents$'\n' == *' ./usr/games/lexodrome'$'\n'* ]] || { echo "no /usr/games/lexodrome"; exit 1; }
-for language in de en uk; do
+for language in de en uk fr es pl it; do
   qm=./usr/share/lexodrome/translations/lexodrome_$language.qm
   [[ $contents$'\n' == *" $qm"$'\n'* ]] || { echo "no $qm"; exit 1; }
 done

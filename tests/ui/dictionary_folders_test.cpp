@@ -7,6 +7,7 @@
 
 #include "errors/run_time_error.h"
 #include "game/dictionary_about.h"
+#include "game/dictionary_order.h"
 #include "temp_folder.h"
 
 namespace lexo {
@@ -88,13 +89,13 @@ TEST(FolderAbout, JoinsLinesAsGameTextAndReadsOnlyTheStart) {
                                     std::string(100, 'b'));
     work.MakeDictionary("empty", "");
 
-    EXPECT_EQ(FolderAbout(work.Path(), "mixed"), "Заголовок\nПервая\nB\n\nD");
+    EXPECT_EQ(FolderAbout(work.Path(), "mixed", "ru"), "Заголовок\nПервая\nB\n\nD");
     // Read as UTF-8 although cut, and no further than the limit.
-    const std::string utf8 = FolderAbout(work.Path(), "utf8");
+    const std::string utf8 = FolderAbout(work.Path(), "utf8", "ru");
     EXPECT_TRUE(utf8.starts_with("Wörter\n" + std::string(kAboutShownBytes - 10, 'a')));
     EXPECT_LT(utf8.size(), kAboutShownBytes);
-    EXPECT_EQ(FolderAbout(work.Path(), "empty"), "");
-    EXPECT_THROW(FolderAbout(work.Path(), "missing"), RunTimeError);
+    EXPECT_EQ(FolderAbout(work.Path(), "empty", "ru"), "");
+    EXPECT_THROW(FolderAbout(work.Path(), "missing", "ru"), RunTimeError);
 }
 
 TEST(NamesLanguages, OnlyAReadableLineOfTwoLanguages) {
@@ -106,6 +107,57 @@ TEST(NamesLanguages, OnlyAReadableLineOfTwoLanguages) {
     EXPECT_TRUE(NamesLanguages(work.Path(), "deutsch"));
     EXPECT_FALSE(NamesLanguages(work.Path(), "wrong"));
     EXPECT_FALSE(NamesLanguages(work.Path(), "none"));
+}
+
+// The description in the player's language when the folder has one as a file, else about.txt.
+TEST(AboutFileFor, TakesTheDescriptionInThePlayersLanguage) {
+    TempFolder work;
+    work.MakeDictionary("d");
+    work.WriteFile("d/about.de.txt", "Titel");
+    work.MakeFolder("d/about.uk.txt");
+    EXPECT_EQ(AboutFileFor(work.Path(), "d", "de"), work / "d/about.de.txt");
+    EXPECT_EQ(AboutFileFor(work.Path(), "d", "en"), work / "d/about.txt");
+    EXPECT_EQ(AboutFileFor(work.Path(), "d", "uk"), work / "d/about.txt");
+    EXPECT_EQ(AboutFileFor(work.Path(), "d", "ru"), work / "d/about.txt");
+}
+
+// The player's lists first, each group alphabetical; the classic folders, which name no
+// languages, count as written for Russian speakers, so Russian and the C locale ("ru") see the
+// shipped lists as they always were.
+TEST(PlayerOrder, PutsTheListsInThePlayersLanguageFirst) {
+    auto listed = [](const char* name, const char* languages) {
+        return ListedDictionary{name, *languages ? ParseLanguages(languages) : std::nullopt};
+    };
+    const std::vector<ListedDictionary> folders = {
+        listed("russian-basics", "ru en"),
+        listed("Ёлка", ""),
+        listed("english-basics", "en ru"),
+        listed("deutsch-für-uns", "de en-gb"),
+        listed("Zoo", ""),
+        listed("englisch-grundlagen", "en de"),
+        listed("ель", ""),
+        listed("espanol-basico", "es ru"),
+        listed("Deutsch", "de ru"),
+    };
+    const struct {
+        const char* language;
+        std::vector<std::string> order;
+    } cases[] = {
+        {"ru",
+         {"Deutsch", "english-basics", "espanol-basico", "Zoo", "Ёлка", "ель", "deutsch-für-uns",
+          "englisch-grundlagen", "russian-basics"}},
+        {"de",
+         {"englisch-grundlagen", "Deutsch", "deutsch-für-uns", "english-basics", "espanol-basico",
+          "russian-basics", "Zoo", "Ёлка", "ель"}},
+        {"en",
+         {"deutsch-für-uns", "russian-basics", "Deutsch", "englisch-grundlagen", "english-basics",
+          "espanol-basico", "Zoo", "Ёлка", "ель"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> names;
+        for (const ListedDictionary& d : PlayerOrder(folders, c.language)) names.push_back(d.name);
+        EXPECT_EQ(names, c.order) << c.language;
+    }
 }
 
 }  // namespace

@@ -25,11 +25,12 @@ TEST(PlayerLanguage, TheDesktopsLanguageWinsAndCKeepsTheClassicGame) {
         {{{"LANG", "C"}, {"LANGUAGE", "de"}}, "ru", false},
         {{{"LANG", "ru_RU.UTF-8"}}, "ru", true},
         {{{"LANG", "en_US.UTF-8"}}, "en", true},
-        {{{"LANG", "fr_FR.UTF-8"}}, "en", true},
+        {{{"LANG", "sv_SE.UTF-8"}}, "en", true},
+        {{{"LANG", "fr_FR.UTF-8"}}, "fr", true},
         {{{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "uk_UA.UTF-8"}}, "uk", true},
         {{{"LANG", "uk_UA.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, "de", true},
-        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:uk:en"}}, "uk", true},
-        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr"}}, "de", true},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "sv:pl:en"}}, "pl", true},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "sv"}}, "de", true},
         {{{"LANG", "ru_RU.UTF-8"}, {"LEXODROME_LANGUAGE", "de"}}, "de", true},
         {{{"LANG", "de_DE.UTF-8"}, {"LEXODROME_LANGUAGE", "C"}}, "ru", false},
     };
@@ -49,7 +50,10 @@ TEST(PlayerLanguage, TheDesktopsLanguageWinsAndCKeepsTheClassicGame) {
 TEST(Translations, EachLanguageReachesTheWindowsAndTheGamesOwnTexts) {
     const GameTexts classic;
     const std::map<std::string, QString> dialogTitles = {
-        {"en", "Choose a dictionary:"}, {"de", "Wörterbuch wählen:"}, {"uk", "Виберіть словник:"}};
+        {"en", "Choose a dictionary:"},  {"de", "Wörterbuch wählen:"},
+        {"uk", "Виберіть словник:"},     {"fr", "Choisissez un dictionnaire :"},
+        {"es", "Elige un diccionario:"}, {"pl", "Wybierz słownik:"},
+        {"it", "Scegli un dizionario:"}};
     for (const auto& [code, title] : dialogTitles) {
         SCOPED_TRACE(code);
         QTranslator translator;

@@ -7,6 +7,7 @@
 #include "dict/check/languages_check.h"
 #include "text/cp1251.h"
 #include "text/description_rows.h"
+#include "text/dictionary_languages.h"
 #include "text/unicode_text.h"
 
 namespace lexo::dict {
@@ -129,6 +130,12 @@ CheckSummary CheckDictionary(const fs::path& folder, const GameMetrics* metrics,
     CheckSummary summary;
     CheckAbout(about, found);
     CheckLineSpacing(about, true, found);
+    // A description in another language is checked as about.txt is.
+    for (const std::string& language : AboutLanguages(folder.string())) {
+        const CheckedFile translated = read(AboutFileName(language).c_str());
+        CheckAbout(translated, found);
+        CheckLineSpacing(translated, true, found);
+    }
     CheckLineSpacing(names, false, found);
     const bool noTranslations = std::all_of(names2.lines.begin(), names2.lines.end(), IsBlank);
     CheckLineSpacing(names2, noTranslations, found);

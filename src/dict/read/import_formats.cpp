@@ -8,6 +8,7 @@
 
 #include "dict/read/delimited_reader.h"
 #include "dict/read/html_text.h"
+#include "text/dictionary_languages.h"
 
 namespace lexo::dict {
 namespace {
@@ -63,7 +64,9 @@ bool IsAnkiHeader(std::string_view line) {
     const size_t colon = line.find(':');
     if (!line.starts_with("#") || colon == std::string_view::npos) return false;
     const std::string key = LowerAscii(Trimmed(line.substr(1, colon - 1)));
-    return std::find(kAnkiHeaderKeys.begin(), kAnkiHeaderKeys.end(), key) != kAnkiHeaderKeys.end();
+    return std::find(kAnkiHeaderKeys.begin(), kAnkiHeaderKeys.end(), key) !=
+               kAnkiHeaderKeys.end() ||
+           AboutFileLanguage(key + ".txt");
 }
 
 // Anki's names for separators, or the character itself.
@@ -198,6 +201,8 @@ void ParseAnki(std::string_view utf8, ParsedInput& input, const std::string& fil
             input.titleLine = headers.Line();
         }
         if (key == "languages") input.languages = Trimmed(value);
+        if (const auto language = AboutFileLanguage(key + ".txt"))
+            input.aboutIn[*language].emplace_back(value);
         if (key == "about") {
             if (input.about.empty()) input.aboutLine = headers.Line();
             input.about.emplace_back(value);

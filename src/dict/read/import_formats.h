@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,7 +67,9 @@ struct ParsedInput {
     size_t aboutLine = 0;
     std::optional<ExactLayout> exact;  // an export of a folder
     std::string languages;             // #languages:, which `export` writes: "de ru"
-    std::string rowName = "line";      // what a row's number counts: "note" in an Anki package
+    // #about.LL: lines, which `export` writes: the lines of about.LL.txt by language.
+    std::map<std::string, std::vector<std::string>> aboutIn;
+    std::string rowName = "line";  // what a row's number counts: "note" in an Anki package
 };
 
 // Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without

@@ -49,7 +49,8 @@ enum class PageText {
     Count
 };
 
-// The text in `language` ("ru", "en", "de" or "uk"; Russian, the windows' own, for any other).
+// The text in `language` ("ru", "en", "de", "uk", "fr", "es", "pl" or "it"; Russian, the
+// windows' own, for any other).
 std::string_view PageString(PageText text, std::string_view language);
 
 // A mode as the history writes it ("words", "translations") in `language`; another as it is.

@@ -27,8 +27,8 @@ struct PageDays {
     std::optional<std::chrono::sys_days> forgottenBy;
 };
 
-// One self-contained HTML page (no script, no outside resource) in `language` ("ru", "en", "de"
-// or "uk"): for each learner the table above, the score of every game over the days played,
+// One self-contained HTML page (no script, no outside resource) in `language` (a code of
+// PageString): for each learner the table above, the score of every game over the days played,
 // the words known in each dictionary over the days (the sum of the chances of recall the memory
 // model gives the words played), the true retention and the model's calibration, and the ten
 // most-missed words with their translations, the charts in inline SVG. Named learners make a class

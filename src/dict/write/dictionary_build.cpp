@@ -257,6 +257,8 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
                                      {"names2.txt", join(lines.names2, lines.files[2])}};
     if (lines.languages)
         files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
+    for (const auto& [language, about] : lines.aboutIn)
+        files.push_back({AboutFileName(language), join(about, FileEnd{})});
     return files;
 }
 
@@ -364,6 +366,7 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 Diagnostics& found) {
     DictionaryLines lines = BuildLines(input, options, file, folder, found);
     lines.languages = ParseLanguages(input.languages);
+    lines.aboutIn = input.aboutIn;
     return lines;
 }
 

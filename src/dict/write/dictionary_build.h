@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct DictionaryLines {
     std::array<FileEnd, 3> files;  // about.txt, names.txt, names2.txt: CR LF unless exported
     bool utf8 = false;
     std::optional<DictionaryLanguages> languages;  // written to languages.txt when known
+    // Descriptions in other languages by language tag, each written to its about.LL.txt in
+    // UTF-8 with CR LF line ends: no classic reader opens them, and CP1251 lacks most of
+    // their letters.
+    std::map<std::string, std::vector<std::string>> aboutIn;
 };
 
 // Turns UTF-8 lines into the form written for the game: CP1251 when it holds every character,
@@ -39,8 +44,8 @@ struct BuildOptions {
     bool swap = false;
 };
 
-// The three files as the game reads them, each line ended as `lines.files` says, and
-// languages.txt when the languages are known.
+// The three files as the game reads them, each line ended as `lines.files` says,
+// languages.txt when the languages are known, and the about.LL.txt files.
 std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines);
 
 // The lines of names.txt that hold a word (an export's empty lines come back as they were).
@@ -59,7 +64,8 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
 // two spaces), merges rows whose words are the same after lowering, and makes about.txt's
 // lines, in the folder's encoding (with FoldTarget::Unicode, as ChooseFolderEncoding chooses).
 // Changes and refusals go to `found`, named by `file` and the row's line. The languages are
-// the input's #languages: line, when it names two.
+// the input's #languages: line, when it names two; the descriptions in other languages its
+// #about.LL: lines.
 DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& options,
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found);

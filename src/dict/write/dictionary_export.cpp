@@ -108,6 +108,17 @@ Outcome<std::string> ExportDictionary(const fs::path& folder, Diagnostics& found
         tsv += i == 0 ? "#deck:" : "#about:";
         tsv += aboutConverter.Checked(about[i], i + 1) + "\n";
     }
+    // Descriptions in other languages, title line included: "#about.de:" lines.
+    for (const std::string& language : AboutLanguages(folder.string())) {
+        const std::string name = AboutFileName(language);
+        const std::expected<std::string, FileError> bytes = ReadFile((folder / name).string());
+        if (!bytes) return std::unexpected(FileSystemEnd(bytes.error()));
+        const std::string text = DictionaryFileText(*bytes);
+        Converter converter((folder / name).string(), found);
+        const std::vector<std::string_view> lines = GameLines(text);
+        for (size_t i = 0; i < lines.size(); ++i)
+            tsv += "#about." + language + ":" + converter.Checked(lines[i], i + 1) + "\n";
+    }
     Converter wordConverter((folder / "names.txt").string(), found);
     Converter translationConverter((folder / "names2.txt").string(), found);
     for (size_t i = 0; i < std::max(names.size(), names2.size()); ++i) {
