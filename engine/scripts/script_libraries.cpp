@@ -8,8 +8,7 @@ namespace lexo {
 namespace {
 
 // The installed libraries' sonames, so that no development package is needed to run.
-constexpr std::array kSonames = {"libfreetype.so.6", "libharfbuzz.so.0", "libfontconfig.so.1",
-                                 "libfribidi.so.0"};
+constexpr std::array kSonames = {"libfreetype.so.6", "libharfbuzz.so.0", "libfontconfig.so.1"};
 
 }  // namespace
 

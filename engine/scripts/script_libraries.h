@@ -1,7 +1,6 @@
 #pragma once
 
 #include <fontconfig/fontconfig.h>
-#include <fribidi.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_GLYPH_H
@@ -14,7 +13,7 @@
 
 namespace lexo {
 
-// The entries of the four libraries that draw words beyond the bitmap fonts, one list per
+// The entries of the three libraries that draw words beyond the bitmap fonts, one list per
 // library for the table and its lookup.
 #define LEXO_FREETYPE_ENTRIES(X) \
     X(FT_Init_FreeType)          \
@@ -69,23 +68,17 @@ namespace lexo {
     X(FcPatternGetInteger)         \
     X(FcPatternGetCharSet)
 
-#define LEXO_FRIBIDI_ENTRIES(X)  \
-    X(fribidi_get_bidi_types)    \
-    X(fribidi_get_bracket_types) \
-    X(fribidi_get_par_embedding_levels_ex)
-
 #define LEXO_SCRIPT_ENTRIES(X) \
     LEXO_FREETYPE_ENTRIES(X)   \
     LEXO_HARFBUZZ_ENTRIES(X)   \
-    LEXO_FONTCONFIG_ENTRIES(X) \
-    LEXO_FRIBIDI_ENTRIES(X)
+    LEXO_FONTCONFIG_ENTRIES(X)
 
-// FreeType, HarfBuzz, fontconfig and FriBidi opened at run time instead of linked: the classic
+// FreeType, HarfBuzz and fontconfig opened at run time instead of linked: the classic
 // game never draws a word its bitmap fonts lack, so it starts without them, and a machine
 // missing one still plays, those words drawn as replacement marks. Once opened they stay loaded
 // for the rest of the process.
 struct ScriptLibraries {
-    // Opens the four libraries by their installed sonames and finds every entry; null when any
+    // Opens the three libraries by their installed sonames and finds every entry; null when any
     // of that fails, with `error` saying what was missing.
     static std::shared_ptr<const ScriptLibraries> Open(std::string& error);
 

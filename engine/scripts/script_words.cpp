@@ -183,7 +183,7 @@ std::shared_ptr<const TextImage> ScriptWords::Compose(const DftFont& look, std::
     std::vector<Plane> fills;
     std::vector<Plane> outlines;
     int64_t pen = static_cast<int64_t>(std::ceil(stroke)) * 64;
-    for (const VisualRun& run : VisualRuns(lib, line, faces)) {
+    for (const VisualRun& run : VisualRuns(line, faces)) {
         const ScriptFace& face = fonts_->Face(run.face, em);
         lib.hb_buffer_reset(buffer_);
         lib.hb_buffer_add_utf32(buffer_, reinterpret_cast<const uint32_t*>(line.data()),

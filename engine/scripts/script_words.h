@@ -13,7 +13,7 @@
 
 namespace lexo {
 
-// Words in any script, shaped by HarfBuzz, ordered by the bidirectional algorithm and drawn
+// Words in any script, shaped by HarfBuzz, ordered by ICU's bidirectional algorithm and drawn
 // from the system's fonts by FreeType in a bitmap font's look: its line's height and baseline,
 // the text colour filling glyphs stroked with the font's outline colour. Each word is composed
 // once and kept as an image, like the bitmap fonts' lines.

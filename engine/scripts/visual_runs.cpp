@@ -1,34 +1,47 @@
 #include "visual_runs.h"
 
+#include <unicode/ubidi.h>
+#include <unicode/utf16.h>
+
 #include <algorithm>
+#include <memory>
 
 namespace lexo {
 namespace {
 
-// The levels of the characters, from FriBidi; all 0 (left to right) when it fails.
-std::vector<FriBidiLevel> Levels(const ScriptLibraries& lib, std::u32string_view line) {
-    const auto length = static_cast<FriBidiStrIndex>(line.size());
-    std::vector<FriBidiLevel> levels(line.size(), 0);
-    const std::vector<FriBidiChar> text(line.begin(), line.end());
-    std::vector<FriBidiCharType> types(line.size());
-    std::vector<FriBidiBracketType> brackets(line.size());
-    lib.fribidi_get_bidi_types(text.data(), length, types.data());
-    lib.fribidi_get_bracket_types(text.data(), length, types.data(), brackets.data());
-    FriBidiParType direction = FRIBIDI_PAR_ON;
-    if (lib.fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), length, &direction,
-                                                levels.data()) == 0) {
-        std::fill(levels.begin(), levels.end(), 0);
+// The bidirectional level of each character, from ICU; all 0 (left to right) when it fails.
+// ICU reads UTF-16: a character's level is that of its first unit.
+std::vector<UBiDiLevel> Levels(std::u32string_view line) {
+    std::vector<UBiDiLevel> levels(line.size(), 0);
+    std::u16string units;
+    std::vector<int32_t> firstUnit;
+    for (char32_t c : line) {
+        firstUnit.push_back(static_cast<int32_t>(units.size()));
+        if (U_IS_BMP(c)) {
+            units.push_back(static_cast<char16_t>(c));
+        } else {
+            units.push_back(U16_LEAD(c));
+            units.push_back(U16_TRAIL(c));
+        }
     }
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UBiDi, void (*)(UBiDi*)> bidi(
+        ubidi_openSized(static_cast<int32_t>(units.size()), 0, &status), ubidi_close);
+    // The paragraph's direction is that of its first strong character.
+    ubidi_setPara(bidi.get(), units.data(), static_cast<int32_t>(units.size()), UBIDI_DEFAULT_LTR,
+                  nullptr, &status);
+    const UBiDiLevel* unitLevels = ubidi_getLevels(bidi.get(), &status);
+    if (U_FAILURE(status) || unitLevels == nullptr) return levels;
+    for (size_t i = 0; i < line.size(); ++i) levels[i] = unitLevels[firstUnit[i]];
     return levels;
 }
 
 }  // namespace
 
-std::vector<VisualRun> VisualRuns(const ScriptLibraries& lib, std::u32string_view line,
-                                  const std::vector<int>& faces) {
-    const std::vector<FriBidiLevel> levels = Levels(lib, line);
+std::vector<VisualRun> VisualRuns(std::u32string_view line, const std::vector<int>& faces) {
+    const std::vector<UBiDiLevel> levels = Levels(line);
     std::vector<VisualRun> runs;
-    std::vector<FriBidiLevel> runLevels;
+    std::vector<UBiDiLevel> runLevels;
     for (size_t i = 0; i < line.size(); ++i) {
         if (runs.empty() || faces[i] != runs.back().face || levels[i] != runLevels.back()) {
             runs.push_back({i, i, faces[i], (levels[i] & 1) != 0});
@@ -39,8 +52,8 @@ std::vector<VisualRun> VisualRuns(const ScriptLibraries& lib, std::u32string_vie
     // From the highest level down to the lowest odd one, every sequence of runs at that level
     // or above turns around.
     int highest = 0;
-    int lowestOdd = FRIBIDI_BIDI_MAX_EXPLICIT_LEVEL + 2;
-    for (FriBidiLevel level : runLevels) {
+    int lowestOdd = UBIDI_MAX_EXPLICIT_LEVEL + 2;
+    for (UBiDiLevel level : runLevels) {
         highest = std::max<int>(highest, level);
         if ((level & 1) != 0) lowestOdd = std::min<int>(lowestOdd, level);
     }

@@ -3,8 +3,6 @@
 #include <string_view>
 #include <vector>
 
-#include "script_libraries.h"
-
 namespace lexo {
 
 // A stretch of a line drawn by one face in one direction.
@@ -16,9 +14,8 @@ struct VisualRun {
 };
 
 // The line cut where its face or its bidirectional level changes, the runs in the order they
-// show from left to right (the Unicode bidirectional algorithm, its paragraph direction taken
-// from the line's first strong character). `faces` holds each character's face.
-std::vector<VisualRun> VisualRuns(const ScriptLibraries& lib, std::u32string_view line,
-                                  const std::vector<int>& faces);
+// show from left to right (the Unicode bidirectional algorithm, ICU's, its paragraph direction
+// taken from the line's first strong character). `faces` holds each character's face.
+std::vector<VisualRun> VisualRuns(std::u32string_view line, const std::vector<int>& faces);
 
 }  // namespace lexo
