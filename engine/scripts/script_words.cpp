@@ -183,6 +183,10 @@ std::shared_ptr<const TextImage> ScriptWords::Compose(const DftFont& look, std::
     std::vector<Plane> fills;
     std::vector<Plane> outlines;
     int64_t pen = static_cast<int64_t>(std::ceil(stroke)) * 64;
+    // A word wider than an image may be is not kept: it stops being rendered there, so a huge
+    // scale or a font of a huge line costs no more than the largest image.
+    const int64_t widest =
+        TextImage::kMaxArea / std::max<int64_t>(1, std::lround(look.lineHeight * scale));
     for (const VisualRun& run : VisualRuns(line, faces)) {
         const ScriptFace& face = fonts_->Face(run.face, em);
         lib.hb_buffer_reset(buffer_);
@@ -196,6 +200,7 @@ std::shared_ptr<const TextImage> ScriptWords::Compose(const DftFont& look, std::
         const hb_glyph_info_t* infos = lib.hb_buffer_get_glyph_infos(buffer_, &count);
         const hb_glyph_position_t* positions = lib.hb_buffer_get_glyph_positions(buffer_, &count);
         for (unsigned g = 0; g < count; ++g) {
+            if (pen / 64 > widest) return nullptr;
             const auto x = static_cast<int>((pen + positions[g].x_offset + 32) >> 6);
             const int y = baseline - static_cast<int>((positions[g].y_offset + 32) >> 6);
             pen += positions[g].x_advance;

@@ -132,6 +132,7 @@ TEST_F(ScriptDrawing, EachCharacterFindsAFontOrTheReplacementMark) {
     const int hanWidth = int(FillProfile(han).size());
     EXPECT_NEAR(int(FillProfile(mixed).size()), latinWidth + hanWidth, 4);
     EXPECT_EQ(Shaped("中\U0010FFFD").pixels, Shaped("中\uFFFD").pixels);
+    EXPECT_EQ(Shaped("中\xF0\x9F").pixels, Shaped("中\uFFFD").pixels);
     EXPECT_NE(Shaped("中\U0010FFFD").pixels, han.pixels);
 }
 
