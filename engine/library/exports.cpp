@@ -118,8 +118,8 @@ LEXO_EXPORT void DrawText2D_UTF8(lexo::EngineHandle font, int32_t x, int32_t y, 
         [&] { E().DrawText(font, x, y, utf8, lexo::TextEncoding::Utf8, colour, alpha, scale); });
 }
 
-LEXO_EXPORT void DrawText2D_Shaped(lexo::EngineHandle font, int32_t x, int32_t y,
-                                   const char* utf8, int32_t colour, int32_t alpha, double scale) {
+LEXO_EXPORT void DrawText2D_Shaped(lexo::EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                   int32_t colour, int32_t alpha, double scale) {
     Guarded([&] { E().DrawShapedText(font, x, y, utf8, colour, alpha, scale); });
 }
 
