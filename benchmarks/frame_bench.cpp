@@ -2,7 +2,8 @@
 // content, and Game::DrawFrame registered as the draw procedure. No window: the figures are the
 // drawing (and the scaling for a larger or denser panel) alone, against copying a frame's worth of
 // memory, and against SDL2's own software renderer drawing the same scene; and the same scene
-// with words of the European scripts through DrawText2D_UTF8, against its CP1251 words.
+// with words of the European scripts through DrawText2D_UTF8, and with Chinese, Japanese, Korean
+// and Arabic words through DrawText2D_Shaped, against its CP1251 words.
 
 #include <unistd.h>
 
@@ -54,6 +55,15 @@ constexpr const char* kUnicodeWords[kMonsters] = {
     "ўсход",         "ђак",     "љубав",      "њива",    "ћерка",     "џем",    "ѓавол", "ќерка",
     "żółw",          "łódź",    "ćma",        "čaj",     "řeka",      "žena",   "güneş", "ışık",
     "şeker",         "Ștefan",  "țară",       "æble",    "øre",       "året",   "õun",   "ёжик",
+};
+
+// Words beyond the bitmap fonts, drawn through DrawText2D_Shaped: Chinese, Japanese, Korean
+// and Arabic, as many as monsters.
+constexpr const char* kScriptWords[kMonsters] = {
+    "你好",       "谢谢",   "学校",  "朋友", "老师",   "中国",   "喜欢",   "米饭", "电脑", "飞机",
+    "ありがとう", "さくら", "ねこ",  "水",   "日本語", "友達",   "カメラ", "先生", "電車", "山",
+    "학교",       "친구",   "사랑",  "물",   "한국어", "선생님", "음식",   "책",   "집",   "바다",
+    "سلام",       "كتاب",   "مدرسة", "بيت",  "شكرا",   "ماء",    "صديق",   "قلم",  "باب",  "شمس",
 };
 
 Game* g_game = nullptr;
@@ -119,8 +129,9 @@ int Run(const std::string& gameDir) {
         std::fprintf(stderr, "frame_bench: %s\n", engine.Error().c_str());
         return 1;
     }
-    if (engine.DrawText2D_UTF8 == nullptr) {
-        std::fprintf(stderr, "frame_bench: the engine has no DrawText2D_UTF8\n");
+    if (engine.DrawText2D_UTF8 == nullptr || engine.DrawText2D_Shaped == nullptr) {
+        std::fprintf(stderr,
+                     "frame_bench: the engine has no DrawText2D_UTF8 or DrawText2D_Shaped\n");
         return 1;
     }
     // The game draws through this table; only the Unicode figure gives it the UTF-8 text entry.
@@ -170,6 +181,11 @@ int Run(const std::string& gameDir) {
         entries.DrawText2D_UTF8 = unicode ? engine.DrawText2D_UTF8 : nullptr;
         state.LiveMonsters.Word = unicode ? unicodeWords : cp1251Words;
     };
+    const std::vector<std::string> scriptWords(std::begin(kScriptWords), std::end(kScriptWords));
+    auto wordsInScripts = [&](bool scripts) {
+        entries.DrawText2D_Shaped = scripts ? engine.DrawText2D_Shaped : nullptr;
+        state.LiveMonsters.Word = scripts ? scriptWords : cp1251Words;
+    };
     engine.EngineMainDraw();
 
     size_t step = 0;
@@ -193,6 +209,10 @@ int Run(const std::string& gameDir) {
         engine.EngineMainDraw();
         const double unicode = moving(kFrames, [&] { engine.EngineMainDraw(); });
         wordsInUnicode(false);
+        wordsInScripts(true);
+        engine.EngineMainDraw();
+        const double scripts = moving(kFrames, [&] { engine.EngineMainDraw(); });
+        wordsInScripts(false);
         engine.UpdateRenderRect(kHdWidth, kHdHeight);
         engine.EngineMainDraw();
         const double hd = moving(kSlowFrames, [&] { engine.EngineMainDraw(); });
@@ -209,7 +229,8 @@ int Run(const std::string& gameDir) {
                 MemcpyFloor(kHdWidth, kHdHeight),
                 hiDpi,
                 MemcpyFloor(kHiDpiWidth, kHiDpiHeight),
-                unicode};
+                unicode,
+                scripts};
     };
     const std::vector<double> least = LeastOfRounds(kRounds, kPause, measureRound);
     engine.QuitEngine();
@@ -219,6 +240,8 @@ int Run(const std::string& gameDir) {
     PrintFigure({"frame-hidpi", least[5] * 1e6, least[6] * 1e6, "us", 2});
     // The same frame with its words in Unicode: the floor is the frame with CP1251 words.
     PrintFigure({"frame-unicode", least[7] * 1e6, least[0] * 1e6, "us", 1.1});
+    // Chinese, Japanese, Korean and Arabic words, shaped: against the frame with CP1251 words.
+    PrintFigure({"frame-scripts", least[8] * 1e6, least[0] * 1e6, "us", 1.1});
     // Ours against the peer's: the "floor" is SDL's time for the same frames.
     PrintFigure({"peer-sdl", least[0] * 1e6, least[2] * 1e6, "us", 0.5});
     return 0;

@@ -46,6 +46,11 @@ using PrintScreenFn = void (*)(const char* path);  // writes the last finished f
 // DrawText2D for UTF-8 text: characters the font has no glyph for draw as a replacement mark.
 using DrawText2D_UTF8Fn = void (*)(EngineHandle font, int32_t x, int32_t y, const char* utf8,
                                    int32_t colour, int32_t alpha, double scale);
+// DrawText2D_UTF8 for words in any script: a word whose every character the font holds draws
+// exactly as DrawText2D_UTF8 draws it; any other is shaped and drawn from the system's fonts at
+// the font's line height, in the text colour with the font's outline.
+using DrawText2D_ShapedFn = void (*)(EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                     int32_t colour, int32_t alpha, double scale);
 // Speech of a short UTF-8 text with the espeak-ng voice of that name ("de", "en-us"), on a
 // channel of its own over the music. PrepareSpeech synthesises the text in the engine's own
 // thread, ahead of need; Speak cuts the text being spoken and says this one as soon as it is

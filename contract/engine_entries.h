@@ -236,6 +236,7 @@ namespace lexo {
 // Entries beyond the classic ones, bound when the library has them; the game runs without them.
 #define LEXO_OPTIONAL_ENTRIES(X) \
     X(DrawText2D_UTF8)           \
+    X(DrawText2D_Shaped)         \
     X(PrepareSpeech)             \
     X(Speak)
 

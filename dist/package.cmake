@@ -16,9 +16,14 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # debian-staging.cmake adds what dpkg-shlibdeps finds zarnik, DGLEngine.so and lexodrome-dict
 # linking (lexodrome-dict brings libespeak-ng1 and with it the voices, espeak-ng-data, which the
 # engine opens at run time to speak the words); the engine opens SDL2_mixer only at run time,
-# the windows want a sans font, and the progress page opens through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n")
+# the windows want a sans font, and the progress page opens through xdg-open. Words beyond the
+# bitmap fonts are drawn through FreeType, HarfBuzz, FriBidi and fontconfig, opened at run time,
+# from the Noto fonts (Arabic, Hebrew, Devanagari, Thai, Georgian, Armenian: 12 MB); the CJK
+# fonts are 57 MB to download and 91 MB installed, so they are recommended, not required.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libsdl2-mixer-2.0-0, xdg-utils, libfreetype6, libharfbuzz0b, libfribidi0, libfontconfig1, fonts-noto-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-dejavu-core | fonts-liberation2, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary-typing game for language learners")
 # The extended description; cpack puts the summary above it and indents every line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Monsters carrying dictionary words walk in from the edges of the field toward

@@ -14,13 +14,15 @@ packages=(
   libnlopt-dev
   # running: a sans font for the windows, Qt's own translations of its buttons and menus
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
+  # running: words in any script (the engine opens these libraries by name) and their fonts
+  libharfbuzz0b libfribidi0 libfontconfig1 libfreetype6 fonts-noto-core fonts-noto-cjk
   # running: the voices the shot words are spoken with
   espeak-ng-data
   # the progress page opened in the desktop's browser
   xdg-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxtst-dev
+  libxtst-dev libharfbuzz-dev libfribidi-dev libfontconfig-dev libharfbuzz-bin
   xvfb xauth xdotool x11-utils openbox xclip
   chromium
   clang libclang-rt-14-dev

@@ -205,6 +205,23 @@ DrawCommand DrawCommand::MakeText(const Font& font, int32_t x, int32_t y, GlyphR
     return command;
 }
 
+DrawCommand DrawCommand::MakeWord(const Font& font, int32_t x, int32_t y,
+                                  std::shared_ptr<const TextImage> image, const TextStyle& style,
+                                  const Rect& frame) {
+    DrawCommand command;
+    command.kind = Kind::Text;
+    command.font = &font;
+    command.x = x;
+    command.y = y;
+    command.style = style;
+    if (image != nullptr && !image->Box().Empty()) {
+        const Rect& box = image->Box();
+        command.bounds = Rect{x + box.x0, y + box.y0, x + box.x1, y + box.y1}.Intersect(frame);
+    }
+    if (!command.bounds.Empty()) command.image = std::move(image);
+    return command;
+}
+
 bool DrawCommand::operator==(const DrawCommand& other) const {
     if (kind != other.kind || !(bounds == other.bounds)) return false;
     if (kind == Kind::Cell) {
@@ -212,8 +229,9 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
                at.y == other.at.y && at.width == other.at.width && at.height == other.at.height &&
                at.mirrored == other.at.mirrored;
     }
+    // A kept word is one image for as long as it is kept.
     return font == other.font && x == other.x && y == other.y && style == other.style &&
-           glyphs == other.glyphs;
+           glyphs == other.glyphs && (!glyphs.empty() || image == other.image);
 }
 
 namespace {

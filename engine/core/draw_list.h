@@ -24,7 +24,7 @@ struct DrawCommand {
     const Font* font = nullptr;  // Text
     int32_t x = 0;
     int32_t y = 0;
-    GlyphRun glyphs;
+    GlyphRun glyphs;  // none for a word composed elsewhere (MakeWord), known by its image
     TextStyle style;
     Rect bounds;  // the frame pixels it may change, within the frame: for keyed sprites
                   // only the box around their opaque pixels
@@ -36,6 +36,10 @@ struct DrawCommand {
                                 const Rect& frame);
     static DrawCommand MakeText(const Font& font, int32_t x, int32_t y, GlyphRun glyphs,
                                 const TextStyle& style, const Rect& frame);
+    // A word already composed as an image (null: nothing shows) with its top-left at x, y.
+    static DrawCommand MakeWord(const Font& font, int32_t x, int32_t y,
+                                std::shared_ptr<const TextImage> image, const TextStyle& style,
+                                const Rect& frame);
 
     // Whether it overwrites every pixel of its bounds with an opaque one.
     bool CoversOpaque() const { return kind == Kind::Cell && texture->Opaque(); }

@@ -38,6 +38,13 @@ GlyphRun Font::ShownGlyphs(const char* text, TextEncoding encoding, double scale
     return glyphs;
 }
 
+bool Font::HoldsEvery(const char* utf8) const {
+    while (*utf8 != '\0') {
+        if (map_.Next(utf8, nullptr, TextEncoding::Utf8).missing) return false;
+    }
+    return true;
+}
+
 std::shared_ptr<const TextImage> Font::Image(std::span<const uint16_t> glyphs, Pixel colour,
                                              uint32_t alpha) const {
     auto found = images_.find(KeyView{glyphs, colour, alpha});

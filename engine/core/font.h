@@ -27,6 +27,10 @@ class Font {
     GlyphRun ShownGlyphs(const char* text, TextEncoding encoding, double scale, int64_t x,
                          int64_t right) const;
 
+    // Whether the font has a glyph of its own for every character of a NUL-terminated UTF-8
+    // text (control characters, which draw nothing, count as held).
+    bool HoldsEvery(const char* utf8) const;
+
     // The image of a line at natural size; null when it would be too big to keep, and then the
     // line is drawn from the atlas directly. A blit holds on to it, so that starting the store
     // afresh never pulls it away from a frame being painted.

@@ -30,6 +30,13 @@ TextImage::TextImage(const DftFont& font, std::span<const uint16_t> glyphs, Pixe
     }
 }
 
+TextImage::TextImage(const Rect& box, std::span<const Pixel> layer) : box_(box) {
+    const auto width = static_cast<int32_t>(box_.x1 - box_.x0);
+    for (int64_t y = 0; y < box_.y1 - box_.y0; ++y) {
+        rows_.AddRow(layer.data() + static_cast<size_t>(y) * width, width);
+    }
+}
+
 void TextImage::Compose(const DftFont& font, std::span<const uint16_t> glyphs,
                         const std::vector<uint8_t>& plane, Pixel colour, uint32_t alpha,
                         std::vector<Pixel>& layer) const {

@@ -36,6 +36,8 @@ class TextImage {
     static constexpr int64_t kMaxArea = 1 << 20;
 
     TextImage(const DftFont& font, std::span<const uint16_t> glyphs, Pixel colour, uint32_t alpha);
+    // A line composed elsewhere: `layer` holds the box's premultiplied pixels, row by row.
+    TextImage(const Rect& box, std::span<const Pixel> layer);
 
     // Whether the text's box was too big to make an image of; the image is then empty.
     bool TooBig() const { return tooBig_; }

@@ -121,6 +121,7 @@ void Engine::Quit() {
     view_ = View{};
     unpresented_.clear();
     textures_.RemoveAll();
+    scriptWords_.Forget();
     fonts_.RemoveAll();
     started_ = false;
 }
@@ -157,6 +158,24 @@ void Engine::DrawText(uint32_t font, int32_t x, int32_t y, const char* text, Tex
     TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
     GlyphRun shown = found->ShownGlyphs(text, encoding, scale, x, frame_.Bounds().x1);
     frame_.Record(DrawCommand::MakeText(*found, x, y, std::move(shown), style, frame_.Bounds()));
+}
+
+void Engine::DrawShapedText(uint32_t font, int32_t x, int32_t y, const char* utf8, int32_t colour,
+                            int32_t alpha, double scale) {
+    const Font* found = fonts_.Find(font);
+    if (found == nullptr || utf8 == nullptr || !frame_.Drawing()) return;
+    // Words the font holds keep its pixels; without the shaping libraries the rest draw as
+    // DrawText2D_UTF8 does, with replacement marks.
+    if (found->HoldsEvery(utf8) || !scriptWords_.Available()) {
+        DrawText(font, x, y, utf8, TextEncoding::Utf8, colour, alpha, scale);
+        return;
+    }
+    const TextStyle style{static_cast<uint32_t>(colour) & 0xFFFFFF, alpha, scale};
+    if (style.alpha <= 0 || !(scale > 0.0 && scale <= kMaxTextScale)) return;
+    std::shared_ptr<const TextImage> image =
+        scriptWords_.Image(found->Data(), utf8, PixelFromColourRef(style.colour),
+                           static_cast<uint32_t>(std::min(alpha, 255)), scale);
+    frame_.Record(DrawCommand::MakeWord(*found, x, y, std::move(image), style, frame_.Bounds()));
 }
 
 void Engine::PrintScreen(const char* path) const {

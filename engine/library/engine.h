@@ -9,6 +9,7 @@
 #include "frame.h"
 #include "handle_table.h"
 #include "presenter_x11.h"
+#include "script_words.h"
 #include "snapshot_request.h"
 #include "sound.h"
 #include "speech.h"
@@ -40,6 +41,10 @@ class Engine {
                     int32_t columns, int32_t rows, int32_t frame, bool mirror);
     void DrawText(uint32_t font, int32_t x, int32_t y, const char* text, TextEncoding encoding,
                   int32_t colour, int32_t alpha, double scale);
+    // UTF-8 text: with the font's glyphs when it holds every character, else shaped from the
+    // system's fonts in its look.
+    void DrawShapedText(uint32_t font, int32_t x, int32_t y, const char* utf8, int32_t colour,
+                        int32_t alpha, double scale);
     // Writes the scene at its own size, whatever size the panel shows it at.
     void PrintScreen(const char* path) const;
 
@@ -65,6 +70,7 @@ class Engine {
     std::vector<Rect> unpresented_;  // panel pixels changed since the last presenting
     HandleTable<Texture> textures_;
     HandleTable<Font> fonts_;
+    ScriptWords scriptWords_;
     Sound sound_;
     Speech speech_;
     X11Presenter presenter_;

@@ -118,6 +118,11 @@ LEXO_EXPORT void DrawText2D_UTF8(lexo::EngineHandle font, int32_t x, int32_t y, 
         [&] { E().DrawText(font, x, y, utf8, lexo::TextEncoding::Utf8, colour, alpha, scale); });
 }
 
+LEXO_EXPORT void DrawText2D_Shaped(lexo::EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                   int32_t colour, int32_t alpha, double scale) {
+    Guarded([&] { E().DrawShapedText(font, x, y, utf8, colour, alpha, scale); });
+}
+
 LEXO_EXPORT void PrepareSpeech(const char* voice, const char* utf8) {
     if (voice == nullptr || utf8 == nullptr) return;
     Guarded([&] { E().Speaker().Prepare(voice, utf8); });
@@ -157,6 +162,7 @@ LEXO_CHECK_ENTRY(DrawTexture2D_Simple);
 LEXO_CHECK_ENTRY(DrawSprite2D_Simple);
 LEXO_CHECK_ENTRY(DrawText2D);
 LEXO_CHECK_ENTRY(DrawText2D_UTF8);
+LEXO_CHECK_ENTRY(DrawText2D_Shaped);
 LEXO_CHECK_ENTRY(PrepareSpeech);
 LEXO_CHECK_ENTRY(Speak);
 LEXO_CHECK_ENTRY(PrintScreen);

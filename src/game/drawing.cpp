@@ -30,19 +30,21 @@ void Game::DrawFrame() const {
     engine_.End2D();
 }
 
-// Through the engine's entry for UTF-8 when the library has it; otherwise its CP1251 entry draws
-// the text's nearest CP1251 form.
+// Through the engine's entry for words in any script when the library has it (which draws a
+// word its bitmap font holds as its UTF-8 entry does), else its entry for UTF-8; otherwise its
+// CP1251 entry draws the text's nearest CP1251 form.
 void Game::DrawText(EngineHandle font, int32_t x, int32_t y, const std::string& utf8,
                     int32_t colour) const {
     const std::string_view shown = FirstCharacters(utf8, kMostCharactersShown);
-    if (engine_.DrawText2D_UTF8 == nullptr) {
+    const DrawText2D_UTF8Fn drawUtf8 =
+        engine_.DrawText2D_Shaped != nullptr ? engine_.DrawText2D_Shaped : engine_.DrawText2D_UTF8;
+    if (drawUtf8 == nullptr) {
         engine_.DrawText2D(font, x, y, Utf8ToDrawnCp1251(shown).c_str(), colour, kTextAlpha,
                            kTextScale);
     } else if (shown.size() == utf8.size()) {
-        engine_.DrawText2D_UTF8(font, x, y, utf8.c_str(), colour, kTextAlpha, kTextScale);
+        drawUtf8(font, x, y, utf8.c_str(), colour, kTextAlpha, kTextScale);
     } else {
-        engine_.DrawText2D_UTF8(font, x, y, std::string(shown).c_str(), colour, kTextAlpha,
-                                kTextScale);
+        drawUtf8(font, x, y, std::string(shown).c_str(), colour, kTextAlpha, kTextScale);
     }
 }
 

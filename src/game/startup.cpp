@@ -19,6 +19,10 @@ Game::StartUp Game::FormShow(const std::function<bool()>& loadEngineLibrary) {
         std::cerr << "zarnik: the engine library draws CP1251 text only; letters beyond it are "
                      "drawn in their nearest CP1251 form\n";
     }
+    if (engine_.DrawText2D_UTF8 != nullptr && engine_.DrawText2D_Shaped == nullptr) {
+        std::cerr << "zarnik: the engine library draws only the letters of its own fonts; others "
+                     "show as replacement marks\n";
+    }
     if (engine_.PrepareSpeech == nullptr || engine_.Speak == nullptr) {
         std::cerr << "zarnik: the engine library cannot speak; the shot words are silent\n";
     }

@@ -62,32 +62,37 @@ TEST_F(Drawing, GameOverHidesWordsShowsTheDeadPlayerAndTheBanner) {
     EXPECT_EQ(calls.at(calls.size() - 2), engine.CallsStartingWith("DrawText2D").at(0));
 }
 
-TEST_F(Drawing, WordsGoThroughTheUtf8EntryWhenTheEngineHasItOtherwiseAsNearCp1251) {
+TEST_F(Drawing, WordsGoThroughTheWidestTextEntryTheEngineHasOtherwiseAsNearCp1251) {
     const std::string huge(3 << 20, 'w');
+    enum Entry { Cp1251, Utf8, Shaped };
     struct Case {
         std::string word;
-        bool utf8Entry;
+        Entry entry;
         std::string drawn;
     };
     const std::vector<Case> cases = {
-        {"Schlüssel", false, "DrawText2D(4,400,70,Schluessel,16711680,255,1)"},
-        {"Straße", false, "DrawText2D(4,400,70,Strasse,16711680,255,1)"},
-        {"ёж", false, "DrawText2D(4,400,70," + Utf8ToCp1251("ёж") + ",16711680,255,1)"},
-        {"日本", false, "DrawText2D(4,400,70,??,16711680,255,1)"},
+        {"Schlüssel", Cp1251, "DrawText2D(4,400,70,Schluessel,16711680,255,1)"},
+        {"Straße", Cp1251, "DrawText2D(4,400,70,Strasse,16711680,255,1)"},
+        {"ёж", Cp1251, "DrawText2D(4,400,70," + Utf8ToCp1251("ёж") + ",16711680,255,1)"},
+        {"日本", Cp1251, "DrawText2D(4,400,70,??,16711680,255,1)"},
         // Only what can show of a huge word goes to the engine.
-        {huge, false, "DrawText2D(4,400,70," + huge.substr(0, 1600) + ",16711680,255,1)"},
-        {"Schlüssel", true, "DrawText2D_UTF8(4,400,70,Schlüssel,16711680,255,1)"},
-        {"καλημέρα", true, "DrawText2D_UTF8(4,400,70,καλημέρα,16711680,255,1)"},
-        {huge, true, "DrawText2D_UTF8(4,400,70," + huge.substr(0, 1600) + ",16711680,255,1)"},
+        {huge, Cp1251, "DrawText2D(4,400,70," + huge.substr(0, 1600) + ",16711680,255,1)"},
+        {"Schlüssel", Utf8, "DrawText2D_UTF8(4,400,70,Schlüssel,16711680,255,1)"},
+        {"καλημέρα", Utf8, "DrawText2D_UTF8(4,400,70,καλημέρα,16711680,255,1)"},
+        {huge, Utf8, "DrawText2D_UTF8(4,400,70," + huge.substr(0, 1600) + ",16711680,255,1)"},
+        {"日本", Shaped, "DrawText2D_Shaped(4,400,70,日本,16711680,255,1)"},
+        {"Schlüssel", Shaped, "DrawText2D_Shaped(4,400,70,Schlüssel,16711680,255,1)"},
+        {huge, Shaped, "DrawText2D_Shaped(4,400,70," + huge.substr(0, 1600) + ",16711680,255,1)"},
     };
-    // The cases without the entry come first: the table keeps an entry once it has one.
+    // The cases of the older engines come first: the table keeps an entry once it has one.
     for (const Case& test : cases) {
-        if (test.utf8Entry) engine.AddUtf8TextEntry();
+        if (test.entry == Utf8) engine.AddUtf8TextEntry();
+        if (test.entry == Shaped) engine.AddShapedTextEntry();
         state.LiveMonsters = LiveMonsterTable();
         AddMonster(2, 400, 90, test.word);
         Frame();
         EXPECT_EQ(engine.CallsStartingWith("DrawText2D"), Calls{test.drawn})
-            << test.word.substr(0, 20) << (test.utf8Entry ? " through the UTF-8 entry" : "");
+            << test.word.substr(0, 20) << " through entry " << test.entry;
     }
 }
 

@@ -109,6 +109,13 @@ void RecordingEngine::AddUtf8TextEntry() {
     };
 }
 
+void RecordingEngine::AddShapedTextEntry() {
+    entries_.DrawText2D_Shaped = [](EngineHandle font, int32_t x, int32_t y, const char* utf8,
+                                    int32_t colour, int32_t alpha, double scale) {
+        Record("DrawText2D_Shaped", font, x, y, utf8, colour, alpha, scale);
+    };
+}
+
 void RecordingEngine::AddSpeechEntries() {
     entries_.PrepareSpeech = [](const char* voice, const char* utf8) {
         Record("PrepareSpeech", voice, utf8);

@@ -20,6 +20,8 @@ class RecordingEngine {
 
     // Gives the table the optional entry for UTF-8 text, as a newer library has it.
     void AddUtf8TextEntry();
+    // Adds the entry for words in any script.
+    void AddShapedTextEntry();
     // Gives the table the optional speech entries.
     void AddSpeechEntries();
 

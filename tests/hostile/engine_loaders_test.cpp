@@ -86,6 +86,8 @@ std::string LoadAndUse(const std::string& path, const std::string& kind, const s
                           "Stra\xC3\x9F"
                           "e \xCE\xBB \xD1\x97 \xE4\xB8\xAD \xFF\xED\xA0\xC3",
                           0xFF00FF, 255, 1.0);
+        e.DrawText2D_Shaped(handle, 2, 40, "\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85 \xE4\xB8\xAD\xFF",
+                            0xFF0000, 255, 3.0);
         e.End2D();
         const std::string screen = temp + "/screen.bmp";
         e.PrintScreen(screen.c_str());

@@ -12,8 +12,10 @@ deb=$(echo "$out"/lexodrome_*.deb)
 field() { dpkg-deb --field "$deb" "$1"; }
 [[ $(field Section) == games ]] || { echo "section: $(field Section)"; exit 1; }
 [[ $(field Depends) == *libsdl2-mixer-2.0-0* && $(field Depends) == *libqt6widgets6* &&
-   $(field Depends) == *libespeak-ng1* && $(field Depends) == *xdg-utils* ]] ||
-  { echo "depends: $(field Depends)"; exit 1; }
+   $(field Depends) == *libespeak-ng1* && $(field Depends) == *xdg-utils* &&
+   $(field Depends) == *fonts-noto-core* && $(field Depends) == *libharfbuzz0b* &&
+   $(field Recommends) == *fonts-noto-cjk* ]] ||
+  { echo "depends: $(field Depends); recommends: $(field Recommends)"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 [[ $contents$'\n' == *' ./usr/games/lexodrome'$'\n'* ]] || { echo "no /usr/games/lexodrome"; exit 1; }
 for language in de en uk fr es pl it; do
