@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 #include "error_type/run_time_error.h"
@@ -7,6 +8,7 @@
 #include "game/game.h"
 #include "text/cp1251.h"
 #include "text/dictionary_languages.h"
+#include "text/latin_reading.h"
 #include "text/text_file.h"
 
 namespace lexo {
@@ -15,8 +17,21 @@ namespace {
 struct DictionaryLines {
     StringList words;
     StringList translations;
+    StringList givenReadings;  // readings.txt, when the folder has one
     std::string wordsVoice;
 };
+
+// Transliteration is far too slow for a frame or a keystroke: every line's readings are made
+// here, once.
+std::vector<std::string> LineReadings(LatinReader& reader, const StringList& lines,
+                                      const StringList* given) {
+    std::vector<std::string> readings(lines.Count());
+    for (size_t i = 0; i < lines.Count(); ++i) {
+        const bool hasGiven = given != nullptr && i < given->Count();
+        readings[i] = reader.Readings(lines[i], hasGiven ? (*given)[i] : std::string_view());
+    }
+    return readings;
+}
 
 // The espeak-ng voice is named by the words' language tag ("de", "en-us").
 std::string WordsVoice(const std::string& folder) {
@@ -45,6 +60,11 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string
     DictionaryLines lines;
     lines.words.SetText(ReadDictionaryFile(names));
     lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
+    const std::string readings = DictionaryFilePath(".", folder, kReadingsFile);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(readings, error)) {
+        lines.givenReadings.SetText(ReadDictionaryFile(readings));
+    }
     lines.wordsVoice = WordsVoice(folder);
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
@@ -91,6 +111,9 @@ bool Game::LoadChosenDictionary() {
         }
         state_.WordList = std::move(lines.words);
         state_.TranslationList = std::move(lines.translations);
+        LatinReader reader;
+        state_.WordReadings = LineReadings(reader, state_.WordList, &lines.givenReadings);
+        state_.TranslationReadings = LineReadings(reader, state_.TranslationList, nullptr);
         state_.WordsVoice = state_.Speech ? std::move(lines.wordsVoice) : std::string();
         return true;
     }

@@ -1,0 +1,53 @@
+#include "text/hangul_romanization.h"
+
+#include <gtest/gtest.h>
+
+namespace lexo {
+namespace {
+
+// The examples the published rules of the Revised Romanization give for each sound change.
+TEST(RevisedRomanization, WritesThePublishedExamples) {
+    const struct {
+        const char16_t* hangul;
+        const char* latin;
+    } kCases[] = {
+        {u"구미", "gumi"},
+        {u"영동", "yeongdong"},
+        {u"백암", "baegam"},
+        {u"옥천", "okcheon"},
+        {u"합덕", "hapdeok"},
+        {u"호법", "hobeop"},
+        {u"월곶", "wolgot"},
+        {u"벚꽃", "beotkkot"},
+        {u"한밭", "hanbat"},
+        {u"설악", "seorak"},
+        {u"칠곡", "chilgok"},
+        {u"임실", "imsil"},
+        {u"울릉", "ulleung"},
+        {u"대관령", "daegwallyeong"},
+        {u"백마", "baengma"},
+        {u"종로", "jongno"},
+        {u"왕십리", "wangsimni"},
+        {u"별내", "byeollae"},
+        {u"신라", "silla"},
+        {u"해돋이", "haedoji"},
+        {u"같이", "gachi"},
+        {u"굳히다", "guchida"},
+        {u"좋고", "joko"},
+        {u"놓다", "nota"},
+        {u"잡혀", "japyeo"},
+        {u"낳지", "nachi"},
+        {u"학교", "hakgyo"},
+        {u"한국어", "hangugeo"},
+        {u"감사합니다", "gamsahamnida"},
+        {u"좋아요", "joayo"},
+        {u"읽어", "ilgeo"},
+        {u"A 물!", "mul"},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(RevisedRomanization(c.hangul), c.latin);
+    }
+}
+
+}  // namespace
+}  // namespace lexo
