@@ -10,6 +10,7 @@
 
 #include "dict/input_text.h"
 #include "text/cp1251.h"
+#include "text/latin_reading.h"
 #include "text/unicode_text.h"
 
 namespace lexo::dict {
@@ -149,9 +150,12 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         const std::string_view translation = swap ? entry.word : entry.translation;
         std::string& newWord = words.emplace_back();
         std::string& newTranslation = translations.emplace_back();
+        std::string& newReading = lines.readings.emplace_back();
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
+        converted &= converter.ConvertAlternatives(entry.reading, entry.line, entry.raw, newReading);
+        newReading = converter.Utf8Of(newReading);
         const bool wordless = newWord.empty();
         if (converted && wordless && !newTranslation.empty())
             found.Error(file, entry.line, "a translation without a word");
@@ -173,9 +177,13 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
             });
+            ForEachAlternative(newReading, [&](std::string_view alternative) {
+                AddAlternative(lines.readings[*known], alternative);
+            });
         }
         words.pop_back();
         translations.pop_back();
+        lines.readings.pop_back();
     }
     duplicates.Finish(found, file,
                       "words already on an earlier " + input.rowName + ": translations joined");
@@ -261,6 +269,7 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
                                      {"names2.txt", join(lines.names2, lines.files[2])}};
     if (lines.languages)
         files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
+    if (!lines.readings.empty()) files.push_back({kReadingsFile, join(lines.readings, lines.files[1])});
     return files;
 }
 
@@ -285,6 +294,7 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
         const std::string_view translation = options.swap ? entry.word : entry.translation;
         lines.names.push_back(ExactLine(word, entry.line, entry.raw, converter));
         lines.names2.push_back(ExactLine(translation, entry.line, entry.raw, converter));
+        lines.readings.emplace_back(entry.reading);
     }
     KeepLines(lines.names, input.exact->names);
     KeepLines(lines.names2, input.exact->names2);
@@ -367,6 +377,11 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found) {
     DictionaryLines lines = BuildLines(input, options, file, folder, found);
+    if (std::all_of(lines.readings.begin(), lines.readings.end(),
+                    [](const std::string& reading) { return reading.empty(); })) {
+        lines.readings.clear();
+    }
+    lines.readings.resize(lines.readings.empty() ? 0 : lines.names.size());
     lines.languages = ParseLanguages(input.languages);
     return lines;
 }
