@@ -11,6 +11,8 @@ packages=(
   libsqlite3-dev
   libzip-dev
   libzstd-dev
+  # lexodrome-dict check asks which characters the installed fonts cover
+  libfontconfig-dev
   # running: a sans font for the windows, Qt's own translations of its buttons and menus
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # running: the voices the shot words are spoken with

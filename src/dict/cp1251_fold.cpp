@@ -95,9 +95,8 @@ const std::array<char16_t, 256>& Cp1251Characters() {
 
 bool IsOtherScriptCharacter(UChar32 c) {
     static constexpr UScriptCode kScripts[] = {
-        USCRIPT_HAN,    USCRIPT_HIRAGANA,   USCRIPT_KATAKANA, USCRIPT_HANGUL,
-        USCRIPT_ARABIC, USCRIPT_HEBREW,     USCRIPT_DEVANAGARI, USCRIPT_THAI,
-        USCRIPT_GEORGIAN, USCRIPT_ARMENIAN,
+        USCRIPT_HAN,    USCRIPT_HIRAGANA,   USCRIPT_KATAKANA, USCRIPT_HANGUL,   USCRIPT_ARABIC,
+        USCRIPT_HEBREW, USCRIPT_DEVANAGARI, USCRIPT_THAI,     USCRIPT_GEORGIAN, USCRIPT_ARMENIAN,
     };
     // Emoji and private characters are no script's letters, even where a script lists them.
     if (!u_isdefined(c) || u_iscntrl(c) || u_charType(c) == U_PRIVATE_USE_CHAR ||
@@ -256,8 +255,7 @@ void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,
     }
     notes.push_back({c, true,
                      target_ == FoldTarget::Unicode
-                         ? "character " + character +
-                               " is outside the scripts the game draws"
+                         ? "character " + character + " is outside the scripts the game draws"
                          : "character " + character + " cannot be written in CP1251"});
 }
 

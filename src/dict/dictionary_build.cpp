@@ -1,5 +1,6 @@
 #include "dict/dictionary_build.h"
 
+#include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -105,7 +106,36 @@ class RowConverter {
         return converted;
     }
 
+    // Readings are never drawn: kept as written (NFC, tone marks and all, blanks tidied),
+    // always UTF-8, split into alternatives as translations are.
+    static std::string ReadingAlternatives(std::string_view utf8) {
+        std::string joined;
+        const size_t lastClose = utf8.rfind('>');
+        for (size_t start = 0; start <= utf8.size();) {
+            const size_t end = AlternativeEnd(utf8, start, lastClose);
+            std::string tidied;
+            for (char c : utf8.substr(start, end - start)) {
+                const bool blank = static_cast<unsigned char>(c) <= ' ';
+                if (blank && (tidied.empty() || tidied.back() == ' ')) continue;
+                tidied += blank ? ' ' : c;
+            }
+            if (!tidied.empty() && tidied.back() == ' ') tidied.pop_back();
+            AddAlternative(joined, Nfc(tidied));
+            start = end + 1;
+        }
+        return joined;
+    }
+
   private:
+    static std::string Nfc(const std::string& utf8) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+        std::string out;
+        if (U_SUCCESS(status))
+            nfc->normalize(icu::UnicodeString::fromUTF8(utf8), status).toUTF8String(out);
+        return U_SUCCESS(status) ? out : utf8;
+    }
+
     const Cp1251Folder& folder_;
     const std::string& file_;
     Diagnostics& found_;
@@ -154,8 +184,7 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
-        converted &= converter.ConvertAlternatives(entry.reading, entry.line, entry.raw, newReading);
-        newReading = converter.Utf8Of(newReading);
+        newReading = RowConverter::ReadingAlternatives(entry.reading);
         const bool wordless = newWord.empty();
         if (converted && wordless && !newTranslation.empty())
             found.Error(file, entry.line, "a translation without a word");
@@ -269,7 +298,8 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
                                      {"names2.txt", join(lines.names2, lines.files[2])}};
     if (lines.languages)
         files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
-    if (!lines.readings.empty()) files.push_back({kReadingsFile, join(lines.readings, lines.files[1])});
+    if (!lines.readings.empty())
+        files.push_back({kReadingsFile, join(lines.readings, lines.files[1])});
     return files;
 }
 

@@ -1,9 +1,9 @@
 #include "dict/dictionary_check.h"
 
+#include <unicode/utf8.h>
+
 #include <algorithm>
 #include <unordered_map>
-
-#include <unicode/utf8.h>
 
 #include "dict/cp1251_fold.h"
 #include "dict/file_checks.h"
@@ -161,8 +161,9 @@ void CheckReadings(const std::filesystem::path& folder, const CheckedFile& names
         const std::string typed = ReadingForm(reading);
         if (std::any_of(typed.begin(), typed.end(), [](char c) { return c & 0x80; })) {
             found.Warning(readings.name, i + 1,
-                          Quoted(reading) + " is not Latin: a reading is what a player types "
-                                            "on a Latin keyboard");
+                          Quoted(reading) +
+                              " is not Latin: a reading is what a player types "
+                              "on a Latin keyboard");
         }
     }
     if (names.readable && readings.lines.size() > names.lines.size()) {

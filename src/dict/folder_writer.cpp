@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "text/dictionary_languages.h"
+#include "text/latin_reading.h"
 
 namespace lexo::dict {
 namespace {
@@ -142,8 +143,8 @@ void RefuseOtherFolders(const fs::path& target, const std::vector<FolderFile>& f
     if (!fs::is_directory(fs::symlink_status(target, error))) return;
     for (const auto& entry : fs::directory_iterator(target, error)) {
         const std::string name = entry.path().filename().string();
-        // A dictionary's optional languages file goes with it even when the new one has none.
-        const bool ours = name == kLanguagesFile ||
+        // A dictionary's optional files go with it even when the new one has none.
+        const bool ours = name == kLanguagesFile || name == kReadingsFile ||
                           std::any_of(files.begin(), files.end(),
                                       [&](const FolderFile& file) { return file.name == name; });
         if (!ours || !entry.is_regular_file(error)) {

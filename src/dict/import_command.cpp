@@ -126,13 +126,13 @@ int WriteDictionary(const fs::path& out, const DictionaryLines& lines, bool forc
 
 int RunImport(const std::vector<std::string>& args) {
     int status = kSuccess;
-    const std::optional<Arguments> parsed = ReadCommandLine(
-        {"import",
-         kUsage,
-         {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck",
-          "--readings"},
-         {"--swap", "--force", "--cp1251"}},
-        args, ImportProblem, status);
+    const std::optional<Arguments> parsed =
+        ReadCommandLine({"import",
+                         kUsage,
+                         {"--out", "--title", "--about", "--format", "--languages", "--fields",
+                          "--deck", "--readings"},
+                         {"--swap", "--force", "--cp1251"}},
+                        args, ImportProblem, status);
     if (!parsed) return status;
     const std::string& file = parsed->positional[0];
     Diagnostics found;

@@ -31,9 +31,9 @@ constexpr std::array<std::string_view, 24> kHeaderTitles{
 // The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
 // `export` writes.
 constexpr std::array<std::string_view, 16> kAnkiHeaderKeys{
-    "separator",  "html",        "columns",     "deck",        "tags",
-    "notetype",   "guid column", "deck column", "tags column", "notetype column",
-    "if matches", "match scope", "about",       "lexodrome",   "languages",
+    "separator",       "html",        "columns",     "deck",        "tags",
+    "notetype",        "guid column", "deck column", "tags column", "notetype column",
+    "if matches",      "match scope", "about",       "lexodrome",   "languages",
     "readings column",
 };
 
@@ -132,8 +132,8 @@ void AddRow(ParsedInput& input, size_t line, std::string_view raw,
     SourceEntry entry{line, raw, {}, {}, {}};
     const size_t readings = input.readingsColumn;
     if (readings > 0 && readings <= fields.size()) {
-        entry.reading = html ? input.kept.emplace_back(ReduceHtml(fields[readings - 1]))
-                             : fields[readings - 1];
+        entry.reading =
+            html ? input.kept.emplace_back(ReduceHtml(fields[readings - 1])) : fields[readings - 1];
     }
     size_t taken = 0;
     for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
@@ -188,7 +188,8 @@ void ParseAnki(std::string_view utf8, ParsedInput& input, const std::string& fil
             for (char c : Trimmed(value))
                 column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
             if (column > 0) skipped.insert(column);
-            if (key == "readings column" && input.readingsColumn == 0) input.readingsColumn = column;
+            if (key == "readings column" && input.readingsColumn == 0)
+                input.readingsColumn = column;
         }
         if (key == "lexodrome") {
             input.exact = ReadExactLayout(value);

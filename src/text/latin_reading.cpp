@@ -83,19 +83,23 @@ LatinReader::~LatinReader() = default;
 
 std::string LatinReader::Readings(std::string_view line, std::string_view given) {
     std::string readings;
-    ForEachAlternative(line, [&](std::string_view word) { AddReadingsOf(word, readings); });
+    // A reading given for kanji is the one taught: ICU's would be Mandarin.
+    const bool hanGiven = !given.empty();
+    ForEachAlternative(line,
+                       [&](std::string_view word) { AddReadingsOf(word, hanGiven, readings); });
     // A given reading is kept as written, in reading form, whatever letters it holds.
     ForEachAlternative(
         given, [&](std::string_view reading) { AddReading(ReadingForm(reading), readings); });
     return readings;
 }
 
-void LatinReader::AddReadingsOf(std::string_view word, std::string& readings) {
+void LatinReader::AddReadingsOf(std::string_view word, bool hanGiven, std::string& readings) {
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(word.data(), static_cast<int32_t>(word.size())));
     const WordScripts scripts = ScriptsOf(text);
     const bool ruled = scripts.han || scripts.kana || scripts.hangul || scripts.romanised;
     if (!ruled || scripts.taught || scripts.other || (scripts.han && scripts.kana)) return;
+    if (scripts.han && hanGiven) return;
     if (scripts.hangul) {
         AddReading(RevisedRomanization(
                        std::u16string_view(text.getBuffer(), static_cast<size_t>(text.length()))),

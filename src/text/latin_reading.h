@@ -28,11 +28,12 @@ class LatinReader {
 
     // The readings of every alternative of the line and of the line `given` (alternatives as
     // in translations), in reading form, separated by one space, each once; empty for a line
-    // of Latin, Greek or Cyrillic with nothing given.
+    // of Latin, Greek or Cyrillic with nothing given. Given readings of Han replace the
+    // pinyin, which Japanese kanji do not have.
     std::string Readings(std::string_view line, std::string_view given = {});
 
   private:
-    void AddReadingsOf(std::string_view word, std::string& readings);
+    void AddReadingsOf(std::string_view word, bool hanGiven, std::string& readings);
 
     std::unique_ptr<icu::Transliterator> anyLatin_;
     bool failed_ = false;

@@ -186,6 +186,8 @@ TEST_F(Answers, ALatinReadingHitsAWordInAnotherScript) {
         {"学校", "", "XUÉXIÀO", true},
         {"学校", "", "xiao", true},
         {"学校", "", "gakkou", false},
+        {"学校", "gakkō", "gakko", true},
+        {"学校", "gakkō", "xuexiao", false},
         {"がっこう", "", "gakkou", true},
         {"がっこう", "", "gakko", true},
         {"ラーメン", "", "ramen", true},

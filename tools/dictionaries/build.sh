@@ -9,6 +9,8 @@
 #   about.txt  the title line, then the description; import adds the word count below it.
 #   words.txt  one "word = translation, translation" per line; lines starting with "#" and
 #              empty lines only group the list for reading.
+#   words.tsv  instead of words.txt, for words in other scripts: "word TAB translation,
+#              translation TAB reading, reading", the readings going to readings.txt.
 #   languages.txt  the words' and the translations' language tags ("de ru"), for the
 #              folder's languages.txt, by which the game speaks the words.
 set -euo pipefail
@@ -22,8 +24,15 @@ dict=${LEXODROME_DICT:-$repo/build/game/lexodrome-dict}
 for source in "$here"/*/; do
     source=${source%/}
     name=$(basename "$source")
-    [[ -f $source/words.txt && -f $source/about.txt && -f $source/languages.txt ]] || continue
-    "$dict" import "$source/words.txt" --format pairs --force --out "$game/$name" \
+    [[ -f $source/about.txt && -f $source/languages.txt ]] || continue
+    if [[ -f $source/words.tsv ]]; then
+        words=("$source/words.tsv" --format tsv --readings 3)
+    elif [[ -f $source/words.txt ]]; then
+        words=("$source/words.txt" --format pairs)
+    else
+        continue
+    fi
+    "$dict" import "${words[@]}" --force --out "$game/$name" \
         --languages "$(cat "$source/languages.txt")" --title "$(head -n 1 "$source/about.txt")" --about "$(tail -n +2 "$source/about.txt")"
     report=$(cd "$game" && "$dict" check --game "$repo/game" "$name")
     if grep -q ': \(error\|warning\): ' <<<"$report"; then
