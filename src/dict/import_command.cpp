@@ -139,7 +139,12 @@ int RunImport(const std::vector<std::string>& args) {
     std::optional<std::string> utf8;
     std::optional<ParsedInput> input;
     const char* formatName = "apkg";
-    if (IsAnkiPackage(file)) {
+    const bool package = IsAnkiPackage(file);
+    if (package && parsed->Value("--readings")) {
+        std::cerr << "lexodrome-dict import: --readings is for TSV, CSV and Anki text files\n";
+        return kUsageOrFiles;
+    }
+    if (package) {
         input = ReadPackageInput(*parsed, file, found, status);
     } else if (parsed->Value("--fields") || parsed->Value("--deck")) {
         std::cerr << "lexodrome-dict import: --fields and --deck are for Anki packages\n";

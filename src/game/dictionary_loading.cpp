@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "error_type/run_time_error.h"
 #include "errors/error_guard.h"
@@ -22,13 +23,16 @@ struct DictionaryLines {
 };
 
 // Transliteration is far too slow for a frame or a keystroke: every line's readings are made
-// here, once.
+// here, once. A list without any (Latin, Cyrillic) keeps no column of empty strings.
 std::vector<std::string> LineReadings(LatinReader& reader, const StringList& lines,
                                       const StringList* given) {
-    std::vector<std::string> readings(lines.Count());
+    std::vector<std::string> readings;
     for (size_t i = 0; i < lines.Count(); ++i) {
         const bool hasGiven = given != nullptr && i < given->Count();
-        readings[i] = reader.Readings(lines[i], hasGiven ? (*given)[i] : std::string_view());
+        std::string line = reader.Readings(lines[i], hasGiven ? (*given)[i] : std::string_view());
+        if (line.empty()) continue;
+        if (readings.empty()) readings.resize(lines.Count());
+        readings[i] = std::move(line);
     }
     return readings;
 }

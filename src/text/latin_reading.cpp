@@ -57,6 +57,16 @@ std::string ShortVowels(std::string reading) {
     return reading;
 }
 
+// Whether the UTF-8 text holds only characters below U+0500 (Latin, Greek, Cyrillic), which
+// have no reading: the lead byte of every later character is 0xD4 or more. Most lists are
+// told so without Unicode tables.
+bool BelowOtherScripts(std::string_view utf8) {
+    for (char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0xD4) return false;
+    }
+    return true;
+}
+
 bool IsReadingText(std::string_view reading) {
     for (char c : reading) {
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
@@ -82,6 +92,7 @@ LatinReader::LatinReader() = default;
 LatinReader::~LatinReader() = default;
 
 std::string LatinReader::Readings(std::string_view line, std::string_view given) {
+    if (given.empty() && BelowOtherScripts(line)) return std::string();
     std::string readings;
     // A reading given for kanji is the one taught: ICU's would be Mandarin.
     const bool hanGiven = !given.empty();
