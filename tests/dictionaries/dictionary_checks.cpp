@@ -99,7 +99,6 @@ std::vector<std::string> CheckWords(const DictionaryFiles& dictionary) {
     for (size_t i = 0; i < dictionary.names.Count(); ++i) {
         std::string_view word = dictionary.names[i];
         const bool other =
-            InOneWritingSystem(word, {USCRIPT_HAN}) ||
             InOneWritingSystem(word, {USCRIPT_HAN, USCRIPT_HIRAGANA, USCRIPT_KATAKANA}) ||
             InOneWritingSystem(word, {USCRIPT_HANGUL}) ||
             InOneWritingSystem(word, {USCRIPT_ARABIC}) ||

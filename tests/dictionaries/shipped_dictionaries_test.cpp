@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unicode/uscript.h>
 #include <unicode/utf8.h>
 
 #include <filesystem>
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dict/cp1251_fold.h"
 #include "dict/dictionary_check.h"
 #include "dict/game_metrics.h"
 #include "dictionary_checks.h"
@@ -96,9 +96,7 @@ TEST(ShippedDictionaries, EveryWordInAnotherScriptHasALatinReading) {
             UChar32 first = 0;
             U8_GET(reinterpret_cast<const uint8_t*>(word.data()), 0, 0,
                    static_cast<int32_t>(word.size()), first);
-            UErrorCode status = U_ZERO_ERROR;
-            const UScriptCode script = uscript_getScript(first, &status);
-            if (script == USCRIPT_LATIN || script == USCRIPT_CYRILLIC) continue;
+            if (!dict::IsOtherScriptCharacter(first)) continue;
             ++read;
             const std::string_view line = i < given.Count() ? given[i] : std::string_view();
             EXPECT_FALSE(reader.Readings(word, line).empty())
