@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <string_view>
 #include <utility>
 
@@ -49,6 +50,21 @@ bool SpeechSilenced() {
     return setting != nullptr && std::string_view(setting) == "off";
 }
 
+// readings.txt is optional, as languages.txt is: one that cannot be read (a pipe, no
+// permission) costs the words their given readings, not the dictionary.
+StringList GivenReadings(const std::string& path) {
+    StringList readings;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return readings;
+    try {
+        if (!std::filesystem::is_regular_file(path, error)) throw RunTimeError("not a file");
+        readings.SetText(ReadDictionaryFile(path));
+    } catch (const RunTimeError& failure) {
+        std::cerr << "zarnik: " << path << " skipped: " << Cp1251ToUtf8(failure.what()) << '\n';
+    }
+    return readings;
+}
+
 bool HoldsAWord(const StringList& lines) {
     for (size_t i = 0; i < lines.Count(); ++i) {
         if (!lines[i].empty()) return true;
@@ -64,11 +80,7 @@ DictionaryLines ReadDictionaryFiles(const std::string& folder, const std::string
     DictionaryLines lines;
     lines.words.SetText(ReadDictionaryFile(names));
     lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
-    const std::string readings = DictionaryFilePath(".", folder, kReadingsFile);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(readings, error)) {
-        lines.givenReadings.SetText(ReadDictionaryFile(readings));
-    }
+    lines.givenReadings = GivenReadings(DictionaryFilePath(".", folder, kReadingsFile));
     lines.wordsVoice = WordsVoice(folder);
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
