@@ -12,6 +12,8 @@ packages=(
   libzip-dev
   libzstd-dev
   libnlopt-dev
+  # lexodrome-dict check asks which characters the installed fonts cover
+  libfontconfig-dev
   # running: a sans font for the windows, Qt's own translations of its buttons and menus
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   # running: words in any script (the engine opens these libraries by name) and their fonts

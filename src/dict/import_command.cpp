@@ -49,6 +49,8 @@ options:
                   without their marks (German umlauts and ß as ae oe ue ss)
   --languages W,T the words' and the translations' languages (de,ru), written to
                   languages.txt: the game then speaks the shot words with espeak-ng
+  --readings N    the column (from 1) of the words' Latin readings (pinyin, a
+                  transliteration), written to readings.txt: typed, they hit the word too
   --help          this text
 
 exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage or file error
@@ -57,6 +59,16 @@ exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage 
 }  // namespace
 
 namespace {
+
+// The column --readings names, 0 when it names none.
+size_t ReadingsColumn(std::string_view value) {
+    size_t column = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9' || column > 1000) return 0;
+        column = column * 10 + static_cast<size_t>(c - '0');
+    }
+    return column;
+}
 
 // What is wrong with the arguments, or "".
 std::string ImportProblem(const Arguments& parsed) {
@@ -69,6 +81,8 @@ std::string ImportProblem(const Arguments& parsed) {
         return "--languages needs two language tags, the words' and the translations': de,ru";
     const auto fields = parsed.Value("--fields");
     if (fields && !NoteFieldsNamed(*fields)) return "--fields takes two field numbers, as 1,3";
+    const auto readings = parsed.Value("--readings");
+    if (readings && ReadingsColumn(*readings) == 0) return "--readings takes a column number, as 3";
     return "";
 }
 
@@ -102,6 +116,10 @@ Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
                                                         const std::string& file, std::string& utf8,
                                                         Diagnostics& found) {
     if (IsAnkiPackage(file)) {
+        if (parsed.Value("--readings"))
+            return std::unexpected(EarlyEnd{
+                kUsageOrFiles,
+                "lexodrome-dict import: --readings is for TSV, CSV and Anki text files\n"});
         Outcome<ParsedInput> input = ReadPackageInput(NotesChosen(parsed), file, found);
         if (!input) return std::unexpected(std::move(input.error()));
         return std::pair{std::move(*input), "apkg"};
@@ -114,7 +132,9 @@ Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
     utf8 = std::move(*text);
     const auto named = parsed.Value("--format");
     const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(utf8);
-    return std::pair{ParseInput(utf8, format, file, found), FormatName(format)};
+    return std::pair{ParseInput(utf8, format, file, found,
+                                ReadingsColumn(parsed.Value("--readings").value_or("0"))),
+                     FormatName(format)};
 }
 
 }  // namespace
@@ -123,7 +143,8 @@ int RunImport(const std::vector<std::string>& args) {
     const Outcome<Arguments> parsed = ReadCommandLine(
         {"import",
          kUsage,
-         {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck"},
+         {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck",
+          "--readings"},
          {"--swap", "--force", "--cp1251"}},
         args, ImportProblem);
     if (!parsed) return Finish(parsed.error());

@@ -1,5 +1,8 @@
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <string_view>
+#include <utility>
 
 #include "errors/error_guard.h"
 #include "errors/run_time_error.h"
@@ -7,6 +10,7 @@
 #include "game/game.h"
 #include "text/cp1251.h"
 #include "text/dictionary_languages.h"
+#include "text/latin_reading.h"
 #include "text/text_file.h"
 
 namespace lexo {
@@ -15,8 +19,24 @@ namespace {
 struct LoadedDictionary {
     StringList words;
     StringList translations;
+    StringList givenReadings;  // readings.txt, when the folder has one
     std::string wordsVoice;
 };
+
+// Transliteration is far too slow for a frame or a keystroke: every line's readings are made
+// here, once. A list without any (Latin, Cyrillic) keeps no column of empty strings.
+std::vector<std::string> LineReadings(LatinReader& reader, const StringList& lines,
+                                      const StringList* given) {
+    std::vector<std::string> readings;
+    for (size_t i = 0; i < lines.Count(); ++i) {
+        const bool hasGiven = given != nullptr && i < given->Count();
+        std::string line = reader.Readings(lines[i], hasGiven ? (*given)[i] : std::string_view());
+        if (line.empty()) continue;
+        if (readings.empty()) readings.resize(lines.Count());
+        readings[i] = std::move(line);
+    }
+    return readings;
+}
 
 // The espeak-ng voice is named by the words' language tag ("de", "en-us").
 std::string WordsVoice(const std::string& folder) {
@@ -28,6 +48,21 @@ std::string WordsVoice(const std::string& folder) {
 bool SpeechSilenced() {
     const char* setting = std::getenv("LEXODROME_SPEECH");
     return setting != nullptr && std::string_view(setting) == "off";
+}
+
+// readings.txt is optional, as languages.txt is: one that cannot be read (a pipe, no
+// permission) costs the words their given readings, not the dictionary.
+StringList GivenReadings(const std::string& path) {
+    StringList readings;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return readings;
+    try {
+        if (!std::filesystem::is_regular_file(path, error)) throw RunTimeError("not a file");
+        readings.SetText(ReadDictionaryFile(path));
+    } catch (const RunTimeError& failure) {
+        std::cerr << "zarnik: " << path << " skipped: " << Cp1251ToUtf8(failure.what()) << '\n';
+    }
+    return readings;
 }
 
 bool HoldsAWord(const StringList& lines) {
@@ -45,6 +80,7 @@ LoadedDictionary ReadDictionaryFiles(const std::string& folder, const std::strin
     LoadedDictionary lines;
     lines.words.SetText(ReadDictionaryFile(names));
     lines.translations.SetText(ReadDictionaryFile(DictionaryFilePath(".", folder, kNames2File)));
+    lines.givenReadings = GivenReadings(DictionaryFilePath(".", folder, kReadingsFile));
     lines.wordsVoice = WordsVoice(folder);
     if (!HoldsAWord(lines.words)) {
         // No word to put on a monster (no line, or only empty ones): the game would never
@@ -91,6 +127,9 @@ bool Game::LoadChosenDictionary() {
         }
         state_.WordList = std::move(lines.words);
         state_.TranslationList = std::move(lines.translations);
+        LatinReader reader;
+        state_.WordReadings = LineReadings(reader, state_.WordList, &lines.givenReadings);
+        state_.TranslationReadings = LineReadings(reader, state_.TranslationList, nullptr);
         state_.WordsVoice = state_.Speech ? std::move(lines.wordsVoice) : std::string();
         return true;
     }

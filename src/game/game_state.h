@@ -49,6 +49,9 @@ struct GameState {
     std::shared_ptr<const MemoryDictionary> MemoryWords;
     StringList WordList;         // lines of names.txt
     StringList TranslationList;  // lines of names2.txt, parallel to WordList
+    // The Latin readings of each word and translation (LatinReader), made once at loading.
+    std::vector<std::string> WordReadings;
+    std::vector<std::string> TranslationReadings;
 
     int32_t Pace = 40;    // the monsters' step period chosen in the dialog, for the history
     bool Speech = false;  // the words are to be spoken, as chosen in the dialog

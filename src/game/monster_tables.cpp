@@ -5,13 +5,16 @@
 namespace lexo {
 
 void LiveMonsterTable::Append(int32_t kind, int32_t x, int32_t y, std::string word,
-                              std::string translation) {
+                              std::string translation, std::string wordReadings,
+                              std::string translationReadings) {
     Kind.push_back(kind);
     Frame.push_back(1);
     X.push_back(x);
     Y.push_back(y);
     Word.push_back(std::move(word));
     Translation.push_back(std::move(translation));
+    WordReadings.push_back(std::move(wordReadings));
+    TranslationReadings.push_back(std::move(translationReadings));
 }
 
 void LiveMonsterTable::Remove(size_t row) {
@@ -24,6 +27,8 @@ void LiveMonsterTable::Remove(size_t row) {
     erase(Y);
     erase(Word);
     erase(Translation);
+    erase(WordReadings);
+    erase(TranslationReadings);
 }
 
 void CorpseTable::Append(int32_t kind, int32_t x, int32_t y) {

@@ -16,9 +16,13 @@ struct LiveMonsterTable {
     std::vector<int32_t> Y;                // top edge of the sprite
     std::vector<std::string> Word;         // CP1251, drawn above the monster
     std::vector<std::string> Translation;  // CP1251, the matching translation line
+    // The Latin readings of the word and of the translation (as LatinReader gives them).
+    std::vector<std::string> WordReadings;
+    std::vector<std::string> TranslationReadings;
 
     size_t Count() const { return Kind.size(); }
-    void Append(int32_t kind, int32_t x, int32_t y, std::string word, std::string translation);
+    void Append(int32_t kind, int32_t x, int32_t y, std::string word, std::string translation,
+                std::string wordReadings = {}, std::string translationReadings = {});
     void Remove(size_t row);
 };
 

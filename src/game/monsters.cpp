@@ -57,7 +57,11 @@ void Game::SpawnMonster() {
     // A translation list shorter than the word list leaves the last words untranslated.
     const std::string_view translation =
         index < state_.TranslationList.Count() ? state_.TranslationList[index] : std::string_view();
-    state_.LiveMonsters.Append(kind, x, y, std::string(word), std::string(translation));
+    const auto readings = [index](const std::vector<std::string>& list) {
+        return index < list.size() ? list[index] : std::string();
+    };
+    state_.LiveMonsters.Append(kind, x, y, std::string(word), std::string(translation),
+                               readings(state_.WordReadings), readings(state_.TranslationReadings));
     NoteAppeared(std::string(word), std::string(translation));
     // Synthesised while the monster walks, the word is ready when it is shot.
     if (!state_.WordsVoice.empty() && engine_.PrepareSpeech != nullptr) {

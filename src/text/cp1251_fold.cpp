@@ -4,6 +4,7 @@
 #include <unicode/translit.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/uscript.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -68,7 +69,24 @@ const std::array<char16_t, 256>& Cp1251Characters() {
     return characters;
 }
 
+bool IsOtherScriptCharacter(UChar32 c) {
+    static constexpr UScriptCode kScripts[] = {
+        USCRIPT_HAN,    USCRIPT_HIRAGANA,   USCRIPT_KATAKANA, USCRIPT_HANGUL,   USCRIPT_ARABIC,
+        USCRIPT_HEBREW, USCRIPT_DEVANAGARI, USCRIPT_THAI,     USCRIPT_GEORGIAN, USCRIPT_ARMENIAN,
+    };
+    // Emoji and private characters are no script's letters, even where a script lists them.
+    if (!u_isdefined(c) || u_iscntrl(c) || u_charType(c) == U_PRIVATE_USE_CHAR ||
+        u_hasBinaryProperty(c, UCHAR_EMOJI_PRESENTATION)) {
+        return false;
+    }
+    for (const UScriptCode script : kScripts) {
+        if (uscript_hasScript(c, script)) return true;
+    }
+    return false;
+}
+
 bool IsDrawnCharacter(UChar32 c) {
+    if (IsOtherScriptCharacter(c)) return true;
     const bool latin = (c >= 0x00A0 && c <= 0x017F) || (c >= 0x0218 && c <= 0x021B);
     const bool greek = c >= 0x0370 && c <= 0x03FF;
     const bool cyrillic = c >= 0x0400 && c <= 0x04FF;
@@ -176,9 +194,11 @@ bool Cp1251Folder::AppendByte(UChar32 c, std::string& out) const {
 }
 
 // Appends the character as UTF-8 when the game draws it as it is. A stress mark stays out: the
-// game's fonts draw no marks of their own.
+// game's fonts draw no marks of their own; the vowel signs and points of the other scripts are
+// drawn with their letters by the system's fonts.
 bool Cp1251Folder::AppendDrawn(UChar32 c, std::string& out) const {
-    if (!IsDrawnCharacter(c) || u_charType(c) == U_NON_SPACING_MARK) return false;
+    if (!IsDrawnCharacter(c)) return false;
+    if (u_charType(c) == U_NON_SPACING_MARK && !IsOtherScriptCharacter(c)) return false;
     char bytes[U8_MAX_LENGTH];
     int32_t length = 0;
     U8_APPEND_UNSAFE(bytes, length, c);
@@ -211,8 +231,7 @@ void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,
     }
     notes.push_back({c, true,
                      target_ == FoldTarget::Unicode
-                         ? "character " + character +
-                               " is outside the scripts the game draws (Latin, Greek, Cyrillic)"
+                         ? "character " + character + " is outside the scripts the game draws"
                          : "character " + character + " cannot be written in CP1251"});
 }
 

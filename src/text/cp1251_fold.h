@@ -68,8 +68,15 @@ class Cp1251Folder {
 };
 
 // Whether the game draws the character as it is: a letter or mark of Latin (with the
-// diacritics of European languages), Greek or Cyrillic, or a character CP1251 holds.
+// diacritics of European languages), Greek or Cyrillic, a character CP1251 holds, or one of
+// the other scripts below.
 bool IsDrawnCharacter(UChar32 c);
+
+// Whether the character belongs to a script the field draws with the system's fonts: Han
+// (simplified and traditional), kana, Hangul, Arabic, Hebrew, Devanagari, Thai, Georgian,
+// Armenian, with the marks and punctuation they share with other scripts; emoji and private
+// characters never.
+bool IsOtherScriptCharacter(UChar32 c);
 
 // "'é' (U+00E9 LATIN SMALL LETTER E WITH ACUTE)": how messages name a character.
 std::string DescribeCharacter(UChar32 c);

@@ -13,8 +13,15 @@ namespace lexo {
 // The form in which answers and dictionary entries are compared: case folded ("ß" as "ss"),
 // with diacritical marks removed ("é" as "e", "ё" as "е", "έ" as "ε", "ł" as "l"), so that a word
 // is hit as it is shown whether the player types capitals or the marks. The Cyrillic "й" and "ў"
-// are letters of their own and keep their breve.
+// are letters of their own and keep their breve. What a learner cannot tell apart on the field
+// or type otherwise is one form too: "œ" and "æ" as "oe" and "ae", full-width and half-width
+// forms as the usual ones, katakana as hiragana, Arabic harakat and tatweel and Hebrew niqqud
+// left out.
 std::string MatchForm(std::string_view utf8);
+
+// The match form with the German umlauts spelled out ("Käse" as "kaese"), for a player without
+// umlaut keys or a dictionary that spells them so; empty when the text has no ä, ö or ü.
+std::string UmlautSpelledMatchForm(std::string_view utf8);
 
 // Case folded only ("Straße" as "strasse", "Ёж" as "еж"), for telling whether two entries are
 // the same word.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -163,6 +164,37 @@ TEST(Check, FindsTheFirstCharacterTheWordFontHasNoGlyphFor) {
     std::string cp1251;
     for (int c = 0x20; c < 0x100; ++c) cp1251 += static_cast<char>(c);
     EXPECT_EQ(FirstWithoutGlyph(Metrics(), cp1251), 0u);
+}
+
+// The field draws the other scripts with the installed fonts: a character is reported when
+// fontconfig's own listing has no font for it, and always when it is of no such script.
+TEST(Check, WarnsAboutACharacterNoInstalledFontHas) {
+    const auto noFontHas = [](const char* hex) {
+        const std::string command = std::string("fc-list ':charset=") + hex + "' family";
+        FILE* listing = popen(command.c_str(), "r");
+        char line[256];
+        const bool listed = listing != nullptr && std::fgets(line, sizeof line, listing) != nullptr;
+        if (listing != nullptr) pclose(listing);
+        return !listed;
+    };
+    const struct {
+        const char* word;
+        const char* hex;  // the character asked about
+    } kCases[] = {{"学校", "5b66"}, {"가\U0001B001", "1b001"}, {"مدرسة", "645"}, {"a🙂", ""}};
+    test::TempDir folder;
+    std::ofstream(folder.File("about.txt")) << "t\r\n";
+    std::ofstream(folder.File("names2.txt")) << "a\r\nb\r\nc\r\nd\r\n";
+    std::ofstream names(folder.File("names.txt"));
+    for (const auto& c : kCases) names << c.word << "\r\n";
+    names.close();
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < std::size(kCases); ++i) {
+        if (*kCases[i].hex == '\0' || noFontHas(kCases[i].hex)) {
+            expected.push_back("names.txt:" + std::to_string(i + 1) + ":warning");
+        }
+    }
+    EXPECT_EQ(Findings(folder.Path()), expected);
+    EXPECT_TRUE(noFontHas("1b001")) << "a character no font has is needed to tell the branches";
 }
 
 }  // namespace

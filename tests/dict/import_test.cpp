@@ -139,8 +139,8 @@ const std::vector<ImportCase>& Cases() {
          false,
          true,
          false},
-        {"UnicodeRefusesOtherScripts",
-         "cat\tкот\ndog\t犬\nsmile\t🙂\n",
+        {"UnicodeRefusesEmojiAndPrivateCharacters",
+         "cat\tкот\ndog\t\uE000\nsmile\t🙂\n",
          {"cat"},
          {"кот"},
          {"2:error", "3:error"},
@@ -148,6 +148,17 @@ const std::vector<ImportCase>& Cases() {
          false,
          true,
          false},
+        // Vowel points, harakat and the Devanagari vowel signs stay: they are drawn.
+        {"UnicodeKeepsTheOtherScriptsWithTheirMarks",
+         "学校\tшкола\n學校\tшкола\nがっこう\tшкола\n학교\tшкола\nمَدْرَسَة\tшкола\n"
+         "שָׁלוֹם\tмир\nनमस्ते\tпривет\nโรงเรียน\tшкола\nსკოლა\tшкола\nդպրոց\tшкола\n",
+         {"学校", "學校", "がっこう", "학교", "مَدْرَسَة", "שָׁלוֹם", "नमस्ते", "โรงเรียน", "სკოლა", "դպրոց"},
+         {"школа", "школа", "школа", "школа", "школа", "мир", "привет", "школа", "школа", "школа"},
+         {},
+         "list",
+         false,
+         true,
+         true},
     };
     return cases;
 }

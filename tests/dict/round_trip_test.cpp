@@ -39,7 +39,7 @@ TEST(RoundTrip, ImportOfAnExportGivesTheShippedFilesByteForByte) {
         if (!fs::exists(entry.path() / "names.txt")) continue;
         ++folders;
         const std::vector<FolderFile> files = ExportThenImport(entry.path());
-        // languages.txt and the descriptions in other languages come back too.
+        // languages.txt, readings.txt and the descriptions in other languages come back too.
         const auto held = std::distance(fs::directory_iterator(entry.path()), {});
         EXPECT_EQ(files.size(), static_cast<size_t>(held)) << entry.path();
         for (const FolderFile& file : files) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <initializer_list>
 #include <utility>
 
 #include "text/text_file.h"
@@ -44,6 +45,26 @@ bool InOneScript(std::string_view text, UScriptCode script, std::u32string_view 
 }
 
 bool AnyLetter(UChar32, bool) { return true; }
+
+// True when every character is a letter or vowel sign of one of the writing system's scripts
+// (Japanese writes kanji and both kana), or a space. Marks and signs a script shares (the
+// prolonged sound mark of kana) count by the scripts they are used with.
+bool InOneWritingSystem(std::string_view text, std::initializer_list<UScriptCode> scripts) {
+    for (int32_t pos = 0; pos < static_cast<int32_t>(text.size());) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), pos, static_cast<int32_t>(text.size()), c);
+        if (c == ' ') continue;
+        const int8_t type = c < 0 ? 0 : u_charType(c);
+        const bool letter =
+            u_isalpha(c) || type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK;
+        if (c < 0 || !letter ||
+            std::none_of(scripts.begin(), scripts.end(),
+                         [c](UScriptCode script) { return uscript_hasScript(c, script); })) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The game shows a translation as the answer to type: capitals would ask for Shift, so only
 // languages that write them at the start of a word (German nouns, English month names) have them.
@@ -119,11 +140,18 @@ std::vector<std::string> CheckWordScripts(const DictionaryFiles& dictionary) {
     for (size_t i = 0; i < dictionary.names.Count(); ++i) {
         bool noteFine = true;
         const std::string_view word = WithoutNote(dictionary.names[i], noteFine);
+        const bool other =
+            InOneWritingSystem(word, {USCRIPT_HAN, USCRIPT_HIRAGANA, USCRIPT_KATAKANA}) ||
+            InOneWritingSystem(word, {USCRIPT_HANGUL}) ||
+            InOneWritingSystem(word, {USCRIPT_ARABIC}) ||
+            InOneWritingSystem(word, {USCRIPT_HEBREW}) ||
+            InOneWritingSystem(word, {USCRIPT_DEVANAGARI});
         if (!noteFine || (!InOneScript(word, USCRIPT_LATIN, U" -'", AnyLetter) &&
-                          !InOneScript(word, USCRIPT_CYRILLIC, U" -'", AnyLetter))) {
+                          !InOneScript(word, USCRIPT_CYRILLIC, U" -'", AnyLetter) && !other)) {
             faults.push_back(Where(dictionary, "names.txt", i, word) +
                              "holds a character other than letters of one alphabet (Latin or "
-                             "Cyrillic), a space, a hyphen or an apostrophe");
+                             "Cyrillic) or of one writing system (Chinese, Japanese, Korean, "
+                             "Arabic, Hebrew, Devanagari), a space, a hyphen or an apostrophe");
         }
     }
     return faults;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unicode/utf8.h>
 
 #include <filesystem>
 #include <set>
@@ -7,7 +8,10 @@
 
 #include "dict/check/dictionary_check.h"
 #include "dict/check/game_metrics.h"
+#include "text/cp1251_fold.h"
 #include "dictionary_checks.h"
+#include "text/latin_reading.h"
+#include "text/text_file.h"
 #include "text/unicode_text.h"
 
 namespace lexo {
@@ -73,6 +77,32 @@ TEST(ShippedDictionaries, EachOffersAlternativeTranslations) {
         }
         EXPECT_GT(lines, 0u) << dictionary.folder << "/names2.txt";
     }
+}
+
+// A learner without the script's keyboard answers by the Latin reading: every shipped word
+// outside Latin and Cyrillic has one, from readings.txt or from the rules made at loading.
+TEST(ShippedDictionaries, EveryWordInAnotherScriptHasALatinReading) {
+    size_t read = 0;
+    for (const auto& folder : FindDictionaryFolders(LEXO_GAME_SOURCE_DIR)) {
+        const DictionaryFiles dictionary = ReadDictionaryFiles(folder);
+        StringList given;
+        if (std::filesystem::exists(folder / kReadingsFile)) {
+            given.SetText(ReadDictionaryFile((folder / kReadingsFile).string()));
+        }
+        LatinReader reader;
+        for (size_t i = 0; i < dictionary.names.Count(); ++i) {
+            const std::string_view word = dictionary.names[i];
+            UChar32 first = 0;
+            U8_GET(reinterpret_cast<const uint8_t*>(word.data()), 0, 0,
+                   static_cast<int32_t>(word.size()), first);
+            if (!dict::IsOtherScriptCharacter(first)) continue;
+            ++read;
+            const std::string_view line = i < given.Count() ? given[i] : std::string_view();
+            EXPECT_FALSE(reader.Readings(word, line).empty())
+                << folder.filename() << "/names.txt line " << i + 1 << " \"" << word << "\"";
+        }
+    }
+    EXPECT_GT(read, 0u);
 }
 
 // The travel list is for learners who know the basics: a word of both would be learnt twice.

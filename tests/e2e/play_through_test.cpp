@@ -105,6 +105,19 @@ class PlayThrough : public ::testing::Test {
         ASSERT_TRUE(emptyField) << game.Stderr();
     }
 
+    // a-cats, b-dogs and the test's own: the third, typing words, until its monster comes.
+    void StartTheThirdTypingWords() {
+        ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
+        desktop.Activate(*dialog);
+        for (int i = 0; i < 3; ++i) desktop.Key("Down");
+        for (int i = 0; i < 3; ++i) desktop.Key("Tab");
+        desktop.Key("Up");  // "Ввод слов"
+        desktop.Key("Return");
+        ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
+        desktop.Activate(*main);
+        ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    }
+
     Desktop desktop;
     GameProcess game;
     std::optional<Window> main;
@@ -242,16 +255,7 @@ TEST_F(PlayThrough, AUtf8DictionaryIsAnsweredWithAndWithoutItsMarks) {
     game.AddDictionary("c-deutsch", "Deutsch\nEin Wort.", "der Schlüssel", "ключ",
                        GameProcess::Encoding::Utf8);
     SetLanguages("c-deutsch", "de ru");
-    ASSERT_NO_FATAL_FAILURE(StartToTheDialog());
-    // a-cats, b-dogs, c-deutsch: the third, typing words.
-    desktop.Activate(*dialog);
-    for (int i = 0; i < 3; ++i) desktop.Key("Down");
-    for (int i = 0; i < 3; ++i) desktop.Key("Tab");
-    desktop.Key("Up");  // "Ввод слов"
-    desktop.Key("Return");
-    ASSERT_TRUE(desktop.WaitUntilGone(kDialog));
-    desktop.Activate(*main);
-    ASSERT_TRUE(WaitForMonster(*main, *emptyField)) << game.Stderr();
+    ASSERT_NO_FATAL_FAILURE(StartTheThirdTypingWords());
     const size_t beforeShot = game.SoundBytes();
     Answer("der Schlüssel");
     // The score counts the 13 characters typed, not their 14 bytes.
@@ -274,6 +278,25 @@ TEST_F(PlayThrough, AUtf8DictionaryIsAnsweredWithAndWithoutItsMarks) {
     ASSERT_EQ(history.size(), 1u) << game.Stderr();
     EXPECT_NE(history[0].find(R"("shot":["der Schlüssel","der Schlüssel"])"), std::string::npos)
         << history[0];
+}
+
+// A Chinese word is shot by its pinyin typed on a Latin keyboard, made when the dictionary is
+// loaded; the history keeps the word as written.
+TEST_F(PlayThrough, AChineseWordIsShotByItsPinyin) {
+    game.AddDictionary("c-hanzi", "Китайский\nОдно слово.", "学校", "школа",
+                       GameProcess::Encoding::Utf8);
+    ASSERT_NO_FATAL_FAILURE(StartTheThirdTypingWords());
+    Answer("xue xiao");
+    EXPECT_TRUE(desktop.WaitForTitle(*main, "Lexodrome. Words complete: 1. Score:8."))
+        << desktop.Title(*main);
+    EXPECT_TRUE(PollUntil(40s, [&] {
+        Answer("xuexiao");
+        return desktop.WaitForTitle(*main, "Lexodrome. Words complete: 2. Score:15.", 1s);
+    })) << desktop.Title(*main);
+    ASSERT_TRUE(desktop.WaitForWindow(kList, 60s)) << game.Stderr();
+    const std::vector<std::string> history = game.HistoryLines();
+    ASSERT_EQ(history.size(), 1u) << game.Stderr();
+    EXPECT_NE(history[0].find(R"("shot":["学校","学校"])"), std::string::npos) << history[0];
 }
 
 // The words a game left on the field come back as a dictionary of their own, written by

@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "text/latin_reading.h"
 #include "text/unicode_text.h"
 
 namespace lexo::testing {
@@ -141,6 +142,19 @@ TEST_F(Answers, UnicodeAnswersFoldCaseAndIgnoreMarks) {
         {"zolw", "żółw", true},
         {"сцена", "сцена", true},
         {"strasse", "Strasze", false},
+        {"\xCC\x81", "café", false},
+        {"la soeur", "la sœur", true},
+        {"ENCYCLOPAEDIA", "encyclopædia", true},
+        {"l'œuf", "l'oeuf", true},
+        {"der Kaese", "der Käse", true},
+        {"der Käse", "der Kaese", true},
+        {"Kaese", "Kase", false},
+        {"ＡＢＣ", "abc", true},
+        {"ｶﾀｶﾅ", "カタカナ", true},
+        {"かたかな", "カタカナ", true},
+        {"كتاب", "كِتَاب", true},
+        {"كتاب", "كتـــاب", true},
+        {"שלום", "שָׁלוֹם", true},
     };
     state.GameMode = kModeWords;
     for (const Case& test : cases) {
@@ -153,6 +167,59 @@ TEST_F(Answers, UnicodeAnswersFoldCaseAndIgnoreMarks) {
         const size_t characters = CharacterCount(test.typed);
         EXPECT_EQ(state.Score, test.hits ? static_cast<int32_t>(characters) : 0) << test.typed;
     }
+}
+
+// In a script a player may have no keyboard for, the word's Latin reading hits it too: whole
+// or in part, syllables joined or spaced.
+TEST_F(Answers, ALatinReadingHitsAWordInAnotherScript) {
+    const struct {
+        const char* word;
+        const char* given;  // a readings.txt line
+        const char* typed;
+        bool hits;
+    } kCases[] = {
+        {"学校", "", "xuexiao", true},
+        {"学校", "", "xue xiao", true},
+        {"学校", "", "xiao", true},
+        {"学校", "", "gakkou", false},
+        {"学校", "gakkō", "gakko", true},
+        {"学校", "gakkō", "xuexiao", false},
+        {"がっこう", "", "gakkou", true},
+        {"がっこう", "", "gakko", true},
+        {"ラーメン", "", "ramen", true},
+        {"학교", "", "haggyo", true},
+        {"학교", "", "hakgyo", true},
+        {"ქართული", "", "kartuli", true},
+        {"мама", "", "mama", false},
+        {"مرحبا", "", "marhaba", false},
+        {"مرحبا", "márḥaban  ahlan", "marhaban", true},
+        {"私", "watashi  watakushi", "watakushi", true},
+    };
+    state.GameMode = kModeWords;
+    LatinReader reader;
+    for (const auto& c : kCases) {
+        state.LiveMonsters = LiveMonsterTable();
+        state.LiveMonsters.Append(2, 10, 20, c.word, "", reader.Readings(c.word, c.given));
+        Type(c.typed);
+        EXPECT_EQ(state.LiveMonsters.Count(), c.hits ? 0u : 1u) << c.typed << " against " << c.word;
+    }
+}
+
+// A whole alternative typed shoots its monster even when an older one contains the text; among
+// several, the oldest. Only when none is whole does a part hit.
+TEST_F(Answers, AWholeAlternativeComesBeforeAPart) {
+    state.GameMode = kModeTranslations;
+    AddMonster(2, 10, 20, "when", "когда");
+    AddMonster(2, 10, 20, "family", "семья");
+    AddMonster(2, 10, 20, "yes", "да  ага");
+    AddMonster(2, 10, 20, "seven", "семь");
+    AddMonster(2, 10, 20, "yeah", "ДА");
+    Type("да");
+    Type("семь");
+    ASSERT_EQ(state.LiveMonsters.Count(), 3u);
+    EXPECT_EQ(state.LiveMonsters.Word, (std::vector<std::string>{"when", "family", "yeah"}));
+    Type("сем");
+    EXPECT_EQ(state.LiveMonsters.Word, (std::vector<std::string>{"when", "yeah"}));
 }
 
 // A word is synthesised when its monster comes and spoken when it is shot: its first

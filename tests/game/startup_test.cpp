@@ -1,4 +1,7 @@
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 
 #include "dict/review_folder.h"
 #include "dict/write/folder_writer.h"
@@ -104,6 +107,19 @@ TEST_F(StartUp, PlaysTheDictionaryThatReviewWrites) {
     ASSERT_EQ(state.WordList.Count(), 2u);
     EXPECT_EQ(state.WordList[0], "ёж");
     EXPECT_EQ(state.TranslationList[1], "кот  кошка");
+}
+
+// readings.txt adds to the readings made at loading; one that is no file costs only itself.
+TEST_F(StartUp, TakesTheGivenReadingsAndPlaysWithoutAnUnreadableFile) {
+    folder.Write("words/names.txt", "学校\r\nمرحبا\r\n");
+    folder.Write("words/readings.txt", "\r\nmarhaban  marhaba\r\n");
+    ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
+    EXPECT_EQ(state.WordReadings, (std::vector<std::string>{"xuexiao", "marhaban marhaba"}));
+
+    std::filesystem::remove("words/readings.txt");
+    ASSERT_EQ(mkfifo("words/readings.txt", 0600), 0);
+    ASSERT_EQ(game.FormShow([] { return true; }), Game::StartUp::Running);
+    EXPECT_EQ(state.WordReadings, (std::vector<std::string>{"xuexiao", ""}));
 }
 
 TEST_F(StartUp, LoadingAssetsTwiceLeavesTheSameStateAsOnce) {

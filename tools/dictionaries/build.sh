@@ -16,6 +16,10 @@
 #       kind.txt         which texts.tsv texts describe it in other languages: basics, travel
 # texts.tsv holds those texts in every interface language; about.txt of the generated lists
 # is the Russian one, as the classic lists' is.
+#   <folder>/            a source folder of a list in another script (Chinese, Arabic ...);
+#       words.tsv        "word TAB translation, translation TAB reading, reading", the readings
+#                        going to readings.txt
+#       languages.txt, about.txt  as above
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -103,4 +107,17 @@ for words in "${languages[@]}"; do
         make_folder "${folder_word[$words]}-a1-$translations" "$words" "$translations" stock \
             "$scratch/about.txt"
     done
+done
+
+# Lists in other scripts, with their readings: imported as they stand.
+for source in "$here"/*/; do
+    source=${source%/}
+    [[ -f $source/words.tsv ]] || continue
+    name=$(basename "$source")
+    rm -rf "${game:?}/$name"
+    "$dict" import "$source/words.tsv" --format tsv --readings 3 --out "$game/$name" \
+        --languages "$(cat "$source/languages.txt")" --title "$(head -n 1 "$source/about.txt")" \
+        --about "$(tail -n +2 "$source/about.txt")" >"$scratch/$name.log" 2>&1 ||
+        { cat "$scratch/$name.log" >&2; exit 1; }
+    fail_on_report "$(cd "$game" && "$dict" check --game "$repo/game" "$name")"
 done

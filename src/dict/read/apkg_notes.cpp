@@ -123,7 +123,7 @@ ParsedInput NotesInput(const AnkiCollection& collection, const NoteChoice& choic
             input.kept.emplace_back(FieldText(FieldOf(note.fields, choice.wordField)));
         const std::string_view translation =
             input.kept.emplace_back(FieldText(FieldOf(note.fields, choice.translationField)));
-        input.entries.push_back({line, {}, word, translation});
+        input.entries.push_back({line, {}, word, translation, {}});
     }
     if (cloze > 0)
         found.Warning(file, firstCloze,

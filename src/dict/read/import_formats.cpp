@@ -31,10 +31,11 @@ constexpr std::array<std::string_view, 24> kHeaderTitles{
 
 // The keys of Anki's file headers ("#key:value" lines at the top), and the description lines
 // `export` writes.
-constexpr std::array<std::string_view, 15> kAnkiHeaderKeys{
-    "separator",  "html",        "columns",     "deck",        "tags",
-    "notetype",   "guid column", "deck column", "tags column", "notetype column",
-    "if matches", "match scope", "about",       "lexodrome",   "languages",
+constexpr std::array<std::string_view, 16> kAnkiHeaderKeys{
+    "separator",       "html",        "columns",     "deck",        "tags",
+    "notetype",        "guid column", "deck column", "tags column", "notetype column",
+    "if matches",      "match scope", "about",       "lexodrome",   "languages",
+    "readings column",
 };
 
 std::string LowerAscii(std::string_view text) {
@@ -131,10 +132,15 @@ void AddRow(ParsedInput& input, size_t line, std::string_view raw,
             bool html) {
     // An export's rows are its files' lines, empty ones too.
     if (!input.exact && IsBlankRow(fields)) return;
-    SourceEntry entry{line, raw, {}, {}};
+    SourceEntry entry{line, raw, {}, {}, {}};
+    const size_t readings = input.readingsColumn;
+    if (readings > 0 && readings <= fields.size()) {
+        entry.reading =
+            html ? input.kept.emplace_back(ReduceHtml(fields[readings - 1])) : fields[readings - 1];
+    }
     size_t taken = 0;
     for (size_t i = 0; i < fields.size() && taken < 2; ++i) {
-        if (skipped.contains(i + 1)) continue;
+        if (skipped.contains(i + 1) || i + 1 == readings) continue;
         std::string_view& text = taken++ == 0 ? entry.word : entry.translation;
         text = html ? input.kept.emplace_back(ReduceHtml(fields[i])) : fields[i];
     }
@@ -185,6 +191,8 @@ void ParseAnki(std::string_view utf8, ParsedInput& input, const std::string& fil
             for (char c : Trimmed(value))
                 column = c >= '0' && c <= '9' ? column * 10 + (c - '0') : 0;
             if (column > 0) skipped.insert(column);
+            if (key == "readings column" && input.readingsColumn == 0)
+                input.readingsColumn = column;
         }
         if (key == "lexodrome") {
             input.exact = ReadExactLayout(value);
@@ -225,7 +233,7 @@ void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
         const std::string_view line = reader.RestOfLine();
         if (Trimmed(line).empty()) continue;
         if (format == InputFormat::Words) {
-            input.entries.push_back({reader.Line(), line, line, {}});
+            input.entries.push_back({reader.Line(), line, line, {}, {}});
             continue;
         }
         if (line.starts_with("#")) continue;
@@ -235,7 +243,7 @@ void ParseLines(std::string_view utf8, InputFormat format, ParsedInput& input,
             continue;
         }
         input.entries.push_back(
-            {reader.Line(), line, line.substr(0, equals), line.substr(equals + 1)});
+            {reader.Line(), line, line.substr(0, equals), line.substr(equals + 1), {}});
     }
 }
 
@@ -283,8 +291,9 @@ InputFormat DetectFormat(std::string_view utf8) {
 }
 
 ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::string& file,
-                       Diagnostics& found) {
+                       Diagnostics& found, size_t readingsColumn) {
     ParsedInput input;
+    input.readingsColumn = readingsColumn;
     if (format == InputFormat::Anki) {
         ParseAnki(utf8, input, file, found);
     } else if (format == InputFormat::Tsv || format == InputFormat::Csv) {

@@ -28,6 +28,7 @@ struct SourceEntry {
     std::string_view raw;  // the input text the row was read from
     std::string_view word;
     std::string_view translation;
+    std::string_view reading;  // the --readings column's field
 };
 
 // The header line `export` writes above its rows: after it the three files' line ends
@@ -70,11 +71,14 @@ struct ParsedInput {
     // #about.LL: lines, which `export` writes: the lines of about.LL.txt by language.
     std::map<std::string, std::vector<std::string>> aboutIn;
     std::string rowName = "line";  // what a row's number counts: "note" in an Anki package
+    // The column (from 1) of the words' readings: --readings, or Anki's "#readings column:",
+    // which `export` writes; 0 for none.
+    size_t readingsColumn = 0;
 };
 
 // Reads the rows of the text, which must outlive the result. Malformed rows (a pairs line without
 // "=") are errors in `found`, named by `file` and line; the other rows are still read.
 ParsedInput ParseInput(std::string_view utf8, InputFormat format, const std::string& file,
-                       Diagnostics& found);
+                       Diagnostics& found, size_t readingsColumn = 0);
 
 }  // namespace lexo::dict

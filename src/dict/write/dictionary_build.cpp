@@ -1,5 +1,6 @@
 #include "dict/write/dictionary_build.h"
 
+#include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "dict/read/input_text.h"
 #include "text/cp1251.h"
+#include "text/latin_reading.h"
 #include "text/unicode_text.h"
 
 namespace lexo::dict {
@@ -95,7 +97,36 @@ class RowConverter {
         return converted;
     }
 
+    // Readings are never drawn: kept as written (NFC, tone marks and all, blanks tidied),
+    // always UTF-8, split into alternatives as translations are.
+    static std::string ReadingAlternatives(std::string_view utf8) {
+        std::string joined;
+        const size_t lastClose = utf8.rfind('>');
+        for (size_t start = 0; start <= utf8.size();) {
+            const size_t end = AlternativeEnd(utf8, start, lastClose);
+            std::string tidied;
+            for (char c : utf8.substr(start, end - start)) {
+                const bool blank = static_cast<unsigned char>(c) <= ' ';
+                if (blank && (tidied.empty() || tidied.back() == ' ')) continue;
+                tidied += blank ? ' ' : c;
+            }
+            if (!tidied.empty() && tidied.back() == ' ') tidied.pop_back();
+            AddAlternative(joined, Nfc(tidied));
+            start = end + 1;
+        }
+        return joined;
+    }
+
   private:
+    static std::string Nfc(const std::string& utf8) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+        std::string out;
+        if (U_SUCCESS(status))
+            nfc->normalize(icu::UnicodeString::fromUTF8(utf8), status).toUTF8String(out);
+        return U_SUCCESS(status) ? out : utf8;
+    }
+
     const Cp1251Folder& folder_;
     const std::string& file_;
     Diagnostics& found_;
@@ -140,9 +171,11 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
         const std::string_view translation = swap ? entry.word : entry.translation;
         std::string& newWord = words.emplace_back();
         std::string& newTranslation = translations.emplace_back();
+        std::string& newReading = lines.readings.emplace_back();
         bool converted = converter.Convert(word, entry.line, entry.raw, newWord);
         converted &=
             converter.ConvertAlternatives(translation, entry.line, entry.raw, newTranslation);
+        newReading = RowConverter::ReadingAlternatives(entry.reading);
         const bool wordless = newWord.empty();
         if (converted && wordless && !newTranslation.empty())
             found.Error(file, entry.line, "a translation without a word");
@@ -164,9 +197,13 @@ void ConvertRows(const ParsedInput& input, bool swap, RowConverter& converter,
             ForEachAlternative(newTranslation, [&](std::string_view alternative) {
                 AddAlternative(translations[*known], alternative);
             });
+            ForEachAlternative(newReading, [&](std::string_view alternative) {
+                AddAlternative(lines.readings[*known], alternative);
+            });
         }
         words.pop_back();
         translations.pop_back();
+        lines.readings.pop_back();
     }
     duplicates.Finish(found, file,
                       "words already on an earlier " + input.rowName + ": translations joined");
@@ -259,6 +296,8 @@ std::vector<FolderFile> DictionaryFolderFiles(const DictionaryLines& lines) {
         files.push_back({kLanguagesFile, LanguagesLine(*lines.languages) + "\r\n"});
     for (const auto& [language, about] : lines.aboutIn)
         files.push_back({AboutFileName(language), join(about, FileEnd{})});
+    if (!lines.readings.empty())
+        files.push_back({kReadingsFile, join(lines.readings, lines.files[1])});
     return files;
 }
 
@@ -283,6 +322,7 @@ DictionaryLines BuildExactly(const ParsedInput& input, const BuildOptions& optio
         const std::string_view translation = options.swap ? entry.word : entry.translation;
         lines.names.push_back(ExactLine(word, entry.line, entry.raw, converter));
         lines.names2.push_back(ExactLine(translation, entry.line, entry.raw, converter));
+        lines.readings.emplace_back(entry.reading);
     }
     KeepLines(lines.names, input.exact->names);
     KeepLines(lines.names2, input.exact->names2);
@@ -365,6 +405,11 @@ DictionaryLines BuildDictionary(const ParsedInput& input, const BuildOptions& op
                                 const std::string& file, const Cp1251Folder& folder,
                                 Diagnostics& found) {
     DictionaryLines lines = BuildLines(input, options, file, folder, found);
+    if (std::all_of(lines.readings.begin(), lines.readings.end(),
+                    [](const std::string& reading) { return reading.empty(); })) {
+        lines.readings.clear();
+    }
+    lines.readings.resize(lines.readings.empty() ? 0 : lines.names.size());
     lines.languages = ParseLanguages(input.languages);
     lines.aboutIn = input.aboutIn;
     return lines;

@@ -23,6 +23,8 @@ struct DictionaryLines {
     std::vector<std::string> about;
     std::vector<std::string> names;
     std::vector<std::string> names2;
+    // readings.txt, UTF-8, parallel to names; empty when no row has a reading.
+    std::vector<std::string> readings;
     std::array<FileEnd, 3> files;  // about.txt, names.txt, names2.txt: CR LF unless exported
     bool utf8 = false;
     std::optional<DictionaryLanguages> languages;  // written to languages.txt when known

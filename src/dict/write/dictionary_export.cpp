@@ -8,6 +8,7 @@
 #include "text/dictionary_languages.h"
 #include "text/dictionary_text.h"
 #include "text/file_reader.h"
+#include "text/latin_reading.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
 #include "text/unicode_text.h"
@@ -96,6 +97,17 @@ Outcome<std::string> ExportDictionary(const fs::path& folder, Diagnostics& found
     const std::vector<std::string_view> about = GameLines(aboutText);
     const std::vector<std::string_view> names = GameLines(namesText);
     const std::vector<std::string_view> names2 = GameLines(names2Text);
+    // readings.txt is optional: its lines go in a third column that import reads back.
+    std::error_code error;
+    const bool hasReadings = fs::is_regular_file(folder / kReadingsFile, error);
+    std::string readingsText;
+    if (hasReadings) {
+        const std::expected<std::string, FileError> bytes =
+            ReadFile((folder / kReadingsFile).string());
+        if (!bytes) return std::unexpected(FileSystemEnd(bytes.error()));
+        readingsText = DictionaryFileText(*bytes);
+    }
+    const std::vector<std::string_view> readings = GameLines(readingsText);
 
     std::string tsv(kHeader);
     tsv += std::string(kExactMark) + LineEndName(aboutText) + " " + LineEndName(namesText) + " " +
@@ -103,6 +115,7 @@ Outcome<std::string> ExportDictionary(const fs::path& folder, Diagnostics& found
            std::to_string(names2.size()) + "\n";
     if (const auto languages = ReadLanguages((folder / kLanguagesFile).string()))
         tsv += "#languages:" + LanguagesLine(*languages) + "\n";
+    if (hasReadings) tsv += "#readings column:3\n";
     Converter aboutConverter((folder / "about.txt").string(), found);
     for (size_t i = 0; i < about.size(); ++i) {
         tsv += i == 0 ? "#deck:" : "#about:";
@@ -121,11 +134,17 @@ Outcome<std::string> ExportDictionary(const fs::path& folder, Diagnostics& found
     }
     Converter wordConverter((folder / "names.txt").string(), found);
     Converter translationConverter((folder / "names2.txt").string(), found);
+    Converter readingConverter((folder / kReadingsFile).string(), found);
     for (size_t i = 0; i < std::max(names.size(), names2.size()); ++i) {
         const std::string_view word = i < names.size() ? names[i] : std::string_view();
         const std::string_view translation = i < names2.size() ? names2[i] : std::string_view();
         tsv += Field(wordConverter.Checked(word, i + 1)) + "\t" +
-               Field(translationConverter.Checked(translation, i + 1)) + "\n";
+               Field(translationConverter.Checked(translation, i + 1));
+        if (hasReadings) {
+            const std::string_view reading = i < readings.size() ? readings[i] : std::string_view();
+            tsv += "\t" + Field(readingConverter.Checked(reading, i + 1));
+        }
+        tsv += "\n";
     }
     return tsv;
 }
