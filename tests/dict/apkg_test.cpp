@@ -217,6 +217,15 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
          "more than the 1 MiB"},
         {"a cut zstd stream", Zip({{"collection.anki21b", Zstd(Legacy()).substr(0, 50)}}),
          "collection.anki21b is"},
+        {"a large meta entry",
+         Zip({{"meta", std::string(5000, '\x08')}, {"collection.anki2", Legacy()}}),
+         "declares 5000 bytes unpacked, more than the 4 KiB"},
+        {"a schema version past 32 bits",
+         Zip({{"collection.anki2",
+               Collection(std::string(kLegacySchema) + "INSERT INTO col VALUES (4294967307, "
+                                                       "'{}', '{}');")}}),
+         "schema version 4294967307"},
+        {"a bare collection.anki21b", Zstd(Legacy()), "collection.anki21b inside its package"},
     };
     const test::TempDir dir, temporary;
     const char* saved = getenv("TMPDIR");
@@ -225,7 +234,7 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
     for (const auto& c : cases) {
         std::string problem;
         try {
-            ReadAnkiCollection(UnpackCollection(c.bytes, kLimit));
+            ReadAnkiCollection(UnpackCollection(c.bytes, kLimit), kLimit);
         } catch (const PackageError& error) {
             problem = error.what();
         }
@@ -243,6 +252,33 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
         unsetenv("TMPDIR");
     else
         setenv("TMPDIR", kept.c_str(), 1);
+}
+
+// A small file may compute large values as they are read: one over the limit, or many under it
+// that come to more together.
+TEST(AnkiPackage, BoundsWhatSQLiteComputes) {
+    constexpr size_t kLimit = size_t{1} << 20;
+    const struct {
+        int bytes;
+        int notes;
+    } cases[] = {{1'000'000, 1}, {300'000, 2}};
+    for (const auto& c : cases) {
+        std::string schema = kLegacySchema;
+        schema.replace(
+            schema.find("flds TEXT"), 9,
+            "flds TEXT GENERATED ALWAYS AS (hex(zeroblob(" + std::to_string(c.bytes) + ")))");
+        std::string sql = schema + "INSERT INTO col VALUES (11, '{}', '{}');";
+        for (int note = 1; note <= c.notes; ++note)
+            sql += "INSERT INTO notes (id, mid) VALUES (" + std::to_string(note) + ", 10);";
+        std::string problem;
+        try {
+            ReadAnkiCollection(Collection(sql), kLimit);
+        } catch (const PackageError& error) {
+            problem = error.what();
+        }
+        EXPECT_NE(problem.find("more than the 1 MiB"), std::string::npos)
+            << c.bytes << ": " << problem;
+    }
 }
 
 }  // namespace
