@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "text/cp1251.h"
+#include "text/cp1251_code_points.h"
 
 namespace lexo {
 namespace {

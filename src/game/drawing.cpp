@@ -36,7 +36,7 @@ void Game::DrawText(EngineHandle font, int32_t x, int32_t y, const std::string& 
                     int32_t colour) const {
     const std::string_view shown = FirstCharacters(utf8, kMostCharactersShown);
     if (engine_.DrawText2D_UTF8 == nullptr) {
-        engine_.DrawText2D(font, x, y, Utf8ToNearestCp1251(shown).c_str(), colour, kTextAlpha,
+        engine_.DrawText2D(font, x, y, Utf8ToDrawnCp1251(shown).c_str(), colour, kTextAlpha,
                            kTextScale);
     } else if (shown.size() == utf8.size()) {
         engine_.DrawText2D_UTF8(font, x, y, utf8.c_str(), colour, kTextAlpha, kTextScale);

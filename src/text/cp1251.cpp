@@ -12,18 +12,6 @@
 namespace lexo {
 namespace {
 
-// Unicode code points of CP1251 bytes 0x80-0xBF; 0 marks the one unassigned byte (0x98).
-constexpr std::array<char16_t, 64> kHighPage = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
-};
-
 // The CP1251 byte of every code point up to the highest CP1251 holds (U+2122), 0 where it has
 // none: a plain index, as every character of every imported line is looked up.
 constexpr char32_t kHighestCp1251CodePoint = 0x2122;
@@ -62,8 +50,8 @@ unsigned char Cp1251Byte(UChar32 code) {
 // Appends the nearest CP1251 form of a character CP1251 lacks: its letters without their marks,
 // or '?'.
 void AppendNearest(UChar32 code, std::string& out) {
-    if (code == 0x00DF) {  // ß
-        out += "ss";
+    if (const char* german = GermanSpelling(static_cast<char32_t>(code))) {
+        out += german;
         return;
     }
     UErrorCode status = U_ZERO_ERROR;
@@ -88,10 +76,18 @@ void AppendNearest(UChar32 code, std::string& out) {
 
 }  // namespace
 
-char32_t Cp1251CodePoint(unsigned char byte) {
-    if (byte < 0x80) return byte;
-    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);  // А-я in alphabetical order
-    return kHighPage[byte - 0x80];
+const char* GermanSpelling(char32_t c) {
+    switch (c) {
+        case 0x00E4: return "ae";
+        case 0x00F6: return "oe";
+        case 0x00FC: return "ue";
+        case 0x00DF: return "ss";
+        case 0x00C4: return "Ae";
+        case 0x00D6: return "Oe";
+        case 0x00DC: return "Ue";
+        case 0x1E9E: return "SS";
+        default: return nullptr;
+    }
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
@@ -144,7 +140,7 @@ std::optional<std::string> ExactCp1251(std::string_view utf8) {
     return out;
 }
 
-std::string Utf8ToNearestCp1251(std::string_view utf8) {
+std::string Utf8ToDrawnCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     ForEachCodePoint(utf8, [&out](UChar32 code) {

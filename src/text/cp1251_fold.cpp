@@ -3,7 +3,6 @@
 #include <unicode/normalizer2.h>
 #include <unicode/translit.h>
 #include <unicode/uchar.h>
-#include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
@@ -27,21 +26,6 @@ std::string ToUtf8(const icu::UnicodeString& text) {
 }
 
 std::string ToUtf8(UChar32 c) { return ToUtf8(icu::UnicodeString(c)); }
-
-// German spelling without umlauts, which a plain removal of the dots would get wrong.
-const char* GermanSpelling(UChar32 c) {
-    switch (c) {
-        case 0x00E4: return "ae";
-        case 0x00F6: return "oe";
-        case 0x00FC: return "ue";
-        case 0x00DF: return "ss";
-        case 0x00C4: return "Ae";
-        case 0x00D6: return "Oe";
-        case 0x00DC: return "Ue";
-        case 0x1E9E: return "SS";
-        default: return nullptr;
-    }
-}
 
 bool IsCyrillicVowel(UChar32 c) {
     static const icu::UnicodeString vowels = u"аеёиоуыэюяАЕЁИОУЫЭЮЯіїєІЇЄ";
@@ -78,17 +62,9 @@ std::string DescribeCharacter(UChar32 c) {
 const std::array<char16_t, 256>& Cp1251Characters() {
     static const std::array<char16_t, 256> characters = [] {
         std::array<char16_t, 256> table{};
-        UErrorCode status = U_ZERO_ERROR;
-        UConverter* converter = ucnv_open("windows-1251", &status);
-        for (int byte = 1; byte < 256 && U_SUCCESS(status); ++byte) {
-            const char in = static_cast<char>(byte);
-            UChar unit[4];
-            const int32_t count = ucnv_toUChars(converter, unit, 4, &in, 1, &status);
-            // Unassigned bytes come back as U+FFFD.
-            if (count == 1 && unit[0] != 0xFFFD) table[static_cast<size_t>(byte)] = unit[0];
+        for (size_t byte = 1; byte < table.size(); ++byte) {
+            table[byte] = static_cast<char16_t>(Cp1251CodePoint(static_cast<unsigned char>(byte)));
         }
-        ucnv_close(converter);
-        if (U_FAILURE(status)) throw std::runtime_error("ICU has no windows-1251 converter");
         return table;
     }();
     return characters;

@@ -12,8 +12,8 @@
 
 namespace lexo::dict {
 
-// The character of each CP1251 byte as ICU's "windows-1251" converter reads it; 0 for the NUL
-// byte and for the one byte (0x98) CP1251 leaves unassigned.
+// The character of each CP1251 byte (text/cp1251_code_points.h); 0 for the NUL byte and for the
+// one byte (0x98) CP1251 leaves unassigned.
 const std::array<char16_t, 256>& Cp1251Characters();
 
 // A character that was changed on its way into CP1251 (a warning) or could not be (an error).

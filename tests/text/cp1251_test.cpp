@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "temp_dir.h"
+#include "text/cp1251_fold.h"
+
 namespace lexo {
 namespace {
 
@@ -38,6 +45,51 @@ TEST(Cp1251, LowerCasesLatinCyrillicAndYo) {
 TEST(Cp1251, LowerCaseLeavesEverythingElse) {
     const std::string untouched = Utf8ToCp1251("123 -,.!? ё я z «»№");
     EXPECT_EQ(Cp1251ToLower(untouched), untouched);
+}
+
+// The one table against glibc's iconv, an independent reading of the code page: every byte but
+// the unassigned 0x98, which iconv refuses and the table marks with 0.
+TEST(Cp1251, TableAgreesWithIconv) {
+    std::string bytes;
+    for (int byte = 1; byte < 256; ++byte) {
+        if (byte != 0x98) bytes += static_cast<char>(byte);
+    }
+    test::TempDir dir;
+    std::ofstream(dir.File("page"), std::ios::binary) << bytes;
+    FILE* iconv = popen(("iconv -f CP1251 -t UTF-8 " + dir.File("page")).c_str(), "r");
+    ASSERT_NE(iconv, nullptr);
+    std::string utf8;
+    for (int c; (c = std::fgetc(iconv)) != EOF;) utf8 += static_cast<char>(c);
+    ASSERT_EQ(pclose(iconv), 0) << "iconv is installed";
+    EXPECT_EQ(Cp1251ToUtf8(bytes), utf8);
+    EXPECT_EQ(Cp1251CodePoint(0x98), 0u);
+}
+
+// The two nearest-letter rules side by side: the game's drawing (ICU's common library only)
+// and the import's fold (Latin-ASCII besides). They agree on German and on plain marks; the
+// import's reaches letters that have no decomposition.
+TEST(Cp1251, NearestLetterRulesSideBySide) {
+    const struct {
+        const char* utf8;
+        const char* drawn;
+        const char* imported;
+    } cases[] = {
+        {"Mädchen", "Maedchen", "Maedchen"},
+        {"Straße", "Strasse", "Strasse"},
+        {"ÄÖÜ", "AeOeUe", "AeOeUe"},
+        {"café", "cafe", "cafe"},
+        {"Łódź", "?odz", "Lodz"},
+        {"ёж", "\xB8\xE6", "\xB8\xE6"},
+        {"日本", "??", ""},
+    };
+    const dict::Cp1251Folder folder;
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8ToDrawnCp1251(c.utf8), c.drawn) << c.utf8;
+        std::vector<dict::FoldNote> notes;
+        std::string imported;
+        folder.Fold(c.utf8, notes, imported);
+        EXPECT_EQ(imported, c.imported) << c.utf8;
+    }
 }
 
 }  // namespace
