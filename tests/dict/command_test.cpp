@@ -31,4 +31,15 @@ TEST(Command, FailsWhenItsOutputCannotBeWritten) {
     }
 }
 
+TEST(Command, SaysTheHistoryCannotBeRead) {
+    const lexo::test::TempDir dir;
+    const std::string command = std::string(LEXO_DICT_PROGRAM) + " stats --history " +
+                                dir.Path() + " --html " + dir.File("page.html") + " 2>" +
+                                dir.File("errors");
+    EXPECT_NE(std::system(command.c_str()), 0);
+    std::stringstream errors;
+    errors << std::ifstream(dir.File("errors")).rdbuf();
+    EXPECT_NE(errors.str().find("cannot read the history: "), std::string::npos) << errors.str();
+}
+
 }  // namespace
