@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
 #include <zstd.h>
 
@@ -279,6 +282,70 @@ TEST(AnkiPackage, BoundsWhatSQLiteComputes) {
         EXPECT_NE(problem.find("more than the 1 MiB"), std::string::npos)
             << c.bytes << ": " << problem;
     }
+}
+
+bool HasEntry(const std::string& folder, std::string_view prefix) {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+        if (entry.path().filename().string().starts_with(prefix)) return true;
+    }
+    return false;
+}
+
+// Runs the import in a child process and sends it SIGTERM as soon as `folder` holds an entry
+// whose name starts with `prefix`; true when the signal ended it, false when it finished first.
+bool Interrupted(const std::vector<std::string>& args, const std::string& folder,
+                 std::string_view prefix) {
+    const pid_t child = fork();
+    if (child == 0) {
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
+        _exit(RunImport(args));
+    }
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (!HasEntry(folder, prefix)) continue;
+        kill(child, SIGTERM);
+        waitpid(child, &status, 0);
+        return WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM;
+    }
+    return false;
+}
+
+// Ended while its private copy of the collection is there, or while the new folder is written
+// beside the output: an import leaves neither behind.
+TEST(AnkiPackage, AnInterruptedImportLeavesNothingBehind) {
+    const test::TempDir dir, temporary;
+    std::ofstream(dir.File("in.apkg"), std::ios::binary)
+        << Zip({{"collection.anki2",
+                 Collection(kLegacySchema + kLegacyLists +
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 100000) INSERT INTO notes SELECT i, 10, 'word' || i || "
+                            "char(31) || 'слово' || i || char(31) || printf('%.200c', 'x') "
+                            "FROM n;")}});
+    const char* saved = getenv("TMPDIR");
+    const std::string kept = saved == nullptr ? "" : saved;
+    setenv("TMPDIR", temporary.Path().c_str(), 1);
+    const struct {
+        std::string folder;
+        std::string prefix;
+    } moments[] = {{temporary.Path(), "lexodrome-apkg-"}, {dir.Path(), ".out.new-"}};
+    for (const auto& moment : moments) {
+        // The moment may pass unseen on a busy machine: then the import is run again.
+        bool caught = false;
+        for (int attempt = 0; attempt < 20 && !caught; ++attempt) {
+            fs::remove_all(dir.File("out"));
+            caught = Interrupted({dir.File("in.apkg"), "--out", dir.File("out")}, moment.folder,
+                                 moment.prefix);
+        }
+        EXPECT_TRUE(caught) << moment.prefix;
+        EXPECT_TRUE(fs::is_empty(temporary.Path())) << moment.prefix;
+        EXPECT_FALSE(HasEntry(dir.Path(), ".out.new-")) << moment.prefix;
+    }
+    if (saved == nullptr)
+        unsetenv("TMPDIR");
+    else
+        setenv("TMPDIR", kept.c_str(), 1);
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ TEST(Command, FailsWhenItsOutputCannotBeWritten) {
         "--help",
     };
     for (const std::string& command : commands) {
-        const int status = std::system((std::string(LEXO_DICT_PROGRAM) + " " + command +
-                                        " >/dev/full 2>" + dir.File("errors"))
-                                           .c_str());
+        const int status = std::system(
+            (std::string(LEXO_DICT_PROGRAM) + " " + command + " >/dev/full 2>" + dir.File("errors"))
+                .c_str());
         std::stringstream errors;
         errors << std::ifstream(dir.File("errors")).rdbuf();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << command << ": " << status;
@@ -33,9 +33,8 @@ TEST(Command, FailsWhenItsOutputCannotBeWritten) {
 
 TEST(Command, SaysTheHistoryCannotBeRead) {
     const lexo::test::TempDir dir;
-    const std::string command = std::string(LEXO_DICT_PROGRAM) + " stats --history " +
-                                dir.Path() + " --html " + dir.File("page.html") + " 2>" +
-                                dir.File("errors");
+    const std::string command = std::string(LEXO_DICT_PROGRAM) + " stats --history " + dir.Path() +
+                                " --html " + dir.File("page.html") + " 2>" + dir.File("errors");
     EXPECT_NE(std::system(command.c_str()), 0);
     std::stringstream errors;
     errors << std::ifstream(dir.File("errors")).rdbuf();

@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "dict/diagnostics/held_signals.h"
 #include "dict/read/apkg_package.h"
 
 namespace lexo::dict {
@@ -51,9 +52,12 @@ class TemporaryCollection {
     void Remove() {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
+        held_.reset();
     }
 
   private:
+    // From the folder's making to its removal, so that an interruption cannot leave it.
+    std::optional<HeldSignals> held_{std::in_place};
     fs::path folder_;
     fs::path file_;
 };
