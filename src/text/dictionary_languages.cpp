@@ -4,6 +4,7 @@
 #include <exception>
 #include <vector>
 
+#include "text/alternatives.h"
 #include "text/text_file.h"
 #include "text/unicode_text.h"
 
@@ -66,7 +67,7 @@ std::string LanguagesLine(const DictionaryLanguages& languages) {
 }
 
 std::string SpokenText(std::string_view word) {
-    word = word.substr(0, word.find("  "));
+    word = FirstAlternative(word);
     if (CharacterCount(word) <= kMaxSpokenCharacters) return std::string(word);
     const std::string_view start = FirstCharacters(word, kMaxSpokenCharacters);
     const size_t lastSpace = start.rfind(' ');

@@ -16,8 +16,6 @@
 namespace lexo::dict {
 namespace {
 
-constexpr std::string_view kTwoSpaces = "  ";
-
 // Where the alternative starting at `start` ends: at , ; | / or a line end. A "/" between "<"
 // and ">" belongs to a tag written as text ("<b>кошка</b>" where the input is not HTML);
 // `lastClose` is where the text's last ">" is.
@@ -230,7 +228,7 @@ bool IsWordCountLine(std::string_view cp1251) {
 
 void AddAlternative(std::string& joined, std::string_view alternative) {
     if (alternative.empty() || HoldsAlternative(joined, alternative)) return;
-    if (!joined.empty()) joined += kTwoSpaces;
+    if (!joined.empty()) joined += kAlternativeSeparator;
     joined += alternative;
 }
 

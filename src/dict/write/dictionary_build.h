@@ -10,6 +10,7 @@
 #include "dict/diagnostics/diagnostics.h"
 #include "dict/read/import_formats.h"
 #include "dict/write/folder_writer.h"
+#include "text/alternatives.h"
 #include "text/cp1251_fold.h"
 #include "text/dictionary_languages.h"
 
@@ -37,17 +38,6 @@ struct BuildOptions {
     std::optional<std::string> about;  // line ends in it start new lines
     bool swap = false;
 };
-
-// Calls onAlternative(std::string_view) for each alternative of a names2.txt line, where two
-// spaces separate them; empty ones included.
-template <typename OnAlternative>
-void ForEachAlternative(std::string_view translation, OnAlternative&& onAlternative) {
-    for (size_t start = 0; start < translation.size();) {
-        const size_t end = std::min(translation.find("  ", start), translation.size());
-        onAlternative(translation.substr(start, end - start));
-        start = end + 2;
-    }
-}
 
 // Adds an alternative to ones joined by two spaces, unless it is empty or already there.
 void AddAlternative(std::string& joined, std::string_view alternative);
