@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -42,10 +41,6 @@ constexpr int kItemHeight = 13;
 // More of about.txt than the title and the description box can show without a scroll bar; a
 // huge file is read no further, so selecting it stays instant.
 constexpr size_t kAboutShownBytes = 4096;
-// In the player's configuration, ~/.config/lexodrome/lexodrome.conf.
-constexpr const char* kSpeechSetting = "speech/words";
-
-QSettings PlayerSettings() { return QSettings("lexodrome", "lexodrome"); }
 
 // Folder names sort case-insensitively by Unicode case folding, so Latin names come before
 // Cyrillic ones; "ё" sorts with "е" as in a Russian dictionary. Names equal under those rules
@@ -206,7 +201,7 @@ void TForm3::CreateControls() {
     SpeechBox->setEnabled(false);
     // Only the player's own clicks are remembered, not the box following the dictionary.
     connect(SpeechBox, &QCheckBox::clicked, this,
-            [](bool checked) { PlayerSettings().setValue(kSpeechSetting, checked); });
+            [this](bool checked) { settings_.SetSpeech(checked); });
 }
 
 void TForm3::CreateRadioGroup() {
@@ -468,7 +463,7 @@ void TForm3::ShowSpeechChoice(const std::string& folder) {
     const bool named =
         ReadLanguages(DictionaryFilePath(workingDir_, folder, kLanguagesFile)).has_value();
     SpeechBox->setEnabled(named);
-    SpeechBox->setChecked(named && PlayerSettings().value(kSpeechSetting, true).toBool());
+    SpeechBox->setChecked(named && settings_.Speech());
 }
 
 void TForm3::But1Click() {

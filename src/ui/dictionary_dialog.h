@@ -9,6 +9,7 @@
 
 #include "game/game_state.h"
 #include "game/game_windows.h"
+#include "ui/player_settings.h"
 
 class QCheckBox;
 class QLabel;
@@ -97,6 +98,7 @@ class TForm3 : public QDialog {
     void ShowSpeechChoice(const std::string& folder);
 
     std::string workingDir_;
+    PlayerSettings settings_;
     std::string selectedFolder_;
     ReviewSource reviewSource_;
     std::shared_ptr<const MemoryDictionary> review_;          // listed now
