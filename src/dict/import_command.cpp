@@ -97,9 +97,9 @@ Outcome<std::string> ReadInput(const std::string& file) {
 }
 
 // The rows of the input, read as its format, and the format's name; the import's end when the
-// input cannot be read.
+// input cannot be read. The rows of a text input point into `utf8`, which then holds its text.
 Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
-                                                        const std::string& file,
+                                                        const std::string& file, std::string& utf8,
                                                         Diagnostics& found) {
     if (IsAnkiPackage(file)) {
         Outcome<ParsedInput> input = ReadPackageInput(NotesChosen(parsed), file, found);
@@ -109,11 +109,12 @@ Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
     if (parsed.Value("--fields") || parsed.Value("--deck"))
         return std::unexpected(EarlyEnd{
             kUsageOrFiles, "lexodrome-dict import: --fields and --deck are for Anki packages\n"});
-    const Outcome<std::string> utf8 = ReadInput(file);
-    if (!utf8) return std::unexpected(utf8.error());
+    Outcome<std::string> text = ReadInput(file);
+    if (!text) return std::unexpected(std::move(text.error()));
+    utf8 = std::move(*text);
     const auto named = parsed.Value("--format");
-    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(*utf8);
-    return std::pair{ParseInput(*utf8, format, file, found), FormatName(format)};
+    const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(utf8);
+    return std::pair{ParseInput(utf8, format, file, found), FormatName(format)};
 }
 
 }  // namespace
@@ -128,7 +129,8 @@ int RunImport(const std::vector<std::string>& args) {
     if (!parsed) return Finish(parsed.error());
     const std::string& file = parsed->positional[0];
     Diagnostics found;
-    const auto rows = ParsedRows(*parsed, file, found);
+    std::string utf8;  // the rows point into it
+    const auto rows = ParsedRows(*parsed, file, utf8, found);
     if (!rows) return Finish(rows.error());
     const auto& [input, formatName] = *rows;
     BuildOptions options;

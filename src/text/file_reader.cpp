@@ -1,6 +1,7 @@
 #include "text/file_reader.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,10 +59,6 @@ class Descriptor {
         if (fd_ >= 0) close(fd_);
     }
     int Get() const { return fd_; }
-    void Reset(int fd) {
-        if (fd_ >= 0) close(fd_);
-        fd_ = fd;
-    }
 
   private:
     int fd_;
@@ -94,10 +91,15 @@ std::expected<FileBytes, FileError> ReadFileWithIdentity(const std::string& path
     if (fstat(file.Get(), &info) != 0) return fail(FileError::Kind::System, errno);
     const bool pipe = request.pipesToo && S_ISFIFO(info.st_mode);
     if (!S_ISREG(info.st_mode) && !pipe) return fail(FileError::Kind::NotRegular);
-    // A pipe the user named is read as a pipe: opened again to wait for its writer.
-    if (pipe) file.Reset(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) return fail(FileError::Kind::System, errno);
-    if (!pipe && fcntl(file.Get(), F_SETFL, 0) != 0) return fail(FileError::Kind::System, errno);
+    if (fcntl(file.Get(), F_SETFL, 0) != 0) return fail(FileError::Kind::System, errno);
+    // A pipe the user named is read as a pipe: its writer may not have come yet, and a read
+    // before then would see its end. The wait ends with its first bytes or once it has left.
+    if (pipe) {
+        pollfd ready{file.Get(), POLLIN, 0};
+        while (poll(&ready, 1, -1) < 0) {
+            if (errno != EINTR) return fail(FileError::Kind::System, errno);
+        }
+    }
     if (request.from > 0 && lseek(file.Get(), request.from, SEEK_SET) < 0)
         return fail(FileError::Kind::System, errno);
 

@@ -153,6 +153,14 @@ TEST(AnkiPackage, EveryGenerationBecomesTheSameDictionary) {
          "кот кошка\r\nсобака\r\nкотик\r\nпёс\r\n",
          "cat\r\ndog\r\nCat\r\nHund\r\n",
          ": warning: 2 decks taken together: \"School::Animals\", \"School::German\""},
+        {"a word list, through the same command",
+         "words.tsv",
+         "кот кошка\tcat\nсобака\tdog\n",
+         {},
+         "words\r\nСлов: 2.\r\n",
+         "кот кошка\r\nсобака\r\n",
+         "cat\r\ndog\r\n",
+         ""},
     };
     for (const auto& c : cases) {
         const test::TempDir dir;

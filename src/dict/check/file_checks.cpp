@@ -1,7 +1,5 @@
 #include "dict/check/file_checks.h"
 
-#include <unicode/utf8.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -36,17 +34,14 @@ std::string Hex(unsigned char byte) {
 }
 
 bool IsUtf8WithLetters(std::string_view line) {
-    const auto* data = reinterpret_cast<const uint8_t*>(line.data());
-    const auto length = static_cast<int32_t>(line.size());
     bool multiByte = false;
-    for (int32_t i = 0; i < length;) {
-        const int32_t start = i;
-        UChar32 c;
-        U8_NEXT(data, i, length, c);
-        if (c < 0) return false;
-        multiByte |= i - start > 1;
-    }
-    return multiByte;
+    bool valid = true;
+    ForEachUtf8Character(line, [&](const Utf8Character& c) {
+        valid = c.code >= 0;
+        multiByte |= c.size > 1;
+        return valid;
+    });
+    return valid && multiByte;
 }
 
 // Reports the first byte of a CP1251 line that the game cannot show as a character; true when

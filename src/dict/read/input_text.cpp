@@ -2,12 +2,13 @@
 
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
-#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -31,14 +32,15 @@ DecodedInput Refused(size_t offset, std::string problem) {
 
 // Where the UTF-8 text stops being text (a malformed sequence or a NUL), or its end.
 size_t FirstNotText(std::string_view bytes, size_t from) {
-    const auto size = static_cast<int32_t>(bytes.size());
-    for (auto i = static_cast<int32_t>(from); i < size;) {
-        const int32_t start = i;
-        UChar32 c;
-        U8_NEXT(bytes.data(), i, size, c);
-        if (c <= 0) return static_cast<size_t>(start);
-    }
-    return bytes.size();
+    size_t end = bytes.size();
+    ForEachUtf8Character(
+        bytes,
+        [&end](const Utf8Character& c) {
+            if (c.code <= 0) end = c.offset;
+            return c.code > 0;
+        },
+        from);
+    return end;
 }
 
 DecodedInput FromUtf8(std::string_view bytes, size_t bomSize) {

@@ -9,6 +9,7 @@
 #include "dict/report/page_texts.h"
 #include "dict/report/time_chart.h"
 #include "history/review_schedule.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -32,16 +33,10 @@ std::string MostMissed(const PlayStats& row) {
     return text;
 }
 
-// Characters, not bytes: the names are UTF-8.
-size_t Width(const std::string& utf8) {
-    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 // Text columns (the first two) lean left, numbers right.
 void AddCell(std::string& line, const std::string& cell, size_t column, size_t width) {
-    const std::string padding(width - Width(cell), ' ');
+    // Characters, not bytes: the names are UTF-8.
+    const std::string padding(width - CharacterCount(cell), ' ');
     line += column < 2 ? cell + padding : padding + cell;
     line += "  ";
 }
@@ -51,11 +46,11 @@ void AddCell(std::string& line, const std::string& cell, size_t column, size_t w
 std::string StatsTable(const std::vector<PlayStats>& stats) {
     std::array<size_t, kHeadings.size()> widths{};
     for (size_t column = 0; column < kHeadings.size(); ++column)
-        widths[column] = Width(kHeadings[column]);
+        widths[column] = CharacterCount(kHeadings[column]);
     for (const PlayStats& row : stats) {
         const auto cells = Cells(row);
         for (size_t column = 0; column < cells.size(); ++column)
-            widths[column] = std::max(widths[column], Width(cells[column]));
+            widths[column] = std::max(widths[column], CharacterCount(cells[column]));
     }
     std::string table;
     for (size_t column = 0; column < kHeadings.size(); ++column)

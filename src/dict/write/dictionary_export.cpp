@@ -1,7 +1,5 @@
 #include "dict/write/dictionary_export.h"
 
-#include <unicode/utf8.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "text/file_reader.h"
 #include "text/text_file.h"
 #include "text/text_lines.h"
+#include "text/unicode_text.h"
 
 namespace lexo::dict {
 namespace {
@@ -48,20 +47,17 @@ class Converter {
     std::string Checked(std::string_view utf8, size_t line) {
         std::string kept;
         size_t column = 0;
-        const auto size = static_cast<int32_t>(utf8.size());
-        for (int32_t at = 0; at < size;) {
-            const int32_t start = at;
-            UChar32 c;
-            U8_NEXT(utf8.data(), at, size, c);
+        ForEachUtf8Character(utf8, [&](const Utf8Character& c) {
             ++column;
-            if (c < 0 || c == 0xFFFD || (c < 0x20 && c != '\t')) {
+            if (c.code < 0 || c.code == 0xFFFD || (c.code < 0x20 && c.code != '\t')) {
                 found_.Error(file_, line,
                              "column " + std::to_string(column) +
                                  ": a byte that is not a character of the file's encoding");
-                continue;
+            } else {
+                kept.append(utf8.substr(c.offset, c.size));
             }
-            kept.append(utf8.substr(static_cast<size_t>(start), static_cast<size_t>(at - start)));
-        }
+            return true;
+        });
         return kept;
     }
 
