@@ -106,8 +106,8 @@ int RunExport(const std::vector<std::string>& args) {
     PrintDiagnostics(found, std::cerr);
     if (found.Errors() > 0) return kInputErrors;
     if (!out) {
-        std::cout << *tsv << std::flush;
-        return std::cout ? kSuccess : kUsageOrFiles;
+        std::cout << *tsv;
+        return kSuccess;
     }
     const Outcome<void> written = WriteWholeFile(*out, *tsv);
     return written ? kSuccess : Finish(written.error());

@@ -1,3 +1,6 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -23,12 +26,19 @@ commands:
 "lexodrome-dict COMMAND --help" tells more about each.
 )";
 
-}  // namespace
+// What a command printed is part of its work: output that could not be written (a full disk, a
+// closed pipe) fails the command, whatever it returned.
+int Written(int status) {
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return status;
+    const int error = errno;
+    std::cerr << "lexodrome-dict: cannot write the standard output: " << std::strerror(error)
+              << '\n';
+    return lexo::dict::kUsageOrFiles;
+}
 
-int main(int argc, char** argv) {
+int RunCommand(std::string_view command, const std::vector<std::string>& args) {
     using namespace lexo::dict;
-    const std::vector<std::string> args(argv + (argc > 1 ? 2 : argc), argv + argc);
-    const std::string_view command = argc > 1 ? argv[1] : "";
     try {
         if (command == "import") return RunImport(args);
         if (command == "check") return RunCheck(args);
@@ -46,4 +56,12 @@ int main(int argc, char** argv) {
     }
     std::cerr << kUsage;
     return kUsageOrFiles;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 1 ? 2 : argc), argv + argc);
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    return Written(RunCommand(command, args));
 }

@@ -1,6 +1,7 @@
 #include "history/history_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -38,8 +39,14 @@ std::optional<std::string> AppendHistoryLine(const std::string& path, const std:
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     if (error) return error.message();
-    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Without blocking: a FIFO in the file's place would hold the game until someone read it.
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) return std::strerror(errno);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return "not a regular file";
+    }
     const std::string whole = line + "\n";
     ssize_t written;
     while ((written = write(fd, whole.data(), whole.size())) < 0 && errno == EINTR) {

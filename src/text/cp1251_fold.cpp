@@ -17,6 +17,8 @@ namespace lexo::dict {
 namespace {
 
 constexpr UChar32 kCombiningAcute = 0x0301;
+// CP1251 holds it (0xAD), yet it is as invisible as a zero-width joiner.
+constexpr UChar32 kSoftHyphen = 0x00AD;
 
 std::string ToUtf8(const icu::UnicodeString& text) {
     std::string utf8;
@@ -85,6 +87,10 @@ bool IsOtherScriptCharacter(UChar32 c) {
     return false;
 }
 
+bool IsInvisibleCharacter(UChar32 c) {
+    return u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT);
+}
+
 bool IsDrawnCharacter(UChar32 c) {
     if (IsOtherScriptCharacter(c)) return true;
     const bool latin = (c >= 0x00A0 && c <= 0x017F) || (c >= 0x0218 && c <= 0x021B);
@@ -137,7 +143,9 @@ void Cp1251Folder::Fold(std::string_view utf8, std::vector<FoldNote>& notes,
         } else {
             if (blankPending && !out.empty()) out += ' ';
             blankPending = false;
-            if (target_ == FoldTarget::Unicode) {
+            if (IsInvisibleCharacter(c)) {
+                FoldOther(c, previous, out, notes);
+            } else if (target_ == FoldTarget::Unicode) {
                 if (!AppendDrawn(c, out)) {
                     std::string folded;
                     FoldOther(c, previous, folded, notes);
@@ -177,7 +185,7 @@ bool Cp1251Folder::FoldDirectly(std::string_view utf8, std::string& out) const {
         }
         if (blankPending && next != start) *next++ = ' ';
         blankPending = false;
-        if (c < 0x20 || c == 0xA0 || c >= kTableSize || bytes_[c] == 0) {
+        if (c < 0x20 || c == 0xA0 || c == kSoftHyphen || c >= kTableSize || bytes_[c] == 0) {
             out.clear();
             return false;
         }
@@ -218,7 +226,7 @@ void Cp1251Folder::FoldOther(UChar32 c, UChar32 previous, std::string& out,
         notes.push_back({c, false, "stress mark " + character + " dropped"});
         return;
     }
-    if (u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+    if (IsInvisibleCharacter(c)) {
         notes.push_back({c, false, "invisible character " + character + " dropped"});
         return;
     }

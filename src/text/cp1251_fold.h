@@ -78,6 +78,10 @@ bool IsDrawnCharacter(UChar32 c);
 // characters never.
 bool IsOtherScriptCharacter(UChar32 c);
 
+// Whether the character shows nothing yet makes a word differ from the one typed: the soft
+// hyphen, zero-width joiners and spaces, direction marks (Unicode's default ignorables).
+bool IsInvisibleCharacter(UChar32 c);
+
 // "'é' (U+00E9 LATIN SMALL LETTER E WITH ACUTE)": how messages name a character.
 std::string DescribeCharacter(UChar32 c);
 

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -41,10 +40,6 @@ constexpr int kFolderBytesRole = Qt::UserRole;
 // Set on the review's entry, which no folder of the same name is taken for.
 constexpr int kReviewRole = Qt::UserRole + 1;
 constexpr int kItemHeight = 13;
-// In the player's configuration, ~/.config/lexodrome/lexodrome.conf.
-constexpr const char* kSpeechSetting = "speech/words";
-
-QSettings PlayerSettings() { return QSettings("lexodrome", "lexodrome"); }
 
 class FixedHeightDelegate : public QStyledItemDelegate {
   public:
@@ -164,7 +159,7 @@ void TForm3::CreateControls() {
     SpeechBox->setEnabled(false);
     // Only the player's own clicks are remembered, not the box following the dictionary.
     connect(SpeechBox, &QCheckBox::clicked, this,
-            [](bool checked) { PlayerSettings().setValue(kSpeechSetting, checked); });
+            [this](bool checked) { settings_.SetSpeech(checked); });
 }
 
 void TForm3::CreateRadioGroup() {
@@ -416,7 +411,7 @@ void TForm3::RestoreSelection() {
 void TForm3::ShowSpeechChoice(const std::string& folder) {
     const bool named = NamesLanguages(workingDir_, folder);
     SpeechBox->setEnabled(named);
-    SpeechBox->setChecked(named && PlayerSettings().value(kSpeechSetting, true).toBool());
+    SpeechBox->setChecked(named && settings_.Speech());
 }
 
 void TForm3::But1Click() {

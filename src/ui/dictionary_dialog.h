@@ -9,6 +9,7 @@
 
 #include "game/game_state.h"
 #include "game/game_windows.h"
+#include "ui/player_settings.h"
 
 class QCheckBox;
 class QLabel;
@@ -100,6 +101,7 @@ class TForm3 : public QDialog {
     // The windows' language, as the translations were chosen: it picks each folder's
     // description and which folders come first.
     std::string language_;
+    PlayerSettings settings_;
     std::string selectedFolder_;
     ReviewSource reviewSource_;
     std::shared_ptr<const MemoryDictionary> review_;          // listed now

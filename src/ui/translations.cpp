@@ -1,10 +1,13 @@
 #include "ui/translations.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+#include <filesystem>
 
+#include "text/file_reader.h"
 #include "ui/qt_text.h"
 
 namespace lexo {
@@ -19,6 +22,17 @@ bool Install(QCoreApplication& application, const QString& name, const QString& 
 
 }  // namespace
 
+bool TranslationIntact(const std::string& qm) {
+    const std::expected<std::string, FileError> bytes = ReadFile(qm);
+    const std::expected<std::string, FileError> sum = ReadFile(qm + ".sha256");
+    if (!bytes || !sum) return false;
+    const QByteArray actual =
+        QCryptographicHash::hash(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())),
+                                 QCryptographicHash::Sha256)
+            .toHex();
+    return QByteArray::fromStdString(*sum).trimmed() == actual;
+}
+
 void InstallTranslations(QCoreApplication& application, const PlayerLanguage& language) {
     const QString code = QString::fromStdString(language.code);
     // Under the C locale Qt's texts stay in its own English, as they always were.
@@ -28,6 +42,12 @@ void InstallTranslations(QCoreApplication& application, const PlayerLanguage& la
     }
     if (language.code == "ru") return;
     const QString name = QStringLiteral("lexodrome_") + code;
+    const std::string qm = std::string(kTranslationsFolder) + "/lexodrome_" + language.code + ".qm";
+    if (std::filesystem::exists(qm) && !TranslationIntact(qm)) {
+        std::fprintf(stderr, "lexodrome: the translation %s is damaged; the game speaks Russian\n",
+                     qm.c_str());
+        return;
+    }
     if (!Install(application, name, QString::fromUtf8(kTranslationsFolder))) {
         std::fprintf(stderr, "lexodrome: no translation %s/%s.qm here; the game speaks Russian\n",
                      kTranslationsFolder, qPrintable(name));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "game/game_texts.h"
 #include "review/review_dictionary.h"
 #include "text/player_language.h"
@@ -15,6 +17,10 @@ inline constexpr const char* kTranslationsFolder = "translations";
 // its standard buttons and menus. Russian, the language of the texts in the code, needs no
 // translation of the game's; a missing one leaves the game in Russian, with a line on stderr.
 void InstallTranslations(QCoreApplication& application, const PlayerLanguage& language);
+
+// Whether the compiled translation `qm` is whole: its SHA-256 is the one the build wrote beside it
+// (QM.sha256). Qt reads a .qm without checking it and may crash on a damaged one.
+bool TranslationIntact(const std::string& qm);
 
 // The texts the game logic writes, in the language the application speaks.
 GameTexts TranslatedGameTexts();

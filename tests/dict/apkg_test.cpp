@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
 #include <zstd.h>
 
@@ -225,6 +228,15 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
          "more than the 1 MiB"},
         {"a cut zstd stream", Zip({{"collection.anki21b", Zstd(Legacy()).substr(0, 50)}}),
          "collection.anki21b is"},
+        {"a large meta entry",
+         Zip({{"meta", std::string(5000, '\x08')}, {"collection.anki2", Legacy()}}),
+         "declares 5000 bytes unpacked, more than the 4 KiB"},
+        {"a schema version past 32 bits",
+         Zip({{"collection.anki2",
+               Collection(std::string(kLegacySchema) + "INSERT INTO col VALUES (4294967307, "
+                                                       "'{}', '{}');")}}),
+         "schema version 4294967307"},
+        {"a bare collection.anki21b", Zstd(Legacy()), "collection.anki21b inside its package"},
     };
     const test::TempDir dir, temporary;
     const char* saved = getenv("TMPDIR");
@@ -233,7 +245,7 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
     for (const auto& c : cases) {
         std::string problem;
         try {
-            ReadAnkiCollection(UnpackCollection(c.bytes, kLimit));
+            ReadAnkiCollection(UnpackCollection(c.bytes, kLimit), kLimit);
         } catch (const PackageError& error) {
             problem = error.what();
         }
@@ -251,6 +263,77 @@ TEST(AnkiPackage, RefusesHostilePackagesAndLeavesNothingBehind) {
         unsetenv("TMPDIR");
     else
         setenv("TMPDIR", kept.c_str(), 1);
+}
+
+// A small file may compute large values as they are read: one over the limit, or many under it
+// that come to more together.
+TEST(AnkiPackage, BoundsWhatSQLiteComputes) {
+    constexpr size_t kLimit = size_t{1} << 20;
+    const struct {
+        int bytes;
+        int notes;
+    } cases[] = {{1'000'000, 1}, {300'000, 2}};
+    for (const auto& c : cases) {
+        std::string schema = kLegacySchema;
+        schema.replace(
+            schema.find("flds TEXT"), 9,
+            "flds TEXT GENERATED ALWAYS AS (hex(zeroblob(" + std::to_string(c.bytes) + ")))");
+        std::string sql = schema + "INSERT INTO col VALUES (11, '{}', '{}');";
+        for (int note = 1; note <= c.notes; ++note)
+            sql += "INSERT INTO notes (id, mid) VALUES (" + std::to_string(note) + ", 10);";
+        std::string problem;
+        try {
+            ReadAnkiCollection(Collection(sql), kLimit);
+        } catch (const PackageError& error) {
+            problem = error.what();
+        }
+        EXPECT_NE(problem.find("more than the 1 MiB"), std::string::npos)
+            << c.bytes << ": " << problem;
+    }
+}
+
+bool HasEntry(const std::string& folder, std::string_view prefix) {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+        if (entry.path().filename().string().starts_with(prefix)) return true;
+    }
+    return false;
+}
+
+// Ended by SIGTERM while its private copy of the collection is there, or while the new folder
+// is written beside the output, an import leaves neither behind. A moment that passes unseen
+// on a busy machine (the import ends first) is tried again.
+TEST(AnkiPackage, AnInterruptedImportLeavesNothingBehind) {
+    const test::TempDir dir, temporary;
+    std::ofstream(dir.File("in.apkg"), std::ios::binary)
+        << Zip({{"collection.anki2",
+                 Collection(kLegacySchema + kLegacyLists +
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 100000) INSERT INTO notes SELECT i, 10, 'word' || i || "
+                            "char(31) || 'слово' || i || char(31) || printf('%.200c', 'x') "
+                            "FROM n;")}});
+    for (const auto& [folder, prefix] :
+         {std::pair{temporary.Path(), "lexodrome-apkg-"}, std::pair{dir.Path(), ".out.new-"}}) {
+        bool caught = false;
+        for (int attempt = 0; attempt < 20 && !caught; ++attempt) {
+            fs::remove_all(dir.File("out"));
+            const pid_t child = fork();
+            if (child == 0) {
+                setenv("TMPDIR", temporary.Path().c_str(), 1);
+                freopen("/dev/null", "w", stdout);
+                _exit(RunImport({dir.File("in.apkg"), "--out", dir.File("out")}));
+            }
+            int status = 0;
+            while (waitpid(child, &status, WNOHANG) == 0 && !caught) {
+                if (HasEntry(folder, prefix)) caught = kill(child, SIGTERM) == 0;
+            }
+            waitpid(child, &status, 0);
+            caught = caught && WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM;
+        }
+        EXPECT_TRUE(caught) << prefix;
+        EXPECT_TRUE(fs::is_empty(temporary.Path())) << prefix;
+        EXPECT_FALSE(HasEntry(dir.Path(), ".out.new-")) << prefix;
+    }
 }
 
 }  // namespace

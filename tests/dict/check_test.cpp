@@ -104,6 +104,16 @@ TEST(Check, ReadsEachFileAsTheGameDoes) {
          "cat\r\nd\xF6g\r\nfish\r\n",
          {"names.txt:2:error"}},
         {"CP1251 with a UTF-8 line", "\xEA\xEE\xF2\r\nschön\r\nfish\r\n", {"names.txt:2:error"}},
+        {"invisible characters",
+         "Ma\u00ADus\r\nHu\u200Dnd\r\nfish\r\n",
+         // The joiner has no glyph either.
+         {"names.txt:1:warning", "names.txt:2:warning", "names.txt:2:warning"}},
+        {"a soft hyphen in CP1251", "\xEA\xEE\xAD\xF2\r\ndog\r\nfish\r\n", {"names.txt:1:warning"}},
+        {"languages with a BOM",
+         "cat\r\ndog\r\nfish\r\n",
+         {},
+         "\xEF\xBB\xBF"
+         "de ru"},
         {"no languages", "cat\r\ndog\r\nfish\r\n", {"languages.txt:1:note"}, nullptr},
         {"tags in capitals, a comma", "cat\r\ndog\r\nfish\r\n", {}, "en-US,ru"},
         {"one tag only", "cat\r\ndog\r\nfish\r\n", {"languages.txt:1:warning"}, "de"},

@@ -74,6 +74,29 @@ const std::vector<ImportCase>& Cases() {
          {"cat"},
          {"кот  котик"},
          {}},
+        {"AnkiHtmlCodeCommentsAndHexReferences",
+         "#separator:tab\n#html:true\n"
+         "<script>alert(1)</script>Hund<STYLE>.card{color:red}</style >\t<!-- b -->&#x441;\u043E"
+         "\u0431\u0430\u043A\u0430<!-- open\n",
+         {"Hund"},
+         {"собака"},
+         {}},
+        {"InvisibleCharactersDropped",
+         "Ma\u00ADus\tмышь\nHu\u200Dnd\tсоба\u200Cка\n",
+         {"Maus", "Hund"},
+         {"мышь", "собака"},
+         {"1:warning", "2:warning", "2:warning"}},
+        {"MarksOnOneLetterReportedOnce",
+         "b" +
+             [] {
+                 std::string marks;
+                 for (int i = 0; i < 500; ++i) marks += "\u0301";
+                 return marks;
+             }() +
+             "\tx\n",
+         {},
+         {},
+         {"1:error"}},
         {"PairsWithCommentsAndAMalformedLine",
          "# family\nmother = мама, мать\n\nson = сын\nbroken\n",
          {"mother", "son"},

@@ -340,14 +340,16 @@ TEST(Stats, PagesOfALearnerAndOfAClassWithTheirCharts) {
           "<title>2026-12-04 · animals · words known 4</title>",
           "<p>Recalled a day or more after the last time: 60 % (3 / 5)</p>",
           "<tr><td>dog</td><td>пёс</td><td>animals</td><td class=\"n\">2</td></tr>"}},
-        {{{"alice", alice}, {"bob", bob}, {"carol", {}}},
+        {{{"alice", alice}, {"bob", bob}, {"<b>carol", {}}},
          "de",
          20,
          {"<title>Lernfortschritt der Klasse</title>",
           "<a href=\"#learner-2\">bob</a></td><td class=\"n\">4</td><td class=\"n\">8</td>"
           "<td class=\"n\">8</td><td>2026-12-05</td><td class=\"n\">1</td>"
           "<td class=\"n\">100 %</td></tr>",
-          "<section id=\"learner-3\">\n<h2>carol</h2>\n<p>Noch kein Spiel gespeichert.</p>",
+          "<section id=\"learner-3\">\n<h2>&lt;b&gt;carol</h2>\n<p>Noch kein Spiel "
+          "gespeichert.</p>",
+          "<a href=\"#learner-3\">&lt;b&gt;carol</a>",
           "<title>2026-12-01 · animals · gewusste Wörter 1</title>",
           "<title>2026-12-05 · animals · gewusste Wörter 1</title>", "<td>Wörter</td>",
           "<tr><td>fox</td><td>лиса</td>", "vergessen sind: 2026-12-20</h2>",

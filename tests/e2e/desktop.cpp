@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -231,15 +232,23 @@ void Desktop::Click(Window window, int x, int y) {
 }
 
 test::RgbImage Desktop::Grab(Window window) {
+    const Window root = DefaultRootWindow(display_);
     XWindowAttributes attributes{};
-    XGetWindowAttributes(display_, window, &attributes);
     int x = 0, y = 0;
     Window child = 0;
-    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    // A window that cannot be read (gone, or not answering on a busy machine) gives the whole
+    // screen instead: a failure's picture is always written.
+    if (XGetWindowAttributes(display_, window, &attributes) == 0 || attributes.width <= 0 ||
+        attributes.height <= 0 ||
+        !XTranslateCoordinates(display_, window, root, 0, 0, &x, &y, &child)) {
+        XGetWindowAttributes(display_, root, &attributes);
+        x = y = 0;
+    }
+    const int width = std::max(attributes.width, 1);
+    const int height = std::max(attributes.height, 1);
     // What the screen shows there, dialogs over the window included.
-    return test::ReadPixels(display_, DefaultRootWindow(display_), x, y, attributes.width,
-                            attributes.height)
-        .value_or(test::RgbImage(attributes.width, attributes.height));
+    return test::ReadPixels(display_, root, x, y, width, height)
+        .value_or(test::RgbImage(width, height));
 }
 
 }  // namespace lexo::e2e

@@ -1,6 +1,9 @@
 #include "history/history_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,6 +11,7 @@
 #include <fstream>
 
 #include "game_fixture.h"
+#include "history/history_follower.h"
 #include "temp_dir.h"
 
 namespace lexo::testing {
@@ -56,6 +60,27 @@ TEST(HistoryFile, AppendsWholeLinesInTheStateFolderAndNeverStopsTheGame) {
     unsetenv("LEXODROME_HISTORY");
     unsetenv("XDG_STATE_HOME");
     setenv("HOME", home.c_str(), 1);
+}
+
+// A FIFO where the history belongs holds neither the review offer's reading at the start nor
+// the game's record at its end: the child is given a deadline to be done by.
+TEST(HistoryFile, AFifoInItsPlaceStopsNothing) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.File("lexodrome"));
+    const std::string path = dir.File("lexodrome/history.jsonl");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(30);
+        setenv("LEXODROME_HISTORY", "on", 1);
+        setenv("XDG_STATE_HOME", dir.Path().c_str(), 1);
+        const bool nothingRead = HistoryFollower(path).ReadNew().games.empty();
+        FileHistory().Record({"d", kModeTranslations, 1, 1, 1, {}, {}, {}});
+        _exit(nothingRead ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ contents=$(dpkg-deb --contents "$deb")
 for language in de en uk fr es pl it; do
   qm=./usr/share/lexodrome/translations/lexodrome_$language.qm
   [[ $contents$'\n' == *" $qm"$'\n'* ]] || { echo "no $qm"; exit 1; }
+  [[ $contents$'\n' == *" $qm.sha256"$'\n'* ]] || { echo "no $qm.sha256"; exit 1; }
 done
 # Without maintainer scripts a removed package leaves nothing behind, not even in dpkg's list.
 [[ ! $(dpkg-deb --info "$deb") =~ (pre|post)(inst|rm) ]] || { echo "maintainer scripts:"; dpkg-deb --info "$deb"; exit 1; }

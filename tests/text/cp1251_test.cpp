@@ -1,6 +1,8 @@
 #include "text/cp1251.h"
 
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
 #include <cstdio>
 #include <fstream>
@@ -40,6 +42,20 @@ TEST(Cp1251, LowerCasesLatinCyrillicAndYo) {
     EXPECT_EQ(Cp1251ToLower(Utf8ToCp1251("HeLLo ПРИВЕТ Ёлка ЯЗЫК")),
               Utf8ToCp1251("hello привет ёлка язык"));
     EXPECT_EQ(Cp1251ToLower(Utf8ToCp1251("ЎІЇЄҐЈЅЉЊЋЌЏЂЃ")), Utf8ToCp1251("ўіїєґјѕљњћќџђѓ"));
+}
+
+// Every byte against ICU's lower case of its character, where CP1251 holds that.
+TEST(Cp1251, LowerCaseAgreesWithIcuOnEveryByte) {
+    const auto& characters = dict::Cp1251Characters();
+    for (int byte = 1; byte < 256; ++byte) {
+        if (characters[byte] == 0) continue;
+        std::string lower;
+        icu::UnicodeString(u_tolower(characters[byte])).toUTF8String(lower);
+        const std::string expected = Utf8ToCp1251(lower);
+        EXPECT_EQ(Cp1251ToLower(static_cast<char>(byte)),
+                  expected == "?" ? static_cast<char>(byte) : expected[0])
+            << byte;
+    }
 }
 
 TEST(Cp1251, LowerCaseLeavesEverythingElse) {

@@ -1,6 +1,7 @@
 #include "ui/dictionary_dialog.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -262,6 +264,28 @@ TEST_F(DictionaryDialogTest, SpeechSwitchFollowsTheLanguagesAndIsRemembered) {
     Select(*form, "plain");
     Select(*form, "deutsch");
     EXPECT_TRUE(form->SpeechBox->isChecked());
+}
+
+// Qt would wait forever on a FIFO in the settings file's place: the choice then lasts for the
+// dialog only, and one line says why.
+TEST_F(DictionaryDialogTest, SettingsInPlaceOfAFifoAreKeptInMemory) {
+    work_.MakeDictionary("deutsch");
+    work_.WriteFile("deutsch/languages.txt", "de ru\r\n");
+    const std::string folder = qgetenv("XDG_CONFIG_HOME").toStdString() + "/lexodrome";
+    std::filesystem::create_directories(folder);
+    const std::string file = folder + "/lexodrome.conf";
+    std::filesystem::remove(file);
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    ::testing::internal::CaptureStderr();
+    auto form = ShownDialog();
+    Select(*form, "deutsch");
+    form->SpeechBox->click();
+    Select(*form, "deutsch");
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    std::filesystem::remove(file);
+    EXPECT_FALSE(form->SpeechBox->isChecked());
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_NE(errors.find(file + " is not a regular file"), std::string::npos) << errors;
 }
 
 TEST_F(DictionaryDialogTest, SpinnerStepsByKeyboardBetweenOneAndNinetyNine) {

@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QTranslator>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
+#include "temp_folder.h"
+#include "text/text_file.h"
 #include "ui/dictionary_dialog.h"
 #include "ui/qt_text.h"
 
@@ -23,6 +27,7 @@ TEST(PlayerLanguage, TheDesktopsLanguageWinsAndCKeepsTheClassicGame) {
         {{}, "ru", false},
         {{{"LANG", "C.UTF-8"}}, "ru", false},
         {{{"LANG", "C"}, {"LANGUAGE", "de"}}, "ru", false},
+        {{{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, "ru", false},
         {{{"LANG", "ru_RU.UTF-8"}}, "ru", true},
         {{{"LANG", "en_US.UTF-8"}}, "en", true},
         {{{"LANG", "sv_SE.UTF-8"}}, "en", true},
@@ -73,6 +78,23 @@ TEST(Translations, EachLanguageReachesTheWindowsAndTheGamesOwnTexts) {
         EXPECT_NE(texts.noWords.find("%1"), std::string::npos);
     }
     EXPECT_EQ(TranslatedGameTexts().banner, classic.banner);
+}
+
+// A damaged .qm, which would crash Qt's lookup, is told from the one the build wrote.
+TEST(Translations, ADamagedTranslationIsRefused) {
+    const testing::TempFolder folder;
+    const std::string built = std::string(LEXO_TRANSLATIONS_DIR) + "/lexodrome_de.qm";
+    const std::string qm = folder.Path() + "/lexodrome_de.qm";
+    std::filesystem::copy_file(built, qm);
+    std::filesystem::copy_file(built + ".sha256", qm + ".sha256");
+    EXPECT_TRUE(TranslationIntact(qm));
+    std::string bytes = ReadWholeFile(qm);
+    for (size_t i = 0; i < 200; ++i) bytes[bytes.size() / 2 + i] ^= 0x5A;
+    std::ofstream(qm, std::ios::binary | std::ios::trunc) << bytes;
+    EXPECT_FALSE(TranslationIntact(qm));
+    std::filesystem::remove(qm + ".sha256");
+    std::filesystem::copy_file(built, qm, std::filesystem::copy_options::overwrite_existing);
+    EXPECT_FALSE(TranslationIntact(qm)) << "without its sum";
 }
 
 }  // namespace

@@ -44,14 +44,15 @@ bool IsUtf8WithLetters(std::string_view line) {
     return valid && multiByte;
 }
 
-// Reports the first byte of a CP1251 line that the game cannot show as a character.
-void CheckCp1251Line(const std::string& name, size_t line, std::string_view text,
+// Reports the first byte of a CP1251 line that the game cannot show as a character; true when
+// there is none.
+bool CheckCp1251Line(const std::string& name, size_t line, std::string_view text,
                      Diagnostics& found) {
     if (IsUtf8WithLetters(text)) {
         found.Error(name, line,
                     "UTF-8 text in a file the game reads as CP1251 (other lines are not UTF-8): "
                     "it shows as other letters; save the whole file as UTF-8");
-        return;
+        return false;
     }
     const auto& characters = Cp1251Characters();
     for (size_t i = 0; i < text.size(); ++i) {
@@ -61,25 +62,50 @@ void CheckCp1251Line(const std::string& name, size_t line, std::string_view text
                 byte < 0x20 ? " is a control character, not text" : " is not a character in CP1251";
             found.Error(name, line,
                         "column " + std::to_string(i + 1) + ": byte " + Hex(byte) + what);
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 // Reports the first byte of a UTF-8 line that is a control character or no part of a character
-// (which the game shows as U+FFFD).
-void CheckUtf8Line(const std::string& name, size_t line, std::string_view text,
+// (which the game shows as U+FFFD); true when there is none.
+bool CheckUtf8Line(const std::string& name, size_t line, std::string_view text,
                    Diagnostics& found) {
     const size_t bad = FirstInvalidUtf8(text);
     size_t at = 0;
     while (at < bad && static_cast<unsigned char>(text[at]) >= 0x20) ++at;
-    if (at == text.size()) return;
+    if (at == text.size()) return true;
     const auto byte = static_cast<unsigned char>(text[at]);
     const char* what = at < bad ? " is a control character, not text"
                                 : " is not UTF-8: the game shows U+FFFD there";
     found.Error(name, line,
                 "column " + std::to_string(CharacterCount(text.substr(0, at)) + 1) + ": byte " +
                     Hex(byte) + what);
+    return false;
+}
+
+// Reports the first character of a line that shows nothing (a soft hyphen, a zero-width joiner):
+// the player cannot type it, so the entry never matches what is typed.
+void CheckInvisible(const std::string& name, size_t line, std::string_view text, bool cp1251,
+                    Diagnostics& found) {
+    const auto* data = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    size_t column = 1;
+    for (int32_t i = 0; i < length; ++column) {
+        UChar32 c = data[i];
+        if (cp1251)
+            c = Cp1251Characters()[data[i++]];
+        else
+            U8_NEXT(data, i, length, c);
+        if (c > 0 && IsInvisibleCharacter(c)) {
+            found.Warning(name, line,
+                          "column " + std::to_string(column) + ": invisible character " +
+                              DescribeCharacter(c) +
+                              ": no player types it, so the entry never matches the answer");
+            return;
+        }
+    }
 }
 
 // Reports the first line whose end differs from the first line's.
@@ -162,11 +188,10 @@ CheckedFile ReadAndCheckFile(const std::string& path, const std::string& name, D
     size_t line = 0;
     ForEachLine(text, LineEnds::AnyAndNulEnds, [&](std::string_view lineText) {
         ++line;
-        if (encoding == DictionaryEncoding::Cp1251) {
-            CheckCp1251Line(name, line, lineText, found);
-        } else {
-            CheckUtf8Line(name, line, lineText, found);
-        }
+        const bool cp1251 = encoding == DictionaryEncoding::Cp1251;
+        const bool shown = cp1251 ? CheckCp1251Line(name, line, lineText, found)
+                                  : CheckUtf8Line(name, line, lineText, found);
+        if (shown) CheckInvisible(name, line, lineText, cp1251, found);
     });
     CheckLineEnds(name, text.substr(0, nul), found);
     file.text = DictionaryFileText(std::move(bytes));

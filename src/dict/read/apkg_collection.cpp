@@ -3,11 +3,13 @@
 #include <sqlite3.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -15,6 +17,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "dict/diagnostics/held_signals.h"
 #include "dict/read/apkg_package.h"
 
 namespace lexo::dict {
@@ -49,9 +52,12 @@ class TemporaryCollection {
     void Remove() {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
+        held_.reset();
     }
 
   private:
+    // From the folder's making to its removal, so that an interruption cannot leave it.
+    std::optional<HeldSignals> held_{std::in_place};
     fs::path folder_;
     fs::path file_;
 };
@@ -76,7 +82,7 @@ std::string ImmutableUri(const fs::path& file) {
 
 class Database {
   public:
-    explicit Database(const fs::path& file) {
+    Database(const fs::path& file, size_t limit) : limit_(limit) {
         sqlite3* opened = nullptr;
         const int status =
             sqlite3_open_v2(ImmutableUri(file).c_str(), &opened,
@@ -85,10 +91,22 @@ class Database {
         if (status != SQLITE_OK) Fail();
         sqlite3_db_config(opened, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(opened, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        // A value computed as it is read (a generated column, a view) is bounded like the file.
+        sqlite3_limit(opened, SQLITE_LIMIT_LENGTH,
+                      static_cast<int>(std::min<size_t>(limit, std::numeric_limits<int>::max())));
         Each("PRAGMA cell_size_check = ON", [](sqlite3_stmt*) {});
         // The private copy is read through a mapping of the whole file, not a read per page.
         Each(("PRAGMA mmap_size = " + std::to_string(kCollectionLimit)).c_str(),
              [](sqlite3_stmt*) {});
+    }
+
+    // The text of a column, counted against the limit on all the text read.
+    std::string Text(sqlite3_stmt* row, int column) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+        const auto size = static_cast<size_t>(sqlite3_column_bytes(row, column));
+        read_ += size;
+        if (read_ > limit_) throw TooMuch();
+        return text == nullptr ? std::string() : std::string(text, size);
     }
 
     // Runs the query, calling onRow for each row; an error throws.
@@ -103,32 +121,35 @@ class Database {
     }
 
   private:
+    PackageError TooMuch() const {
+        return PackageError("the collection's notes come to more than the " + SizeText(limit_) +
+                            " a collection may hold");
+    }
+
     [[noreturn]] void Fail() const {
+        if (database_ && sqlite3_errcode(database_.get()) == SQLITE_TOOBIG) throw TooMuch();
         throw PackageError(std::string("the collection cannot be read: ") +
                            (database_ ? sqlite3_errmsg(database_.get()) : "out of memory"));
     }
 
+    size_t limit_;
+    size_t read_ = 0;
     std::unique_ptr<sqlite3, SqliteClose> database_;
 };
 
-std::string Text(sqlite3_stmt* row, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-    return text == nullptr ? std::string() : std::string(text, sqlite3_column_bytes(row, column));
-}
-
 // The collection's schema version, after checking that the tables read here are tables.
-int SchemaOf(Database& database) {
+int64_t SchemaOf(Database& database) {
     std::set<std::string> tables;
     database.Each("SELECT name FROM sqlite_master WHERE type = 'table'",
-                  [&](sqlite3_stmt* row) { tables.insert(Text(row, 0)); });
+                  [&](sqlite3_stmt* row) { tables.insert(database.Text(row, 0)); });
     for (const char* needed : {"col", "notes", "cards"}) {
         if (!tables.contains(needed))
             throw PackageError(std::string("a collection without the table \"") + needed +
                                "\": not one Anki wrote");
     }
-    int version = 0;
+    int64_t version = 0;
     database.Each("SELECT ver FROM col LIMIT 1",
-                  [&](sqlite3_stmt* row) { version = sqlite3_column_int(row, 0); });
+                  [&](sqlite3_stmt* row) { version = sqlite3_column_int64(row, 0); });
     const bool known =
         version == kLegacySchema || (version >= kFirstTableSchema && version <= kNewestSchema &&
                                      tables.contains("decks") && tables.contains("notetypes"));
@@ -148,8 +169,8 @@ std::optional<int64_t> IdOf(std::string_view key) {
 // Decks and note types as the legacy layout keeps them: JSON objects by id in `col`.
 void ReadLegacyLists(Database& database, AnkiCollection& collection) {
     database.Each("SELECT decks, models FROM col LIMIT 1", [&](sqlite3_stmt* row) {
-        const auto decks = nlohmann::json::parse(Text(row, 0), nullptr, false);
-        const auto types = nlohmann::json::parse(Text(row, 1), nullptr, false);
+        const auto decks = nlohmann::json::parse(database.Text(row, 0), nullptr, false);
+        const auto types = nlohmann::json::parse(database.Text(row, 1), nullptr, false);
         if (!decks.is_object() || !types.is_object())
             throw PackageError(
                 "the collection's decks or note types are not JSON as Anki "
@@ -172,9 +193,13 @@ void ReadLegacyLists(Database& database, AnkiCollection& collection) {
 // kind the first field of its settings message.
 void ReadTableLists(Database& database, AnkiCollection& collection) {
     database.Each("SELECT id, name FROM decks", [&](sqlite3_stmt* row) {
-        std::string name = Text(row, 1);
-        for (size_t at = name.find('\x1F'); at != std::string::npos; at = name.find('\x1F', at))
-            name.replace(at, 1, "::");
+        std::string name;
+        for (const char c : database.Text(row, 1)) {
+            if (c == '\x1F')
+                name += "::";
+            else
+                name += c;
+        }
         collection.decks[sqlite3_column_int64(row, 0)] = std::move(name);
     });
     database.Each("SELECT id, config FROM notetypes", [&](sqlite3_stmt* row) {
@@ -206,9 +231,9 @@ TemporaryCollection::TemporaryCollection(std::string_view sqlite) {
 
 }  // namespace
 
-AnkiCollection ReadAnkiCollection(std::string_view sqlite) {
+AnkiCollection ReadAnkiCollection(std::string_view sqlite, size_t limit) {
     TemporaryCollection copy(sqlite);
-    Database database(copy.Path());
+    Database database(copy.Path(), limit);
     // SQLite holds the file open from here on: its name goes at once, so that even an import
     // interrupted while it reads leaves no copy behind.
     copy.Remove();
@@ -230,7 +255,7 @@ AnkiCollection ReadAnkiCollection(std::string_view sqlite) {
         AnkiNote& note = collection.notes.emplace_back();
         note.id = sqlite3_column_int64(row, 0);
         note.notetype = sqlite3_column_int64(row, 1);
-        note.fields = Text(row, 2);
+        note.fields = database.Text(row, 2);
         const auto card = firstCards.find(note.id);
         if (card != firstCards.end()) note.deck = card->second.second;
     });

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dict/read/apkg_package.h"
+
 namespace lexo::dict {
 
 struct AnkiNote {
@@ -26,8 +28,9 @@ struct AnkiCollection {
 
 // Reads the collection (the bytes of its SQLite file) read-only from a private temporary copy,
 // the legacy layout (decks and note types as JSON in `col`) and the newer one (their own tables)
-// alike. A damaged file or a layout not known here throws PackageError; the copy is gone when
-// this returns or throws.
-AnkiCollection ReadAnkiCollection(std::string_view sqlite);
+// alike. A damaged file or a layout not known here throws PackageError, and so does a collection
+// whose text read comes to more than `limit` (a small file may compute large values); the copy
+// is gone when this returns or throws.
+AnkiCollection ReadAnkiCollection(std::string_view sqlite, size_t limit = kCollectionLimit);
 
 }  // namespace lexo::dict

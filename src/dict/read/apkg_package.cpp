@@ -43,10 +43,9 @@ struct ZstdFree {
 };
 using Archive = std::unique_ptr<zip_t, ZipDiscard>;
 
-std::string MiB(size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
-
 std::string TooLarge(std::string_view name, size_t limit) {
-    return std::string(name) + " unpacks to more than the " + MiB(limit) + " a collection may hold";
+    return std::string(name) + " unpacks to more than the " + SizeText(limit) +
+           " a collection may hold";
 }
 
 bool StepsOutside(std::string_view name) {
@@ -93,14 +92,16 @@ void RefuseStepsOutside(zip_t* archive) {
 }
 
 // An entry's bytes, refused when it declares or inflates to more than `limit`.
-std::string ReadEntry(zip_t* archive, zip_uint64_t index, std::string_view name, size_t limit) {
+std::string ReadEntry(zip_t* archive, zip_uint64_t index, std::string_view name, size_t limit,
+                      std::string_view holder = "a collection") {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, index, 0, &stat) != 0)
         throw PackageError(std::string(name) + ": " + zip_strerror(archive));
     if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > limit)
-        throw PackageError(std::string(name) + " declares " + MiB(stat.size) +
-                           " unpacked, more than the " + MiB(limit) + " a collection may hold");
+        throw PackageError(std::string(name) + " declares " + SizeText(stat.size) +
+                           " unpacked, more than the " + SizeText(limit) + " " +
+                           std::string(holder) + " may hold");
     const std::unique_ptr<zip_file_t, ZipFileClose> entry(zip_fopen_index(archive, index, 0));
     if (!entry) throw PackageError(std::string(name) + ": " + zip_strerror(archive));
     std::string bytes;
@@ -152,10 +153,10 @@ std::string CollectionOf(Archive archive, size_t limit) {
     uint64_t version = 0;
     const zip_int64_t meta = zip_name_locate(archive.get(), "meta", 0);
     if (meta >= 0) {
-        version =
-            ProtobufVarint(
-                ReadEntry(archive.get(), static_cast<zip_uint64_t>(meta), "meta", kMetaLimit), 1)
-                .value_or(0);
+        version = ProtobufVarint(ReadEntry(archive.get(), static_cast<zip_uint64_t>(meta), "meta",
+                                           kMetaLimit, "the package's meta entry"),
+                                 1)
+                      .value_or(0);
     }
     if (version > kNewestPackageVersion)
         throw PackageError("a package of version " + std::to_string(version) +
@@ -185,6 +186,14 @@ std::string FileStart(const std::string& file) {
 }
 
 }  // namespace
+
+std::string SizeText(size_t bytes) {
+    constexpr size_t kKiB = 1024;
+    if (bytes >= kKiB * kKiB && bytes % (kKiB * kKiB) == 0)
+        return std::to_string(bytes / (kKiB * kKiB)) + " MiB";
+    if (bytes >= kKiB && bytes % kKiB == 0) return std::to_string(bytes / kKiB) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
 
 std::optional<uint64_t> ProtobufVarint(std::string_view message, uint32_t field) {
     size_t at = 0;
@@ -225,7 +234,7 @@ bool IsAnkiPackage(const std::string& file) {
     }
     const std::string start = FileStart(file);
     return start.starts_with(kZipMagic) || start.starts_with(kEmptyZipMagic) ||
-           start == kSqliteMagic;
+           start.starts_with(kZstdMagic) || start == kSqliteMagic;
 }
 
 std::string UnpackCollection(std::string_view bytes, size_t limit) {
@@ -233,6 +242,10 @@ std::string UnpackCollection(std::string_view bytes, size_t limit) {
         if (bytes.size() > limit) throw PackageError(TooLarge("the collection", limit));
         return std::string(bytes);
     }
+    if (bytes.starts_with(kZstdMagic))
+        throw PackageError(
+            "a zstd-compressed file, as Anki keeps a collection.anki21b inside its package: "
+            "import the .apkg or .colpkg file it came from");
     zip_error_t error;
     zip_error_init(&error);
     return CollectionOf(
@@ -243,7 +256,9 @@ std::expected<std::string, FileError> UnpackCollectionFile(const std::string& fi
     // What is not a regular file, and a bare collection, are read whole: the one reader of
     // files names what is wrong with the first.
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(file, ignored) || FileStart(file) == kSqliteMagic) {
+    const std::string start = FileStart(file);
+    if (start.starts_with(kZstdMagic)) return UnpackCollection(start, limit);
+    if (!std::filesystem::is_regular_file(file, ignored) || start == kSqliteMagic) {
         const std::expected<std::string, FileError> bytes = ReadFile(file, {.limit = limit});
         if (!bytes) return std::unexpected(bytes.error());
         return UnpackCollection(*bytes, limit);

@@ -20,17 +20,34 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNamedRef
     {"quot", "\""},
     {"apos", "'"},
 }};
+// "&" and ";" with the longest name between them: "&#x10FFFF;".
+constexpr size_t kLongestReference = 11;
+
+// A tag's name, lower case compared: "div" of "DIV class=x", "/div" of "/div".
+bool NameIs(std::string_view tag, std::string_view known) {
+    const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/>", 1));
+    return std::equal(name.begin(), name.end(), known.begin(), known.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
 
 // Whether a tag (its text between < and >) ends a line of the note. A block's start counts
 // too: Anki's editor writes a second line as "first<div>second</div>".
 bool BreaksLine(std::string_view tag) {
-    const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/>", 1));
-    auto is = [name](std::string_view known) {
-        return std::equal(name.begin(), name.end(), known.begin(), known.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        });
-    };
-    return is("br") || is("div") || is("/div") || is("p") || is("/p") || is("/li") || is("br/");
+    for (const std::string_view known : {"br", "div", "/div", "p", "/p", "/li", "br/"}) {
+        if (NameIs(tag, known)) return true;
+    }
+    return false;
+}
+
+// The position of the '>' that closes the element `name` (as "</script >"), looked for from
+// `from`, or npos when it is not closed.
+size_t ClosingTag(std::string_view html, size_t from, std::string_view name) {
+    for (size_t at = html.find("</", from); at != std::string_view::npos;
+         at = html.find("</", at + 2)) {
+        if (NameIs(html.substr(at + 2), name)) return html.find('>', at);
+    }
+    return std::string_view::npos;
 }
 
 // The text of a reference's name ("amp", "#233", "#xE9"), or nothing.
@@ -58,26 +75,43 @@ std::string Resolve(std::string_view name) {
 std::string ReduceHtml(std::string_view html) {
     std::string text;
     text.reserve(html.size());
+    // Where the next '>' is, found once and kept until passed, so that a field of many '<'
+    // without a '>' is still read in one pass.
+    size_t nextClose = 0;
     for (size_t i = 0; i < html.size(); ++i) {
         const char c = html[i];
-        if (c == '<') {
-            const size_t close = html.find('>', i);
-            if (close == std::string_view::npos) {
+        if (c == '<' && html.substr(i).starts_with("<!--")) {
+            // A comment's text is no word, and one left open runs to the end, as in a browser.
+            const size_t end = html.find("-->", i + 4);
+            if (end == std::string_view::npos) break;
+            i = end + 2;
+        } else if (c == '<') {
+            if (nextClose != std::string_view::npos && nextClose <= i)
+                nextClose = html.find('>', i);
+            if (nextClose == std::string_view::npos) {
                 text += c;
                 continue;
             }
-            if (BreaksLine(html.substr(i + 1, close - i - 1))) text += '\n';
-            i = close;
+            const std::string_view tag = html.substr(i + 1, nextClose - i - 1);
+            if (BreaksLine(tag)) text += '\n';
+            i = nextClose;
+            // What a script or a style holds is code, not the note's text.
+            for (const std::string_view hidden : {"script", "style"}) {
+                if (!NameIs(tag, hidden)) continue;
+                i = ClosingTag(html, i + 1, hidden);
+                if (i == std::string_view::npos) return text;
+            }
         } else if (c == '&') {
-            const size_t semicolon = html.find(';', i);
-            const std::string resolved = semicolon == std::string_view::npos || semicolon - i > 10
+            // A reference is short: its ';' is looked for only within the longest one.
+            const size_t semicolon = html.substr(i, kLongestReference).find(';');
+            const std::string resolved = semicolon == std::string_view::npos
                                              ? std::string()
-                                             : Resolve(html.substr(i + 1, semicolon - i - 1));
+                                             : Resolve(html.substr(i + 1, semicolon - 1));
             if (resolved.empty()) {
                 text += c;
             } else {
                 text += resolved;
-                i = semicolon;
+                i += semicolon;
             }
         } else {
             text += c;

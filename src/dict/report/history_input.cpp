@@ -42,7 +42,11 @@ Outcome<HistoryInput> LoadHistoryFile(const std::string& path, const std::string
                                         ": no such file (no game has been kept there yet)\n"});
     }
     const std::expected<std::string, FileError> text = ReadFile(path, {.pipesToo = true});
-    if (!text) return std::unexpected(FileSystemEnd(text.error()));
+    if (!text) {
+        return std::unexpected(EarlyEnd{
+            kUsageOrFiles, "lexodrome-dict " + command +
+                               ": cannot read the history: " + text.error().Text() + "\n"});
+    }
     HistoryInput input{ReadHistory(*text), ""};
     // A file that is not a history at all would give a warning for each of its lines.
     const std::vector<HistorySkip>& skipped = input.history.skipped;

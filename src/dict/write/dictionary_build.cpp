@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <utility>
 
@@ -70,7 +71,13 @@ class RowConverter {
         notes_.clear();
         folder_.Fold(utf8, notes_, out);
         bool converted = true;
+        // A character met again is placed at its first column: one line says it all.
+        std::set<std::pair<UChar32, std::string_view>> reported;
         for (const FoldNote& note : notes_) {
+            if (!reported.emplace(note.character, note.text).second) {
+                converted &= !note.error;
+                continue;
+            }
             size_t at = line;
             const std::string column = ColumnOf(raw, note.character, at);
             if (note.error) {

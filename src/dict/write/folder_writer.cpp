@@ -14,6 +14,7 @@
 #include <system_error>
 #include <utility>
 
+#include "dict/diagnostics/held_signals.h"
 #include "text/dictionary_languages.h"
 #include "text/latin_reading.h"
 
@@ -207,6 +208,8 @@ void WriteFolderOrThrow(const fs::path& folder, const std::vector<FolderFile>& f
     }
     if (existing == ExistingFolder::Replace) RefuseOtherFolders(target, files);
     RemoveLeftStaging(target);
+    // The staging folder, made to be renamed or removed, never outlives an interruption.
+    const HeldSignals held;
     int lock = -1;
     const fs::path staging = MakeStaging(target, lock);
     try {
