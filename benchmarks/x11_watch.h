@@ -23,8 +23,11 @@ class X11Watch {
 
     bool Open() const { return display_ != nullptr; }
 
-    // A mapped top-level window whose title (UTF-8) is exactly `title`.
+    // A mapped top-level window whose title (UTF-8) is exactly `title`, framed by a window
+    // manager or not.
     std::optional<Window> FindWindow(const std::string& title);
+    // Whether a window manager has announced itself on the root window.
+    bool WindowManagerRunning();
     std::string Title(Window window);
     // Asks the window to close, as its close box does.
     void Close(Window window);
@@ -44,6 +47,7 @@ class X11Watch {
 
   private:
     struct SharedImage;
+    std::optional<Window> FindBelow(Window parent, const std::string& title, int depth);
     Display* display_ = nullptr;
     std::unique_ptr<SharedImage> shared_;
 };
