@@ -581,6 +581,11 @@ std::optional<Round> PlayRound(const Contestant& who) {
                      server.Name().c_str());
         return std::nullopt;
     }
+    // The keys the game's player answers with, on the keyboard before either program starts.
+    if (!watch.AddKeysyms({"Cyrillic_o", "Cyrillic_a", "Cyrillic_ie", "Cyrillic_i"})) {
+        std::fprintf(stderr, "peer: no free keys for the answers' letters\n");
+        return std::nullopt;
+    }
     std::map<std::string, std::string> environment = who.environment;
     environment["DISPLAY"] = server.Name();
     environment["XDG_RUNTIME_DIR"] = home.Path();

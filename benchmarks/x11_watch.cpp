@@ -7,6 +7,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "x11_windows.h"
@@ -112,6 +113,34 @@ std::optional<Window> X11Watch::FindBelow(Window parent, const std::string& titl
     }
     if (children != nullptr) XFree(children);
     return found;
+}
+
+bool X11Watch::AddKeysyms(const std::vector<std::string>& names) {
+    int first = 0, last = 0, perCode = 0;
+    XDisplayKeycodes(display_, &first, &last);
+    KeySym* map =
+        XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1, &perCode);
+    if (map == nullptr) return false;
+    auto yieldsNothing = [&](int code) {
+        const KeySym* syms = map + static_cast<ptrdiff_t>(code - first) * perCode;
+        return std::all_of(syms, syms + perCode, [](KeySym s) { return s == NoSymbol; });
+    };
+    bool added = true;
+    int code = first;
+    for (const std::string& name : names) {
+        const KeySym sym = XStringToKeysym(name.c_str());
+        if (sym == NoSymbol || XKeysymToKeycode(display_, sym) != 0) continue;
+        while (code <= last && !yieldsNothing(code)) ++code;
+        if (code > last) {
+            added = false;
+            break;
+        }
+        KeySym pair[2] = {sym, sym};
+        XChangeKeyboardMapping(display_, code++, 2, pair, 1);
+    }
+    XFree(map);
+    XSync(display_, False);
+    return added;
 }
 
 bool X11Watch::WindowManagerRunning() {
