@@ -2,6 +2,7 @@
 // the processor time read from /proc.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <set>
 #include <thread>
@@ -91,6 +92,16 @@ TEST(ChildProcess, ProcessorTimeIsReadUntilTheChildIsKilled) {
     child.Kill();
     EXPECT_FALSE(child.Running());
     EXPECT_FALSE(child.CpuSeconds().has_value());
+}
+
+TEST(ChildProcess, SchedstatLineGivesItsFirstFieldInSeconds) {
+    EXPECT_EQ(SchedstatSeconds("1500000000 2000 31\n"), 1.5);
+    EXPECT_DOUBLE_EQ(SchedstatSeconds("12345678901234 0 0").value_or(0), 12345.678901234);
+    EXPECT_EQ(SchedstatSeconds(""), std::nullopt);
+    EXPECT_EQ(SchedstatSeconds("x 1 2"), std::nullopt);
+    // This process's own threads have run for some time already.
+    EXPECT_GT(ThreadsCpuSeconds(getpid()).value_or(0), 0.0);
+    EXPECT_EQ(ThreadsCpuSeconds(-1), std::nullopt);
 }
 
 }  // namespace

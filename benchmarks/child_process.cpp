@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -86,6 +87,28 @@ std::optional<double> ProcessCpuSeconds(pid_t pid) {
     if (field.size() < 13) return std::nullopt;
     const double ticks = std::stod(field[11]) + std::stod(field[12]);
     return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::optional<double> SchedstatSeconds(const std::string& line) {
+    std::istringstream fields(line);
+    unsigned long long nanoseconds = 0;
+    if (!(fields >> nanoseconds)) return std::nullopt;
+    return static_cast<double>(nanoseconds) / 1e9;
+}
+
+std::optional<double> ThreadsCpuSeconds(pid_t pid) {
+    std::error_code error;
+    std::filesystem::directory_iterator tasks("/proc/" + std::to_string(pid) + "/task", error);
+    if (error) return std::nullopt;
+    double seconds = 0;
+    for (const std::filesystem::directory_entry& task : tasks) {
+        std::ifstream file(task.path() / "schedstat");
+        std::string line;
+        // A thread that ended between the listing and the read has nothing left to count.
+        if (!std::getline(file, line)) continue;
+        seconds += SchedstatSeconds(line).value_or(0);
+    }
+    return seconds;
 }
 
 bool RunCommand(const std::vector<std::string>& command) {

@@ -1,8 +1,11 @@
 // The real game under an X server of the benchmark's own: how long zarnik takes to show its
 // first frame, against a minimal Qt window; how much of one core it and the X server use while
 // it is played, in its own size and maximised; how much memory it takes, against the minimal
-// Qt window playing the same music; and how long a shot takes from the release of Enter to its
-// picture on the X server.
+// Qt window playing the same music; the same processor time, memory and time to a first window
+// beside Tux Typing's; and how long a shot takes from the release of Enter to its picture on the
+// X server.
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +24,8 @@
 #include "child_process.h"
 #include "floor_window.h"
 #include "latency_scene.h"
+#include "peer_rounds.h"
+#include "play_session.h"
 #include "temp_dir.h"
 #include "x11_watch.h"
 #include "xvfb_server.h"
@@ -31,10 +36,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kStartups = 11;
-constexpr double kStartupTimeout = 30;
 constexpr double kPlaySeconds = 30;
-// The spawn period: a player answering at the pace monsters come.
-constexpr double kAnswerPeriod = 2.2;
 // A patch near the panel's top-left corner, clear of the player and of the centred dialog.
 constexpr int kPatchX = 16;
 constexpr int kPatchY = 16;
@@ -53,26 +55,7 @@ const char* const kMusic = "data/music.mp3";
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
 
-const char* const kGameTitle = "Lexodrome";
-const char* const kDictionaryTitle = "Выберите словарь:";
 const char* const kUntranslatedTitle = "Список непереведённых слов:";
-
-// Polls every `period`: 2 ms where a time is measured, longer while a game is played, so that
-// looking does not weigh on the X server whose share is measured.
-bool WaitFor(double seconds, const std::function<bool()>& done,
-             std::chrono::milliseconds period = 2ms) {
-    const double deadline = Now() + seconds;
-    while (Now() < deadline) {
-        if (done()) return true;
-        std::this_thread::sleep_for(period);
-    }
-    return false;
-}
-
-struct Setting {
-    std::string folder;
-    std::map<std::string, std::string> environment;
-};
 
 // Seconds from starting `program` until its window `title` shows `expected` in the patch.
 std::optional<double> TimeToPicture(X11Watch& watch, const Setting& setting,
@@ -127,25 +110,6 @@ bool BenchStartup(X11Watch& watch, const Setting& setting, const std::string& fl
     return true;
 }
 
-void Xdotool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{"xdotool"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    RunCommand(command);
-}
-
-// Gives the window the keyboard and presses keys (xdotool names) or types UTF-8 text.
-void Keys(Window window, const std::vector<std::string>& keys) {
-    Xdotool({"windowfocus", "--sync", std::to_string(window)});
-    std::vector<std::string> arguments{"key", "--delay", "60"};
-    arguments.insert(arguments.end(), keys.begin(), keys.end());
-    Xdotool(arguments);
-}
-
-void Type(Window window, const std::string& text) {
-    Xdotool({"windowfocus", "--sync", std::to_string(window)});
-    Xdotool({"type", "--delay", "60", text});
-}
-
 // The number of words shot, from the caption "Lexodrome. Words complete: N. Score:M.".
 int WordsShot(const std::string& caption) {
     const std::string label = "Words complete: ";
@@ -193,19 +157,8 @@ void PlayerMove(X11Watch& watch, Window main, Play& play) {
 std::optional<Play> PlayOnce(X11Watch& watch, const Setting& setting, pid_t server,
                              bool maximised) {
     ChildProcess game(setting.folder, "./zarnik", setting.environment);
-    std::optional<Window> dialog;
-    std::optional<Window> main;
-    if (!WaitFor(kStartupTimeout,
-                 [&] { return (dialog = watch.FindWindow(kDictionaryTitle)).has_value(); })) {
-        return std::nullopt;
-    }
-    // The first dictionary of the list, in the dialog's default mode: typing translations.
-    Keys(*dialog, {"Down", "Return"});
-    if (!WaitFor(10, [&] {
-            return !watch.FindWindow(kDictionaryTitle) && (main = watch.FindWindow(kGameTitle));
-        })) {
-        return std::nullopt;
-    }
+    const std::optional<Window> main = EnterGame(watch);
+    if (!main) return std::nullopt;
     if (maximised) {
         Xdotool({"windowsize", "--sync", std::to_string(*main), std::to_string(kScreenWidth),
                  std::to_string(kScreenHeight)});
@@ -435,7 +388,8 @@ bool BenchLatency(X11Watch& watch, const Setting& setting) {
     return true;
 }
 
-// `only`, when not empty, names the one group of figures to measure: startup, play or latency.
+// `only`, when not empty, names the one group of figures to measure: startup, play, peer or
+// latency.
 int Run(const std::string& gameFolder, const std::string& floorProgram, const std::string& only) {
     test::XvfbServer server(test::XvfbServer::Screen{kScreenWidth, kScreenHeight, 24});
     if (!server.Running()) {
@@ -467,9 +421,10 @@ int Run(const std::string& gameFolder, const std::string& floorProgram, const st
     auto wanted = [&](const char* group) { return only.empty() || only == group; };
     const bool started = !wanted("startup") || BenchStartup(watch, setting, floorProgram);
     const bool played = !wanted("play") || BenchPlay(watch, setting, server.Pid(), floorProgram);
+    const bool peer = !wanted("peer") || BenchPeer(setting);
     // Last: it replaces the monsters of the copied folder.
     const bool answered = !wanted("latency") || BenchLatency(watch, setting);
-    return started && played && answered ? 0 : 1;
+    return started && played && peer && answered ? 0 : 1;
 }
 
 }  // namespace

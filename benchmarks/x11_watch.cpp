@@ -7,6 +7,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "x11_windows.h"
@@ -85,21 +86,74 @@ void X11Watch::Close(Window window) {
 }
 
 std::optional<Window> X11Watch::FindWindow(const std::string& title) {
-    Window root = 0, parent = 0;
+    return FindBelow(DefaultRootWindow(display_), title, 2);
+}
+
+// A window manager puts each program's window into a frame of its own: the title is then one
+// level down.
+std::optional<Window> X11Watch::FindBelow(Window parent, const std::string& title, int depth) {
+    Window root = 0, up = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
+    if (depth == 0 || !XQueryTree(display_, parent, &root, &up, &children, &count)) {
         return std::nullopt;
     }
     std::optional<Window> found;
     for (unsigned int i = 0; i < count && !found; ++i) {
         XWindowAttributes attributes{};
-        if (XGetWindowAttributes(display_, children[i], &attributes) &&
-            attributes.map_state == IsViewable && Title(children[i]) == title) {
+        if (!XGetWindowAttributes(display_, children[i], &attributes) ||
+            attributes.map_state != IsViewable) {
+            continue;
+        }
+        if (Title(children[i]) == title) {
             found = children[i];
+        } else {
+            found = FindBelow(children[i], title, depth - 1);
         }
     }
     if (children != nullptr) XFree(children);
+    return found;
+}
+
+bool X11Watch::AddKeysyms(const std::vector<std::string>& names) {
+    int first = 0, last = 0, perCode = 0;
+    XDisplayKeycodes(display_, &first, &last);
+    KeySym* map =
+        XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1, &perCode);
+    if (map == nullptr) return false;
+    auto yieldsNothing = [&](int code) {
+        const KeySym* syms = map + static_cast<ptrdiff_t>(code - first) * perCode;
+        return std::all_of(syms, syms + perCode, [](KeySym s) { return s == NoSymbol; });
+    };
+    bool added = true;
+    int code = first;
+    for (const std::string& name : names) {
+        const KeySym sym = XStringToKeysym(name.c_str());
+        if (sym == NoSymbol || XKeysymToKeycode(display_, sym) != 0) continue;
+        while (code <= last && !yieldsNothing(code)) ++code;
+        if (code > last) {
+            added = false;
+            break;
+        }
+        KeySym pair[2] = {sym, sym};
+        XChangeKeyboardMapping(display_, code++, 2, pair, 1);
+    }
+    XFree(map);
+    XSync(display_, False);
+    return added;
+}
+
+bool X11Watch::WindowManagerRunning() {
+    const Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* data = nullptr;
+    const bool found =
+        XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &items, &left, &data) == Success &&
+        items == 1;
+    if (data != nullptr) XFree(data);
     return found;
 }
 

@@ -23,8 +23,16 @@ class X11Watch {
 
     bool Open() const { return display_ != nullptr; }
 
-    // A mapped top-level window whose title (UTF-8) is exactly `title`.
+    // A mapped top-level window whose title (UTF-8) is exactly `title`, framed by a window
+    // manager or not.
     std::optional<Window> FindWindow(const std::string& title);
+    // Puts each keysym (names: "Cyrillic_o") that no key yields yet on a key that yields
+    // nothing, as a keyboard layout holding them would: xdotool then types them without
+    // remapping a key for each, which makes every client (a window manager regrabbing its
+    // bindings) reread the keyboard. False when keys ran out.
+    bool AddKeysyms(const std::vector<std::string>& names);
+    // Whether a window manager has announced itself on the root window.
+    bool WindowManagerRunning();
     std::string Title(Window window);
     // Asks the window to close, as its close box does.
     void Close(Window window);
@@ -44,6 +52,7 @@ class X11Watch {
 
   private:
     struct SharedImage;
+    std::optional<Window> FindBelow(Window parent, const std::string& title, int depth);
     Display* display_ = nullptr;
     std::unique_ptr<SharedImage> shared_;
 };

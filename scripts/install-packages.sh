@@ -26,6 +26,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxtst-dev libharfbuzz-dev libfribidi-dev libfontconfig-dev libharfbuzz-bin
   xvfb xauth xdotool x11-utils openbox xclip
+  # the peer the benchmarks play side by side with the game
+  tuxtype
   chromium
   clang libclang-rt-14-dev
   # the icons, the installed desktop files and the Debian package
