@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "bench_report.h"
+#include "dict/review_folder.h"
 #include "dict/write/dictionary_build.h"
 #include "dict/write/folder_writer.h"
-#include "dict/review_folder.h"
 #include "history/history_line.h"
 #include "history/review_schedule.h"
 #include "temp_dir.h"

@@ -140,13 +140,13 @@ Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
 }  // namespace
 
 int RunImport(const std::vector<std::string>& args) {
-    const Outcome<Arguments> parsed = ReadCommandLine(
-        {"import",
-         kUsage,
-         {"--out", "--title", "--about", "--format", "--languages", "--fields", "--deck",
-          "--readings"},
-         {"--swap", "--force", "--cp1251"}},
-        args, ImportProblem);
+    const Outcome<Arguments> parsed =
+        ReadCommandLine({"import",
+                         kUsage,
+                         {"--out", "--title", "--about", "--format", "--languages", "--fields",
+                          "--deck", "--readings"},
+                         {"--swap", "--force", "--cp1251"}},
+                        args, ImportProblem);
     if (!parsed) return Finish(parsed.error());
     const std::string& file = parsed->positional[0];
     Diagnostics found;

@@ -71,8 +71,8 @@ void PrintTable(const std::vector<HistoryGame>& games) {
 }  // namespace
 
 int RunStats(const std::vector<std::string>& args) {
-    const Outcome<Arguments> parsed = ReadCommandLine(
-        {"stats", kUsage, {"--html", "--history", "--by"}, {}}, args, StatsProblem);
+    const Outcome<Arguments> parsed =
+        ReadCommandLine({"stats", kUsage, {"--html", "--history", "--by"}, {}}, args, StatsProblem);
     if (!parsed) return Finish(parsed.error());
 
     std::vector<LearnerHistory> learners;

@@ -69,14 +69,13 @@ void Game::CheckAnswer(const std::string& answer) {
     state_.PlayerFacing = x >= kPlayerX;
     // The corpse keeps the monster's bottom edge; sheet heights come from content files
     // and may be absurd, so the sum is taken wide and held to the field's integer range.
-    const int64_t corpseY = int64_t{y} + state_.Sprites.Alive(kind).FrameHeight -
-                            state_.Sprites.Dead(kind).FrameHeight;
-    AddCorpse(kind, x,
-              static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
+    const int64_t corpseY =
+        int64_t{y} + state_.Sprites.Alive(kind).FrameHeight - state_.Sprites.Dead(kind).FrameHeight;
+    AddCorpse(kind, x, static_cast<int32_t>(std::clamp<int64_t>(corpseY, INT32_MIN, INT32_MAX)));
     state_.WordsComplete += 1;
     state_.Score += static_cast<int32_t>(CharacterCount(answer));
-    windows_.SetCaption(FillIn(texts_.scoreCaption, {std::to_string(state_.WordsComplete),
-                                                     std::to_string(state_.Score)}));
+    windows_.SetCaption(FillIn(
+        texts_.scoreCaption, {std::to_string(state_.WordsComplete), std::to_string(state_.Score)}));
     NoteShot(monsters.Word[row], answer);
     state_.WordsShot.push_back(std::move(monsters.Word[row]));
     monsters.Remove(row);

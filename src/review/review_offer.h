@@ -17,8 +17,8 @@ inline constexpr size_t kReviewWordsOffered = 60;
 
 // The review the game offers in its dictionary dialog: the words the player is most likely to
 // have forgotten by now, by the memory model with the player's own parameters where a fit has
-// kept them: the same dictionary as lexodrome-dict review writes, and held in memory, so that nothing
-// half-written is ever listed and no folder of the player's is taken for it. It follows the
+// kept them: the same dictionary as lexodrome-dict review writes, and held in memory, so that
+// nothing half-written is ever listed and no folder of the player's is taken for it. It follows the
 // history as it grows: each look reads only the games added since the last.
 class ReviewOffer {
   public:

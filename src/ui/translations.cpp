@@ -74,7 +74,8 @@ ReviewTexts TranslatedReviewTexts() {
     };
     ReviewTexts texts;
     texts.name = translated(QT_TRANSLATE_NOOP("Review", "Повторение"));
-    texts.description = translated(QT_TRANSLATE_NOOP("Review", "Слова, которые вы вот-вот забудете."));
+    texts.description =
+        translated(QT_TRANSLATE_NOOP("Review", "Слова, которые вы вот-вот забудете."));
     texts.wordCount = translated(QT_TRANSLATE_NOOP("Review", "Слов: %1."));
     //: %1 is a dictionary's name with its number of words: "animals (4)".
     texts.fromDictionary = translated(QT_TRANSLATE_NOOP("Review", "Из словаря: %1."));

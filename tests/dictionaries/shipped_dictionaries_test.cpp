@@ -8,8 +8,8 @@
 
 #include "dict/check/dictionary_check.h"
 #include "dict/check/game_metrics.h"
-#include "text/cp1251_fold.h"
 #include "dictionary_checks.h"
+#include "text/cp1251_fold.h"
 #include "text/latin_reading.h"
 #include "text/text_file.h"
 #include "text/unicode_text.h"

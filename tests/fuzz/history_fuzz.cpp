@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "dict/review_folder.h"
 #include "dict/report/stats_report.h"
+#include "dict/review_folder.h"
 #include "fuzz_check.h"
 #include "history/history_stats.h"
 #include "text/text_lines.h"

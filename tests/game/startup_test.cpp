@@ -5,7 +5,6 @@
 
 #include "dict/review_folder.h"
 #include "dict/write/folder_writer.h"
-#include "errors/run_time_error.h"
 #include "errors/message_box.h"
 #include "errors/run_time_error.h"
 #include "game/engine_callbacks.h"

@@ -153,7 +153,8 @@ void RefuseOtherFolders(const fs::path& target, const std::vector<FolderFile>& f
     for (const auto& entry : fs::directory_iterator(target, error)) {
         const std::string name = entry.path().filename().string();
         // A dictionary's optional files go with it even when the new one has none.
-        const bool ours = name == kLanguagesFile || name == kReadingsFile || AboutFileLanguage(name) ||
+        const bool ours = name == kLanguagesFile || name == kReadingsFile ||
+                          AboutFileLanguage(name) ||
                           std::any_of(files.begin(), files.end(),
                                       [&](const FolderFile& file) { return file.name == name; });
         if (!ours || !entry.is_regular_file(error)) {
