@@ -5,16 +5,24 @@
 #include <fstream>
 #include <sstream>
 
+#include "text/file_reader.h"
+
 namespace lexo {
 
 // The file: "parameters: " and the 21 numbers, then "reviews: " and the count.
+constexpr size_t kParametersFileLimit = 4096;
 
 std::string MemoryParametersPath(const std::string& historyPath) {
     return (std::filesystem::path(historyPath).parent_path() / "memory-parameters.txt").string();
 }
 
 std::optional<FittedParameters> ReadFittedParameters(const std::string& path) {
-    std::ifstream file(path);
+    // Read at every look of the game's dialog: through the one reader, so that a pipe or a
+    // huge file in its place costs nothing.
+    const std::expected<std::string, FileError> bytes =
+        ReadFile(path, {.limit = kParametersFileLimit});
+    if (!bytes) return std::nullopt;
+    std::istringstream file(*bytes);
     std::string label;
     FittedParameters fitted;
     if (!(file >> label) || label != "parameters:") return std::nullopt;
