@@ -1,8 +1,9 @@
 // Simulated learners, each with a memory of their own, play a 300-word list for 180 days with
 // the same budget of reviews a day, scheduled by the memory model (its default parameters, then
-// parameters fitted to the learner's reviews as they come) and by the Leitner ladder the game
-// used before. A word counts as known when its true chance of recall on the last day is at
-// least 0.9; the figure is the reviews made per word known.
+// parameters fitted to the learner's reviews as the game refits them: once there are enough, and
+// again whenever they have grown by a fifth) and by the Leitner ladder the game used before. A
+// word counts as known when its true chance of recall on the last day is at least 0.9; the
+// figure is the reviews made per word known.
 #include <cstdio>
 #include <random>
 
@@ -20,8 +21,6 @@ constexpr size_t kLearners = 20;
 constexpr size_t kWords = 300;
 constexpr int kDays = 180;
 constexpr size_t kBudget = 12;
-// The fitted scheduler fits again every this many days, once there are enough reviews.
-constexpr int kFitEvery = 30;
 
 // The ladder: a miss puts a word in box 1, due the next day; a hit moves it up a box, and box
 // k >= 2 is due 2^(k-2) days after its last review. The most overdue first, then new words.
@@ -78,12 +77,12 @@ int main() {
                 return ModelSchedule(kDefaultFsrsParameters, words, today, budget);
             }));
         FsrsParameters own = kDefaultFsrsParameters;
-        sys_days lastFit{};
+        size_t fittedOn = 0;
         Add(fitted, play([&](const auto& words, sys_days today, size_t budget) {
-                if (today - lastFit >= days(kFitEvery)) {
-                    lastFit = today;
-                    const MemoryReviews reviews(words);
-                    if (reviews.Count() >= kFewestFitReviews) own = FitParameters(reviews);
+                const MemoryReviews reviews(words);
+                if (reviews.Count() >= kFewestFitReviews && reviews.Count() * 5 >= fittedOn * 6) {
+                    fittedOn = reviews.Count();
+                    own = FitParameters(reviews);
                 }
                 return ModelSchedule(own, words, today, budget);
             }));

@@ -41,8 +41,8 @@ class MemoryReviews {
 // The fewest counted reviews a fit is made from: with fewer, 21 parameters would fit chance.
 inline constexpr size_t kFewestFitReviews = 400;
 
-// The parameters that minimise the log loss, within fsrs-rs's bounds, from the defaults. The
-// reviews must number at least kFewestFitReviews.
+// The parameters that minimise the log loss plus fsrs-rs's pull towards the defaults, within
+// fsrs-rs's bounds, from the defaults. The reviews must number at least kFewestFitReviews.
 FsrsParameters FitParameters(const MemoryReviews& reviews);
 
 }  // namespace lexo

@@ -92,6 +92,16 @@ TEST(MemoryFit, LowersTheLogLossOfTheReviewsItFits) {
     EXPECT_LT(after.rmseBins, before.rmseBins);
 }
 
+// Words whose first review is always Good cannot tell the initial difficulty (w4) from its
+// change with the grade (w5): the fit keeps both within fsrs-rs's spread of their defaults
+// instead of trading one against the other.
+TEST(MemoryFit, KeepsWhatTheReviewsCannotTellApartNearTheDefaults) {
+    const std::vector<WordHistory> words = LearnerReviews(kFewestFitReviews / 4);
+    const FsrsParameters fitted = FitParameters(MemoryReviews(words));
+    EXPECT_NEAR(fitted[4], kDefaultFsrsParameters[4], 0.57);
+    EXPECT_NEAR(fitted[5], kDefaultFsrsParameters[5], 0.28);
+}
+
 // One review short of the minimum, the command refuses and keeps nothing.
 TEST(MemoryFit, RefusesBelowTheFewestReviews) {
     const test::TempDir dir;
