@@ -6,21 +6,18 @@
 #include <string_view>
 #include <tuple>
 
+#include "text/alternatives.h"
 #include "text/unicode_text.h"
 
 namespace lexo {
 namespace {
 
-// A translation line's alternatives, separated by two spaces, in match form.
+// A translation line's alternatives in match form.
 void AddAlternatives(std::string_view translation, std::set<std::string>& answers) {
-    constexpr std::string_view kSeparator = "  ";
-    while (!translation.empty()) {
-        const size_t end = translation.find(kSeparator);
-        const std::string answer = MatchForm(translation.substr(0, end));
+    ForEachAlternative(translation, [&](std::string_view alternative) {
+        const std::string answer = MatchForm(alternative);
         if (answer.find_first_not_of(' ') != std::string::npos) answers.insert(answer);
-        if (end == std::string_view::npos) break;
-        translation.remove_prefix(end + kSeparator.size());
-    }
+    });
 }
 
 // Every answer the history has met, by mode, in match form.
