@@ -29,7 +29,7 @@ packages=(
   # the peer the benchmarks play side by side with the game
   tuxtype
   chromium
-  clang libclang-rt-14-dev
+  clang-16 libclang-rt-16-dev
   # the icons, the installed desktop files and the Debian package
   libpng-dev desktop-file-utils appstream lintian dpkg-dev
   # every file's licence
