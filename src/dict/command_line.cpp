@@ -1,5 +1,7 @@
 #include "dict/command_line.h"
 
+#include <charconv>
+
 #include "dict/commands.h"
 
 namespace lexo::dict {
@@ -58,6 +60,13 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
 }
 
 }  // namespace
+
+std::optional<size_t> CountOption(const std::string& text) {
+    size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
+    return value;
+}
 
 std::string NoPositionalArguments(const Arguments& parsed) {
     return parsed.positional.empty() ? "" : "unexpected " + parsed.positional[0];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
@@ -34,6 +35,9 @@ using ArgumentCheck = std::function<std::string(const Arguments&)>;
 
 // The check of a subcommand that takes options only.
 std::string NoPositionalArguments(const Arguments& parsed);
+
+// An option's whole number above 0 (--max 60, --readings 3); nothing for any other text.
+std::optional<size_t> CountOption(const std::string& text);
 
 // A subcommand's arguments, or its end: the help (success), or the problem and the help (a
 // usage error).

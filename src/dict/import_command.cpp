@@ -60,16 +60,6 @@ exit status: 0 written (perhaps with warnings), 1 the input has errors, 2 usage 
 
 namespace {
 
-// The column --readings names, 0 when it names none.
-size_t ReadingsColumn(std::string_view value) {
-    size_t column = 0;
-    for (char c : value) {
-        if (c < '0' || c > '9' || column > 1000) return 0;
-        column = column * 10 + static_cast<size_t>(c - '0');
-    }
-    return column;
-}
-
 // What is wrong with the arguments, or "".
 std::string ImportProblem(const Arguments& parsed) {
     if (parsed.positional.size() != 1) return "give one INPUT file";
@@ -82,7 +72,7 @@ std::string ImportProblem(const Arguments& parsed) {
     const auto fields = parsed.Value("--fields");
     if (fields && !NoteFieldsNamed(*fields)) return "--fields takes two field numbers, as 1,3";
     const auto readings = parsed.Value("--readings");
-    if (readings && ReadingsColumn(*readings) == 0) return "--readings takes a column number, as 3";
+    if (readings && !CountOption(*readings)) return "--readings takes a column number, as 3";
     return "";
 }
 
@@ -133,7 +123,7 @@ Outcome<std::pair<ParsedInput, const char*>> ParsedRows(const Arguments& parsed,
     const auto named = parsed.Value("--format");
     const InputFormat format = named ? *FormatNamed(*named) : DetectFormat(utf8);
     return std::pair{ParseInput(utf8, format, file, found,
-                                ReadingsColumn(parsed.Value("--readings").value_or("0"))),
+                                CountOption(parsed.Value("--readings").value_or("")).value_or(0)),
                      FormatName(format)};
 }
 

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <iostream>
 #include <optional>
 
@@ -37,20 +36,13 @@ options:
 exit status: 0 written, 2 usage or file error, 3 no word is due today (nothing written)
 )";
 
-std::optional<size_t> ParseMax(const std::string& text) {
-    size_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
-    return value;
-}
-
 // What is wrong with the arguments, or "".
 std::string ReviewProblem(const Arguments& parsed) {
     const std::string unexpected = NoPositionalArguments(parsed);
     if (!unexpected.empty()) return unexpected;
     if (!parsed.Value("--out")) return "--out FOLDER is needed";
     const auto maxText = parsed.Value("--max");
-    if (maxText && !ParseMax(*maxText)) return "--max needs a whole number above 0";
+    if (maxText && !CountOption(*maxText)) return "--max needs a whole number above 0";
     return "";
 }
 
@@ -61,7 +53,7 @@ int RunReview(const std::vector<std::string>& args) {
         {"review", kUsage, {"--out", "--max", "--history"}, {"--force"}}, args, ReviewProblem);
     if (!parsed) return Finish(parsed.error());
     const auto maxText = parsed->Value("--max");
-    const size_t max = maxText ? *ParseMax(*maxText) : kDefaultMax;
+    const size_t max = maxText ? *CountOption(*maxText) : kDefaultMax;
     const Outcome<HistoryInput> input = LoadHistory(parsed->Value("--history"), "review");
     if (!input) return Finish(input.error());
     std::cerr << input->warnings;
